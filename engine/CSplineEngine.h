@@ -1,0 +1,111 @@
+#pragma once
+
+// The approximation engine: the settings of one run, its fixed-capacity result
+// arrays and report line, and the whole pipeline from sampling to the error
+// report. Plain data with public members; a run allocates nothing.
+
+namespace spln {
+
+// Capacities of the engine's arrays.
+inline constexpr int kMaxSamples = 10000;      // sample workspace and result arrays
+inline constexpr int kMaxSystem = 51;          // equations of a linear system
+inline constexpr int kMaxLsqPoints = 501;      // columns of the least-squares basis table
+inline constexpr int kFileBufferSize = 25000;  // numbers the sample-file reader may store
+inline constexpr int kFileSamples = 4501;      // numbers a sample file must hold
+inline constexpr int kReportSize = 256;        // report line with its terminating zero
+inline constexpr int kPathSize = 4096;         // directory plus file name of the sample file
+
+// Why the last run stopped before producing results.
+enum class RunFailure {
+    None,         // the last run completed (or no run has been made)
+    FileMissing,  // the sample file could not be opened
+    WrongCount,   // the file does not hold exactly 4501 numbers (count in m_nFailureDetail)
+    NotANumber,   // text that is not a number (1-based position of the item in m_nFailureDetail)
+    AllZero,      // every number of the file is zero, so it cannot be normalised
+};
+
+}  // namespace spln
+
+class CSplineEngine {
+public:
+    CSplineEngine();
+    ~CSplineEngine() = default;
+
+    // ---- Settings (copied in by the document or the view; a run never changes them)
+    int m_nSource;          // 0 built-in example function, 1 sample file
+    int m_nExample;         // 1..11
+    double m_dAmplitude;    // noise amplitude, 0..0.5
+    double m_dHalfWidth;    // h; the interval is [-h, h]
+    int m_nSamples;         // samples of the example function, 100..10000
+    int m_nWindow;          // window of averaging in sample spacings, 1..500
+    int m_nSchwarzCount;    // basic splines of the projection, 15..501
+    int m_nLsqCount;        // basis functions of least squares, 5..51
+    int m_nSchwarzType;     // kernel type of the projection, 1..4
+    int m_nLsqType;         // basis type of least squares, 1..5
+    int m_nPoints;          // output points, 640
+    int m_nMaxLsqSamples;   // least-squares sample points at most, 501
+    int m_nMethod;          // 1 projection on Schwarz space, 2 least squares
+    int m_nBoard;           // sample file ends: 0 given values, otherwise cubic estimation
+
+    // ---- Results of the last completed run
+    double m_dX[spln::kMaxSamples];
+    double m_dApprox[spln::kMaxSamples];
+    double m_dData[spln::kMaxSamples];
+    double m_dExact[spln::kMaxSamples];
+
+    // ---- Given boundary values (sample file, m_nBoard == 0) and margins
+    double m_dLeftValue;
+    double m_dRightValue;
+    double m_dLeftDeriv;
+    double m_dRightDeriv;
+    int m_nLeftMargin;      // carried with the settings, not read by the run
+    int m_nRightMargin;
+
+    int m_nResultCount;     // output points of the last completed run
+
+    // ---- Linear systems: matrix (row-major, 51 columns) and right-hand side / solution
+    double m_dMatrix[spln::kMaxSystem][spln::kMaxSystem];
+    double m_dVector[spln::kMaxSystem];
+
+    char m_szReport[spln::kReportSize];  // report line of the last run on a built-in function
+
+    // ---- Where the sample file is read from. Empty: "sig.dat" in the current directory.
+    char m_szDataPath[spln::kPathSize];
+
+    // ---- Why the last run stopped early; None after a completed run.
+    spln::RunFailure m_eFailure;
+    int m_nFailureDetail;              // count found, or position of the text that is not a number
+    char m_szFailurePath[spln::kPathSize];  // the sample file the failure concerns
+
+    // ---- Operations
+    void Run();
+
+    // Linear solver and least squares
+    void Solve(int n, double* out);
+    double LsqBasis(int type, double u) const;
+    void BuildLsqSystem(int type, int K, int n, const double* values);
+    double LsqSum(int type, double x, const double* a) const;
+    double Cubic(double x, const double* e) const;
+
+    // Built-in functions and noise
+    double ExampleFunction(double x) const;
+    double TrendLine(double x) const;
+    double Detrended(double x) const;
+    double NoisySample(double x) const;
+
+    // Projection on Schwarz space
+    double KernelSmooth(int type, int n, double x, double b, const double* p, const double* q) const;
+    double KernelSum(int type, int n, double x, double b, const double* p, const double* q) const;
+    double HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const;
+
+    // ---- Run workspace: scratch of one run, fixed capacity, contents on entry irrelevant
+    double m_wsX[spln::kMaxSamples];        // sample abscissae
+    double m_wsY[spln::kMaxSamples];        // data, then the residual
+    float m_wsFile[spln::kFileBufferSize];  // numbers as read from the sample file
+    double m_wsCoef[spln::kMaxSamples];     // projection coefficients or least-squares values
+    double m_wsCentre[spln::kMaxSamples];   // kernel centres or least-squares abscissae
+    double m_wsLsq[spln::kMaxSystem];       // least-squares coefficients
+    double m_wsCubic[4];                    // coefficients of the fitted boundary cubic
+    double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table
+    char m_wsPath[spln::kPathSize];         // directory plus file name
+};
