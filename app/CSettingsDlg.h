@@ -1,0 +1,36 @@
+#pragma once
+
+// The settings dialog (resource 131): every setting of a run, exchanged
+// directly with the document's members, range-checked on OK, followed by the
+// check that the window of averaging is small against the number of samples.
+
+#include "platform/CDialog.h"
+
+class CSplineEngine;
+class CSplnDoc;
+
+class CSettingsDlg : public CDialog {
+    Q_OBJECT
+
+public:
+    // Loads the document's settings from engine (the document's engine), so
+    // the dialog starts from the last accepted settings.
+    CSettingsDlg(CSplnDoc* pDoc, CSplineEngine& engine, QWidget* parent = nullptr);
+
+    // Cancel leaves the document as it was before the dialog opened: the
+    // settings reloaded from the engine and the view's permission to draw
+    // restored.
+    void OnCancel() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    // Window of averaging against the number of samples; sets m_bValid, and on
+    // failure warns and resets the window and the file length.
+    void CheckWindow();
+
+    CSplnDoc* m_pDoc;
+    CSplineEngine& m_engine;
+    int m_bValidBefore;
+};
