@@ -13,9 +13,6 @@
 class CDataExchange;
 class QButtonGroup;
 
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-
 class CDialog : public QDialog {
     Q_OBJECT
 

@@ -56,7 +56,9 @@ public:
     // job. Returns the number of pages drawn.
     int PrintPages(QPaintDevice& device, CPrintInfo& info);
 
-    // The view's client area in pixels, left and top 0.
+    // The view's client area in pixels, left and top 0. While a page is
+    // printed: the same area in the printer's pixels, as large on paper as the
+    // window is on the screen, shrunk (keeping its shape) to fit the page.
     void GetClientRect(CRect* rect) const;
 
 protected:
@@ -67,4 +69,5 @@ private:
     void RunPrintJob(CPrintInfo& info);
 
     CDocument* m_pDocument = nullptr;
+    QPaintDevice* m_pPrintDevice = nullptr;  // the page being printed, if any
 };

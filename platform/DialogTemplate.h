@@ -11,6 +11,8 @@ constexpr unsigned kGroupStart = 0x1;  // starts a group (ends the previous radi
 constexpr unsigned kTabStop = 0x2;     // reached by Tab
 
 constexpr int IDC_STATIC = -1;
+constexpr int IDOK = 1;       // the OK button, and the result of a dialog ended with OK
+constexpr int IDCANCEL = 2;   // the Cancel button, and the result of a cancelled dialog
 
 struct ControlTemplate {
     int id;            // command or control id; IDC_STATIC for decoration

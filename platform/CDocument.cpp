@@ -1,0 +1,101 @@
+#include "platform/CDocument.h"
+
+#include "platform/CArchive.h"
+#include "platform/CView.h"
+#include "platform/MessageBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
+
+CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
+
+CDocument::~CDocument()
+{
+    for (CView* view : m_views) view->m_pDocument = nullptr;
+}
+
+bool CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.clear();
+    SetTitle(QStringLiteral("Untitled"));
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        AfxMessageBox(QStringLiteral("Cannot open the file \"%1\": %2.").arg(path, file.errorString()));
+        return false;
+    }
+    DeleteContents();
+    CArchive ar(&file, CArchive::load);
+    Serialize(ar);
+    SetPathName(path);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2.").arg(path, file.errorString()));
+        return false;
+    }
+    CArchive ar(&file, CArchive::store);
+    Serialize(ar);
+    if (!file.flush()) {
+        AfxMessageBox(QStringLiteral("Cannot write the file \"%1\": %2.").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void CDocument::DeleteContents() {}
+
+void CDocument::Serialize(CArchive& /*ar*/) {}
+
+void CDocument::UpdateAllViews(CView* sender, long hint, void* pHint)
+{
+    for (CView* view : m_views) {
+        if (view != sender) view->OnUpdate(sender, hint, pHint);
+    }
+}
+
+void CDocument::AddView(CView* view)
+{
+    if (view->m_pDocument == this) return;
+    if (view->m_pDocument) view->m_pDocument->RemoveView(view);
+    m_views.push_back(view);
+    view->m_pDocument = this;
+}
+
+void CDocument::RemoveView(CView* view)
+{
+    auto it = std::find(m_views.begin(), m_views.end(), view);
+    if (it == m_views.end()) return;
+    m_views.erase(it);
+    view->m_pDocument = nullptr;
+}
+
+void CDocument::SetTitle(const QString& title)
+{
+    if (title == m_strTitle) return;
+    m_strTitle = title;
+    if (m_onTitleChanged) m_onTitleChanged(m_strTitle);
+}
+
+void CDocument::SetPathName(const QString& path)
+{
+    m_strPathName = QFileInfo(path).absoluteFilePath();
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CDocument::SetTitleChangedHandler(std::function<void(const QString&)> handler)
+{
+    m_onTitleChanged = std::move(handler);
+}

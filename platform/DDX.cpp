@@ -1,0 +1,119 @@
+#include "platform/DDX.h"
+
+#include "platform/CDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+
+#include <stdexcept>
+#include <string>
+
+CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
+    : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
+{
+}
+
+QWidget* CDataExchange::PrepareCtrl(int id)
+{
+    QWidget* control = m_pDlgWnd->GetDlgItem(id);
+    if (!control) throw std::logic_error("dialog data exchange: no control with id " + std::to_string(id));
+    m_pLastControl = control;
+    return control;
+}
+
+QWidget* CDataExchange::PrepareEditCtrl(int id)
+{
+    QWidget* control = PrepareCtrl(id);
+    if (!qobject_cast<QLineEdit*>(control))
+        throw std::logic_error("dialog data exchange: control " + std::to_string(id) + " is not an edit field");
+    return control;
+}
+
+void CDataExchange::Fail()
+{
+    if (m_pLastControl) {
+        m_pLastControl->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(m_pLastControl)) edit->selectAll();
+    }
+    throw DataExchangeFailure{};
+}
+
+void DDX_Radio(CDataExchange* pDX, int firstId, int& value)
+{
+    pDX->PrepareCtrl(firstId);
+    QButtonGroup* group = pDX->m_pDlgWnd->GetRadioGroup(firstId);
+    if (!group) throw std::logic_error("dialog data exchange: no radio group starts at " + std::to_string(firstId));
+    const QList<QAbstractButton*> buttons = group->buttons();
+
+    if (pDX->m_bSaveAndValidate) {
+        value = -1;
+        for (int i = 0; i < buttons.size(); ++i) {
+            if (buttons[i]->isChecked()) value = i;
+        }
+        return;
+    }
+    // An exclusive group keeps one button checked; clearing all needs it lifted for a moment.
+    group->setExclusive(false);
+    for (int i = 0; i < buttons.size(); ++i) buttons[i]->setChecked(i == value);
+    group->setExclusive(true);
+}
+
+namespace {
+
+QLineEdit* EditOf(CDataExchange* pDX, int id)
+{
+    return static_cast<QLineEdit*>(pDX->PrepareEditCtrl(id));
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, int& value)
+{
+    QLineEdit* edit = EditOf(pDX, id);
+    if (!pDX->m_bSaveAndValidate) {
+        edit->setText(QString::number(value));
+        return;
+    }
+    const std::optional<int> parsed = ParseIntField(edit->text().toStdString());
+    if (!parsed) {
+        AfxMessageBox(QStringLiteral("Please enter an integer."), MB_OK | MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+    value = *parsed;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value)
+{
+    QLineEdit* edit = EditOf(pDX, id);
+    if (!pDX->m_bSaveAndValidate) {
+        edit->setText(QString::fromStdString(FormatDoubleField(value)));
+        return;
+    }
+    const std::optional<double> parsed = ParseDoubleField(edit->text().toStdString());
+    if (!parsed) {
+        AfxMessageBox(QStringLiteral("Please enter a number."), MB_OK | MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+    value = *parsed;
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
+    AfxMessageBox(QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max),
+                  MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max)
+{
+    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
+    AfxMessageBox(QStringLiteral("Please enter a number between %1 and %2.")
+                      .arg(QString::fromStdString(FormatDoubleField(min)),
+                           QString::fromStdString(FormatDoubleField(max))),
+                  MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// Numbers as the dialog fields show and accept them, independent of the
+// user's locale: a dot as the decimal separator, blanks around the number
+// allowed, nothing else.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Decimal integer with one optional sign; empty when the text is not one or
+// does not fit an int.
+std::optional<int> ParseIntField(std::string_view text);
+
+// Finite real number in decimal notation (with an optional exponent); empty
+// when the text is not one, or is infinite or not a number.
+std::optional<double> ParseDoubleField(std::string_view text);
+
+// General format with up to 15 significant digits, like "%.15g".
+std::string FormatDoubleField(double value);
