@@ -1,0 +1,202 @@
+#include "cli/ArgumentParser.h"
+
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "cli/NumberText.h"
+#include "cli/SettingFields.h"
+#include "engine/CSplineEngine.h"
+#include "engine/SettingsRanges.h"
+
+namespace spln::cli {
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string Bound(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string RangeError(const std::string& flag, std::string_view text, double min, double max, bool whole) {
+    return flag + ": " + std::string(text) + " is out of range; it must be " + (whole ? "a whole number " : "") +
+           "from " + Bound(min) + " to " + Bound(max);
+}
+
+// Parses one setting's value text into `value`; returns the message of a fault.
+std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value) {
+    const std::string flag = std::string("--") + range.flag;
+    switch (range.kind) {
+    case SettingKind::Choice:
+        if (text == range.choice0 || text == "0") {
+            value = 0;
+            return std::nullopt;
+        }
+        if (text == range.choice1 || text == "1") {
+            value = 1;
+            return std::nullopt;
+        }
+        return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
+    case SettingKind::Integer: {
+        int whole = 0;
+        NumberStatus status = ParseWholeNumber(text, whole);
+        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(text) + " is not a whole number";
+        if (status == NumberStatus::OutOfRange || !range.Contains(whole))
+            return RangeError(flag, text, range.min, range.max, true);
+        value = whole;
+        return std::nullopt;
+    }
+    case SettingKind::Real: {
+        double real = 0.0;
+        NumberStatus status = ParseRealNumber(text, real);
+        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(text) + " is not a number";
+        if (status == NumberStatus::OutOfRange || !range.Contains(real))
+            return RangeError(flag, text, range.min, range.max, false);
+        value = real;
+        return std::nullopt;
+    }
+    }
+    return flag + ": unknown kind of setting";
+}
+
+const SettingRange* FindSetting(std::string_view name) {
+    for (const SettingRange& range : kSettingRanges)
+        if (name == range.flag) return &range;
+    return nullptr;
+}
+
+// The flags that are not settings.
+enum class Option { Json, Csv, Data, Repeat, Timing, Help };
+
+struct OptionFlag {
+    const char* name;
+    Option option;
+    bool takesValue;
+};
+
+constexpr OptionFlag kOptionFlags[] = {
+    {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"data", Option::Data, true},
+    {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+};
+
+const OptionFlag* FindOption(std::string_view name) {
+    for (const OptionFlag& flag : kOptionFlags)
+        if (name == flag.name) return &flag;
+    return nullptr;
+}
+
+bool IsFlag(std::string_view arg) { return arg.size() > 2 && arg.substr(0, 2) == "--"; }
+
+std::optional<std::string> AddOutput(CliOptions& options, OutputKind kind, const std::string& flag,
+                                     const std::string& path) {
+    if (path.empty()) return flag + " needs a file name, or - for standard output";
+    for (const OutputRequest& earlier : options.outputs)
+        if (earlier.path == path)
+            return flag + ": " + (path == "-" ? std::string("only one output can go to standard output")
+                                              : Quoted(path) + " is named by two outputs");
+    options.outputs.push_back({kind, path});
+    return std::nullopt;
+}
+
+std::optional<std::string> ApplyOption(CliOptions& options, Option option, const std::string& flag,
+                                       const std::string& value) {
+    switch (option) {
+    case Option::Json:
+        return AddOutput(options, OutputKind::Json, flag, value);
+    case Option::Csv:
+        return AddOutput(options, OutputKind::Csv, flag, value);
+    case Option::Data:
+        if (value.empty()) return flag + " needs a file name";
+        if (value.size() >= static_cast<size_t>(spln::kPathSize))
+            return flag + ": the path is longer than " + std::to_string(spln::kPathSize - 1) + " characters";
+        options.dataPath = value;
+        return std::nullopt;
+    case Option::Repeat: {
+        int count = 0;
+        NumberStatus status = ParseWholeNumber(value, count);
+        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(value) + " is not a whole number";
+        if (status == NumberStatus::OutOfRange || count < 1 || count > kMaxRepeat)
+            return RangeError(flag, value, 1, kMaxRepeat, true);
+        options.repeat = count;
+        return std::nullopt;
+    }
+    case Option::Timing:
+        options.timing = true;
+        return std::nullopt;
+    case Option::Help:
+        options.help = true;
+        return std::nullopt;
+    }
+    return flag + ": unknown option";
+}
+
+}  // namespace
+
+ParseOutcome ParseArguments(const std::vector<std::string>& args) {
+    ParseOutcome outcome;
+    CliOptions& options = outcome.options;
+    options.settings = DefaultSettings();
+
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return outcome;
+        }
+    }
+
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!IsFlag(arg)) {
+            outcome.error = "unexpected argument " + Quoted(arg) + "; every value follows its flag (see --help)";
+            return outcome;
+        }
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        const std::string flag = "--" + name;
+        const SettingRange* setting = FindSetting(name);
+        const OptionFlag* option = setting ? nullptr : FindOption(name);
+        if (!setting && !option) {
+            outcome.error = "unknown flag " + Quoted(flag) + " (see --help)";
+            return outcome;
+        }
+
+        const bool takesValue = setting || option->takesValue;
+        std::string value;
+        if (equals != std::string::npos) {
+            if (!takesValue) {
+                outcome.error = flag + " takes no value";
+                return outcome;
+            }
+            value = arg.substr(equals + 1);
+        } else if (takesValue) {
+            // A following flag is never taken as a value, so "--json --csv x"
+            // reports the missing file name instead of writing a file "--csv".
+            if (i + 1 >= args.size() || IsFlag(args[i + 1])) {
+                outcome.error = flag + " needs a value";
+                return outcome;
+            }
+            value = args[++i];
+        }
+
+        std::optional<std::string> fault;
+        if (setting) {
+            double parsed = 0.0;
+            fault = ReadSettingValue(*setting, value, parsed);
+            if (!fault) SetSetting(options.settings, setting->id, parsed);
+        } else {
+            fault = ApplyOption(options, option->option, flag, value);
+        }
+        if (fault) {
+            outcome.error = *fault;
+            return outcome;
+        }
+    }
+
+    const CSplnSettings& s = options.settings;
+    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength)) outcome.error = kWindowCheckMessage;
+    return outcome;
+}
+
+}  // namespace spln::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+
+namespace spln::cli {
+
+struct ParseOutcome {
+    CliOptions options;
+    std::string error;  // empty when the arguments were accepted
+
+    bool Accepted() const { return error.empty(); }
+};
+
+// Reads the arguments after the program name. Flags take "--flag value" or
+// "--flag=value"; a flag given twice keeps its last value. Settings left out
+// keep the defaults of a fresh engine. Every value is checked against the
+// dialog's range, and finally the window against the number of samples; the
+// first fault found is reported in `error` with the flag it concerns.
+ParseOutcome ParseArguments(const std::vector<std::string>& args);
+
+}  // namespace spln::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/SplnSettings.h"
+
+namespace spln::cli {
+
+// What a run writes. Every requested output is served by one dispatch point
+// (WriteOutputs), so a new kind needs a flag, an enumerator and a writer.
+enum class OutputKind { Json, Csv };
+
+struct OutputRequest {
+    OutputKind kind;
+    std::string path;  // "-" is standard output
+};
+
+inline constexpr int kMaxRepeat = 1000000;
+
+// Everything the command line asked for.
+struct CliOptions {
+    CSplnSettings settings;            // as typed: method 0/1, kernel types as chosen
+    std::string dataPath;              // empty: "sig.dat" in the current directory
+    int repeat = 1;                    // runs in this process; the outputs are the last run's
+    bool timing = false;               // print the run-time summary to standard error
+    bool help = false;                 // print the flag list and do nothing else
+    std::vector<OutputRequest> outputs;  // empty: the report line on standard output
+};
+
+// The settings a dialog opened on a freshly constructed engine shows.
+CSplnSettings DefaultSettings();
+
+}  // namespace spln::cli

@@ -1,0 +1,93 @@
+#include "cli/HelpText.h"
+
+#include <cstdio>
+
+#include "cli/CliOptions.h"
+#include "cli/SettingFields.h"
+#include "engine/CSplineEngine.h"
+#include "engine/SettingsRanges.h"
+
+namespace spln::cli {
+namespace {
+
+// What each setting means, by table position.
+constexpr const char* kDescriptions[kSettingCount] = {
+    "signal source: built-in function or the sample file",
+    "number of the built-in function",
+    "amplitude of the uniform noise on the built-in function",
+    "samples of the built-in function (File Length)",
+    "ends of the sample file: given values or estimated by a cubic",
+    "given value at -1 (sample file, --board given)",
+    "given value at +1 (sample file, --board given)",
+    "given derivative at -1 (sample file, --board given)",
+    "given derivative at +1 (sample file, --board given)",
+    "left margin of the estimation",
+    "right margin of the estimation",
+    "method: projection on Schwarz space or least squares",
+    "window of averaging, in sample spacings",
+    "kernel type of the projection",
+    "number of basic splines of the projection",
+    "basis type of least squares",
+    "number of basis functions of least squares",
+};
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string ValueForm(const SettingRange& range) {
+    switch (range.kind) {
+    case SettingKind::Choice:
+        return std::string(range.choice0) + "|" + range.choice1 + " (or 0|1)";
+    case SettingKind::Integer:
+        return "N in " + Number(range.min) + ".." + Number(range.max);
+    case SettingKind::Real:
+        return "X in " + Number(range.min) + ".." + Number(range.max);
+    }
+    return {};
+}
+
+std::string DefaultText(const SettingRange& range, double value) {
+    if (range.kind == SettingKind::Choice) return value == 0 ? range.choice0 : range.choice1;
+    return Number(value);
+}
+
+void AppendRow(std::string& text, const std::string& left, const std::string& right) {
+    char row[256];
+    std::snprintf(row, sizeof row, "  %-42s %s\n", left.c_str(), right.c_str());
+    text += row;
+}
+
+}  // namespace
+
+std::string HelpText() {
+    const CSplnSettings defaults = DefaultSettings();
+    std::string text =
+        "Usage: spln-cli [flags]\n"
+        "Approximates a built-in function or the sample file on [-1, 1] by basic splines\n"
+        "and writes the results. Flags take \"--flag value\" or \"--flag=value\".\n"
+        "\nSettings (a setting left out keeps its default):\n";
+    for (const SettingRange& range : kSettingRanges) {
+        AppendRow(text, std::string("--") + range.flag + " " + ValueForm(range),
+                  std::string(kDescriptions[range.id]) + " [default " +
+                      DefaultText(range, GetSetting(defaults, range.id)) + "]");
+    }
+    text += "  The window must be at most a tenth of the samples: of --samples for the\n"
+            "  built-in function, of the 4501 values of the sample file otherwise.\n"
+            "\nOutputs (without --json and --csv the report line goes to standard output):\n";
+    AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
+    AppendRow(text, "", "the report as one JSON object (- is standard output)");
+    AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");
+    text += "\nRunning:\n";
+    AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
+    AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),
+              "run N times as N repaints would; outputs from the last run [default 1]");
+    AppendRow(text, "--timing", "print the median and least run time to standard error");
+    AppendRow(text, "--help", "print this list and exit");
+    text += "\nExit status: 0 done, 1 a run or an output failed, 2 bad input.\n";
+    return text;
+}
+
+}  // namespace spln::cli

@@ -1,0 +1,58 @@
+#include "cli/OutputWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/ResultText.h"
+
+namespace spln::cli {
+namespace {
+
+std::string FormatOutput(OutputKind kind, const RunResults& results) {
+    switch (kind) {
+    case OutputKind::Json:
+        return FormatJson(results);
+    case OutputKind::Csv:
+        return FormatCsv(results);
+    }
+    return {};
+}
+
+}  // namespace
+
+bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err) {
+    if (path == "-") {
+        out << text;
+        out.flush();
+        if (!out) {
+            err << "cannot write to standard output\n";
+            return false;
+        }
+        return true;
+    }
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        err << "cannot write \"" << path << "\": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        err << "cannot write \"" << path << "\": " << std::strerror(written ? errno : writeErrno) << "\n";
+        return false;
+    }
+    return true;
+}
+
+bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& results, std::ostream& out,
+                  std::ostream& err) {
+    if (outputs.empty()) return WriteText("-", FormatSummaryLine(results), out, err);
+    bool allWritten = true;
+    for (const OutputRequest& request : outputs)
+        allWritten = WriteText(request.path, FormatOutput(request.kind, results), out, err) && allWritten;
+    return allWritten;
+}
+
+}  // namespace spln::cli

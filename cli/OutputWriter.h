@@ -1,0 +1,22 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/RunResults.h"
+
+namespace spln::cli {
+
+// Writes `text` to the file `path`, or to `out` when the path is "-". On a
+// failure tells `err` which file and why, and returns false.
+bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err);
+
+// Writes every requested output of one run; with none, the summary line goes
+// to `out`. Returns false when any output could not be written (the others
+// are still written).
+bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& results, std::ostream& out,
+                  std::ostream& err);
+
+}  // namespace spln::cli

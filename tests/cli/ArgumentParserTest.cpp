@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/ArgumentParser.h"
+#include "engine/SettingsRanges.h"
+
+using spln::cli::OutputKind;
+using spln::cli::ParseArguments;
+using spln::cli::ParseOutcome;
+using Args = std::vector<std::string>;
+
+namespace {
+
+std::string Text(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+ParseOutcome Accepted(const Args& args) {
+    ParseOutcome outcome = ParseArguments(args);
+    EXPECT_TRUE(outcome.Accepted()) << outcome.error;
+    return outcome;
+}
+
+std::string Refused(const Args& args) {
+    ParseOutcome outcome = ParseArguments(args);
+    EXPECT_FALSE(outcome.Accepted()) << "accepted: " << ::testing::PrintToString(args);
+    return outcome.error;
+}
+
+}  // namespace
+
+TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering) {
+    const ParseOutcome outcome = Accepted({});
+    const CSplnSettings& s = outcome.options.settings;
+    EXPECT_EQ(s.m_nSource, 0);
+    EXPECT_EQ(s.m_nExample, 1);
+    EXPECT_EQ(s.m_dAmplitude, 0.0);
+    EXPECT_EQ(s.m_nFileLength, 10000);
+    EXPECT_EQ(s.m_nBoard, 1);
+    EXPECT_EQ(s.m_dLeftValue, 0.0);
+    EXPECT_EQ(s.m_dRightValue, 0.0);
+    EXPECT_EQ(s.m_dLeftDeriv, 0.0);
+    EXPECT_EQ(s.m_dRightDeriv, 0.0);
+    EXPECT_EQ(s.m_nLeftMargin, 250);
+    EXPECT_EQ(s.m_nRightMargin, 250);
+    EXPECT_EQ(s.m_nMethod, 0);  // the engine's 1, projection on Schwarz space
+    EXPECT_EQ(s.m_nWindow, 1);
+    EXPECT_EQ(s.m_nSchwarzCount, 51);
+    EXPECT_EQ(s.m_nSchwarzType, 1);
+    EXPECT_EQ(s.m_nLsqCount, 35);  // the engine's defaults, not the document's 5 and 1
+    EXPECT_EQ(s.m_nLsqType, 5);
+    EXPECT_TRUE(outcome.options.outputs.empty());
+    EXPECT_TRUE(outcome.options.dataPath.empty());
+    EXPECT_EQ(outcome.options.repeat, 1);
+    EXPECT_FALSE(outcome.options.timing);
+    EXPECT_FALSE(outcome.options.help);
+}
+
+TEST(ArgumentParser, EveryFlagReachesItsSetting) {
+    const ParseOutcome outcome = Accepted({"--source", "file", "--example", "7", "--amplitude", "0.25", "--samples",
+                                           "5000", "--board", "given", "--left-value", "-0.5", "--right-value",
+                                           "0.75", "--left-deriv", "-3", "--right-deriv", "9.5", "--left-margin", "12",
+                                           "--right-margin", "34", "--method", "lsq", "--window", "7",
+                                           "--schwarz-type", "3", "--schwarz-count", "101", "--lsq-type", "2",
+                                           "--lsq-count", "21"});
+    const CSplnSettings& s = outcome.options.settings;
+    EXPECT_EQ(s.m_nSource, 1);
+    EXPECT_EQ(s.m_nExample, 7);
+    EXPECT_EQ(s.m_dAmplitude, 0.25);
+    EXPECT_EQ(s.m_nFileLength, 5000);
+    EXPECT_EQ(s.m_nBoard, 0);
+    EXPECT_EQ(s.m_dLeftValue, -0.5);
+    EXPECT_EQ(s.m_dRightValue, 0.75);
+    EXPECT_EQ(s.m_dLeftDeriv, -3.0);
+    EXPECT_EQ(s.m_dRightDeriv, 9.5);
+    EXPECT_EQ(s.m_nLeftMargin, 12);
+    EXPECT_EQ(s.m_nRightMargin, 34);
+    EXPECT_EQ(s.m_nMethod, 1);
+    EXPECT_EQ(s.m_nWindow, 7);
+    EXPECT_EQ(s.m_nSchwarzType, 3);  // kept as typed; the exchange happens on the way into the engine
+    EXPECT_EQ(s.m_nSchwarzCount, 101);
+    EXPECT_EQ(s.m_nLsqType, 2);
+    EXPECT_EQ(s.m_nLsqCount, 21);
+}
+
+TEST(ArgumentParser, ChoicesByNameOrNumber) {
+    struct Case {
+        const char* flag;
+        const char* value;
+        int CSplnSettings::* member;
+        int expected;
+    };
+    const Case cases[] = {
+        {"--source", "example", &CSplnSettings::m_nSource, 0}, {"--source", "file", &CSplnSettings::m_nSource, 1},
+        {"--source", "0", &CSplnSettings::m_nSource, 0},       {"--source", "1", &CSplnSettings::m_nSource, 1},
+        {"--board", "given", &CSplnSettings::m_nBoard, 0},     {"--board", "estimate", &CSplnSettings::m_nBoard, 1},
+        {"--board", "0", &CSplnSettings::m_nBoard, 0},         {"--board", "1", &CSplnSettings::m_nBoard, 1},
+        {"--method", "schwarz", &CSplnSettings::m_nMethod, 0}, {"--method", "lsq", &CSplnSettings::m_nMethod, 1},
+        {"--method", "0", &CSplnSettings::m_nMethod, 0},       {"--method", "1", &CSplnSettings::m_nMethod, 1},
+    };
+    for (const Case& c : cases) {
+        const ParseOutcome outcome = Accepted({c.flag, c.value});
+        EXPECT_EQ(outcome.options.settings.*c.member, c.expected) << c.flag << " " << c.value;
+    }
+    for (const char* value : {"2", "-1", "File", "estimation", "least-squares", ""}) {
+        const std::string error = Refused({"--method", value});
+        EXPECT_NE(error.find("--method"), std::string::npos) << error;
+        EXPECT_NE(error.find("schwarz, lsq"), std::string::npos) << error;
+    }
+}
+
+TEST(ArgumentParser, BothFormsAndTheLastValueWins) {
+    EXPECT_EQ(Accepted({"--example=4"}).options.settings.m_nExample, 4);
+    EXPECT_EQ(Accepted({"--amplitude=-0"}).options.settings.m_dAmplitude, 0.0);
+    EXPECT_EQ(Accepted({"--example", "4", "--example=9"}).options.settings.m_nExample, 9);
+    EXPECT_EQ(Accepted({"--left-value", "-1"}).options.settings.m_dLeftValue, -1.0);  // a negative value, not a flag
+    EXPECT_EQ(Accepted({"--data=dir/with=sign.dat"}).options.dataPath, "dir/with=sign.dat");
+}
+
+// Each range is accepted at both bounds and refused just outside, with a
+// message that names the flag and both bounds.
+TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds) {
+    struct Range {
+        const char* flag;
+        double min, max;
+        bool whole;
+    };
+    const Range ranges[] = {
+        {"example", 1, 11, true},       {"amplitude", 0, 0.5, false},    {"samples", 100, 10000, true},
+        {"left-value", -1, 1, false},   {"right-value", -1, 1, false},   {"left-deriv", -10, 10, false},
+        {"right-deriv", -10, 10, false}, {"left-margin", 1, 250, true},   {"right-margin", 1, 250, true},
+        {"window", 1, 500, true},       {"schwarz-type", 1, 4, true},    {"schwarz-count", 15, 501, true},
+        {"lsq-type", 1, 5, true},       {"lsq-count", 5, 51, true},
+    };
+    for (const Range& r : ranges) {
+        const std::string flag = std::string("--") + r.flag;
+        const double below = r.whole ? r.min - 1 : std::nextafter(r.min, -INFINITY);
+        const double above = r.whole ? r.max + 1 : std::nextafter(r.max, INFINITY);
+        // The window bound is checked against a sample count it fits in.
+        const Args room = {"--samples", "10000"};
+        for (double inside : {r.min, r.max}) {
+            Args args = room;
+            args.insert(args.end(), {flag, Text(inside)});
+            Accepted(args);
+        }
+        for (double outside : {below, above}) {
+            Args args = room;
+            args.insert(args.end(), {flag, Text(outside)});
+            const std::string error = Refused(args);
+            EXPECT_NE(error.find(flag), std::string::npos) << error;
+            EXPECT_NE(error.find("from " + Text(r.min) + " to " + Text(r.max)), std::string::npos) << error;
+        }
+    }
+}
+
+TEST(ArgumentParser, ValuesThatAreNotNumbers) {
+    for (const char* flag : {"--example", "--samples", "--window", "--schwarz-type", "--lsq-count"}) {
+        for (const char* value : {"12abc", "501.5", "1e2", "abc", ""}) {
+            const std::string error = Refused({flag + std::string("=") + value});
+            EXPECT_NE(error.find(flag), std::string::npos) << error;
+        }
+    }
+    for (const char* value : {"12abc", "1e400", "nan", "inf", "0.1.2", "1,5"}) {
+        const std::string error = Refused({"--amplitude", value});
+        EXPECT_NE(error.find("--amplitude"), std::string::npos) << error;
+        EXPECT_NE(error.find(value), std::string::npos) << error;
+    }
+    // Too large for an int is a range fault, not a silently wrapped value.
+    const std::string error = Refused({"--samples", "4294977296"});
+    EXPECT_NE(error.find("100"), std::string::npos) << error;
+    EXPECT_NE(error.find("10000"), std::string::npos) << error;
+}
+
+TEST(ArgumentParser, UnknownFlagsStrayWordsAndMissingValues) {
+    EXPECT_NE(Refused({"--exmaple", "3"}).find("--exmaple"), std::string::npos);
+    EXPECT_NE(Refused({"-x"}).find("-x"), std::string::npos);
+    EXPECT_NE(Refused({"3"}).find("\"3\""), std::string::npos);
+    EXPECT_NE(Refused({"--"}).find("\"--\""), std::string::npos);
+    EXPECT_NE(Refused({"--example"}).find("--example needs a value"), std::string::npos);
+    EXPECT_NE(Refused({"--json", "--csv", "out.csv"}).find("--json needs a value"), std::string::npos);
+    EXPECT_NE(Refused({"--json="}).find("--json"), std::string::npos);
+    EXPECT_NE(Refused({"--timing=yes"}).find("--timing takes no value"), std::string::npos);
+    EXPECT_NE(Refused({"--repeat", "0"}).find("--repeat"), std::string::npos);
+    EXPECT_NE(Refused({"--repeat", "2.5"}).find("--repeat"), std::string::npos);
+    EXPECT_NE(Refused({"--data", std::string(5000, 'd')}).find("--data"), std::string::npos);
+}
+
+TEST(ArgumentParser, HelpWinsOverEverythingElse) {
+    EXPECT_TRUE(Accepted({"--help"}).options.help);
+    EXPECT_TRUE(Accepted({"--bogus", "-h"}).options.help);
+}
+
+TEST(ArgumentParser, OutputsAreKeptInOrderAndMayNotShareADestination) {
+    const ParseOutcome outcome = Accepted({"--csv", "a.csv", "--json", "-", "--json=b.json", "--repeat", "3",
+                                           "--timing", "--data", "my.dat"});
+    const auto& outputs = outcome.options.outputs;
+    ASSERT_EQ(outputs.size(), 3u);
+    EXPECT_EQ(outputs[0].kind, OutputKind::Csv);
+    EXPECT_EQ(outputs[0].path, "a.csv");
+    EXPECT_EQ(outputs[1].kind, OutputKind::Json);
+    EXPECT_EQ(outputs[1].path, "-");
+    EXPECT_EQ(outputs[2].path, "b.json");
+    EXPECT_EQ(outcome.options.repeat, 3);
+    EXPECT_TRUE(outcome.options.timing);
+    EXPECT_EQ(outcome.options.dataPath, "my.dat");
+
+    EXPECT_NE(Refused({"--json", "-", "--csv", "-"}).find("standard output"), std::string::npos);
+    EXPECT_NE(Refused({"--json", "x", "--csv", "x"}).find("\"x\""), std::string::npos);
+}
+
+TEST(ArgumentParser, WindowCheckForTheBuiltInFunction) {
+    Accepted({"--samples", "100", "--window", "10"});
+    EXPECT_EQ(Refused({"--samples", "100", "--window", "11"}), spln::kWindowCheckMessage);
+    Accepted({"--window", "500"});  // the default 10000 samples
+    // The check runs on the final values, whatever the order of the flags.
+    Accepted({"--window", "10", "--samples", "100"});
+    EXPECT_EQ(Refused({"--window", "11", "--samples", "100"}), spln::kWindowCheckMessage);
+}
+
+TEST(ArgumentParser, WindowCheckForTheSampleFileIgnoresTheFileLength) {
+    Accepted({"--source", "file", "--window", "450", "--samples", "100"});
+    EXPECT_EQ(Refused({"--source", "file", "--window", "451"}), spln::kWindowCheckMessage);
+    EXPECT_EQ(Refused({"--source", "file", "--window", "451", "--samples", "10000"}), spln::kWindowCheckMessage);
+}
+
+TEST(ArgumentParser, RangeFaultsComeBeforeTheWindowCheck) {
+    const std::string error = Refused({"--samples", "99", "--window", "500"});
+    EXPECT_NE(error.find("--samples"), std::string::npos) << error;
+}

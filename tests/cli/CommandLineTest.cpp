@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "cli/ArgumentParser.h"
+#include "cli/RunLoop.h"
+#include "engine/CSplineEngine.h"
+#include "engine/Noise.h"
+#include "engine/SettingsRanges.h"
+#include "tests/cli/JsonReader.h"
+#include "tests/cli/ProcessRunner.h"
+
+using spln::test::JsonValue;
+using spln::test::ProcessResult;
+using spln::test::RunProcess;
+
+namespace {
+
+const std::string kProgram = SPLN_CLI_PATH;
+
+ProcessResult Cli(const std::vector<std::string>& args, const std::string& directory = "") {
+    return RunProcess(kProgram, args, directory);
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::uint64_t Bits(double value) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+// 4501 values of a smooth signal, one a line.
+std::string SampleFileText(int count = spln::kFileSamples) {
+    std::string text;
+    char line[64];
+    for (int i = 0; i < count; ++i) {
+        const double x = -1.0 + i * (2.0 / 4500);
+        std::snprintf(line, sizeof line, "%.9g\n", 3.0 * std::sin(2.5 * x) + x * x);
+        text += line;
+    }
+    return text;
+}
+
+class TempDir {
+public:
+    TempDir() : m_path(spln::test::MakeTempDirectory()) {}
+    ~TempDir() { std::filesystem::remove_all(m_path); }
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+}  // namespace
+
+TEST(CommandLine, BadInputExitsWithTwoAndNamesTheFault) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    const Case cases[] = {
+        {{"--bogus"}, "--bogus"},
+        {{"stray"}, "stray"},
+        {{"--example"}, "--example needs a value"},
+        {{"--example", "12abc"}, "--example"},
+        {{"--amplitude", "1e400"}, "1e400"},
+        {{"--amplitude", "0.5.1"}, "--amplitude"},
+        {{"--samples", "501.5"}, "--samples"},
+        {{"--example", "12"}, "from 1 to 11"},
+        {{"--example", "0"}, "from 1 to 11"},
+        {{"--schwarz-type=16"}, "from 1 to 4"},
+        {{"--amplitude=0.6"}, "--amplitude: 0.6 is out of range"},
+        {{"--method", "spline"}, "--method"},
+        {{"--repeat", "0"}, "--repeat"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult result = Cli(c.args);
+        EXPECT_EQ(result.exitCode, 2) << c.says;
+        EXPECT_TRUE(Contains(result.err, c.says)) << result.err;
+        EXPECT_TRUE(result.out.empty()) << result.out;
+    }
+}
+
+TEST(CommandLine, WindowCheckFailurePrintsTheDialogsMessageAndDoesNotRun) {
+    const std::string message = std::string(spln::kWindowCheckMessage) + "\n";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--samples", "100", "--window", "11"}, {"--source", "file", "--window", "451", "--samples", "10000"}}) {
+        const ProcessResult result = Cli(args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, message);
+        EXPECT_TRUE(result.out.empty());
+    }
+    EXPECT_EQ(Cli({"--samples", "100", "--window", "10"}).exitCode, 0);
+}
+
+TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
+    const ProcessResult result = Cli({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    for (const spln::SettingRange& range : spln::kSettingRanges)
+        EXPECT_TRUE(Contains(result.out, std::string("--") + range.flag + " ")) << range.flag;
+    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help"})
+        EXPECT_TRUE(Contains(result.out, flag)) << flag;
+    EXPECT_TRUE(Contains(result.out, "1..11"));
+    EXPECT_TRUE(Contains(result.out, "0..0.5"));
+    EXPECT_TRUE(Contains(result.out, "[default 35]"));  // the engine's least-squares count
+    EXPECT_TRUE(Contains(result.out, "[default schwarz]"));
+    EXPECT_TRUE(result.err.empty());
+}
+
+TEST(CommandLine, DefaultRunPrintsTheReportLine) {
+    const ProcessResult result = Cli({});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::regex_match(result.out, std::regex("left board error = [0-9]+\\.[0-9]{6}    internal error = "
+                                                        "[0-9]+\\.[0-9]{6}    right board error = [0-9]+\\.[0-9]{6}\n")))
+        << result.out;
+    EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
+// What the executable writes is the engine's result to the last bit: the
+// same settings run in this process give the same doubles.
+TEST(CommandLine, JsonOnStandardOutputCarriesTheEnginesResultsExactly) {
+    const std::vector<std::string> settings = {"--example", "8", "--method", "lsq", "--lsq-type", "2",
+                                               "--amplitude", "0.05", "--samples", "3000", "--window", "5",
+                                               "--repeat", "2"};
+    std::vector<std::string> args = settings;
+    args.insert(args.end(), {"--json", "-"});
+    const ProcessResult result = Cli(args);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    JsonValue json;
+    std::string error;
+    ASSERT_TRUE(spln::test::ParseJson(result.out, json, error)) << error;
+
+    const spln::cli::ParseOutcome parsed = spln::cli::ParseArguments(settings);
+    ASSERT_TRUE(parsed.Accepted());
+    auto engine = std::make_unique<CSplineEngine>();
+    spln::ResetNoise();  // the executable starts its sequence afresh
+    spln::cli::PrepareEngine(*engine, parsed.options);
+    std::vector<double> times;
+    ASSERT_TRUE(spln::cli::RunRepeatedly(*engine, 2, times));
+
+    ASSERT_EQ(json["points"].text, "640");
+    const struct {
+        const char* name;
+        const double* values;
+    } arrays[] = {{"x", engine->m_dX}, {"data", engine->m_dData}, {"exact", engine->m_dExact},
+                  {"approx", engine->m_dApprox}};
+    for (const auto& array : arrays) {
+        ASSERT_EQ(json[array.name].items.size(), 640u);
+        for (int i = 0; i < 640; ++i)
+            ASSERT_EQ(Bits(json[array.name].items[i].Number()), Bits(array.values[i])) << array.name << "[" << i << "]";
+    }
+    EXPECT_EQ(json["report"].text, engine->m_szReport);
+    EXPECT_EQ(json["settings"]["method"].text, "1");
+    EXPECT_EQ(json["settings"]["samples"].text, "3000");
+}
+
+TEST(CommandLine, WritesCsvAndJsonFilesTogether) {
+    TempDir dir;
+    const ProcessResult result = Cli({"--csv", dir / "r.csv", "--json", dir / "r.json", "--example", "6"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.empty()) << "no report line when outputs are requested";
+    const std::string csv = spln::test::ReadFile(dir / "r.csv");
+    EXPECT_EQ(csv.rfind("x,data,exact,approx\n", 0), 0u);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 641);
+    JsonValue json;
+    std::string error;
+    EXPECT_TRUE(spln::test::ParseJson(spln::test::ReadFile(dir / "r.json"), json, error)) << error;
+}
+
+TEST(CommandLine, SampleFileRunsWithEitherBoundaryMode) {
+    TempDir dir;
+    spln::test::WriteFile(dir / "sig.dat", SampleFileText());
+    for (const char* board : {"given", "estimate"}) {
+        const ProcessResult result = Cli({"--source", "file", "--board", board}, dir.Path());
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, "sample file approximated at 640 points\n");
+    }
+    const ProcessResult json = Cli({"--source=file", "--data", dir / "sig.dat", "--json", "-"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    JsonValue value;
+    std::string error;
+    ASSERT_TRUE(spln::test::ParseJson(json.out, value, error)) << error;
+    EXPECT_EQ(value["report"].type, JsonValue::Type::Null);
+    EXPECT_EQ(value["exact"].items.at(0).type, JsonValue::Type::Null);
+    // The data shown are every seventh sample, divided by the largest magnitude.
+    double largest = 0.0;
+    for (int i = 0; i < spln::kFileSamples; ++i) {
+        const double x = -1.0 + i * (2.0 / 4500);
+        largest = std::max(largest, std::fabs(3.0 * std::sin(2.5 * x) + x * x));
+    }
+    for (int k : {0, 1, 639}) {
+        const double x = -1.0 + 7 * k * (2.0 / 4500);
+        EXPECT_NEAR(value["data"].items.at(k).Number(), (3.0 * std::sin(2.5 * x) + x * x) / largest, 1e-6) << k;
+    }
+}
+
+TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile) {
+    TempDir dir;
+    // No sig.dat in the working directory.
+    ProcessResult result = Cli({"--source", "file", "--json", dir / "never.json"}, dir.Path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, "sig.dat")) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "never.json")) << "nothing is written after a failed run";
+
+    spln::test::WriteFile(dir / "short.dat", SampleFileText(4500));
+    result = Cli({"--source", "file", "--data", dir / "short.dat"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, "short.dat")) << result.err;
+    EXPECT_TRUE(result.out.empty());
+
+    spln::test::WriteFile(dir / "text.dat", "1 2 three 4\n");
+    result = Cli({"--source", "file", "--data", dir / "text.dat", "--repeat", "3", "--timing"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, "text.dat")) << result.err;
+    EXPECT_FALSE(Contains(result.err, "run time")) << "no timing for runs that failed";
+}
+
+TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
+    const std::string path = "/nonexistent-directory/out.json";
+    const ProcessResult result = Cli({"--json", path});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, path)) << result.err;
+}
+
+TEST(CommandLine, TimingLineOnStandardError) {
+    const ProcessResult result = Cli({"--repeat", "4", "--timing", "--samples", "1000"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::regex_match(result.err,
+                                 std::regex("run time: median [0-9]+\\.[0-9]{3} ms, min [0-9]+\\.[0-9]{3} ms over 4 runs\n")))
+        << result.err;
+    EXPECT_TRUE(Contains(result.out, "left board error = "));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace spln::test {
+
+struct ProcessResult {
+    int exitCode = -1;  // -1 when the process did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs `program` with `args` in `directory` (the current one when empty) and
+// collects its exit status and both output streams.
+ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& directory = "");
+
+// A fresh empty directory under the system's temporary directory.
+std::string MakeTempDirectory();
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& text);
+
+}  // namespace spln::test
