@@ -54,10 +54,10 @@ std::string DefaultText(const SettingRange& range, double value) {
     return Number(value);
 }
 
-void AppendRow(std::string& text, const std::string& left, const std::string& right) {
-    char row[256];
-    std::snprintf(row, sizeof row, "  %-42s %s\n", left.c_str(), right.c_str());
-    text += row;
+// A flag with its values on one line, what it does indented below it.
+void AppendRow(std::string& text, const std::string& flag, const std::string& meaning) {
+    if (!flag.empty()) text += "  " + flag + "\n";
+    text += "      " + meaning + "\n";
 }
 
 }  // namespace
