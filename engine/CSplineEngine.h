@@ -22,6 +22,8 @@ enum class RunFailure {
     WrongCount,   // the file does not hold exactly 4501 numbers (count in m_nFailureDetail)
     NotANumber,   // text that is not a number (1-based position of the item in m_nFailureDetail)
     AllZero,      // every number of the file is zero, so it cannot be normalised
+    NumberOutOfRange,  // a number too large for single precision (1-based position in m_nFailureDetail)
+    BadSettings,  // a count exceeds the engine's capacity (samples, splines, functions or points)
 };
 
 }  // namespace spln
@@ -74,7 +76,7 @@ public:
 
     // ---- Why the last run stopped early; None after a completed run.
     spln::RunFailure m_eFailure;
-    int m_nFailureDetail;              // count found, or position of the text that is not a number
+    int m_nFailureDetail;              // count found, position of the offending item, or errno of a missing file
     char m_szFailurePath[spln::kPathSize];  // the sample file the failure concerns
 
     // ---- Operations
@@ -104,6 +106,7 @@ public:
     float m_wsFile[spln::kFileBufferSize];  // numbers as read from the sample file
     double m_wsCoef[spln::kMaxSamples];     // projection coefficients or least-squares values
     double m_wsCentre[spln::kMaxSamples];   // kernel centres or least-squares abscissae
+    double m_wsNode[spln::kMaxSamples];     // accumulated projection nodes the coefficients are smoothed at
     double m_wsLsq[spln::kMaxSystem];       // least-squares coefficients
     double m_wsCubic[4];                    // coefficients of the fitted boundary cubic
     double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table

@@ -1,0 +1,105 @@
+// "Projection on Schwarz space": kernel smoothing of the residual at the nodes
+// and evaluation of the kernel expansion. Each sum visits only a window of
+// consecutive entries around the point, in increasing index order.
+
+#include "engine/Projection.h"
+
+#include "engine/CSplineEngine.h"
+#include "engine/Kernels.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spln {
+
+IndexWindow WindowAround(double x, double halfWidth, double spacing, int w, int n)
+{
+    const int j = static_cast<int>((x + halfWidth) / spacing);
+    return {std::max(0, j - w), std::min(n - 1, j + w + 1)};
+}
+
+double KernelNorm(int type)
+{
+    switch (type) {
+    case 1:
+    case 2:
+        return 1.0 / std::sqrt(6.283185307179586);
+    case 3:
+        return 1.0;
+    default:
+        return StudentNorm(1);
+    }
+}
+
+int SmoothingHalfWidth(double b, double h)
+{
+    const double r = 5.0 * std::log(10.0) * b / h;
+    const int nearest = static_cast<int>(r >= 0.0 ? r + 0.5 : r - 0.5);
+    return nearest + 1;
+}
+
+}  // namespace spln
+
+using namespace spln;
+
+namespace {
+
+// Half width of the expansion window for the integrated kernel of each type; 0 for none.
+int HatWindow(int type)
+{
+    switch (type) {
+    case 1:
+        return 4;
+    case 2:
+        return 3;
+    case 3:
+        return 7;
+    case 4:
+        return 10;
+    default:
+        return 0;
+    }
+}
+
+double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+{
+    double sum = 0.0;
+    for (int i = window.first; i <= window.last; ++i)
+        sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
+    return sum;
+}
+
+}  // namespace
+
+// The n values p at the abscissae q (spaced 2H/(n-1) from -H) averaged around
+// x with the unit-mass kernel of the given type and bandwidth b.
+double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const double* p, const double* q) const
+{
+    const double H = m_dHalfWidth;
+    const double h = (H - (-H)) / (n - 1);
+    const IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
+    const double sum = WindowedKernelSum(type, x, b, p, q, window);
+    return sum * h / b * KernelNorm(type);
+}
+
+// The expansion with the n coefficients p on the nodes q (spacing b) in the
+// unit-mass kernel itself, at x.
+double CSplineEngine::KernelSum(int type, int n, double x, double b, const double* p, const double* q) const
+{
+    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, 3, n);
+    return WindowedKernelSum(type, x, b, p, q, window) * KernelNorm(type);
+}
+
+// The expansion with the n coefficients p on the nodes q (spacing b) in the
+// integrated kernels, at x.
+double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const
+{
+    const int w = HatWindow(type);
+    if (w == 0)
+        return 0.0;
+    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);
+    double sum = 0.0;
+    for (int i = window.first; i <= window.last; ++i)
+        sum = sum + p[i] * IntegratedKernel(type, b, x, q[i]);
+    return sum;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+class CSplineEngine;
+
+// A sentence for the user telling why the engine's last run stopped early,
+// naming the sample file and the reason; empty when the last run completed.
+std::string DescribeRunFailure(const CSplineEngine& engine);

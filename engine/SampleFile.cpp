@@ -1,0 +1,209 @@
+#include "engine/SampleFile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace spln {
+
+namespace {
+
+constexpr const char kFileName[] = "sig.dat";
+constexpr int kReadChunk = 16384;
+// Longest token converted; a longer one is reported as not a number.
+constexpr int kTokenCapacity = 512;
+
+bool IsSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+void CopyBounded(char* out, int outSize, const char* text)
+{
+    const std::size_t length = strnlen(text, static_cast<std::size_t>(outSize - 1));
+    std::memcpy(out, text, length);
+    out[length] = '\0';
+}
+
+// Checks the form [+-]?(digits[.digits*]|.digits)([eE][+-]?digits)? and finds
+// the decimal order of the number: the value lies in [10^(order-1), 10^order)
+// up to the digits, which tells an overflow from an underflow. Exponents are
+// saturated so that absurd ones cannot overflow the arithmetic.
+bool ScanNumber(const char* text, int length, long& order)
+{
+    int i = 0;
+    if (i < length && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    int integerDigits = 0;
+    int firstSignificant = INT_MIN;  // position of the first non-zero digit, relative to the point
+    int position = 0;
+    while (i < length && IsDigit(text[i])) {
+        if (firstSignificant == INT_MIN && text[i] != '0')
+            firstSignificant = position;
+        ++integerDigits;
+        ++position;
+        ++i;
+    }
+    int fractionDigits = 0;
+    if (i < length && text[i] == '.') {
+        ++i;
+        while (i < length && IsDigit(text[i])) {
+            if (firstSignificant == INT_MIN && text[i] != '0')
+                firstSignificant = position;
+            ++fractionDigits;
+            ++position;
+            ++i;
+        }
+    }
+    if (integerDigits == 0 && fractionDigits == 0)
+        return false;
+    long exponent = 0;
+    if (i < length && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < length && (text[i] == '+' || text[i] == '-')) {
+            negative = text[i] == '-';
+            ++i;
+        }
+        if (i >= length || !IsDigit(text[i]))
+            return false;
+        while (i < length && IsDigit(text[i])) {
+            if (exponent < 1000000)
+                exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    if (i != length)
+        return false;
+    order = firstSignificant == INT_MIN ? 0 : exponent + integerDigits - firstSignificant;
+    return true;
+}
+
+}  // namespace
+
+void ResolveSampleFilePath(const char* chosen, char* out, int outSize)
+{
+    if (chosen[0] != '\0') {
+        CopyBounded(out, outSize, chosen);
+        return;
+    }
+    const int nameRoom = static_cast<int>(sizeof kFileName) + 1;
+    if (getcwd(out, static_cast<std::size_t>(outSize - nameRoom)) == nullptr) {
+        // A directory too deep to name (or removed): open the name relative to it.
+        CopyBounded(out, outSize, kFileName);
+        return;
+    }
+    std::size_t length = std::strlen(out);
+    if (length == 0 || out[length - 1] != '/')
+        out[length++] = '/';
+    std::memcpy(out + length, kFileName, sizeof kFileName);
+}
+
+RunFailure ParseSampleNumber(const char* text, int length, float& value)
+{
+    long order = 0;
+    if (!ScanNumber(text, length, order))
+        return RunFailure::NotANumber;
+    const char* first = text;
+    const char* last = text + length;
+    if (*first == '+')
+        ++first;  // from_chars takes no plus sign
+    float parsed = 0.0f;
+    const auto result = std::from_chars(first, last, parsed, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        if (order > 0)
+            return RunFailure::NumberOutOfRange;
+        value = *first == '-' ? -0.0f : 0.0f;
+        return RunFailure::None;
+    }
+    if (result.ec != std::errc() || result.ptr != last)
+        return RunFailure::NotANumber;
+    value = parsed;
+    return RunFailure::None;
+}
+
+SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity)
+{
+    SampleFileReading reading{RunFailure::None, 0, 0};
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reading.failure = RunFailure::FileMissing;
+        reading.detail = errno;
+        return reading;
+    }
+
+    char chunk[kReadChunk];
+    char token[kTokenCapacity];
+    int tokenLength = 0;
+    bool tokenTooLong = false;
+    bool atEnd = false;
+    while (!atEnd && reading.failure == RunFailure::None) {
+        const ssize_t got = read(fd, chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            reading.failure = RunFailure::FileMissing;
+            reading.detail = errno;
+            break;
+        }
+        atEnd = got == 0;
+        // At the end a virtual separator closes the last token.
+        const ssize_t limit = atEnd ? 1 : got;
+        for (ssize_t i = 0; i < limit; ++i) {
+            const char c = atEnd ? ' ' : chunk[i];
+            if (!IsSeparator(c)) {
+                if (tokenLength < kTokenCapacity)
+                    token[tokenLength++] = c;
+                else
+                    tokenTooLong = true;
+                continue;
+            }
+            if (tokenLength == 0)
+                continue;
+            const int position = reading.count == INT_MAX ? INT_MAX : reading.count + 1;
+            float value = 0.0f;
+            const RunFailure parsed =
+                tokenTooLong ? RunFailure::NotANumber : ParseSampleNumber(token, tokenLength, value);
+            if (parsed != RunFailure::None) {
+                reading.failure = parsed;
+                reading.detail = position;
+                break;
+            }
+            if (reading.count < capacity)
+                numbers[reading.count] = value;
+            reading.count = position;
+            tokenLength = 0;
+            tokenTooLong = false;
+        }
+    }
+    close(fd);
+    return reading;
+}
+
+bool NormaliseByLargestMagnitude(float* numbers, int count)
+{
+    double largest = -1.0;
+    for (int i = 0; i < count; ++i) {
+        const double magnitude = std::fabs(static_cast<double>(numbers[i]));
+        if (magnitude > largest)
+            largest = magnitude;
+    }
+    if (largest == 0.0)
+        return false;
+    for (int i = 0; i < count; ++i)
+        numbers[i] = static_cast<float>(numbers[i] / largest);
+    return true;
+}
+
+}  // namespace spln
