@@ -1,0 +1,122 @@
+#include "app/CSplnApp.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CSplnDoc.h"
+#include "app/CSplnView.h"
+#include "platform/MessageBox.h"
+#include "res/CommandIds.h"
+#include "res/Strings.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int kMaxRecentFiles = 4;
+const char* const kRegistryKey = "Local AppWizard-Generated Applications";
+
+QString AppTitleString()
+{
+    const std::string_view title = res::LoadStringResource(res::AFX_IDS_APP_TITLE);
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
+
+} // namespace
+
+CSplnApp::CSplnApp() : CWinApp(AppTitleString()) {}
+
+CSplnApp::~CSplnApp()
+{
+    if (GetDocTemplate())
+        GetDocTemplate()->CloseAll();
+}
+
+bool CSplnApp::InitInstance()
+{
+    // The profile (the recent-file list) lives under the organisation key
+    // and the application title.
+    SetRegistryKey(QString::fromLatin1(kRegistryKey));
+    QCoreApplication::setOrganizationName(RegistryKey());
+    QCoreApplication::setApplicationName(AppTitle());
+    LoadStdProfileSettings(kMaxRecentFiles);
+
+    AddDocTemplate(std::make_unique<CSingleDocTemplate>(
+        res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); },
+        [this] { return CreateMainFrame(); }, [] { return new CSplnView; }));
+
+    const CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
+    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
+        AfxMessageBox(QStringLiteral("Usage: spln [file]\nThe command line is not valid: %1.")
+                          .arg(commandLine.m_strError));
+        return false;
+    }
+    if (!ProcessShellCommand(commandLine))
+        return false;
+    SetRecentFilesChangedHandler([this] { UpdateRecentFileMenu(); });
+
+    CFrameWnd* frame = GetMainWnd();
+    frame->show();
+    frame->update();
+    return true;
+}
+
+std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
+{
+    auto frame = std::make_unique<CMainFrame>();
+    if (!frame->LoadFrame())
+        return nullptr;
+    RegisterCommands(*frame);
+    return frame;
+}
+
+void CSplnApp::RegisterCommands(CMainFrame& frame)
+{
+    // Who handles what; every command not named here stays disabled (New,
+    // Open, the Edit commands, next and previous pane).
+    CommandTable& commands = frame.Commands();
+    commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    commands.SetHandler(res::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    commands.SetHandler(res::ID_APP_EXIT, [this] { OnAppExit(); });
+    commands.SetHandler(res::ID_FILE_SAVE, [this] { OnFileSave(); });
+    commands.SetHandler(res::ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    commands.SetHandler(res::ID_SPLINE_RUN, [this] {
+        if (CSplnDoc* document = GetSplnDoc())
+            document->OnSplineRun();
+    });
+    commands.SetHandler(res::ID_FILE_PRINT, [this] {
+        if (CSplnView* view = GetSplnView())
+            view->OnFilePrint();
+    });
+    commands.SetHandler(res::ID_FILE_PRINT_DIRECT, [this] {
+        if (CSplnView* view = GetSplnView())
+            view->OnFilePrintDirect();
+    });
+    commands.SetHandler(res::ID_FILE_PRINT_PREVIEW, [this] {
+        if (CSplnView* view = GetSplnView())
+            view->OnFilePrintPreview();
+    });
+    for (int slot = 0; slot < kMaxRecentFiles; ++slot)
+        commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
+}
+
+void CSplnApp::UpdateRecentFileMenu()
+{
+    if (CMainFrame* frame = GetMainFrame(); frame && GetRecentFileList())
+        frame->UpdateRecentFileMenu(*GetRecentFileList(), res::ID_FILE_MRU_FILE1);
+}
+
+void CSplnApp::OnAppAbout()
+{
+    CAboutDlg dialog(GetMainWnd());
+    dialog.DoModal();
+}
+
+CSplnDoc* CSplnApp::GetSplnDoc() const { return dynamic_cast<CSplnDoc*>(GetDocument()); }
+
+CMainFrame* CSplnApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(GetMainWnd()); }
+
+CSplnView* CSplnApp::GetSplnView() const
+{
+    CFrameWnd* frame = GetMainWnd();
+    return frame ? dynamic_cast<CSplnView*>(frame->GetActiveView()) : nullptr;
+}

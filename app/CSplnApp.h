@@ -1,0 +1,41 @@
+#pragma once
+
+// The Spln application: start-up of the single document, the main frame and
+// the result view, the command line, and the application's commands.
+
+#include "platform/CWinApp.h"
+
+#include <QStringList>
+
+class CMainFrame;
+class CSplnDoc;
+class CSplnView;
+
+class CSplnApp : public CWinApp {
+public:
+    CSplnApp();
+    ~CSplnApp() override;
+
+    // The arguments after the program name: none (a new document) or the
+    // name of a file to open.
+    void SetCommandLine(const QStringList& arguments) { m_arguments = arguments; }
+
+    // Builds everything; false when the program should end (the frame could
+    // not be created, the file could not be opened, bad arguments). The
+    // reason has been reported through AfxMessageBox.
+    bool InitInstance() override;
+
+    // Help > About Spln.
+    void OnAppAbout();
+
+    CSplnDoc* GetSplnDoc() const;
+    CMainFrame* GetMainFrame() const;
+    CSplnView* GetSplnView() const;
+
+private:
+    std::unique_ptr<CFrameWnd> CreateMainFrame();
+    void RegisterCommands(CMainFrame& frame);
+    void UpdateRecentFileMenu();
+
+    QStringList m_arguments;
+};

@@ -1,0 +1,97 @@
+#include "app/HelpText.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+QString HelpText()
+{
+    return QStringLiteral(R"(<h2>Spln help</h2>
+<p>Spln approximates a function on the interval [-1, 1] by basic splines:
+copies of one smooth bell-shaped kernel placed on a uniform grid and stretched
+by the grid spacing. It draws the data (green), for a built-in function the
+exact function (blue) and the approximation (red), with a line that reports
+the error at the left end, the largest error inside and the error at the right
+end.</p>
+
+<h3>Running an experiment</h3>
+<p>Choose <b>Spline &gt; Run</b> (Alt+S, R). The settings dialog opens with the
+settings you last accepted; press <b>OK</b> to draw the result, or
+<b>Cancel</b> to keep everything as it was. The window stays empty until
+settings have been accepted once. Every redraw runs the whole approximation
+again, so with noise switched on each redraw shows new noise.</p>
+
+<h3>The settings</h3>
+<ul>
+<li><b>Example</b> / <b>File</b>: take the data from a built-in function or
+from the file sig.dat.</li>
+<li><b>File Length</b> (100 to 10000): how many samples of the built-in
+function are taken.</li>
+<li><b>Amplitude</b> (0 to 0.5): size of the uniform random noise added to
+the samples of the built-in function.</li>
+<li><b>Number of Example</b> (1 to 11): which built-in function: 1
+exp(x)+exp(-x)-2, 2 cos(4.7 sin(pi/2 x)), 3 1/(1+25x&sup2;),
+4 10x/(1+25x&sup2;), 5 4 sgn(x)(1-x&sup2;)x&sup2;, 6 |x|, 7 a footstep,
+8 exp(3(sin(8 pi x)-1)), 9 a sum of three narrow peaks, 10 a sum of two
+narrow peaks, 11 exp(5(sin(16 pi x)-1)).</li>
+<li><b>Value of appriore</b>: for the file, the values and derivatives of the
+function at both ends are given: left and right value (-1 to 1), left and
+right derivative (-10 to 10).</li>
+<li><b>Estimation</b>: for the file, the values and derivatives at the ends
+are estimated by fitting a cubic to the first and last samples. Left and
+right margin (1 to 250) are kept with the settings.</li>
+<li><b>Window of averaging</b> (1 to 500): the width of the smoothing window,
+counted in sample spacings. It must stay below a tenth of the number of
+samples; otherwise the program says so and resets the window to 1 and the
+file length to 10000.</li>
+</ul>
+
+<h3>The methods</h3>
+<ul>
+<li><b>Projection on Schwarz space</b>: the data are smoothed with the kernel
+over the window of averaging at up to 501 nodes, and the result is expanded
+in the basic splines. <b>Number of basic splines</b>: 15 to 501.
+<b>Type of basic</b> (1 to 4): 1 Gaussian, 2 Gaussian times a cubic (zero
+outside a finite range), 3 rational (1+u&sup2;/3)<sup>-2</sup> with heavy
+tails, 4 logistic.</li>
+<li><b>Method of Least Squares</b>: up to 51 shifted basis functions are
+fitted to up to 501 points of the data. <b>Number of basic splines</b>: 5 to
+51. <b>Type of basic</b> (1 to 5): 1 a smoothed |u|, 2 |u|<sup>3/2</sup>,
+3 |u| with a rounded tip, 4 |u|<sup>5/2</sup>, 5 |u|<sup>3</sup>.</li>
+</ul>
+<p>Before approximating, the program takes off a cubic that carries the
+values and slopes at both ends (for a built-in function also the straight
+line through its end values) and adds it back afterwards.</p>
+
+<h3>The sample file sig.dat</h3>
+<p>With the source <b>File</b> the data are read from the text file
+<b>sig.dat</b> in the current directory (the directory the program was
+started from). It must hold exactly 4501 numbers separated by spaces or line
+breaks, the samples at equal steps from -1 to 1. The numbers are divided by
+the largest magnitude among them before use. If the file is missing or does
+not hold exactly 4501 numbers, the window says so instead of drawing.</p>
+
+<h3>Files, printing</h3>
+<p><b>File &gt; Save</b> and <b>Save As</b> write an empty document file;
+opening one (from the command line or the list of recent files) keeps the
+settings and leaves the window empty until the next accepted Run.
+<b>Print</b>, <b>Print Preview</b> and <b>Print Setup</b> print the picture of
+the window on one page.</p>
+)");
+}
+
+QDialog* CreateHelpWindow(QWidget* parent)
+{
+    auto* window = new QDialog(parent);
+    window->setWindowTitle(QStringLiteral("Spln Help"));
+    window->resize(560, 600);
+    auto* layout = new QVBoxLayout(window);
+    auto* text = new QTextBrowser(window);
+    text->setHtml(HelpText());
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
+    layout->addWidget(buttons);
+    return window;
+}

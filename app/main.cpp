@@ -1,0 +1,85 @@
+// spln: the desktop program. Without an argument it starts with a new
+// document; with a file name it opens that file.
+
+#include "app/CSplnApp.h"
+#include "platform/CDialog.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+CSplnApp theApp;
+
+bool EnvironmentHasDisplay()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+// Platforms without a screen a person looks at.
+bool PlatformShowsWindows()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// While the program starts, every message also goes to stderr, so that a
+// start that fails (say, a file that cannot be opened) is explained in the
+// terminal too; the message box shows only where there is a screen.
+class StartupMessagesToStderr {
+public:
+    StartupMessagesToStderr()
+    {
+        const bool showBox = PlatformShowsWindows();
+        m_previous = SetMessageBoxHook([showBox, this](const QString& text, unsigned type) {
+            std::fprintf(stderr, "spln: %s\n", qPrintable(text));
+            if (!showBox)
+                return IDOK;
+            MessageBoxHook self = SetMessageBoxHook(m_previous);
+            const int result = AfxMessageBox(text, type);
+            SetMessageBoxHook(std::move(self));
+            return result;
+        });
+    }
+    ~StartupMessagesToStderr() { SetMessageBoxHook(m_previous); }
+    StartupMessagesToStderr(const StartupMessagesToStderr&) = delete;
+    StartupMessagesToStderr& operator=(const StartupMessagesToStderr&) = delete;
+
+private:
+    MessageBoxHook m_previous;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!EnvironmentHasDisplay()) {
+        std::fprintf(stderr, "spln: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                             "the desktop program needs one. spln-cli renders without a display.\n");
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    theApp.SetCommandLine(arguments);
+
+    bool started = false;
+    {
+        StartupMessagesToStderr reporter;
+        started = theApp.InitInstance();
+    }
+    if (!started) {
+        theApp.ExitInstance();
+        return 1;
+    }
+    QApplication::exec();
+    return theApp.ExitInstance();
+}

@@ -1,0 +1,17 @@
+# The application shell: the frame-level toolkit pieces, the resources of the
+# main frame, the application, main frame and About box, and the program spln.
+include(${PROJECT_SOURCE_DIR}/platform/shell.cmake)
+
+add_library(spln_shell STATIC
+    CSplnApp.cpp CMainFrame.cpp CAboutDlg.cpp HelpText.cpp
+    ${PROJECT_SOURCE_DIR}/res/Strings.cpp
+    ${PROJECT_SOURCE_DIR}/res/Menu.cpp
+    ${PROJECT_SOURCE_DIR}/res/Accelerators.cpp
+    ${PROJECT_SOURCE_DIR}/res/Toolbar.cpp
+    ${PROJECT_SOURCE_DIR}/res/Icons.cpp
+    ${PROJECT_SOURCE_DIR}/res/AboutDialog.cpp)
+target_include_directories(spln_shell PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(spln_shell PUBLIC spln_frame spln_app_ui)
+
+add_executable(spln main.cpp)
+target_link_libraries(spln PRIVATE spln_shell)

@@ -1,0 +1,290 @@
+#include "platform/CFrameWnd.h"
+
+#include "platform/CStatusBar.h"
+#include "platform/RecentFileList.h"
+#include "platform/CView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <vector>
+
+namespace {
+
+// Standard command and string ids the frame handles itself.
+constexpr unsigned kIdsIdleMessage = 57345;
+constexpr unsigned kIdsHelpModeMessage = 57346;
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
+{
+    int key = 0;
+    switch (entry.key) {
+    case VirtualKey::Letter: key = Qt::Key_A + (entry.letter - 'A'); break;
+    case VirtualKey::Back: key = Qt::Key_Backspace; break;
+    case VirtualKey::Delete: key = Qt::Key_Delete; break;
+    case VirtualKey::Insert: key = Qt::Key_Insert; break;
+    case VirtualKey::F1: key = Qt::Key_F1; break;
+    case VirtualKey::F6: key = Qt::Key_F6; break;
+    }
+    Qt::KeyboardModifiers modifiers;
+    if (entry.control)
+        modifiers |= Qt::ControlModifier;
+    if (entry.shift)
+        modifiers |= Qt::ShiftModifier;
+    if (entry.alt)
+        modifiers |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
+}
+
+} // namespace
+
+CFrameWnd::CFrameWnd(QWidget* parent) : QMainWindow(parent)
+{
+    m_pCommands = new CommandTable(this, nullptr);
+}
+
+CFrameWnd::~CFrameWnd()
+{
+    if (m_bHelpMode)
+        LeaveHelpMode(false);
+}
+
+bool CFrameWnd::LoadFrame(const FrameResources& resources, const QString& appTitle)
+{
+    m_resources = resources;
+    m_strAppTitle = appTitle;
+    m_pCommands->SetStringLoader(resources.loadString);
+    BuildMenu(resources);
+    BuildAccelerators(resources);
+    return OnCreate() != -1;
+}
+
+int CFrameWnd::OnCreate() { return 0; }
+
+void CFrameWnd::BuildMenu(const FrameResources& resources)
+{
+    std::vector<QMenu*> open;
+    for (const MenuItemTemplate& item : resources.menu) {
+        switch (item.kind) {
+        case MenuItemKind::Popup: {
+            const QString title = ToQString(item.text);
+            QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
+            // Ticks follow the bars' real state whenever a menu opens.
+            connect(menu, &QMenu::aboutToShow, this, &CFrameWnd::UpdateBarChecks);
+            open.push_back(menu);
+            break;
+        }
+        case MenuItemKind::EndPopup:
+            if (!open.empty())
+                open.pop_back();
+            break;
+        case MenuItemKind::Separator:
+            if (!open.empty())
+                open.back()->addSeparator();
+            break;
+        case MenuItemKind::Command: {
+            if (open.empty())
+                break;
+            QAction* action = m_pCommands->Action(item.id);
+            action->setText(ToQString(item.text));
+            if (item.grayed)
+                action->setEnabled(false);
+            open.back()->addAction(action);
+            break;
+        }
+        }
+    }
+}
+
+void CFrameWnd::BuildAccelerators(const FrameResources& resources)
+{
+    std::map<unsigned, QList<QKeySequence>> keysOfCommand;
+    for (const AcceleratorEntry& entry : resources.accelerators)
+        keysOfCommand[entry.command].append(KeySequenceOf(entry));
+    for (const auto& [id, keys] : keysOfCommand) {
+        QAction* action = m_pCommands->Action(id);
+        action->setShortcuts(keys);
+        // Menu entries carry their own accelerator text after a tab.
+        if (action->text().isEmpty())
+            action->setText(action->toolTip());
+    }
+}
+
+void CFrameWnd::SetActiveView(CView* view)
+{
+    m_pActiveView = view;
+    setCentralWidget(view);
+}
+
+void CFrameWnd::OnUpdateFrameTitle(const QString& documentTitle)
+{
+    setWindowTitle(documentTitle.isEmpty() ? m_strAppTitle : documentTitle + QStringLiteral(" - ") + m_strAppTitle);
+}
+
+void CFrameWnd::AddControlBar(unsigned id, QWidget* bar)
+{
+    m_controlBars[id] = bar;
+    QAction* action = m_pCommands->Action(id);
+    action->setCheckable(true);
+    m_pCommands->SetHandler(id, [this, id] { OnBarCheck(id); });
+    if (auto* toolBar = qobject_cast<QToolBar*>(bar))
+        connect(toolBar, &QToolBar::visibilityChanged, this, &CFrameWnd::UpdateBarChecks);
+    UpdateBarChecks();
+}
+
+QWidget* CFrameWnd::GetControlBar(unsigned id) const
+{
+    const auto found = m_controlBars.find(id);
+    return found == m_controlBars.end() ? nullptr : found->second;
+}
+
+void CFrameWnd::ShowControlBar(QWidget* bar, bool show)
+{
+    bar->setVisible(show);
+    UpdateBarChecks();
+}
+
+void CFrameWnd::OnBarCheck(unsigned id)
+{
+    if (QWidget* bar = GetControlBar(id))
+        ShowControlBar(bar, bar->isHidden());
+}
+
+void CFrameWnd::UpdateBarChecks()
+{
+    for (const auto& [id, bar] : m_controlBars)
+        m_pCommands->Action(id)->setChecked(!bar->isHidden());
+}
+
+void CFrameWnd::SetMessageBar(CStatusBar* bar)
+{
+    m_pMessageBar = bar;
+    setStatusBar(bar);
+    if (m_resources.loadString)
+        bar->SetIdleText(ToQString(m_resources.loadString(kIdsIdleMessage)));
+}
+
+void CFrameWnd::EnableDocking(unsigned align)
+{
+    setDockNestingEnabled(align == CBRS_ALIGN_ANY);
+}
+
+void CFrameWnd::DockControlBar(QToolBar* toolBar) { addToolBar(Qt::TopToolBarArea, toolBar); }
+
+void CFrameWnd::OnHelp()
+{
+    if (m_bHelpMode)
+        LeaveHelpMode(false);
+    if (m_showHelp)
+        m_showHelp();
+}
+
+void CFrameWnd::OnHelpFinder() { OnHelp(); }
+
+void CFrameWnd::OnContextHelp()
+{
+    if (m_bHelpMode)
+        return;
+    m_bHelpMode = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    qApp->installEventFilter(this);
+    if (m_pMessageBar && m_resources.loadString)
+        m_pMessageBar->showMessage(ToQString(m_resources.loadString(kIdsHelpModeMessage)));
+}
+
+void CFrameWnd::LeaveHelpMode(bool showHelp)
+{
+    m_bHelpMode = false;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+    if (m_pMessageBar)
+        m_pMessageBar->clearMessage();
+    if (showHelp && m_showHelp)
+        m_showHelp();
+}
+
+bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_bHelpMode)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        LeaveHelpMode(true);
+        return true;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_F1) {
+            LeaveHelpMode(key == Qt::Key_F1);
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QMenu* CFrameWnd::FindMenuOfCommand(unsigned id) const
+{
+    const QAction* target = m_pCommands->FindAction(id);
+    if (!target)
+        return nullptr;
+    for (QAction* top : menuBar()->actions()) {
+        QMenu* menu = top->menu();
+        if (menu && menu->actions().contains(target))
+            return menu;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::UpdateRecentFileMenu(const CRecentFileList& files, unsigned firstId)
+{
+    QAction* first = m_pCommands->FindAction(firstId);
+    QMenu* menu = FindMenuOfCommand(firstId);
+    if (!first || !menu)
+        return;
+    if (m_strRecentPlaceholder.isEmpty())
+        m_strRecentPlaceholder = first->text();
+
+    // Slots 2.. follow the first one; they are created the first time needed.
+    QAction* previous = first;
+    const QString currentDir = QDir::currentPath();
+    for (int slot = 0; slot < files.GetMaxSize(); ++slot) {
+        const unsigned id = firstId + static_cast<unsigned>(slot);
+        QAction* action = m_pCommands->FindAction(id);
+        if (!action && slot >= files.GetSize())
+            continue;
+        if (!action) {
+            action = m_pCommands->Action(id);
+            const QList<QAction*> entries = menu->actions();
+            const qsizetype after = entries.indexOf(previous) + 1;
+            menu->insertAction(after < entries.size() ? entries[after] : nullptr, action);
+        }
+        if (slot < files.GetSize()) {
+            action->setText(files.MenuText(slot, currentDir));
+            action->setEnabled(m_pCommands->HasHandler(id));
+            action->setVisible(true);
+        } else if (slot == 0) {
+            action->setText(m_strRecentPlaceholder);
+            action->setEnabled(false);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+        previous = action;
+    }
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+// A single-document frame window: the menu bar, accelerators and commands
+// built from the frame's resources, a view in the client area, control bars
+// (toolbar, status bar) shown and hidden through their command ids with
+// ticks in the View menu, the caption "<document title> - <application>",
+// and the help commands (F1, Shift+F1 help mode, Help Topics).
+
+#include "platform/CommandTable.h"
+#include "platform/FrameTemplates.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+class CRecentFileList;
+class CStatusBar;
+class CView;
+class QMenu;
+
+constexpr unsigned CBRS_ALIGN_ANY = 0xF000;
+
+class CFrameWnd : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CFrameWnd(QWidget* parent = nullptr);
+    ~CFrameWnd() override;
+
+    // Builds the menu bar and the shortcuts from resources, then runs
+    // OnCreate. False when OnCreate fails (returns -1).
+    bool LoadFrame(const FrameResources& resources, const QString& appTitle);
+
+    // Creates the frame's bars; the base creates nothing and returns 0.
+    virtual int OnCreate();
+
+    CommandTable& Commands() { return *m_pCommands; }
+    const FrameResources& Resources() const { return m_resources; }
+
+    // The view fills the client area; the frame owns it from now on.
+    void SetActiveView(CView* view);
+    CView* GetActiveView() const { return m_pActiveView; }
+
+    // The caption for a document of this title: "title - application".
+    void OnUpdateFrameTitle(const QString& documentTitle);
+
+    // A toolbar or status bar shown and hidden by command id (checked menu
+    // entry). The frame keeps the tick in step with the bar.
+    void AddControlBar(unsigned id, QWidget* bar);
+    QWidget* GetControlBar(unsigned id) const;
+    void ShowControlBar(QWidget* bar, bool show);
+    void OnBarCheck(unsigned id);
+
+    // Docking: the frame accepts bars at the edges in align; DockControlBar
+    // places a toolbar at the top edge.
+    void EnableDocking(unsigned align);
+    void DockControlBar(QToolBar* toolBar);
+
+    // The status bar at the bottom: it shows the idle text, command prompts
+    // and the help-mode text. The frame owns it.
+    void SetMessageBar(CStatusBar* bar);
+
+    // Help. OnHelp (F1) and OnHelpFinder (Help Topics) show the help through
+    // the handler; OnContextHelp enters help mode: the cursor changes, the
+    // status bar asks for a click, and the next click (or F1) shows the help;
+    // Esc leaves help mode.
+    void SetHelpHandler(std::function<void()> handler) { m_showHelp = std::move(handler); }
+    void OnHelp();
+    void OnHelpFinder();
+    void OnContextHelp();
+    bool IsInHelpMode() const { return m_bHelpMode; }
+
+    // Shows the recent files in the menu in place of the entry firstId: "&1
+    // name" ... with ids firstId, firstId + 1, ...; while the list is empty
+    // the entry firstId shows its own text again, disabled.
+    void UpdateRecentFileMenu(const CRecentFileList& files, unsigned firstId);
+
+    // The menu-bar menu whose entries include command id, or null.
+    QMenu* FindMenuOfCommand(unsigned id) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenu(const FrameResources& resources);
+    void BuildAccelerators(const FrameResources& resources);
+    void UpdateBarChecks();
+    void LeaveHelpMode(bool showHelp);
+
+    FrameResources m_resources;
+    CommandTable* m_pCommands = nullptr;
+    CView* m_pActiveView = nullptr;
+    CStatusBar* m_pMessageBar = nullptr;
+    QString m_strAppTitle;
+    std::map<unsigned, QWidget*> m_controlBars;
+    std::function<void()> m_showHelp;
+    bool m_bHelpMode = false;
+    QString m_strRecentPlaceholder;
+};

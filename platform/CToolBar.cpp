@@ -1,0 +1,44 @@
+#include "platform/CToolBar.h"
+
+#include "platform/CommandTable.h"
+#include "platform/FrameTemplates.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QPixmap>
+
+CToolBar::CToolBar(QWidget* parent) : QToolBar(parent)
+{
+    setMovable(true);
+    setFloatable(true);
+    setAllowedAreas(Qt::AllToolBarAreas);
+    setToolButtonStyle(Qt::ToolButtonIconOnly);
+}
+
+bool CToolBar::LoadToolBar(std::span<const unsigned> buttons, CommandTable& commands,
+                           QPixmap (*imageOf)(unsigned id), int imageWidth, int imageHeight)
+{
+    setIconSize(QSize(imageWidth, imageHeight));
+    for (const unsigned id : buttons) {
+        if (id == ID_SEPARATOR) {
+            addSeparator();
+            continue;
+        }
+        const QPixmap image = imageOf ? imageOf(id) : QPixmap();
+        if (image.isNull())
+            return false;
+        QAction* action = commands.Action(id);
+        action->setIcon(QIcon(image));
+        action->setIconVisibleInMenu(false);
+        addAction(action);
+    }
+    return true;
+}
+
+std::vector<unsigned> CToolBar::ButtonIds() const
+{
+    std::vector<unsigned> ids;
+    for (const QAction* action : actions())
+        ids.push_back(action->isSeparator() ? ID_SEPARATOR : action->data().toUInt());
+    return ids;
+}

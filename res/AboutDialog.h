@@ -1,0 +1,14 @@
+#pragma once
+
+// Dialog resource 100: the About box's title, size, font and controls.
+
+#include "platform/DialogTemplate.h"
+
+namespace res {
+
+// The control that shows the main icon.
+constexpr int IDC_ABOUT_ICON = 1000;
+
+extern const DialogTemplate kAboutDialogTemplate;
+
+} // namespace res

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/FrameTemplates.h"
+
+#include <span>
+
+namespace res {
+
+// The accelerator table (resource 128): virtual keys with modifiers.
+std::span<const AcceleratorEntry> MainAccelerators();
+
+} // namespace res

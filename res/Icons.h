@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// Pictures of the main frame, drawn in code: the toolbar images (16 by 15
+// pixels) and the main icon.
+
+namespace res {
+
+// The toolbar image of command `id`; a null pixmap for an id without one.
+QPixmap ToolbarImage(unsigned id);
+
+// The main icon (resource 128) at `size` pixels square.
+QPixmap MainIconPixmap(int size);
+QIcon MainIcon();
+
+} // namespace res
