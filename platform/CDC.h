@@ -22,6 +22,10 @@ constexpr int TRANSPARENT = 1;
 constexpr int OPAQUE = 2;
 constexpr unsigned TA_TOP = 0;
 constexpr unsigned TA_CENTER = 6;
+constexpr unsigned TA_LEFT = 0;
+constexpr unsigned TA_RIGHT = 2;
+constexpr unsigned TA_BOTTOM = 8;
+constexpr unsigned TA_BASELINE = 24;
 constexpr int MM_TEXT = 1;
 constexpr int MM_ANISOTROPIC = 8;
 constexpr int LOGPIXELSX = 88;
@@ -85,7 +89,8 @@ public:
     virtual ~CDC() = default;
 
     // Makes the font or pen current and returns the one it replaces (nullptr
-    // for the surface's own initial object).
+    // for the surface's own initial object). Selecting nullptr puts the
+    // surface's own initial object back.
     virtual CFont* SelectObject(CFont* font) = 0;
     virtual CPen* SelectObject(CPen* pen) = 0;
 

@@ -1,0 +1,212 @@
+#include "platform/QtDC.h"
+
+#include "platform/FontFaces.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QString>
+
+namespace {
+
+QColor ToQColor(COLORREF colour)
+{
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+// Text is placed through its cell: horizontal part of the alignment, then
+// the vertical part, as the surface's alignment flags describe them.
+constexpr unsigned kHorizontalMask = TA_CENTER;  // TA_LEFT 0, TA_RIGHT 2, TA_CENTER 6
+constexpr unsigned kVerticalMask = TA_BASELINE;  // TA_TOP 0, TA_BOTTOM 8, TA_BASELINE 24
+
+}  // namespace
+
+QtDC::QtDC(QPainter& painter, bool printing)
+    : m_painter(painter),
+      m_bPrinting(printing),
+      m_baseTransform(painter.worldTransform()),
+      m_initialFont(painter.font()),
+      m_font(painter.font())
+{
+    // Lines stay crisp like the toolkit's one-unit pens; text keeps its
+    // smoothing.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setBrush(Qt::white);
+    ApplyPen();
+}
+
+QFont QtDC::ResolveFont(const CFont& font)
+{
+    QFont resolved(QString::fromStdString(ResolveFontFace(font.FaceName())));
+    resolved.setPixelSize(PointFontHeight(font.PointSizeTenths()) > 0 ? PointFontHeight(font.PointSizeTenths()) : 1);
+    // The metrics the layout reads must not depend on the device's hinting.
+    resolved.setHintingPreference(QFont::PreferNoHinting);
+    return resolved;
+}
+
+CFont* QtDC::SelectObject(CFont* font)
+{
+    CFont* previous = m_pFont;
+    m_pFont = font;
+    m_font = (font != nullptr && font->IsCreated()) ? ResolveFont(*font) : m_initialFont;
+    m_painter.setFont(m_font);
+    return previous;
+}
+
+CPen* QtDC::SelectObject(CPen* pen)
+{
+    CPen* previous = m_pPen;
+    m_pPen = pen;
+    ApplyPen();
+    return previous;
+}
+
+void QtDC::ApplyPen()
+{
+    QPen pen(Qt::black);
+    pen.setStyle(Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (m_pPen != nullptr && m_pPen->IsCreated()) {
+        pen.setColor(ToQColor(m_pPen->Colour()));
+        pen.setWidthF(m_pPen->Width());
+        if (m_pPen->Style() != PS_SOLID)
+            pen.setStyle(Qt::NoPen);
+    }
+    // A pen thinner than one device pixel would leave gaps in aliased lines.
+    const qreal deviceWidth = pen.widthF() * m_painter.worldTransform().m11();
+    if (deviceWidth < 1.0)
+        pen.setWidth(0);
+    m_painter.setPen(pen);
+}
+
+bool QtDC::GetTextMetrics(TEXTMETRIC* metrics)
+{
+    if (metrics == nullptr)
+        return false;
+    const QFontMetricsF fm(m_font, m_painter.device());
+    metrics->tmHeight = qRound(fm.height());
+    metrics->tmMaxCharWidth = qRound(fm.maxWidth());
+    return true;
+}
+
+int QtDC::SetBkMode(int mode)
+{
+    const int previous = m_nBkMode;
+    m_nBkMode = mode;
+    return previous;
+}
+
+unsigned QtDC::SetTextAlign(unsigned align)
+{
+    const unsigned previous = m_nTextAlign;
+    m_nTextAlign = align;
+    return previous;
+}
+
+COLORREF QtDC::SetTextColor(COLORREF colour)
+{
+    const COLORREF previous = m_textColour;
+    m_textColour = colour;
+    return previous;
+}
+
+void QtDC::MoveTo(int x, int y)
+{
+    m_nPosX = x;
+    m_nPosY = y;
+}
+
+void QtDC::LineTo(int x, int y)
+{
+    m_painter.drawLine(QPointF(m_nPosX, m_nPosY), QPointF(x, y));
+    m_nPosX = x;
+    m_nPosY = y;
+}
+
+void QtDC::TextOut(int x, int y, const char* text, int length)
+{
+    if (text == nullptr || length <= 0)
+        return;
+    const QString string = QString::fromUtf8(text, length);
+    const QFontMetricsF fm(m_font, m_painter.device());
+    const qreal width = fm.horizontalAdvance(string);
+
+    qreal left = x;
+    switch (m_nTextAlign & kHorizontalMask) {
+    case TA_CENTER: left = x - width / 2.0; break;
+    case TA_RIGHT: left = x - width; break;
+    default: break;
+    }
+    qreal top = y;
+    switch (m_nTextAlign & kVerticalMask) {
+    case TA_BOTTOM: top = y - fm.height(); break;
+    case TA_BASELINE: top = y - fm.ascent(); break;
+    default: break;
+    }
+
+    if (m_nBkMode == OPAQUE)
+        m_painter.fillRect(QRectF(left, top, width, fm.height()), Qt::white);
+    const QPen linePen = m_painter.pen();
+    m_painter.setPen(ToQColor(m_textColour));
+    m_painter.drawText(QPointF(left, top + fm.ascent()), string);
+    m_painter.setPen(linePen);
+}
+
+void QtDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
+{
+    m_painter.drawRoundedRect(QRectF(left, top, right - left, bottom - top), ellipseWidth / 2.0,
+                              ellipseHeight / 2.0);
+}
+
+int QtDC::SetMapMode(int mode)
+{
+    const int previous = m_nMapMode;
+    m_nMapMode = mode;
+    ApplyMapping();
+    return previous;
+}
+
+CSize QtDC::SetWindowExt(int cx, int cy)
+{
+    const CSize previous = m_windowExt;
+    if (m_nMapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
+        m_windowExt = {cx, cy};
+        ApplyMapping();
+    }
+    return previous;
+}
+
+CSize QtDC::SetViewportExt(int cx, int cy)
+{
+    const CSize previous = m_viewportExt;
+    if (m_nMapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
+        m_viewportExt = {cx, cy};
+        ApplyMapping();
+    }
+    return previous;
+}
+
+void QtDC::ApplyMapping()
+{
+    QTransform mapping;
+    if (m_nMapMode == MM_ANISOTROPIC) {
+        mapping.scale(static_cast<qreal>(m_viewportExt.cx) / m_windowExt.cx,
+                      static_cast<qreal>(m_viewportExt.cy) / m_windowExt.cy);
+    }
+    m_painter.setWorldTransform(mapping * m_baseTransform);
+    ApplyPen();
+}
+
+int QtDC::GetDeviceCaps(int index) const
+{
+    const QPaintDevice* device = m_painter.device();
+    if (device == nullptr)
+        return 0;
+    if (index == LOGPIXELSX)
+        return device->logicalDpiX();
+    if (index == LOGPIXELSY)
+        return device->logicalDpiY();
+    return 0;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// A drawing surface over a QPainter, so that one drawing serves a widget, a
+// printer, print preview, a QImage, a QSvgGenerator and a QPdfWriter. Logical
+// units map to the paint device through the mapping mode (MM_TEXT: one unit a
+// device pixel; MM_ANISOTROPIC: viewport extent / window extent). Text
+// metrics are those of the font actually resolved, in logical units.
+
+#include "platform/CDC.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+#include <QTransform>
+
+class QPainter;
+
+class QtDC : public CDC {
+public:
+    // The painter must be active on its device and outlive the surface. Its
+    // transform at this moment is kept as the base the mapping builds on.
+    explicit QtDC(QPainter& painter, bool printing = false);
+
+    CFont* SelectObject(CFont* font) override;
+    CPen* SelectObject(CPen* pen) override;
+    bool GetTextMetrics(TEXTMETRIC* metrics) override;
+    int SetBkMode(int mode) override;
+    unsigned SetTextAlign(unsigned align) override;
+    COLORREF SetTextColor(COLORREF colour) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    using CDC::TextOut;
+    void TextOut(int x, int y, const char* text, int length) override;
+    void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) override;
+    int SetMapMode(int mode) override;
+    CSize SetWindowExt(int cx, int cy) override;
+    CSize SetViewportExt(int cx, int cy) override;
+    int GetDeviceCaps(int index) const override;
+    bool IsPrinting() const override { return m_bPrinting; }
+
+    // The Qt font a font description resolves to on this surface.
+    static QFont ResolveFont(const CFont& font);
+
+private:
+    void ApplyMapping();
+    void ApplyPen();
+
+    QPainter& m_painter;
+    bool m_bPrinting;
+    QTransform m_baseTransform;
+    QFont m_initialFont;
+
+    CFont* m_pFont = nullptr;
+    CPen* m_pPen = nullptr;
+    QFont m_font;
+    COLORREF m_textColour = RGB(0, 0, 0);
+    unsigned m_nTextAlign = TA_LEFT | TA_TOP;
+    int m_nBkMode = OPAQUE;
+    int m_nMapMode = MM_TEXT;
+    CSize m_windowExt{1, 1};
+    CSize m_viewportExt{1, 1};
+    int m_nPosX = 0;
+    int m_nPosY = 0;
+};

@@ -1,0 +1,176 @@
+#include "platform/RecordingDC.h"
+
+RecordingDC::RecordingDC(TEXTMETRIC defaultMetrics, int logPixels)
+    : m_defaultMetrics(defaultMetrics), m_nLogPixelsX(logPixels), m_nLogPixelsY(logPixels)
+{
+}
+
+void RecordingDC::SetFontMetrics(const std::string& face, int pointSizeTenths, TEXTMETRIC metrics)
+{
+    for (FontMetricsEntry& entry : m_metrics) {
+        if (entry.face == face && entry.pointSizeTenths == pointSizeTenths) {
+            entry.metrics = metrics;
+            return;
+        }
+    }
+    m_metrics.push_back({face, pointSizeTenths, metrics});
+}
+
+void RecordingDC::SetLogPixels(int x, int y)
+{
+    m_nLogPixelsX = x;
+    m_nLogPixelsY = y;
+}
+
+RecordedCall& RecordingDC::Record(DCCall call)
+{
+    RecordedCall& entry = m_calls.emplace_back();
+    entry.call = call;
+    entry.font = m_pFont;
+    entry.pen = m_pPen;
+    entry.textColour = m_textColour;
+    entry.textAlign = m_nTextAlign;
+    entry.bkMode = m_nBkMode;
+    return entry;
+}
+
+CFont* RecordingDC::SelectObject(CFont* font)
+{
+    CFont* previous = m_pFont;
+    m_pFont = font;
+    Record(DCCall::SelectFont);
+    return previous;
+}
+
+CPen* RecordingDC::SelectObject(CPen* pen)
+{
+    CPen* previous = m_pPen;
+    m_pPen = pen;
+    Record(DCCall::SelectPen);
+    return previous;
+}
+
+bool RecordingDC::GetTextMetrics(TEXTMETRIC* metrics)
+{
+    Record(DCCall::GetTextMetrics);
+    if (metrics == nullptr)
+        return false;
+    *metrics = m_defaultMetrics;
+    if (m_pFont == nullptr)
+        return true;
+    for (const FontMetricsEntry& entry : m_metrics) {
+        if (entry.face == m_pFont->FaceName() && entry.pointSizeTenths == m_pFont->PointSizeTenths()) {
+            *metrics = entry.metrics;
+            break;
+        }
+    }
+    return true;
+}
+
+int RecordingDC::SetBkMode(int mode)
+{
+    const int previous = m_nBkMode;
+    m_nBkMode = mode;
+    Record(DCCall::SetBkMode).args[0] = mode;
+    return previous;
+}
+
+unsigned RecordingDC::SetTextAlign(unsigned align)
+{
+    const unsigned previous = m_nTextAlign;
+    m_nTextAlign = align;
+    Record(DCCall::SetTextAlign).args[0] = static_cast<int>(align);
+    return previous;
+}
+
+COLORREF RecordingDC::SetTextColor(COLORREF colour)
+{
+    const COLORREF previous = m_textColour;
+    m_textColour = colour;
+    Record(DCCall::SetTextColor).args[0] = static_cast<int>(colour);
+    return previous;
+}
+
+void RecordingDC::MoveTo(int x, int y)
+{
+    m_nPosX = x;
+    m_nPosY = y;
+    RecordedCall& entry = Record(DCCall::MoveTo);
+    entry.args[0] = x;
+    entry.args[1] = y;
+}
+
+void RecordingDC::LineTo(int x, int y)
+{
+    RecordedCall& entry = Record(DCCall::LineTo);
+    entry.args[0] = x;
+    entry.args[1] = y;
+    entry.args[2] = m_nPosX;
+    entry.args[3] = m_nPosY;
+    m_nPosX = x;
+    m_nPosY = y;
+}
+
+void RecordingDC::TextOut(int x, int y, const char* text, int length)
+{
+    RecordedCall& entry = Record(DCCall::TextOut);
+    entry.args[0] = x;
+    entry.args[1] = y;
+    if (text != nullptr && length > 0)
+        entry.text.assign(text, static_cast<std::size_t>(length));
+}
+
+void RecordingDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
+{
+    RecordedCall& entry = Record(DCCall::RoundRect);
+    const int values[6] = {left, top, right, bottom, ellipseWidth, ellipseHeight};
+    for (int i = 0; i < 6; ++i)
+        entry.args[i] = values[i];
+}
+
+int RecordingDC::SetMapMode(int mode)
+{
+    const int previous = m_nMapMode;
+    m_nMapMode = mode;
+    Record(DCCall::SetMapMode).args[0] = mode;
+    return previous;
+}
+
+CSize RecordingDC::SetWindowExt(int cx, int cy)
+{
+    const CSize previous = m_windowExt;
+    m_windowExt = {cx, cy};
+    RecordedCall& entry = Record(DCCall::SetWindowExt);
+    entry.args[0] = cx;
+    entry.args[1] = cy;
+    return previous;
+}
+
+CSize RecordingDC::SetViewportExt(int cx, int cy)
+{
+    const CSize previous = m_viewportExt;
+    m_viewportExt = {cx, cy};
+    RecordedCall& entry = Record(DCCall::SetViewportExt);
+    entry.args[0] = cx;
+    entry.args[1] = cy;
+    return previous;
+}
+
+int RecordingDC::GetDeviceCaps(int index) const
+{
+    if (index == LOGPIXELSX)
+        return m_nLogPixelsX;
+    if (index == LOGPIXELSY)
+        return m_nLogPixelsY;
+    return 0;
+}
+
+std::vector<RecordedCall> RecordingDC::CallsOf(DCCall call) const
+{
+    std::vector<RecordedCall> found;
+    for (const RecordedCall& entry : m_calls) {
+        if (entry.call == call)
+            found.push_back(entry);
+    }
+    return found;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// The picture of one approximation run, on any drawing surface: the frame
+// scaled to the data, the data (green), for a built-in function the exact
+// curve (blue) and the report line, and the approximation (red) last.
+
+#include "platform/CDC.h"
+
+class CSplineEngine;
+class CSplnDocData;
+
+inline constexpr COLORREF kFramePenColour = RGB(0, 0, 0);
+inline constexpr COLORREF kExactPenColour = RGB(0, 0, 255);
+inline constexpr COLORREF kDataPenColour = RGB(0, 255, 0);
+inline constexpr COLORREF kApproxPenColour = RGB(255, 0, 0);
+
+struct ResultPens {
+    CPen* frame;
+    CPen* exact;
+    CPen* data;
+    CPen* approx;
+};
+
+// One logical unit is 1/100 inch on the surface's device, y downwards: the
+// anisotropic mapping with a window extent of 100 by 100 and a viewport
+// extent of the device's logical pixels per inch.
+void SetHundredthInchMapping(CDC& dc);
+
+// Copies the document's settings into the engine (method plus 1, projection
+// kernel types 3 and 4 exchanged), runs it and takes its number of output
+// points as the document's point count.
+void RunForPicture(CSplnDocData& doc, CSplineEngine& engine);
+
+// Draws the picture of the engine's current results into clientPixels, a
+// rectangle in device pixels of the surface (left and top 0), which is mapped
+// into the surface's logical units so that the frame keeps its margins at any
+// resolution. The document's arrays receive the data, exact and
+// approximation pairs in turn and end holding the approximation. Selects
+// pens.frame first and puts the surface's earlier pen and font back before it
+// returns. Returns false, drawing nothing, when doc.m_arrX is empty.
+bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
+                       const ResultPens& pens);
