@@ -1,0 +1,186 @@
+// The result view: blank until an accepted Run, the settings copied into the
+// view's engine on every paint, the picture in its colours on the screen and
+// on a printer-sized page, and the message for a run that could not finish.
+
+#include "app/CSplnDoc.h"
+#include "app/CSplnView.h"
+#include "app/Engines.h"
+#include "engine/RunFailure.h"
+#include "platform/RecordingDC.h"
+#include "tests/app/test_ui_app_support.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+struct ColourCounts {
+    int green = 0, blue = 0, red = 0, other = 0;
+};
+
+ColourCounts CountColours(const QImage& image)
+{
+    ColourCounts counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c == QColor(0, 255, 0)) ++counts.green;
+            else if (c == QColor(0, 0, 255)) ++counts.blue;
+            else if (c == QColor(255, 0, 0)) ++counts.red;
+            else if (c != QColor(255, 255, 255)) ++counts.other;
+        }
+    }
+    return counts;
+}
+
+class ResultViewTest : public ::testing::Test {
+protected:
+    ResultViewTest()
+    {
+        ViewEngine() = DefaultEngine();
+        doc.AddView(&view);
+        view.resize(640, 480);
+    }
+    ~ResultViewTest() override { ViewEngine() = DefaultEngine(); }
+
+    // The document as an accepted Run leaves it, with the engine defaults.
+    void Accept(int example = 1)
+    {
+        LoadSettingsFromEngine(DefaultEngine(), doc);
+        doc.m_nExample = example;
+        doc.m_nFuncIndex = example - 1;
+        doc.m_strCaption = doc.m_strCaptions[example - 1];
+        doc.m_nCount = 640;
+        doc.ResizeArrays(640);
+        doc.m_dLength = 2.0;
+        doc.m_bValid = 1;
+    }
+
+    QImage Shot() { return view.grab().toImage(); }
+
+    CSplnDoc doc;
+    CSplnView view;
+};
+
+}  // namespace
+
+TEST_F(ResultViewTest, PensHaveTheirColours)
+{
+    const std::pair<const CPen*, COLORREF> pens[] = {{&view.m_penFrame, RGB(0, 0, 0)},
+                                                     {&view.m_penExact, RGB(0, 0, 255)},
+                                                     {&view.m_penData, RGB(0, 255, 0)},
+                                                     {&view.m_penApprox, RGB(255, 0, 0)}};
+    for (const auto& [pen, colour] : pens) {
+        EXPECT_TRUE(pen->IsCreated());
+        EXPECT_EQ(pen->Colour(), colour);
+        EXPECT_EQ(pen->Style(), PS_SOLID);
+        EXPECT_EQ(pen->Width(), 1);
+    }
+}
+
+TEST_F(ResultViewTest, BlankBeforeTheFirstAcceptedRun)
+{
+    const ColourCounts counts = CountColours(Shot());
+    EXPECT_EQ(counts.green + counts.blue + counts.red + counts.other, 0);
+    EXPECT_EQ(ViewEngine().m_nResultCount, DefaultEngine().m_nResultCount) << "nothing was run";
+}
+
+TEST_F(ResultViewTest, BlankWhileNotValidOrWithEmptyArrays)
+{
+    Accept();
+    doc.m_bValid = 0;
+    EXPECT_EQ(CountColours(Shot()).other, 0);
+
+    doc.m_bValid = 1;
+    doc.DeleteContents();  // as after opening a file
+    const ColourCounts counts = CountColours(Shot());
+    EXPECT_EQ(counts.green + counts.blue + counts.red + counts.other, 0);
+    EXPECT_TRUE(doc.m_arrX.empty()) << "nothing is written into empty arrays";
+}
+
+TEST_F(ResultViewTest, FunctionIndexBeyondTheTableDrawsNothing)
+{
+    Accept();
+    doc.m_nFuncIndex = -1;
+    EXPECT_EQ(CountColours(Shot()).other, 0);
+}
+
+TEST_F(ResultViewTest, BuiltInFunctionShowsDataExactAndApproximation)
+{
+    Accept(7);
+    doc.m_dAmplitude = 0.1;  // noise lifts the green data off the blue exact curve
+    const ColourCounts counts = CountColours(Shot());
+    EXPECT_GT(counts.green, 50);
+    EXPECT_GT(counts.blue, 50);
+    EXPECT_GT(counts.red, 50);
+    EXPECT_GT(counts.other, 50) << "grid and labels";
+    EXPECT_EQ(doc.m_nCount, ViewEngine().m_nPoints);
+}
+
+TEST_F(ResultViewTest, EveryPaintCopiesTheSettingsWithTheViewsMapping)
+{
+    Accept();
+    const std::pair<int, int> types[] = {{1, 1}, {2, 2}, {3, 4}, {4, 3}};
+    for (const auto& [chosen, engineType] : types) {
+        doc.m_nSchwarzType = chosen;
+        Shot();
+        EXPECT_EQ(ViewEngine().m_nSchwarzType, engineType) << chosen;
+        EXPECT_EQ(doc.m_nSchwarzType, chosen);
+    }
+    EXPECT_EQ(ViewEngine().m_nMethod, 1);
+    doc.m_nMethod = 1;
+    doc.m_nWindow = 7;
+    doc.m_nFileLength = 2000;
+    Shot();
+    EXPECT_EQ(ViewEngine().m_nMethod, 2);
+    EXPECT_EQ(ViewEngine().m_nWindow, 7);
+    EXPECT_EQ(ViewEngine().m_nSamples, 2000);
+}
+
+TEST_F(ResultViewTest, MissingSampleFileShowsAMessageInsteadOfCurves)
+{
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath("sig.dat").toStdString();
+    std::strncpy(ViewEngine().m_szDataPath, missing.c_str(), sizeof ViewEngine().m_szDataPath - 1);
+    Accept();
+    Shot();  // a good run first: its curves must not be shown again
+    doc.m_nSource = 1;
+
+    RecordingDC dc;
+    view.OnPrepareDC(&dc);
+    view.OnDraw(&dc);
+    ASSERT_NE(ViewEngine().m_eFailure, spln::RunFailure::None);
+    EXPECT_TRUE(dc.CallsOf(DCCall::LineTo).empty()) << "no grid, no curves";
+    bool named = false;
+    for (const RecordedCall& call : dc.CallsOf(DCCall::TextOut)) {
+        if (call.text == DescribeRunFailure(ViewEngine()) && call.text.find(missing) != std::string::npos)
+            named = true;
+    }
+    EXPECT_TRUE(named) << "the message names the file and the reason";
+    EXPECT_EQ(dc.CurrentPen(), nullptr) << "the surface's pen is put back";
+    EXPECT_EQ(dc.CurrentFont(), nullptr) << "the surface's font is put back";
+
+    const ColourCounts counts = CountColours(Shot());
+    EXPECT_EQ(counts.green + counts.blue + counts.red, 0);
+    EXPECT_GT(counts.other, 0) << "the message is visible";
+}
+
+TEST_F(ResultViewTest, PrintedPageShowsTheSamePicture)
+{
+    Accept(2);
+    doc.m_dAmplitude = 0.1;
+    QImage page(static_cast<int>(8.5 * 300), 11 * 300, QImage::Format_RGB32);
+    page.setDotsPerMeterX(11811);  // 300 dpi
+    page.setDotsPerMeterY(11811);
+    page.fill(Qt::white);
+    CPrintInfo info;
+    ASSERT_EQ(view.PrintPages(page, info), 1);
+    const ColourCounts counts = CountColours(page);
+    EXPECT_GT(counts.green, 200);
+    EXPECT_GT(counts.blue, 200);
+    EXPECT_GT(counts.red, 200);
+}

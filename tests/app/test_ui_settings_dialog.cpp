@@ -1,0 +1,322 @@
+// The settings dialog: its controls as built from resource 131, the loading
+// from the document's engine, the ranges, the window check and Cancel.
+
+#include "app/CSettingsDlg.h"
+#include "app/CSplnDoc.h"
+#include "platform/DialogBuilder.h"
+#include "res/SettingsDialog.h"
+#include "tests/app/test_ui_app_support.h"
+#include "tests/platform/test_ui_support.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const char* const kWindowMessage = "Window Averaging divide by Length of File should be less then 0.1";
+
+// A document and a document's engine of its own, with the dialog opened
+// (non-modally) on them.
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    void Open()
+    {
+        dialog = std::make_unique<CSettingsDlg>(&doc, *engine);
+        ASSERT_TRUE(dialog->Create());
+    }
+
+    QLineEdit* Edit(int id) const { return EditOf(*dialog, id); }
+    QRadioButton* Radio(int id) const { return static_cast<QRadioButton*>(dialog->GetDlgItem(id)); }
+
+    // Types text into a field and presses OK; the messages shown are kept.
+    void OkWith(int id, const QString& text)
+    {
+        Edit(id)->setText(text);
+        dialog->OnOK();
+    }
+
+    CSplnDoc doc;
+    std::unique_ptr<CSplineEngine> engine = std::make_unique<CSplineEngine>();
+    std::unique_ptr<CSettingsDlg> dialog;
+    CapturedMessages messages;
+};
+
+}  // namespace
+
+TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
+{
+    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 42);
+    Open();
+    EXPECT_EQ(dialog->windowTitle(), "Velmoric splines in problems of approximation");
+    const DialogBaseUnits units = BaseUnitsOfFont(DialogFont(kSettingsDialogTemplate));
+    EXPECT_EQ(dialog->size(), DialogUnitsToPixels(0, 0, 416, 325, units).size());
+    EXPECT_EQ(dialog->font().family(), "Liberation Sans");
+
+    // The children in creation order are the template's controls; group
+    // boxes are lowered beneath the rest, so compare by kind and text.
+    int edits = 0, radios = 0, labels = 0, boxes = 0, buttons = 0;
+    for (int i = 0; i < kSettingsDialogTemplate.controlCount; ++i) {
+        const ControlTemplate& ct = kSettingsDialogTemplate.controls[i];
+        switch (ct.kind) {
+        case ControlKind::Edit: ++edits; break;
+        case ControlKind::RadioButton: ++radios; break;
+        case ControlKind::Label: ++labels; break;
+        case ControlKind::GroupBox: ++boxes; break;
+        default: ++buttons; break;
+        }
+        if (ct.id != IDC_STATIC) {
+            QWidget* control = dialog->GetDlgItem(ct.id);
+            ASSERT_NE(control, nullptr) << ct.id;
+            EXPECT_EQ(control->geometry(), DialogUnitsToPixels(ct.x, ct.y, ct.cx, ct.cy, units)) << ct.id;
+        }
+    }
+    EXPECT_EQ(edits, 14);
+    EXPECT_EQ(radios, 6);
+    EXPECT_EQ(boxes, 6);
+    EXPECT_EQ(buttons, 2);
+    EXPECT_EQ(labels, 14);
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 6);
+    EXPECT_TRUE(static_cast<QPushButton*>(dialog->GetDlgItem(IDOK))->isDefault());
+}
+
+TEST_F(SettingsDialogTest, ThreeRadioGroupsOfTwoButtons)
+{
+    Open();
+    const std::pair<int, int> groups[] = {{IDC_SOURCE_EXAMPLE, IDC_SOURCE_FILE},
+                                          {IDC_METHOD_SCHWARZ, IDC_METHOD_LSQ},
+                                          {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE}};
+    for (const auto& [first, second] : groups) {
+        QButtonGroup* group = dialog->GetRadioGroup(first);
+        ASSERT_NE(group, nullptr) << first;
+        ASSERT_EQ(group->buttons().size(), 2);
+        EXPECT_EQ(group->buttons()[0], dialog->GetDlgItem(first));
+        EXPECT_EQ(group->buttons()[1], dialog->GetDlgItem(second));
+        EXPECT_TRUE(group->exclusive());
+    }
+    Radio(IDC_SOURCE_FILE)->click();
+    Radio(IDC_METHOD_LSQ)->click();
+    EXPECT_TRUE(Radio(IDC_BOARD_ESTIMATE)->isChecked()) << "groups are independent";
+    EXPECT_FALSE(Radio(IDC_SOURCE_EXAMPLE)->isChecked());
+}
+
+TEST_F(SettingsDialogTest, TabGoesThroughTheFieldsInTemplateOrder)
+{
+    Open();
+    const int order[] = {IDC_FILE_LENGTH, IDC_AMPLITUDE, IDC_LEFT_DERIV, IDC_EXAMPLE, IDC_RIGHT_DERIV,
+                         IDC_LEFT_MARGIN, IDC_RIGHT_MARGIN, IDC_SCHWARZ_TYPE, IDC_SCHWARZ_COUNT, IDC_LSQ_TYPE,
+                         IDC_LSQ_COUNT, IDC_WINDOW};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget* next = dialog->GetDlgItem(order[i - 1])->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus || qobject_cast<QRadioButton*>(next)) next = next->nextInFocusChain();
+        EXPECT_EQ(next, dialog->GetDlgItem(order[i])) << "after " << order[i - 1];
+    }
+}
+
+TEST_F(SettingsDialogTest, MnemonicsReachTheirFieldsAndButtons)
+{
+    Open();
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+
+    const std::pair<Qt::Key, int> fields[] = {
+        {Qt::Key_L, IDC_FILE_LENGTH}, {Qt::Key_A, IDC_AMPLITUDE}, {Qt::Key_N, IDC_EXAMPLE}};
+    for (const auto& [key, id] : fields) {
+        QTest::keyClick(dialog.get(), key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), dialog->GetDlgItem(id)) << id;
+    }
+
+    // A button's mnemonic clicks it (after the short press animation).
+    QTest::keyClick(dialog.get(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Radio(IDC_SOURCE_FILE)->isChecked(); }, 2000));
+    QTest::keyClick(dialog.get(), Qt::Key_V, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Radio(IDC_BOARD_GIVEN)->isChecked(); }, 2000));
+}
+
+TEST_F(SettingsDialogTest, FirstOpeningShowsTheEngineDefaults)
+{
+    doc.m_nMethod = 1;  // the document's own initial values are never shown
+    doc.m_nLsqCount = 5;
+    Open();
+    EXPECT_TRUE(Radio(IDC_SOURCE_EXAMPLE)->isChecked());
+    EXPECT_TRUE(Radio(IDC_METHOD_SCHWARZ)->isChecked());
+    EXPECT_TRUE(Radio(IDC_BOARD_ESTIMATE)->isChecked());
+    const std::pair<int, const char*> fields[] = {
+        {IDC_FILE_LENGTH, "10000"}, {IDC_AMPLITUDE, "0"},      {IDC_EXAMPLE, "1"},       {IDC_LEFT_VALUE, "0"},
+        {IDC_LEFT_DERIV, "0"},      {IDC_RIGHT_VALUE, "0"},    {IDC_RIGHT_DERIV, "0"},   {IDC_LEFT_MARGIN, "250"},
+        {IDC_RIGHT_MARGIN, "250"},  {IDC_WINDOW, "1"},         {IDC_SCHWARZ_TYPE, "1"},  {IDC_SCHWARZ_COUNT, "51"},
+        {IDC_LSQ_TYPE, "5"},        {IDC_LSQ_COUNT, "35"}};
+    for (const auto& [id, text] : fields) EXPECT_EQ(Edit(id)->text(), text) << id;
+    EXPECT_EQ(doc.m_bValid, 1);
+    EXPECT_EQ(SettingsTuple(doc), SettingsTuple(SettingsOf(*engine)));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(SettingsDialogTest, OkStoresEveryFieldIntoTheDocument)
+{
+    Open();
+    Radio(IDC_SOURCE_FILE)->click();
+    Radio(IDC_METHOD_LSQ)->click();
+    Radio(IDC_BOARD_GIVEN)->click();
+    const std::pair<int, const char*> fields[] = {
+        {IDC_FILE_LENGTH, "5000"}, {IDC_AMPLITUDE, "0.1"},   {IDC_EXAMPLE, "7"},       {IDC_LEFT_VALUE, "-0.5"},
+        {IDC_LEFT_DERIV, "2.5"},   {IDC_RIGHT_VALUE, "0.75"}, {IDC_RIGHT_DERIV, "-10"}, {IDC_LEFT_MARGIN, "10"},
+        {IDC_RIGHT_MARGIN, "20"},  {IDC_WINDOW, "5"},        {IDC_SCHWARZ_TYPE, "3"},  {IDC_SCHWARZ_COUNT, "101"},
+        {IDC_LSQ_TYPE, "2"},       {IDC_LSQ_COUNT, "12"}};
+    for (const auto& [id, text] : fields) Edit(id)->setText(text);
+    dialog->OnOK();
+    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_EQ(dialog->result(), IDOK);
+    EXPECT_EQ(SettingsTuple(doc), std::tuple(1, 5000, 0.1, 7, 0, -0.5, 0.75, -10.0, 2.5, 10, 20, 1, 5, 101, 3, 12, 2));
+    EXPECT_EQ(doc.m_bValid, 1);
+}
+
+struct BadEntry {
+    int field;
+    const char* text;
+    const char* message;
+};
+
+class SettingsDialogBadEntry : public SettingsDialogTest, public ::testing::WithParamInterface<BadEntry> {};
+
+TEST_P(SettingsDialogBadEntry, KeepsTheDialogOpenWithTheFocusOnTheField)
+{
+    const BadEntry entry = GetParam();
+    Open();
+    OkWith(entry.field, entry.text);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), 0);
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], entry.message);
+    EXPECT_EQ(dialog->focusWidget(), dialog->GetDlgItem(entry.field));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SettingsDialogBadEntry,
+    ::testing::Values(BadEntry{IDC_EXAMPLE, "0", "Please enter an integer between 1 and 11."},
+                      BadEntry{IDC_EXAMPLE, "12", "Please enter an integer between 1 and 11."},
+                      BadEntry{IDC_SCHWARZ_TYPE, "16", "Please enter an integer between 1 and 4."},
+                      BadEntry{IDC_WINDOW, "501.5", "Please enter an integer."},
+                      BadEntry{IDC_LSQ_COUNT, "501.5", "Please enter an integer."},
+                      BadEntry{IDC_FILE_LENGTH, "99", "Please enter an integer between 100 and 10000."},
+                      BadEntry{IDC_FILE_LENGTH, "10001", "Please enter an integer between 100 and 10000."},
+                      BadEntry{IDC_AMPLITUDE, "0.6", "Please enter a number between 0 and 0.5."},
+                      BadEntry{IDC_AMPLITUDE, "-1e-300", "Please enter a number between 0 and 0.5."},
+                      BadEntry{IDC_AMPLITUDE, "a lot", "Please enter a number."},
+                      BadEntry{IDC_LEFT_VALUE, "1.5", "Please enter a number between -1 and 1."},
+                      BadEntry{IDC_RIGHT_DERIV, "-11", "Please enter a number between -10 and 10."},
+                      BadEntry{IDC_LEFT_MARGIN, "251", "Please enter an integer between 1 and 250."},
+                      BadEntry{IDC_RIGHT_MARGIN, "0", "Please enter an integer between 1 and 250."},
+                      BadEntry{IDC_WINDOW, "501", "Please enter an integer between 1 and 500."},
+                      BadEntry{IDC_SCHWARZ_COUNT, "14", "Please enter an integer between 15 and 501."},
+                      BadEntry{IDC_LSQ_TYPE, "6", "Please enter an integer between 1 and 5."},
+                      BadEntry{IDC_LSQ_COUNT, "4", "Please enter an integer between 5 and 51."}));
+
+TEST_F(SettingsDialogTest, TheFirstFailingFieldStopsTheExchange)
+{
+    Open();
+    Edit(IDC_FILE_LENGTH)->setText("200");   // stored before the failure
+    Edit(IDC_EXAMPLE)->setText("0");         // fails
+    Edit(IDC_WINDOW)->setText("900");        // would fail too, never reached
+    doc.m_bValid = 1;
+    dialog->OnOK();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], "Please enter an integer between 1 and 11.");
+    EXPECT_EQ(doc.m_nFileLength, 200);
+    EXPECT_EQ(doc.m_nExample, 0) << "the failing field keeps what was typed, as the range check reads it there";
+    EXPECT_EQ(doc.m_nWindow, 1);
+}
+
+struct WindowCase {
+    bool fileSource;
+    const char* fileLength;
+    const char* window;
+    bool passes;
+};
+
+class SettingsDialogWindowCheck : public SettingsDialogTest, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(SettingsDialogWindowCheck, DecidesValidityAndResetsOnFailure)
+{
+    const WindowCase c = GetParam();
+    Open();
+    if (c.fileSource) Radio(IDC_SOURCE_FILE)->click();
+    Edit(IDC_FILE_LENGTH)->setText(c.fileLength);
+    Edit(IDC_WINDOW)->setText(c.window);
+    Edit(IDC_EXAMPLE)->setText("4");
+    dialog->OnOK();
+
+    EXPECT_EQ(dialog->result(), IDOK) << "the dialog closes either way";
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(doc.m_nExample, 4);
+    if (c.passes) {
+        EXPECT_TRUE(messages.texts.empty());
+        EXPECT_EQ(doc.m_bValid, 1);
+        EXPECT_EQ(doc.m_nWindow, std::atoi(c.window));
+        EXPECT_EQ(doc.m_nFileLength, std::atoi(c.fileLength));
+    } else {
+        ASSERT_EQ(messages.texts.size(), 1u);
+        EXPECT_EQ(messages.texts[0], kWindowMessage);
+        EXPECT_EQ(doc.m_bValid, 0);
+        EXPECT_EQ(doc.m_nWindow, 1);
+        EXPECT_EQ(doc.m_nFileLength, 10000);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, SettingsDialogWindowCheck,
+                         ::testing::Values(WindowCase{false, "100", "10", true},
+                                           WindowCase{false, "100", "11", false},
+                                           WindowCase{false, "5000", "500", true},
+                                           WindowCase{true, "100", "450", true},
+                                           WindowCase{true, "10000", "451", false},
+                                           WindowCase{true, "100", "451", false}));
+
+TEST_F(SettingsDialogTest, WindowCheckRunsWhenLoadingToo)
+{
+    engine->m_nSamples = 100;
+    engine->m_nWindow = 11;
+    Open();
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], kWindowMessage);
+    EXPECT_EQ(doc.m_bValid, 0);
+    EXPECT_EQ(doc.m_nWindow, 1);
+    EXPECT_EQ(doc.m_nFileLength, 10000);
+    EXPECT_EQ(Edit(IDC_WINDOW)->text(), "11") << "the controls are not reloaded";
+}
+
+TEST_F(SettingsDialogTest, CancelAfterAFailedOkLeavesTheDocumentAsTheEngineHasIt)
+{
+    engine->m_nExample = 3;
+    engine->m_nMethod = 2;
+    doc.m_bValid = 0;
+    Open();
+    Edit(IDC_FILE_LENGTH)->setText("300");
+    Edit(IDC_AMPLITUDE)->setText("0.2");
+    OkWith(IDC_EXAMPLE, "99");
+    ASSERT_EQ(doc.m_nFileLength, 300) << "the failed exchange wrote the fields before the failure";
+
+    dialog->OnCancel();
+    EXPECT_EQ(dialog->result(), IDCANCEL);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(SettingsTuple(doc), SettingsTuple(SettingsOf(*engine)));
+    EXPECT_EQ(doc.m_nMethod, 1);
+    EXPECT_EQ(doc.m_bValid, 0) << "a cancelled first opening must not let the view draw";
+}
+
+TEST_F(SettingsDialogTest, CancelKeepsAnEarlierPermissionToDraw)
+{
+    doc.m_bValid = 1;
+    Open();
+    Edit(IDC_WINDOW)->setText("7");
+    dialog->OnCancel();
+    EXPECT_EQ(doc.m_bValid, 1);
+    EXPECT_EQ(doc.m_nWindow, 1);
+}
