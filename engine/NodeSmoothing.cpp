@@ -1,14 +1,72 @@
 #include "engine/NodeSmoothing.h"
 
 #include "engine/CSplineEngine.h"
+#include "engine/Projection.h"
+#include "engine/WorkerPool.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
 
 namespace spln {
+
+namespace {
+
+// Below this many kernel terms handing the nodes to the workers costs more than it saves.
+constexpr double kParallelTerms = 200000.0;
+constexpr int kNodesPerChunk = 4;
+
+std::atomic<bool> g_parallelNodes{true};
+
+struct NodeJob {
+    double halfWidth;
+    int type;
+    int n;
+    double b;
+    const double* values;
+    const double* abscissae;
+    const double* nodes;
+    double* out;
+    bool increasingAndFinite;
+};
+
+void SmoothNodes(void* context, int begin, int end)
+{
+    const NodeJob& job = *static_cast<const NodeJob*>(context);
+    for (int j = begin; j < end; ++j)
+        job.out[j] = SmoothAt(job.halfWidth, job.type, job.n, job.nodes[j], job.b, job.values, job.abscissae,
+                              job.increasingAndFinite);
+}
+
+bool IncreasingAndFinite(const double* values, const double* abscissae, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(values[i]))
+            return false;
+        if (i > 0 && !(abscissae[i] > abscissae[i - 1]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const double* values,
                    const double* abscissae, const double* nodes, int count, double* out)
 {
-    for (int j = 0; j < count; ++j)
-        out[j] = engine.KernelSmooth(type, n, nodes[j], b, values, abscissae);
+    NodeJob job{engine.m_dHalfWidth, type, n, b, values, abscissae, nodes, out,
+                IncreasingAndFinite(values, abscissae, n)};
+    const double spacing = (job.halfWidth - (-job.halfWidth)) / (n - 1);
+    const double termsPerNode = std::min<double>(n, 2.0 * SmoothingHalfWidth(b, spacing) + 3.0);
+    if (g_parallelNodes.load(std::memory_order_relaxed) && count * termsPerNode >= kParallelTerms &&
+        WorkerPool::Instance().TryRun(count, kNodesPerChunk, SmoothNodes, &job))
+        return;
+    SmoothNodes(&job, 0, count);
+}
+
+void EnableParallelNodes(bool enabled)
+{
+    g_parallelNodes.store(enabled, std::memory_order_relaxed);
 }
 
 }  // namespace spln

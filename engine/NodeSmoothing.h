@@ -11,4 +11,8 @@ namespace spln {
 void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const double* values,
                    const double* abscissae, const double* nodes, int count, double* out);
 
+// Whether SmoothAtNodes may hand nodes to worker threads (default true). Off,
+// it computes every node on the calling thread; the results are the same bits.
+void EnableParallelNodes(bool enabled);
+
 }  // namespace spln

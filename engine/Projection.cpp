@@ -38,6 +38,62 @@ int SmoothingHalfWidth(double b, double h)
     return nearest + 1;
 }
 
+namespace {
+
+// Narrows the window to the indices where the type-2 kernel can be non-zero.
+// u = (x - q[i]) / b falls as i grows, so the kernel's cut-off u * u >= 4
+// holds on a prefix (u >= 2) and a suffix (u <= -2) of the window, found by
+// bisection with the kernel's own test.
+IndexWindow Type2Support(double x, double b, const double* q, IndexWindow window)
+{
+    auto beyond = [&](int i, bool left) {
+        const double u = (x - q[i]) / b;
+        return (left ? u >= 0.0 : u <= 0.0) && u * u >= 4.0;
+    };
+    int lo = window.first;
+    int hi = window.last + 1;  // first index not beyond on the left
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (beyond(mid, true))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    const int first = lo;
+    lo = first - 1;  // last index not beyond on the right
+    hi = window.last;
+    while (lo < hi) {
+        const int mid = hi - (hi - lo) / 2;
+        if (beyond(mid, false))
+            hi = mid - 1;
+        else
+            lo = mid;
+    }
+    return {first, lo};
+}
+
+}  // namespace
+
+double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+{
+    double sum = 0.0;
+    for (int i = window.first; i <= window.last; ++i)
+        sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
+    return sum;
+}
+
+double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
+                bool increasingAndFinite)
+{
+    const double H = halfWidth;
+    const double h = (H - (-H)) / (n - 1);
+    IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
+    if (type == 2 && increasingAndFinite && window.first <= window.last)
+        window = Type2Support(x, b, q, window);
+    const double sum = WindowedKernelSum(type, x, b, p, q, window);
+    return sum * h / b * KernelNorm(type);
+}
+
 }  // namespace spln
 
 using namespace spln;
@@ -61,25 +117,13 @@ int HatWindow(int type)
     }
 }
 
-double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
-{
-    double sum = 0.0;
-    for (int i = window.first; i <= window.last; ++i)
-        sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
-    return sum;
-}
-
 }  // namespace
 
 // The n values p at the abscissae q (spaced 2H/(n-1) from -H) averaged around
 // x with the unit-mass kernel of the given type and bandwidth b.
 double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const double H = m_dHalfWidth;
-    const double h = (H - (-H)) / (n - 1);
-    const IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
-    const double sum = WindowedKernelSum(type, x, b, p, q, window);
-    return sum * h / b * KernelNorm(type);
+    return SmoothAt(m_dHalfWidth, type, n, x, b, p, q, false);
 }
 
 // The expansion with the n coefficients p on the nodes q (spacing b) in the

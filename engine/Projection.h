@@ -23,4 +23,16 @@ double KernelNorm(int type);
 // the nearest integer to 5 ln(10) b / h, plus 1. The kernels are negligible beyond it.
 int SmoothingHalfWidth(double b, double h);
 
+// Sum of p[i] * Kernel(type, (x - q[i]) / b) over the window, in increasing i.
+double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window);
+
+// KernelSmooth's value: the n values p at the abscissae q averaged around x
+// with the unit-mass kernel of the given type and bandwidth b, on [-halfWidth,
+// halfWidth]. When the caller guarantees that q increases and every p is
+// finite, the sum leaves out the terms where the kernel vanishes (type 2
+// beyond two bandwidths): each would add p * 0 = +-0 to a sum that started at
+// +0 and can never be -0, so the result keeps every bit.
+double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
+                bool increasingAndFinite);
+
 }  // namespace spln
