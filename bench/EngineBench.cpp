@@ -1,6 +1,7 @@
 // Cost of complete runs: the defaults, and the heaviest settings the dialog allows.
 
 #include "engine/CSplineEngine.h"
+#include "engine/NodeSmoothing.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,9 +53,18 @@ void BM_RunHeaviestLeastSquares(benchmark::State& state)
     RunRepeatedly(state, *engine);
 }
 
+// The same on the calling thread alone, to show what the worker threads add.
+void BM_RunHeaviestProjectionOneThread(benchmark::State& state)
+{
+    spln::EnableParallelNodes(false);
+    BM_RunHeaviestProjection(state);
+    spln::EnableParallelNodes(true);
+}
+
 }  // namespace
 
 BENCHMARK(BM_RunDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunLeastSquaresDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestProjection)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunHeaviestProjectionOneThread)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestLeastSquares)->Arg(5)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,7 @@
 #include "engine/Kernels.h"
 
+#include "engine/KernelFormulas.h"
+
 #include <cmath>
 
 namespace spln {
@@ -9,7 +11,6 @@ namespace {
 // The double nearest to pi, as the kernel module has always used it.
 constexpr double kPi = 3.141592653589793;
 constexpr double kOneOverPi = 0.3183098861837907;
-constexpr double kOneThird = 0.3333333333333333;
 // 1 / 38.559: brings kernel type 2 to about the mass of the Gaussian.
 constexpr double kType2Factor = -0.025934282528073862;
 
@@ -121,24 +122,20 @@ double Kernel(int type, double u)
 {
     switch (type) {
     case 1:
-        return ExpNegSquare(u / std::sqrt(2.0));
+        return ExpNegSquare(GaussianArgument(u));
     case 2: {
         const double b = u * u;
         if (b >= 4.0)
             return 0.0;
         const double v = b - 4.0;
-        return ExpNegSquare(u / std::sqrt(2.0)) * (v * v * v) * kType2Factor;
+        return ExpNegSquare(GaussianArgument(u)) * (v * v * v) * kType2Factor;
     }
     case 3: {
         const double a = std::fabs(u);
-        // Far out 1/(d + 1/d + 2) equals e^-a to working precision, and 1/d would overflow.
-        if (a > 15.0)
-            return ExpNeg(a);
-        const double d = ExpNeg(a);
-        return 1.0 / (d + 1.0 / d + 2.0);
+        return LogisticFromExp(a, ExpNeg(a));
     }
     case 4:
-        return 1.0 / IntPower(2, u * u * kOneThird + 1.0);
+        return RationalKernel(u);
     default:
         return 0.0;
     }

@@ -46,6 +46,15 @@ double BasisValue(int type, double u, const LsqShape& shape)
     }
 }
 
+// Sum over i = 0..n-1, in increasing i, of a[i] * b[i].
+double GramEntry(const double* a, const double* b, int n)
+{
+    double sum = 0.0;
+    for (int i = 0; i < n; ++i)
+        sum = sum + a[i] * b[i];
+    return sum;
+}
+
 }  // namespace
 
 double CSplineEngine::LsqBasis(int type, double u) const
@@ -73,21 +82,18 @@ void CSplineEngine::BuildLsqSystem(int type, int K, int n, const double* values)
         centre = centre + shape.centreSpacing;
     }
 
+    // B[j] . B[k] and B[k] . B[j] multiply the same pairs in the same order,
+    // so each sum serves both entries; the regularising term is added to each.
     for (int k = 0; k < K; ++k) {
-        for (int j = 0; j < K; ++j) {
-            double sum = 0.0;
-            for (int i = 0; i < n; ++i)
-                sum = sum + m_wsBasis[j][i] * m_wsBasis[k][i];
+        for (int j = k; j < K; ++j) {
+            const double sum = GramEntry(m_wsBasis[j], m_wsBasis[k], n);
             m_dMatrix[k][j] = sum + 1e-9 * BasisValue(type, (j - k) * shape.centreSpacing, shape);
+            m_dMatrix[j][k] = sum + 1e-9 * BasisValue(type, (k - j) * shape.centreSpacing, shape);
         }
     }
 
-    for (int k = 0; k < K; ++k) {
-        double sum = 0.0;
-        for (int i = 0; i < n; ++i)
-            sum = sum + values[i] * m_wsBasis[k][i];
-        m_dVector[k] = sum;
-    }
+    for (int k = 0; k < K; ++k)
+        m_dVector[k] = GramEntry(values, m_wsBasis[k], n);
 }
 
 double CSplineEngine::LsqSum(int type, double x, const double* a) const

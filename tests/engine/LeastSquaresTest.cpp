@@ -192,3 +192,46 @@ TEST(LeastSquares, ReproducesDataInTheSpanOfItsBasis)
         }
     }
 }
+
+TEST(LeastSquares, NormalEquationsTermByTerm)
+{
+    // Every entry is its own sum in increasing i, plus 1e-9 times the basis at
+    // the centre distance; compared to the last bit.
+    for (int type = 1; type <= 5; ++type) {
+        auto e = MakeEngine();
+        const int K = 13;
+        const int n = 77;
+        e->m_nLsqCount = K;
+        e->m_nSamples = 300;
+        e->m_nWindow = 3;
+        std::vector<double> values(n);
+        for (int i = 0; i < n; ++i)
+            values[i] = std::cos(0.3 * i);
+        e->BuildLsqSystem(type, K, n, values.data());
+
+        const double spacing = 2.0 / (K - 1);
+        std::vector<std::vector<double>> basis(K, std::vector<double>(n));
+        double centre = -1.0;
+        for (int k = 0; k < K; ++k) {
+            double t = -1.0;
+            for (int i = 0; i < n; ++i) {
+                basis[k][i] = e->LsqBasis(type, t - centre);
+                t = t + 2.0 / (n - 1);
+            }
+            centre = centre + spacing;
+        }
+        for (int k = 0; k < K; ++k) {
+            for (int j = 0; j < K; ++j) {
+                double a = 0.0;
+                for (int i = 0; i < n; ++i)
+                    a = a + basis[j][i] * basis[k][i];
+                a = a + 1e-9 * e->LsqBasis(type, (j - k) * spacing);
+                ASSERT_TRUE(spln::test::SameBits(e->m_dMatrix[k][j], a)) << type << " " << k << " " << j;
+            }
+            double b = 0.0;
+            for (int i = 0; i < n; ++i)
+                b = b + values[i] * basis[k][i];
+            ASSERT_TRUE(spln::test::SameBits(e->m_dVector[k], b)) << type << " " << k;
+        }
+    }
+}

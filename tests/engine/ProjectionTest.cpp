@@ -9,6 +9,7 @@
 
 using namespace spln;
 using spln::test::MakeEngine;
+using spln::test::SameBits;
 
 namespace {
 
@@ -96,21 +97,28 @@ TEST(Smoothing, ConstantDataAtTheEdgeAndInside)
 
 TEST(Smoothing, IsTheWindowedSumTimesSpacingOverBandwidth)
 {
+    // Term by term with the kernel itself, to the last bit, across several blocks of the window.
     auto e = MakeEngine();
-    const int n = 101;
+    const int n = 1001;
     const std::vector<double> q = Grid(n);
     std::vector<double> p(n);
     for (int i = 0; i < n; ++i)
-        p[i] = 0.5 + 0.01 * i;
+        p[i] = 0.5 + 0.01 * (i % 17) - 0.003 * i;
     const double h = 2.0 / (n - 1);
-    const double b = 3 * h;
-    const double x = 0.3;
-    const int w = SmoothingHalfWidth(b, h);
-    const int j = static_cast<int>((x + 1.0) / h);
-    double sum = 0.0;
-    for (int i = std::max(0, j - w); i <= std::min(n - 1, j + w + 1); ++i)
-        sum = sum + p[i] * Kernel(3, (x - q[i]) / b);
-    EXPECT_EQ(e->KernelSmooth(3, n, x, b, p.data(), q.data()), sum * h / b * 1.0);
+    for (int type = 1; type <= 4; ++type) {
+        for (double b : {h, 7 * h, 40 * h}) {
+            for (double x : {-1.0, -0.3337, 0.5, 1.0}) {
+                const int w = SmoothingHalfWidth(b, h);
+                const int j = static_cast<int>((x + 1.0) / h);
+                double sum = 0.0;
+                for (int i = std::max(0, j - w); i <= std::min(n - 1, j + w + 1); ++i)
+                    sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
+                const double expected = sum * h / b * KernelNorm(type);
+                ASSERT_TRUE(SameBits(e->KernelSmooth(type, n, x, b, p.data(), q.data()), expected))
+                    << "type " << type << " b " << b << " x " << x;
+            }
+        }
+    }
 }
 
 TEST(KernelExpansion, PointKernelWindow)
