@@ -26,21 +26,22 @@ bool WriteText(const std::string& path, const std::string& text, std::ostream& o
         out << text;
         out.flush();
         if (!out) {
-            err << "cannot write to standard output\n";
+            err << "The results could not be written to standard output.\n";
             return false;
         }
         return true;
     }
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
-        err << "cannot write \"" << path << "\": " << std::strerror(errno) << "\n";
+        err << "The output file \"" << path << "\" could not be written: " << std::strerror(errno) << ".\n";
         return false;
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     const int writeErrno = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
-        err << "cannot write \"" << path << "\": " << std::strerror(written ? errno : writeErrno) << "\n";
+        err << "The output file \"" << path << "\" could not be written: "
+            << std::strerror(written ? errno : writeErrno) << ".\n";
         return false;
     }
     return true;

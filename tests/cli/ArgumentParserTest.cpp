@@ -177,6 +177,17 @@ TEST(ArgumentParser, ValuesThatAreNotNumbers) {
     EXPECT_NE(error.find("10000"), std::string::npos) << error;
 }
 
+TEST(ArgumentParser, NumberFormsAcceptedAndRefused) {
+    EXPECT_EQ(Accepted({"--example", "+7"}).options.settings.m_nExample, 7);
+    EXPECT_EQ(Accepted({"--amplitude", "+.25"}).options.settings.m_dAmplitude, 0.25);
+    EXPECT_EQ(Accepted({"--left-deriv", "-1E1"}).options.settings.m_dLeftDeriv, -10.0);
+    EXPECT_EQ(Accepted({"--amplitude", "0.1"}).options.settings.m_dAmplitude, 0.1);  // correctly rounded
+    for (const char* value : {"+-5", "++5", " 5", "5 ", "0x5", "+", "-"})
+        Refused({"--example", value});
+    for (const char* value : {"0x1p-3", "-inf", "1e", ".", "--1"})
+        Refused({"--amplitude=" + std::string(value)});
+}
+
 TEST(ArgumentParser, UnknownFlagsStrayWordsAndMissingValues) {
     EXPECT_NE(Refused({"--exmaple", "3"}).find("--exmaple"), std::string::npos);
     EXPECT_NE(Refused({"-x"}).find("-x"), std::string::npos);
