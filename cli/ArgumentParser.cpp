@@ -30,40 +30,40 @@ std::string RangeError(const std::string& flag, std::string_view text, double mi
            "from " + Bound(min) + " to " + Bound(max);
 }
 
+// Parses a number that must lie in [min, max]; returns the message of a fault.
+std::optional<std::string> ReadNumber(const std::string& flag, std::string_view text, bool whole, double min,
+                                      double max, double& value) {
+    double number = 0.0;
+    NumberStatus status;
+    if (whole) {
+        int wholeNumber = 0;
+        status = ParseWholeNumber(text, wholeNumber);
+        number = wholeNumber;
+    } else {
+        status = ParseRealNumber(text, number);
+    }
+    if (status == NumberStatus::NotANumber)
+        return flag + ": " + Quoted(text) + (whole ? " is not a whole number" : " is not a number");
+    if (status == NumberStatus::OutOfRange || number < min || number > max)
+        return RangeError(flag, text, min, max, whole);
+    value = number;
+    return std::nullopt;
+}
+
 // Parses one setting's value text into `value`; returns the message of a fault.
 std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value) {
     const std::string flag = std::string("--") + range.flag;
-    switch (range.kind) {
-    case SettingKind::Choice:
-        if (text == range.choice0 || text == "0") {
-            value = 0;
-            return std::nullopt;
-        }
-        if (text == range.choice1 || text == "1") {
-            value = 1;
-            return std::nullopt;
-        }
-        return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
-    case SettingKind::Integer: {
-        int whole = 0;
-        NumberStatus status = ParseWholeNumber(text, whole);
-        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(text) + " is not a whole number";
-        if (status == NumberStatus::OutOfRange || !range.Contains(whole))
-            return RangeError(flag, text, range.min, range.max, true);
-        value = whole;
+    if (range.kind != SettingKind::Choice)
+        return ReadNumber(flag, text, range.kind == SettingKind::Integer, range.min, range.max, value);
+    if (text == range.choice0 || text == "0") {
+        value = 0;
         return std::nullopt;
     }
-    case SettingKind::Real: {
-        double real = 0.0;
-        NumberStatus status = ParseRealNumber(text, real);
-        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(text) + " is not a number";
-        if (status == NumberStatus::OutOfRange || !range.Contains(real))
-            return RangeError(flag, text, range.min, range.max, false);
-        value = real;
+    if (text == range.choice1 || text == "1") {
+        value = 1;
         return std::nullopt;
     }
-    }
-    return flag + ": unknown kind of setting";
+    return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
 }
 
 const SettingRange* FindSetting(std::string_view name) {
@@ -119,13 +119,10 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         options.dataPath = value;
         return std::nullopt;
     case Option::Repeat: {
-        int count = 0;
-        NumberStatus status = ParseWholeNumber(value, count);
-        if (status == NumberStatus::NotANumber) return flag + ": " + Quoted(value) + " is not a whole number";
-        if (status == NumberStatus::OutOfRange || count < 1 || count > kMaxRepeat)
-            return RangeError(flag, value, 1, kMaxRepeat, true);
-        options.repeat = count;
-        return std::nullopt;
+        double count = 0;
+        std::optional<std::string> fault = ReadNumber(flag, value, true, 1, kMaxRepeat, count);
+        if (!fault) options.repeat = static_cast<int>(count);
+        return fault;
     }
     case Option::Timing:
         options.timing = true;
