@@ -5,11 +5,12 @@
 
 #include "platform/CFrameWnd.h"
 
+#include <QDialog>
 #include <QPointer>
 
 class CStatusBar;
 class CToolBar;
-class QDialog;
+
 
 class CMainFrame : public CFrameWnd {
     Q_OBJECT

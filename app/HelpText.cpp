@@ -30,11 +30,20 @@ from the file sig.dat.</li>
 function are taken.</li>
 <li><b>Amplitude</b> (0 to 0.5): size of the uniform random noise added to
 the samples of the built-in function.</li>
-<li><b>Number of Example</b> (1 to 11): which built-in function: 1
-exp(x)+exp(-x)-2, 2 cos(4.7 sin(pi/2 x)), 3 1/(1+25x&sup2;),
-4 10x/(1+25x&sup2;), 5 4 sgn(x)(1-x&sup2;)x&sup2;, 6 |x|, 7 a footstep,
-8 exp(3(sin(8 pi x)-1)), 9 a sum of three narrow peaks, 10 a sum of two
-narrow peaks, 11 exp(5(sin(16 pi x)-1)).</li>
+<li><b>Number of Example</b> (1 to 11): which built-in function:
+<ol>
+<li>exp(x) + exp(-x) - 2</li>
+<li>cos(4.7 sin(pi/2 x))</li>
+<li>1/(1 + 25x&sup2;)</li>
+<li>10x/(1 + 25x&sup2;)</li>
+<li>4 sgn(x) (1 - x&sup2;) x&sup2;</li>
+<li>|x|</li>
+<li>a footstep</li>
+<li>exp(3 (sin(8 pi x) - 1))</li>
+<li>a sum of three shifted narrow peaks 1/(1 + 500x&sup2;)</li>
+<li>a sum of two shifted narrow peaks 1/(1 + 1000x&sup2;)</li>
+<li>exp(5 (sin(16 pi x) - 1))</li>
+</ol></li>
 <li><b>Value of appriore</b>: for the file, the values and derivatives of the
 function at both ends are given: left and right value (-1 to 1), left and
 right derivative (-10 to 10).</li>
@@ -52,13 +61,13 @@ file length to 10000.</li>
 <li><b>Projection on Schwarz space</b>: the data are smoothed with the kernel
 over the window of averaging at up to 501 nodes, and the result is expanded
 in the basic splines. <b>Number of basic splines</b>: 15 to 501.
-<b>Type of basic</b> (1 to 4): 1 Gaussian, 2 Gaussian times a cubic (zero
-outside a finite range), 3 rational (1+u&sup2;/3)<sup>-2</sup> with heavy
-tails, 4 logistic.</li>
+<b>Type of basic</b> (1 to 4): 1 Gaussian; 2 Gaussian times a cubic (zero
+outside a finite range); 3 rational (1 + u&sup2;/3)<sup>-2</sup> with heavy
+tails; 4 logistic.</li>
 <li><b>Method of Least Squares</b>: up to 51 shifted basis functions are
 fitted to up to 501 points of the data. <b>Number of basic splines</b>: 5 to
-51. <b>Type of basic</b> (1 to 5): 1 a smoothed |u|, 2 |u|<sup>3/2</sup>,
-3 |u| with a rounded tip, 4 |u|<sup>5/2</sup>, 5 |u|<sup>3</sup>.</li>
+51. <b>Type of basic</b> (1 to 5): 1 a smoothed |u|; 2 |u|<sup>3/2</sup>;
+3 |u| with a rounded tip; 4 |u|<sup>5/2</sup>; 5 |u|<sup>3</sup>.</li>
 </ul>
 <p>Before approximating, the program takes off a cubic that carries the
 values and slopes at both ends (for a built-in function also the straight

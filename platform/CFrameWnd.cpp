@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 #include <vector>
@@ -66,6 +67,11 @@ bool CFrameWnd::LoadFrame(const FrameResources& resources, const QString& appTit
     m_pCommands->SetStringLoader(resources.loadString);
     BuildMenu(resources);
     BuildAccelerators(resources);
+    // Like a window placed by the system: three quarters of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        resize(available.width() * 3 / 4, available.height() * 3 / 4);
+    }
     return OnCreate() != -1;
 }
 
@@ -266,11 +272,12 @@ void CFrameWnd::UpdateRecentFileMenu(const CRecentFileList& files, unsigned firs
     for (int slot = 0; slot < files.GetMaxSize(); ++slot) {
         const unsigned id = firstId + static_cast<unsigned>(slot);
         QAction* action = m_pCommands->FindAction(id);
-        if (!action && slot >= files.GetSize())
+        const QList<QAction*> entries = menu->actions();
+        const bool inMenu = action && entries.contains(action);
+        if (!inMenu && slot >= files.GetSize())
             continue;
-        if (!action) {
+        if (!inMenu) {
             action = m_pCommands->Action(id);
-            const QList<QAction*> entries = menu->actions();
             const qsizetype after = entries.indexOf(previous) + 1;
             menu->insertAction(after < entries.size() ? entries[after] : nullptr, action);
         }
