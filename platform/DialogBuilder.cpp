@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -96,7 +97,12 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
     for (int i = 0; i < tmpl.controlCount; ++i) {
         const ControlTemplate& ct = tmpl.controls[i];
         QWidget* control = CreateControl(ct, dialog);
-        control->setGeometry(DialogUnitsToPixels(ct.x, ct.y, ct.cx, ct.cy, units));
+        QRect rect = DialogUnitsToPixels(ct.x, ct.y, ct.cx, ct.cy, units);
+        // The stand-in face runs a little wider than the one the rectangles
+        // were drawn for: a label may reach into the gap before its field
+        // rather than lose its last letters.
+        if (ct.kind == ControlKind::Label) rect.setWidth(std::max(rect.width(), control->sizeHint().width()));
+        control->setGeometry(rect);
         dialog.RegisterControl(ct.id, control);
         created.push_back(control);
 
