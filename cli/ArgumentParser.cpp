@@ -1,6 +1,5 @@
 #include "cli/ArgumentParser.h"
 
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -19,15 +18,9 @@ std::string Quoted(std::string_view text) {
     return quoted;
 }
 
-std::string Bound(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
-
 std::string RangeError(const std::string& flag, std::string_view text, double min, double max, bool whole) {
     return flag + ": " + std::string(text) + " is out of range; it must be " + (whole ? "a whole number " : "") +
-           "from " + Bound(min) + " to " + Bound(max);
+           "from " + FormatNumber(min) + " to " + FormatNumber(max);
 }
 
 // Parses a number that must lie in [min, max]; returns the message of a fault.

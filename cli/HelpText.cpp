@@ -1,8 +1,7 @@
 #include "cli/HelpText.h"
 
-#include <cstdio>
-
 #include "cli/CliOptions.h"
+#include "cli/NumberText.h"
 #include "cli/SettingFields.h"
 #include "engine/CSplineEngine.h"
 #include "engine/SettingsRanges.h"
@@ -31,27 +30,21 @@ constexpr const char* kDescriptions[kSettingCount] = {
     "number of basis functions of least squares",
 };
 
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
-
 std::string ValueForm(const SettingRange& range) {
     switch (range.kind) {
     case SettingKind::Choice:
         return std::string(range.choice0) + "|" + range.choice1 + " (or 0|1)";
     case SettingKind::Integer:
-        return "N in " + Number(range.min) + ".." + Number(range.max);
+        return "N in " + FormatNumber(range.min) + ".." + FormatNumber(range.max);
     case SettingKind::Real:
-        return "X in " + Number(range.min) + ".." + Number(range.max);
+        return "X in " + FormatNumber(range.min) + ".." + FormatNumber(range.max);
     }
     return {};
 }
 
 std::string DefaultText(const SettingRange& range, double value) {
     if (range.kind == SettingKind::Choice) return value == 0 ? range.choice0 : range.choice1;
-    return Number(value);
+    return FormatNumber(value);
 }
 
 // A flag with its values on one line, what it does indented below it.

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace spln::cli {
 namespace {
@@ -38,6 +39,12 @@ NumberStatus ParseRealNumber(std::string_view text, double& value) {
     if (error != std::errc() || !std::isfinite(parsed)) return NumberStatus::NotANumber;
     value = parsed;
     return NumberStatus::Ok;
+}
+
+std::string FormatNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
 }
 
 }  // namespace spln::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace spln::cli {
@@ -17,5 +18,9 @@ NumberStatus ParseWholeNumber(std::string_view text, int& value);
 // the whole text; infinities, NaNs, hexadecimal forms and values beyond the
 // range of a double are refused.
 NumberStatus ParseRealNumber(std::string_view text, double& value);
+
+// The value as "%.17g" writes it: 17 significant digits, which read back to the
+// same double.
+std::string FormatNumber(double value);
 
 }  // namespace spln::cli

@@ -3,22 +3,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cli/NumberText.h"
 #include "cli/SettingFields.h"
 #include "engine/SettingsRanges.h"
 
 namespace spln::cli {
 namespace {
 
-// 17 significant digits read back to the same double.
-void AppendDouble(std::string& out, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    out += text;
-}
-
 void AppendJsonNumber(std::string& out, double value) {
     if (std::isfinite(value))
-        AppendDouble(out, value);
+        out += FormatNumber(value);
     else
         out += "null";  // JSON has no NaN or infinity
 }
@@ -29,7 +23,7 @@ void AppendCsvNumber(std::string& out, double value) {
     else if (std::isinf(value))
         out += value > 0 ? "inf" : "-inf";
     else
-        AppendDouble(out, value);
+        out += FormatNumber(value);
 }
 
 void AppendJsonString(std::string& out, const std::string& text) {
