@@ -1,6 +1,7 @@
 // One complete approximation: sampling, boundary cubic, approximation of the
 // residual by the chosen method, and evaluation at the output points.
 
+#include "engine/BoundedText.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/NodeSmoothing.h"
@@ -54,8 +55,7 @@ void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char*
 {
     e.m_eFailure = failure;
     e.m_nFailureDetail = detail;
-    std::strncpy(e.m_szFailurePath, path, kPathSize - 1);
-    e.m_szFailurePath[kPathSize - 1] = '\0';
+    CopyBoundedText(e.m_szFailurePath, kPathSize, path);
 }
 
 // Samples the built-in function with noise; the two end samples are noise-free.

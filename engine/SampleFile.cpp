@@ -1,5 +1,7 @@
 #include "engine/SampleFile.h"
 
+#include "engine/BoundedText.h"
+
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -25,13 +27,6 @@ bool IsSeparator(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-void CopyBounded(char* out, int outSize, const char* text)
-{
-    const std::size_t length = strnlen(text, static_cast<std::size_t>(outSize - 1));
-    std::memcpy(out, text, length);
-    out[length] = '\0';
 }
 
 // Checks the form [+-]?(digits[.digits*]|.digits)([eE][+-]?digits)? and finds
@@ -95,13 +90,13 @@ bool ScanNumber(const char* text, int length, long& order)
 void ResolveSampleFilePath(const char* chosen, char* out, int outSize)
 {
     if (chosen[0] != '\0') {
-        CopyBounded(out, outSize, chosen);
+        CopyBoundedText(out, outSize, chosen);
         return;
     }
     const int nameRoom = static_cast<int>(sizeof kFileName) + 1;
     if (getcwd(out, static_cast<std::size_t>(outSize - nameRoom)) == nullptr) {
         // A directory too deep to name (or removed): open the name relative to it.
-        CopyBounded(out, outSize, kFileName);
+        CopyBoundedText(out, outSize, kFileName);
         return;
     }
     std::size_t length = std::strlen(out);
