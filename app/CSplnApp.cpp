@@ -83,18 +83,16 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
         if (CSplnDoc* document = GetSplnDoc())
             document->OnSplineRun();
     });
-    commands.SetHandler(res::ID_FILE_PRINT, [this] {
-        if (CSplnView* view = GetSplnView())
-            view->OnFilePrint();
-    });
-    commands.SetHandler(res::ID_FILE_PRINT_DIRECT, [this] {
-        if (CSplnView* view = GetSplnView())
-            view->OnFilePrintDirect();
-    });
-    commands.SetHandler(res::ID_FILE_PRINT_PREVIEW, [this] {
-        if (CSplnView* view = GetSplnView())
-            view->OnFilePrintPreview();
-    });
+    // Printing goes to the view, the only one of the frame.
+    const auto toView = [this](void (CView::*command)()) {
+        return [this, command] {
+            if (CSplnView* view = GetSplnView())
+                (view->*command)();
+        };
+    };
+    commands.SetHandler(res::ID_FILE_PRINT, toView(&CView::OnFilePrint));
+    commands.SetHandler(res::ID_FILE_PRINT_DIRECT, toView(&CView::OnFilePrintDirect));
+    commands.SetHandler(res::ID_FILE_PRINT_PREVIEW, toView(&CView::OnFilePrintPreview));
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
 }

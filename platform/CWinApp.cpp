@@ -179,6 +179,7 @@ bool CWinApp::DoSave(bool alwaysAsk)
 void CWinApp::OnFilePrintSetup()
 {
     QPageSetupDialog dialog(&AppPrinter(), GetMainWnd());
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }
 

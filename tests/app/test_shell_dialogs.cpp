@@ -93,3 +93,24 @@ TEST_F(ShellTest, HelpTopicsShowsTheProgramsOwnHelp)
     Frame().close();
     EXPECT_FALSE(help->isVisible());
 }
+
+TEST_F(ShellTest, PrintCommandsOpenTheStandardPrintDialogs)
+{
+    ASSERT_TRUE(Start());
+    const std::vector<std::pair<unsigned, const char*>> commands{
+        {res::ID_FILE_PRINT, "QPrintDialog"},
+        {res::ID_FILE_PRINT_PREVIEW, "QPrintPreviewDialog"},
+        {res::ID_FILE_PRINT_SETUP, "QPageSetupDialog"},
+    };
+    for (const auto& [id, expected] : commands) {
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = QString::fromLatin1(dialog->metaObject()->className());
+                static_cast<QDialog*>(dialog)->reject();
+            }
+        });
+        Choose(id);
+        EXPECT_TRUE(opened.contains(QString::fromLatin1(expected))) << id << " opened " << opened.toStdString();
+    }
+}
