@@ -41,21 +41,6 @@ double StudentNorm(int n)
     return p * kOneOverPi / std::sqrt(static_cast<double>(2 * n + 1));
 }
 
-double ExpNeg(double x)
-{
-    if (x > 100.0)
-        return 0.0;
-    return std::exp(-x);
-}
-
-double ExpNegSquare(double x)
-{
-    const double y = x * x;
-    if (y > 100.0)
-        return 0.0;
-    return std::exp(-y);
-}
-
 double Erf(double x)
 {
     const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));

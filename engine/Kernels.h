@@ -9,6 +9,8 @@
 // |u| >= 2; 3 logistic density 1/(e^u + e^-u + 2); 4 rational (1 + u^2/3)^-2.
 // A type a function does not handle gives 0.
 
+#include <cmath>
+
 namespace spln {
 
 // -1 for x < 0, +1 for x > 0, 0 for x = 0 (and for a NaN).
@@ -20,11 +22,17 @@ double IntPower(int n, double x);
 // Normalising constant of (1 + u^2/(2n+1))^-(n+1): Student's t density with 2n+1 degrees of freedom.
 double StudentNorm(int n);
 
-// e^(-x), cut to 0 when x > 100.
-double ExpNeg(double x);
+// e^(-x), cut to 0 when x > 100. Inline: the windowed sums call it millions of times.
+inline double ExpNeg(double x)
+{
+    return x > 100.0 ? 0.0 : std::exp(-x);
+}
 
 // e^(-x*x), cut to 0 when x*x > 100.
-double ExpNegSquare(double x);
+inline double ExpNegSquare(double x)
+{
+    return ExpNeg(x * x);
+}
 
 // Error function by the rational approximation 7.1.26 of Abramowitz and Stegun;
 // exactly 0 at 0 and exactly +-1 beyond |x| = 10.

@@ -87,10 +87,13 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
     double a[kBlock];
     switch (type) {
     case 1:
+        // ExpNegSquare(z) is ExpNeg(z * z): the squares join the vector pass.
+        for (int i = 0; i < count; ++i) {
+            const double z = GaussianArgument((x - q[i]) / b);
+            a[i] = z * z;
+        }
         for (int i = 0; i < count; ++i)
-            a[i] = GaussianArgument((x - q[i]) / b);
-        for (int i = 0; i < count; ++i)
-            k[i] = ExpNegSquare(a[i]);
+            k[i] = ExpNeg(a[i]);
         return;
     case 3:
         for (int i = 0; i < count; ++i)
