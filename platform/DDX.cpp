@@ -63,41 +63,34 @@ void DDX_Radio(CDataExchange* pDX, int firstId, int& value)
 
 namespace {
 
-QLineEdit* EditOf(CDataExchange* pDX, int id)
+// Loads value into the edit field as text, or stores the field's text into
+// value; text that does not parse shows notANumber and fails the exchange.
+template <class T, class Parse, class Format>
+void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format format, const char* notANumber)
 {
-    return static_cast<QLineEdit*>(pDX->PrepareEditCtrl(id));
+    auto* edit = static_cast<QLineEdit*>(pDX->PrepareEditCtrl(id));
+    if (!pDX->m_bSaveAndValidate) {
+        edit->setText(QString::fromStdString(format(value)));
+        return;
+    }
+    const std::optional<T> parsed = parse(edit->text().toStdString());
+    if (!parsed) {
+        AfxMessageBox(QString::fromLatin1(notANumber), MB_OK | MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+    value = *parsed;
 }
 
 }  // namespace
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
-    QLineEdit* edit = EditOf(pDX, id);
-    if (!pDX->m_bSaveAndValidate) {
-        edit->setText(QString::number(value));
-        return;
-    }
-    const std::optional<int> parsed = ParseIntField(edit->text().toStdString());
-    if (!parsed) {
-        AfxMessageBox(QStringLiteral("Please enter an integer."), MB_OK | MB_ICONEXCLAMATION);
-        pDX->Fail();
-    }
-    value = *parsed;
+    ExchangeText(pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, "Please enter an integer.");
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
-    QLineEdit* edit = EditOf(pDX, id);
-    if (!pDX->m_bSaveAndValidate) {
-        edit->setText(QString::fromStdString(FormatDoubleField(value)));
-        return;
-    }
-    const std::optional<double> parsed = ParseDoubleField(edit->text().toStdString());
-    if (!parsed) {
-        AfxMessageBox(QStringLiteral("Please enter a number."), MB_OK | MB_ICONEXCLAMATION);
-        pDX->Fail();
-    }
-    value = *parsed;
+    ExchangeText(pDX, id, value, ParseDoubleField, FormatDoubleField, "Please enter a number.");
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)

@@ -8,6 +8,7 @@
 #include "engine/RunFailure.h"
 #include "platform/RecordingDC.h"
 #include "tests/app/test_ui_app_support.h"
+#include "tests/platform/test_ui_support.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -17,25 +18,6 @@
 #include <cstring>
 
 namespace {
-
-struct ColourCounts {
-    int green = 0, blue = 0, red = 0, other = 0;
-};
-
-ColourCounts CountColours(const QImage& image)
-{
-    ColourCounts counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c == QColor(0, 255, 0)) ++counts.green;
-            else if (c == QColor(0, 0, 255)) ++counts.blue;
-            else if (c == QColor(255, 0, 0)) ++counts.red;
-            else if (c != QColor(255, 255, 255)) ++counts.other;
-        }
-    }
-    return counts;
-}
 
 class ResultViewTest : public ::testing::Test {
 protected:
@@ -173,10 +155,7 @@ TEST_F(ResultViewTest, PrintedPageShowsTheSamePicture)
 {
     Accept(2);
     doc.m_dAmplitude = 0.1;
-    QImage page(static_cast<int>(8.5 * 300), 11 * 300, QImage::Format_RGB32);
-    page.setDotsPerMeterX(11811);  // 300 dpi
-    page.setDotsPerMeterY(11811);
-    page.fill(Qt::white);
+    QImage page = LetterPage(300);
     CPrintInfo info;
     ASSERT_EQ(view.PrintPages(page, info), 1);
     const ColourCounts counts = CountColours(page);

@@ -106,6 +106,11 @@ struct FailingEntry {
     const char* message;
 };
 
+void PrintTo(const FailingEntry& entry, std::ostream* os)
+{
+    *os << "field " << entry.field << " '" << entry.text << "'";
+}
+
 class FailedExchange : public ::testing::TestWithParam<FailingEntry> {};
 
 TEST_P(FailedExchange, StopsAtTheFieldWithItsMessageAndFocus)
@@ -137,7 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FailingEntry{kValue, "half", "Please enter a number."},
                       FailingEntry{kValue, "nan", "Please enter a number."},
                       FailingEntry{kValue, "0.5000001", "Please enter a number between -1 and 0.5."},
-                      FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}));
+                      FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}),
+    [](const ::testing::TestParamInfo<FailingEntry>& info) {
+        return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+    });
 
 TEST(DataExchange, BoundsThemselvesAreAccepted)
 {

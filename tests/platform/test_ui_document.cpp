@@ -78,18 +78,23 @@ TEST(Document, OpeningEmptiesThenLoadsAndTakesThePath)
     EXPECT_EQ(announced, "run one.spl");
 }
 
-TEST(Document, AFileThatCannotBeOpenedIsReportedAndChangesNothing)
+TEST(Document, FilesThatCannotBeOpenedOrCreatedAreReportedByName)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.spl");
+    const QString unwritable = dir.filePath("no such folder/doc.spl");
     RecordingDoc doc;
     CapturedMessages messages;
+
     EXPECT_FALSE(doc.OnOpenDocument(missing));
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_TRUE(messages.texts[0].contains(missing)) << messages.texts[0].toStdString();
-    EXPECT_EQ(doc.m_nDeletes, 0);
+    EXPECT_EQ(doc.m_nDeletes, 0) << "a failed open leaves the document as it was";
     EXPECT_EQ(doc.m_nLoads, 0);
     EXPECT_EQ(doc.GetTitle(), "Untitled");
+
+    EXPECT_FALSE(doc.OnSaveDocument(unwritable));
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_TRUE(messages.texts[0].contains(missing)) << messages.texts[0].toStdString();
+    EXPECT_TRUE(messages.texts[1].contains(unwritable)) << messages.texts[1].toStdString();
 }
 
 TEST(Document, SavingTruncatesAndStores)
@@ -104,17 +109,6 @@ TEST(Document, SavingTruncatesAndStores)
     doc.m_payload = "abc";
     ASSERT_TRUE(doc.OnSaveDocument(path));
     EXPECT_EQ(QFileInfo(path).size(), 3);
-}
-
-TEST(Document, ASaveThatFailsIsReported)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("no such folder/doc.spl");
-    RecordingDoc doc;
-    CapturedMessages messages;
-    EXPECT_FALSE(doc.OnSaveDocument(path));
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_TRUE(messages.texts[0].contains(path));
 }
 
 TEST(Document, UpdateAllViewsSkipsTheSender)

@@ -2,6 +2,7 @@
 // same picture onto a page-sized surface.
 
 #include "platform/CView.h"
+#include "tests/platform/test_ui_support.h"
 
 #include <QImage>
 #include <QPdfWriter>
@@ -45,24 +46,6 @@ public:
     std::vector<std::string> m_steps;
 };
 
-QImage LetterPage(int dpi)
-{
-    QImage page(static_cast<int>(8.5 * dpi), 11 * dpi, QImage::Format_RGB32);
-    page.setDotsPerMeterX(static_cast<int>(dpi / 0.0254 + 0.5));
-    page.setDotsPerMeterY(static_cast<int>(dpi / 0.0254 + 0.5));
-    page.fill(Qt::white);
-    return page;
-}
-
-int RedPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == QColor(255, 0, 0)) ++count;
-    return count;
-}
-
 }  // namespace
 
 TEST(View, PaintingPreparesThenDrawsOnTheWindow)
@@ -73,7 +56,7 @@ TEST(View, PaintingPreparesThenDrawsOnTheWindow)
     EXPECT_EQ(view.m_steps, (std::vector<std::string>{"prepare", "draw"}));
     EXPECT_EQ(view.m_client.Width(), 300);
     EXPECT_EQ(view.m_client.Height(), 200);
-    EXPECT_GT(RedPixels(shot), 100);
+    EXPECT_GT(CountColours(shot).red, 100);
 }
 
 TEST(View, PrintingDrawsOnePageAsLargeAsTheWindowOnTheScreen)
