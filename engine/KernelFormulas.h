@@ -17,12 +17,18 @@ inline double GaussianArgument(double u)
     return u / std::sqrt(2.0);
 }
 
-// Kernel type 3 at a = |u| from d = ExpNeg(a). Far out 1/(d + 1/d + 2) equals
-// e^-a to working precision and 1/d would overflow, so the tail is d itself.
-inline double LogisticFromExp(double a, double d)
+// Kernel type 3 near the centre, 1/(d + 1/d + 2), from d = ExpNeg(|u|).
+inline double LogisticNear(double d)
 {
-    const double nearBy = 1.0 / (d + 1.0 / d + 2.0);
-    return a > 15.0 ? d : nearBy;
+    return 1.0 / (d + 1.0 / d + 2.0);
+}
+
+// Kernel type 3 at a = |u| from d = ExpNeg(a) and near = LogisticNear(d). Far
+// out the near formula equals e^-a to working precision and 1/d would
+// overflow, so the tail is d itself.
+inline double LogisticSelect(double a, double d, double near)
+{
+    return a > 15.0 ? d : near;
 }
 
 // Kernel type 4: 1 / (u^2/3 + 1)^2, the square multiplied out as IntPower does.

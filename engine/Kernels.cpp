@@ -117,7 +117,8 @@ double Kernel(int type, double u)
     }
     case 3: {
         const double a = std::fabs(u);
-        return LogisticFromExp(a, ExpNeg(a));
+        const double d = ExpNeg(a);
+        return LogisticSelect(a, d, LogisticNear(d));
     }
     case 4:
         return RationalKernel(u);

@@ -85,6 +85,7 @@ constexpr int kBlock = 64;
 void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
 {
     double a[kBlock];
+    double d[kBlock];
     switch (type) {
     case 1:
         // ExpNegSquare(z) is ExpNeg(z * z): the squares join the vector pass.
@@ -99,9 +100,11 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
         for (int i = 0; i < count; ++i)
             a[i] = std::fabs((x - q[i]) / b);
         for (int i = 0; i < count; ++i)
-            k[i] = ExpNeg(a[i]);
+            d[i] = ExpNeg(a[i]);
         for (int i = 0; i < count; ++i)
-            k[i] = LogisticFromExp(a[i], k[i]);
+            k[i] = LogisticNear(d[i]);
+        for (int i = 0; i < count; ++i)
+            k[i] = LogisticSelect(a[i], d[i], k[i]);
         return;
     case 4:
         for (int i = 0; i < count; ++i)
