@@ -168,25 +168,21 @@ int QtDC::SetMapMode(int mode)
     return previous;
 }
 
-CSize QtDC::SetWindowExt(int cx, int cy)
+CSize QtDC::SetExtent(CSize& extent, int cx, int cy)
 {
-    const CSize previous = m_windowExt;
+    const CSize previous = extent;
+    // Extents count only in the anisotropic mapping; a zero extent would
+    // make the mapping singular.
     if (m_nMapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
-        m_windowExt = {cx, cy};
+        extent = {cx, cy};
         ApplyMapping();
     }
     return previous;
 }
 
-CSize QtDC::SetViewportExt(int cx, int cy)
-{
-    const CSize previous = m_viewportExt;
-    if (m_nMapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
-        m_viewportExt = {cx, cy};
-        ApplyMapping();
-    }
-    return previous;
-}
+CSize QtDC::SetWindowExt(int cx, int cy) { return SetExtent(m_windowExt, cx, cy); }
+
+CSize QtDC::SetViewportExt(int cx, int cy) { return SetExtent(m_viewportExt, cx, cy); }
 
 void QtDC::ApplyMapping()
 {

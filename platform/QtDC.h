@@ -43,6 +43,7 @@ public:
 
 private:
     void ApplyMapping();
+    CSize SetExtent(CSize& extent, int cx, int cy);
     void ApplyPen();
 
     QPainter& m_painter;

@@ -136,24 +136,21 @@ int RecordingDC::SetMapMode(int mode)
     return previous;
 }
 
-CSize RecordingDC::SetWindowExt(int cx, int cy)
+CSize RecordingDC::SetExtent(CSize& extent, DCCall call, int cx, int cy)
 {
-    const CSize previous = m_windowExt;
-    m_windowExt = {cx, cy};
-    RecordedCall& entry = Record(DCCall::SetWindowExt);
+    const CSize previous = extent;
+    extent = {cx, cy};
+    RecordedCall& entry = Record(call);
     entry.args[0] = cx;
     entry.args[1] = cy;
     return previous;
 }
 
+CSize RecordingDC::SetWindowExt(int cx, int cy) { return SetExtent(m_windowExt, DCCall::SetWindowExt, cx, cy); }
+
 CSize RecordingDC::SetViewportExt(int cx, int cy)
 {
-    const CSize previous = m_viewportExt;
-    m_viewportExt = {cx, cy};
-    RecordedCall& entry = Record(DCCall::SetViewportExt);
-    entry.args[0] = cx;
-    entry.args[1] = cy;
-    return previous;
+    return SetExtent(m_viewportExt, DCCall::SetViewportExt, cx, cy);
 }
 
 int RecordingDC::GetDeviceCaps(int index) const

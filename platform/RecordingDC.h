@@ -91,6 +91,7 @@ private:
     };
 
     RecordedCall& Record(DCCall call);
+    CSize SetExtent(CSize& extent, DCCall call, int cx, int cy);
 
     std::vector<RecordedCall> m_calls;
     std::vector<FontMetricsEntry> m_metrics;

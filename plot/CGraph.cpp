@@ -12,6 +12,35 @@ unsigned UsableCount(unsigned count, const std::vector<double>& values)
     return static_cast<unsigned>(std::min<std::size_t>(count, values.size()));
 }
 
+// The members of one axis that its layout sets.
+struct AxisLayout {
+    double& minimum;
+    double& maximum;
+    double& range;
+    int& exponent;
+    double& mantissa;
+    unsigned& ticks;
+    int& pixPerTick;
+    int& firstLine;
+    int& lastLine;
+};
+
+// Scan, step choice, interval count, spacing and the first and last grid
+// line of one axis whose grid spans 80 % of extent from 10 % on. Returns the
+// step in data units.
+double LayOutAxis(const std::vector<double>& values, unsigned count, int extent, AxisLayout axis)
+{
+    ScanRange(values.data(), UsableCount(count, values), axis.minimum, axis.maximum);
+    axis.range = axis.maximum - axis.minimum;
+    ChooseTickStep(axis.range, axis.exponent, axis.mantissa);
+    const double step = axis.mantissa * PowerOfTen(axis.exponent);
+    axis.ticks = TickCount(axis.range, step, axis.minimum);
+    axis.pixPerTick = TruncateToInt(extent * 0.8 / axis.ticks + 0.5);
+    axis.firstLine = TruncateToInt(extent * 0.1);
+    axis.lastLine = OffsetCoordinate(axis.firstLine, static_cast<long long>(axis.pixPerTick) * axis.ticks);
+    return step;
+}
+
 }  // namespace
 
 CGraph::CGraph(CRect area, unsigned count)
@@ -67,48 +96,29 @@ void CGraph::ScaleX(const std::vector<double>& x)
 {
     if (x.empty())
         return;
-    ScanRange(x.data(), UsableCount(m_nCount, x), m_dMinX, m_dMaxX);
-    m_dRangeX = m_dMaxX - m_dMinX;
-    ChooseStep(m_dRangeX, m_nExpX, m_dStepX);
-    const double scale = PowerOfTen(m_nExpX);
-    const double step = m_dStepX * scale;
-    m_nTicksX = TickCount(m_dRangeX, step, m_dMinX);
-
-    const int width = m_rcArea.right - m_rcArea.left;
-    m_nPixPerTickX = TruncateToInt(width * 0.8 / m_nTicksX + 0.5);
-
+    const double step = LayOutAxis(x, m_nCount, m_rcArea.right - m_rcArea.left,
+                                   {m_dMinX, m_dMaxX, m_dRangeX, m_nExpX, m_dStepX, m_nTicksX, m_nPixPerTickX,
+                                    m_nPlotLeft, m_nPlotRight});
     // The largest multiple of the step strictly below the minimum; a minimum
     // of exactly 0 starts the axis at 0.
     const double steps = m_dMinX / step;
     const double start = steps == 0.0 ? 0.0 : std::ceil(steps - 1.0) * step;
-
-    m_nPlotLeft = TruncateToInt(width * 0.1);
-    m_nPlotRight = OffsetCoordinate(m_nPlotLeft, static_cast<long long>(m_nPixPerTickX) * m_nTicksX);
     MapX(x, start, step);
-    m_dStartX = start / scale;
+    m_dStartX = start / PowerOfTen(m_nExpX);
 }
 
 void CGraph::ScaleY(const std::vector<double>& y)
 {
     if (y.empty())
         return;
-    ScanRange(y.data(), UsableCount(m_nCount, y), m_dMinY, m_dMaxY);
-    m_dRangeY = m_dMaxY - m_dMinY;
-    ChooseStep(m_dRangeY, m_nExpY, m_dStepY);
-    const double scale = PowerOfTen(m_nExpY);
-    const double step = m_dStepY * scale;
-    m_nTicksY = TickCount(m_dRangeY, step, m_dMinY);
-
-    const int height = m_rcArea.bottom - m_rcArea.top;
-    m_nPixPerTickY = TruncateToInt(height * 0.8 / m_nTicksY + 0.5);
-
-    // The smallest multiple of the step not below the maximum.
+    const double step = LayOutAxis(y, m_nCount, m_rcArea.bottom - m_rcArea.top,
+                                   {m_dMinY, m_dMaxY, m_dRangeY, m_nExpY, m_dStepY, m_nTicksY, m_nPixPerTickY,
+                                    m_nPlotTop, m_nPlotBottom});
+    // The smallest multiple of the step not below the maximum; unlike x, no
+    // step is added and zero is not special.
     const double top = std::ceil(m_dMaxY / step) * step;
-
-    m_nPlotTop = TruncateToInt(height * 0.1);
-    m_nPlotBottom = OffsetCoordinate(m_nPlotTop, static_cast<long long>(m_nPixPerTickY) * m_nTicksY);
     MapY(y, top, step);
-    m_dTopY = top / scale;
+    m_dTopY = top / PowerOfTen(m_nExpY);
 }
 
 void CGraph::MapPoints(const std::vector<double>& x, const std::vector<double>& y)

@@ -51,13 +51,21 @@ struct PenSet {
     CPen frame, exact, data, approx;
 };
 
-void Paint(QPainter& painter, int width, int height, CSplnDocData& doc, CSplineEngine& engine)
+// One picture to render: its size in pixels at 96 dpi and what it shows.
+struct Picture {
+    int width;
+    int height;
+    CSplnDocData& doc;
+    CSplineEngine& engine;
+};
+
+void Paint(QPainter& painter, const Picture& picture)
 {
-    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    painter.fillRect(QRect(0, 0, picture.width, picture.height), Qt::white);
     QtDC dc(painter);
     SetHundredthInchMapping(dc);
     PenSet pens;
-    DrawResultPicture(dc, CRect{0, 0, width, height}, doc, engine, pens.Pens());
+    DrawResultPicture(dc, CRect{0, 0, picture.width, picture.height}, picture.doc, picture.engine, pens.Pens());
 }
 
 bool Fail(std::string* error, const std::string& message)
@@ -75,10 +83,30 @@ std::string CannotWrite(const std::string& path, const QString& reason)
     return message;
 }
 
-bool WritePng(const std::string& path, int width, int height, CSplnDocData& doc, CSplineEngine& engine,
-              std::string* error)
+bool OpenForWriting(QFile& file, const std::string& path, std::string* error)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    if (file.open(QIODevice::WriteOnly))
+        return true;
+    return Fail(error, CannotWrite(path, file.errorString()));
+}
+
+// Paints on a device that writes into file as it is painted (SVG, PDF).
+bool PaintIntoFile(QPaintDevice& device, QFile& file, const std::string& path, const Picture& picture,
+                   std::string* error)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Fail(error, CannotWrite(path, "the painter could not start on it"));
+    Paint(painter, picture);
+    painter.end();
+    if (file.error() != QFileDevice::NoError)
+        return Fail(error, CannotWrite(path, file.errorString()));
+    return true;
+}
+
+bool WritePng(const std::string& path, const Picture& picture, std::string* error)
+{
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
     if (image.isNull())
         return Fail(error, CannotWrite(path, "not enough memory for the picture"));
     const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
@@ -86,58 +114,43 @@ bool WritePng(const std::string& path, int width, int height, CSplnDocData& doc,
     image.setDotsPerMeterY(dotsPerMeter);
     {
         QPainter painter(&image);
-        Paint(painter, width, height, doc, engine);
+        Paint(painter, picture);
     }
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, CannotWrite(path, file.errorString()));
+    if (!OpenForWriting(file, path, error))
+        return false;
     if (!image.save(&file, "PNG"))
         return Fail(error, CannotWrite(path, file.errorString()));
     return true;
 }
 
-bool WriteSvg(const std::string& path, int width, int height, CSplnDocData& doc, CSplineEngine& engine,
-              std::string* error)
+bool WriteSvg(const std::string& path, const Picture& picture, std::string* error)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, CannotWrite(path, file.errorString()));
+    if (!OpenForWriting(file, path, error))
+        return false;
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
-    generator.setSize(QSize(width, height));
-    generator.setViewBox(QRect(0, 0, width, height));
+    generator.setSize(QSize(picture.width, picture.height));
+    generator.setViewBox(QRect(0, 0, picture.width, picture.height));
     generator.setResolution(kScreenDpi);
+    const CSplnDocData& doc = picture.doc;
     generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return Fail(error, CannotWrite(path, "the SVG painter could not start"));
-    Paint(painter, width, height, doc, engine);
-    painter.end();
-    if (file.error() != QFileDevice::NoError)
-        return Fail(error, CannotWrite(path, file.errorString()));
-    return true;
+    return PaintIntoFile(generator, file, path, picture, error);
 }
 
-bool WritePdf(const std::string& path, int width, int height, CSplnDocData& doc, CSplineEngine& engine,
-              std::string* error)
+bool WritePdf(const std::string& path, const Picture& picture, std::string* error)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(error, CannotWrite(path, file.errorString()));
+    if (!OpenForWriting(file, path, error))
+        return false;
     QPdfWriter writer(&file);
     writer.setResolution(kScreenDpi);
-    writer.setPageLayout(QPageLayout(
-        QPageSize(QSizeF(static_cast<double>(width) / kScreenDpi, static_cast<double>(height) / kScreenDpi),
-                  QPageSize::Inch, QString(), QPageSize::ExactMatch),
-        QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return Fail(error, CannotWrite(path, "the PDF painter could not start"));
-    Paint(painter, width, height, doc, engine);
-    painter.end();
-    if (file.error() != QFileDevice::NoError)
-        return Fail(error, CannotWrite(path, file.errorString()));
-    return true;
+    const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
+                        static_cast<double>(picture.height) / kScreenDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    return PaintIntoFile(writer, file, path, picture, error);
 }
 
 }  // namespace
@@ -166,10 +179,11 @@ bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
     EnsureGuiApplication(argc, argv);
 
     CSplnDocData doc = DocumentFor(settings, engine);
+    const Picture picture{width, height, doc, engine};
     switch (format) {
-    case PictureFormat::Png: return WritePng(path, width, height, doc, engine, error);
-    case PictureFormat::Svg: return WriteSvg(path, width, height, doc, engine, error);
-    case PictureFormat::Pdf: return WritePdf(path, width, height, doc, engine, error);
+    case PictureFormat::Png: return WritePng(path, picture, error);
+    case PictureFormat::Svg: return WriteSvg(path, picture, error);
+    case PictureFormat::Pdf: return WritePdf(path, picture, error);
     }
     return Fail(error, CannotWrite(path, "unknown picture format"));
 }
