@@ -92,7 +92,9 @@ TEST(Document, FilesThatCannotBeOpenedOrCreatedAreReportedByName)
     EXPECT_EQ(doc.GetTitle(), "Untitled");
 
     EXPECT_FALSE(doc.OnSaveDocument(unwritable));
-    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_FALSE(doc.OnOpenDocument(dir.path())) << "a folder is not a document";
+    EXPECT_EQ(doc.m_nLoads, 0);
+    ASSERT_EQ(messages.texts.size(), 3u);
     EXPECT_TRUE(messages.texts[0].contains(missing)) << messages.texts[0].toStdString();
     EXPECT_TRUE(messages.texts[1].contains(unwritable)) << messages.texts[1].toStdString();
 }
