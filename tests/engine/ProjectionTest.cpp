@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 using namespace spln;
@@ -22,6 +23,17 @@ std::vector<double> Grid(int n)
         q[i] = -1.0 + i * s;
     return q;
 }
+
+// An engine with n grid abscissae on [-1, 1], their spacing and unit values.
+struct GridSetup {
+    explicit GridSetup(int count) : n(count), q(Grid(count)), ones(count, 1.0), spacing(2.0 / (count - 1)) {}
+
+    std::unique_ptr<CSplineEngine> e = MakeEngine();
+    int n;
+    std::vector<double> q;
+    std::vector<double> ones;
+    double spacing;
+};
 
 std::vector<double> Indicator(int n, int index)
 {
@@ -80,11 +92,8 @@ TEST(SmoothingWindow, WideWindowIsClippedToTheArray)
 
 TEST(Smoothing, ConstantDataAtTheEdgeAndInside)
 {
-    auto e = MakeEngine();
-    const int n = 10000;
-    const std::vector<double> q = Grid(n);
-    const std::vector<double> ones(n, 1.0);
-    const double b = 2.0 / (n - 1);
+    const GridSetup g(10000);
+    const auto& [e, n, q, ones, b] = g;
     const double edge[4] = {0.699, 0.832, 0.625, 0.684};
     for (int type = 1; type <= 4; ++type) {
         EXPECT_NEAR(e->KernelSmooth(type, n, -1.0, b, ones.data(), q.data()), edge[type - 1], 1e-3) << type;
@@ -123,10 +132,8 @@ TEST(Smoothing, IsTheWindowedSumTimesSpacingOverBandwidth)
 
 TEST(KernelExpansion, PointKernelWindow)
 {
-    auto e = MakeEngine();
-    const int m = 51;
-    const std::vector<double> t = Grid(m);
-    const double g = 2.0 / (m - 1);
+    const GridSetup setup(51);
+    const auto& [e, m, t, ones, g] = setup;
     for (int index = 20; index <= 31; ++index) {
         const std::vector<double> p = Indicator(m, index);
         const double value = e->KernelSum(4, m, 0.0, g, p.data(), t.data());
@@ -144,10 +151,8 @@ TEST(KernelExpansion, PointKernelWindow)
 
 TEST(KernelExpansion, IntegratedKernelWindowsByType)
 {
-    auto e = MakeEngine();
-    const int m = 51;
-    const std::vector<double> t = Grid(m);
-    const double g = 2.0 / (m - 1);
+    const GridSetup setup(51);
+    const auto& [e, m, t, ones, g] = setup;
     struct Case {
         int type, first, last;
     };
@@ -163,11 +168,8 @@ TEST(KernelExpansion, IntegratedKernelWindowsByType)
 
 TEST(KernelExpansion, UnitCoefficientsReproduceOneInside)
 {
-    auto e = MakeEngine();
-    const int m = 51;
-    const std::vector<double> t = Grid(m);
-    const std::vector<double> ones(m, 1.0);
-    const double g = 2.0 / (m - 1);
+    const GridSetup setup(51);
+    const auto& [e, m, t, ones, g] = setup;
     for (int type : {1, 3, 4})
         for (double x : {-0.5, 0.0, 0.013, 0.3})
             EXPECT_NEAR(e->HatKernelSum(type, m, x, g, ones.data(), t.data()), 1.0, 2e-3) << type << " " << x;
@@ -176,11 +178,8 @@ TEST(KernelExpansion, UnitCoefficientsReproduceOneInside)
 
 TEST(KernelExpansion, UnknownTypesGiveZero)
 {
-    auto e = MakeEngine();
-    const int m = 51;
-    const std::vector<double> t = Grid(m);
-    const std::vector<double> ones(m, 1.0);
-    const double g = 2.0 / (m - 1);
+    const GridSetup setup(51);
+    const auto& [e, m, t, ones, g] = setup;
     for (int type : {0, 5}) {
         EXPECT_EQ(e->KernelSmooth(type, m, 0.1, g, ones.data(), t.data()), 0.0);
         EXPECT_EQ(e->KernelSum(type, m, 0.1, g, ones.data(), t.data()), 0.0);
