@@ -78,6 +78,7 @@ int CMainFrame::OnCreate()
     AddControlBar(res::AFX_IDW_TOOLBAR, m_wndToolBar);
     AddControlBar(res::AFX_IDW_STATUS_BAR, m_wndStatusBar);
 
+    m_wndToolBar->EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(m_wndToolBar);
 

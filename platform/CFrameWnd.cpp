@@ -1,6 +1,7 @@
 #include "platform/CFrameWnd.h"
 
 #include "platform/CStatusBar.h"
+#include "platform/CToolBar.h"
 #include "platform/RecentFileList.h"
 #include "platform/CView.h"
 
@@ -134,7 +135,10 @@ void CFrameWnd::SetActiveView(CView* view)
 
 void CFrameWnd::OnUpdateFrameTitle(const QString& documentTitle)
 {
-    setWindowTitle(documentTitle.isEmpty() ? m_strAppTitle : documentTitle + QStringLiteral(" - ") + m_strAppTitle);
+    if (documentTitle.isEmpty() || m_strAppTitle.isEmpty())
+        setWindowTitle(documentTitle + m_strAppTitle);
+    else
+        setWindowTitle(documentTitle + QStringLiteral(" - ") + m_strAppTitle);
 }
 
 void CFrameWnd::AddControlBar(unsigned id, QWidget* bar)
@@ -180,12 +184,14 @@ void CFrameWnd::SetMessageBar(CStatusBar* bar)
         bar->SetIdleText(ToQString(m_resources.loadString(kIdsIdleMessage)));
 }
 
-void CFrameWnd::EnableDocking(unsigned align)
+void CFrameWnd::DockControlBar(CToolBar* toolBar)
 {
-    setDockNestingEnabled(align == CBRS_ALIGN_ANY);
+    const unsigned align = m_nDockAlign & toolBar->DockAlign();
+    toolBar->setAllowedAreas(ToolBarAreasOf(align) | Qt::TopToolBarArea);
+    toolBar->setMovable(align != 0);
+    toolBar->setFloatable(align == CBRS_ALIGN_ANY);
+    addToolBar(Qt::TopToolBarArea, toolBar);
 }
-
-void CFrameWnd::DockControlBar(QToolBar* toolBar) { addToolBar(Qt::TopToolBarArea, toolBar); }
 
 void CFrameWnd::OnHelp()
 {

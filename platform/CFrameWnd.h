@@ -16,10 +16,10 @@
 
 class CRecentFileList;
 class CStatusBar;
+class CToolBar;
 class CView;
 class QMenu;
 
-constexpr unsigned CBRS_ALIGN_ANY = 0xF000;
 
 class CFrameWnd : public QMainWindow {
     Q_OBJECT
@@ -52,10 +52,11 @@ public:
     void ShowControlBar(QWidget* bar, bool show);
     void OnBarCheck(unsigned id);
 
-    // Docking: the frame accepts bars at the edges in align; DockControlBar
-    // places a toolbar at the top edge.
-    void EnableDocking(unsigned align);
-    void DockControlBar(QToolBar* toolBar);
+    // Docking: the frame accepts bars at the edges in align. DockControlBar
+    // puts a toolbar at the top edge; the user may then move it to any edge
+    // both agree on, or float it when they agree on any.
+    void EnableDocking(unsigned align) { m_nDockAlign = align; }
+    void DockControlBar(CToolBar* toolBar);
 
     // The status bar at the bottom: it shows the idle text, command prompts
     // and the help-mode text. The frame owns it.
@@ -96,5 +97,6 @@ private:
     std::map<unsigned, QWidget*> m_controlBars;
     std::function<void()> m_showHelp;
     bool m_bHelpMode = false;
+    unsigned m_nDockAlign = 0;
     QString m_strRecentPlaceholder;
 };

@@ -3,6 +3,7 @@
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CView.h"
+#include "platform/MessageBox.h"
 
 #include <utility>
 
@@ -28,6 +29,8 @@ bool CSingleDocTemplate::CreateDocumentFrameAndView()
     CView* view = m_pFrame ? m_makeView() : nullptr;
     if (!view) {
         CloseAll();
+        AfxMessageBox(QStringLiteral("Cannot create the main window: its menu, toolbar or status bar "
+                                     "could not be built."));
         return false;
     }
     m_pFrame->SetActiveView(view);

@@ -26,8 +26,8 @@ public:
 
     // A new document when path is empty, otherwise the file at path. Returns
     // the document, or null when the frame could not be created or the file
-    // could not be opened (the document then stays as it was; on the first
-    // open nothing is left behind).
+    // could not be opened; either is reported in a message box. The document
+    // then stays as it was; on the first open nothing is left behind.
     CDocument* OpenDocumentFile(const QString& path);
 
     unsigned GetResourceId() const { return m_nResourceId; }

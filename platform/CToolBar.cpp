@@ -7,11 +7,24 @@
 #include <QIcon>
 #include <QPixmap>
 
+Qt::ToolBarAreas ToolBarAreasOf(unsigned align)
+{
+    Qt::ToolBarAreas areas;
+    if (align & CBRS_ALIGN_LEFT)
+        areas |= Qt::LeftToolBarArea;
+    if (align & CBRS_ALIGN_TOP)
+        areas |= Qt::TopToolBarArea;
+    if (align & CBRS_ALIGN_RIGHT)
+        areas |= Qt::RightToolBarArea;
+    if (align & CBRS_ALIGN_BOTTOM)
+        areas |= Qt::BottomToolBarArea;
+    return areas;
+}
+
 CToolBar::CToolBar(QWidget* parent) : QToolBar(parent)
 {
-    setMovable(true);
-    setFloatable(true);
-    setAllowedAreas(Qt::AllToolBarAreas);
+    setMovable(false);
+    setFloatable(false);
     setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
