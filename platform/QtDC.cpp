@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QColor ToQColor(COLORREF colour)
@@ -68,16 +71,20 @@ void QtDC::ApplyPen()
     pen.setStyle(Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
+    qreal width = 1.0;
     if (m_pPen != nullptr && m_pPen->IsCreated()) {
         pen.setColor(ToQColor(m_pPen->Colour()));
-        pen.setWidthF(m_pPen->Width());
+        width = m_pPen->Width();
         if (m_pPen->Style() != PS_SOLID)
             pen.setStyle(Qt::NoPen);
     }
-    // A pen thinner than one device pixel would leave gaps in aliased lines.
-    const qreal deviceWidth = pen.widthF() * m_painter.worldTransform().m11();
-    if (deviceWidth < 1.0)
-        pen.setWidth(0);
+    // The width in logical units, rounded to whole device pixels (at least
+    // one): every line of a pen is then equally thick, where a fractional
+    // width would draw some lines one pixel and others two.
+    const QTransform& mapping = m_painter.worldTransform();
+    const qreal scale = (std::abs(mapping.m11()) + std::abs(mapping.m22())) / 2.0;
+    pen.setCosmetic(true);
+    pen.setWidth(std::max(1, qRound(width * scale)));
     m_painter.setPen(pen);
 }
 
