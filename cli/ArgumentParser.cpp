@@ -66,7 +66,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Data, Repeat, Timing, Help };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help };
 
 struct OptionFlag {
     const char* name;
@@ -75,7 +75,9 @@ struct OptionFlag {
 };
 
 constexpr OptionFlag kOptionFlags[] = {
-    {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"data", Option::Data, true},
+    {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"png", Option::Png, true},
+    {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
+    {"data", Option::Data, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
 };
 
@@ -98,6 +100,29 @@ std::optional<std::string> AddOutput(CliOptions& options, OutputKind kind, const
     return std::nullopt;
 }
 
+// "WxH", each side a whole number of pixels within the picture limits.
+std::optional<std::string> ReadPictureSize(CliOptions& options, const std::string& flag, const std::string& value) {
+    const size_t cross = value.find('x');
+    if (cross == std::string::npos)
+        return flag + ": " + Quoted(value) + " is not a size; write it as WIDTHxHEIGHT, for example 800x600";
+    double width = 0;
+    double height = 0;
+    std::optional<std::string> fault =
+        ReadNumber(flag + " width", value.substr(0, cross), true, kMinPictureSide, kMaxPictureSide, width);
+    if (!fault)
+        fault = ReadNumber(flag + " height", value.substr(cross + 1), true, kMinPictureSide, kMaxPictureSide, height);
+    if (fault) return fault;
+    options.pictureWidth = static_cast<int>(width);
+    options.pictureHeight = static_cast<int>(height);
+    return std::nullopt;
+}
+
+std::optional<std::string> AddPicture(CliOptions& options, OutputKind kind, const std::string& flag,
+                                      const std::string& path) {
+    if (path == "-") return flag + " writes a file; give it a file name";
+    return AddOutput(options, kind, flag, path);
+}
+
 std::optional<std::string> ApplyOption(CliOptions& options, Option option, const std::string& flag,
                                        const std::string& value) {
     switch (option) {
@@ -105,6 +130,14 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         return AddOutput(options, OutputKind::Json, flag, value);
     case Option::Csv:
         return AddOutput(options, OutputKind::Csv, flag, value);
+    case Option::Png:
+        return AddPicture(options, OutputKind::Png, flag, value);
+    case Option::Svg:
+        return AddPicture(options, OutputKind::Svg, flag, value);
+    case Option::Pdf:
+        return AddPicture(options, OutputKind::Pdf, flag, value);
+    case Option::Size:
+        return ReadPictureSize(options, flag, value);
     case Option::Data:
         if (value.empty()) return flag + " needs a file name";
         if (value.size() >= static_cast<size_t>(spln::kPathSize))

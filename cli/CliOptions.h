@@ -9,7 +9,10 @@ namespace spln::cli {
 
 // What a run writes. Every requested output is served by one dispatch point
 // (WriteOutputs), so a new kind needs a flag, an enumerator and a writer.
-enum class OutputKind { Json, Csv };
+enum class OutputKind { Json, Csv, Png, Svg, Pdf };
+
+// Pictures go through the picture exporter, not the text writers.
+inline bool IsPicture(OutputKind kind) { return kind == OutputKind::Png || kind == OutputKind::Svg || kind == OutputKind::Pdf; }
 
 struct OutputRequest {
     OutputKind kind;
@@ -17,6 +20,8 @@ struct OutputRequest {
 };
 
 inline constexpr int kMaxRepeat = 1000000;
+inline constexpr int kMinPictureSide = 16;
+inline constexpr int kMaxPictureSide = 10000;
 
 // Everything the command line asked for.
 struct CliOptions {
@@ -26,6 +31,8 @@ struct CliOptions {
     bool timing = false;               // print the run-time summary to standard error
     bool help = false;                 // print the flag list and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
+    int pictureWidth = 800;            // size of the window a picture shows, in pixels
+    int pictureHeight = 600;
 };
 
 // The settings a dialog opened on a freshly constructed engine shows.

@@ -12,7 +12,33 @@
 
 namespace spln::cli {
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+bool WantsPictures(const CliOptions& options) {
+    for (const OutputRequest& request : options.outputs)
+        if (IsPicture(request.kind)) return true;
+    return false;
+}
+
+bool WritePictures(const CliOptions& options, CSplineEngine& engine, const PictureExporter& exportPicture,
+                   std::ostream& err) {
+    bool allWritten = true;
+    for (const OutputRequest& request : options.outputs) {
+        if (!IsPicture(request.kind)) continue;
+        std::string error;
+        if (!exportPicture(options.settings, engine, request.kind, request.path, options.pictureWidth,
+                           options.pictureHeight, &error)) {
+            err << error << "\n";
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureExporter& exportPicture) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -22,6 +48,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (options.help) {
         out << HelpText();
         return kExitDone;
+    }
+
+    if (WantsPictures(options) && !exportPicture) {
+        err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
+        return kExitBadInput;
     }
 
     auto engine = std::make_unique<CSplineEngine>();  // too large for the stack
@@ -34,7 +65,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (options.timing) err << FormatTimingLine(SummariseTimes(milliseconds));
 
     const RunResults results = ResultsOf(*engine, options.settings);
-    return WriteOutputs(options.outputs, results, out, err) ? kExitDone : kExitFailed;
+    bool written = WriteOutputs(options.outputs, results, out, err);
+    if (WantsPictures(options)) written = WritePictures(options, *engine, exportPicture, err) && written;
+    return written ? kExitDone : kExitFailed;
 }
 
 }  // namespace spln::cli

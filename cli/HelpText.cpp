@@ -69,10 +69,13 @@ std::string HelpText() {
     }
     text += "  The window must be at most a tenth of the samples: of --samples for the\n"
             "  built-in function, of the 4501 values of the sample file otherwise.\n"
-            "\nOutputs (without --json and --csv the report line goes to standard output):\n";
+            "\nOutputs (without any of them the report line goes to standard output):\n";
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
     AppendRow(text, "", "the report as one JSON object (- is standard output)");
     AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");
+    AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
+    AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
+              "size in pixels of the window the picture shows [default 800x600]");
     text += "\nRunning:\n";
     AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),

@@ -15,6 +15,10 @@ std::string FormatOutput(OutputKind kind, const RunResults& results) {
         return FormatJson(results);
     case OutputKind::Csv:
         return FormatCsv(results);
+    case OutputKind::Png:
+    case OutputKind::Svg:
+    case OutputKind::Pdf:
+        break;
     }
     return {};
 }
@@ -51,8 +55,10 @@ bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& r
                   std::ostream& err) {
     if (outputs.empty()) return WriteText("-", FormatSummaryLine(results), out, err);
     bool allWritten = true;
-    for (const OutputRequest& request : outputs)
+    for (const OutputRequest& request : outputs) {
+        if (IsPicture(request.kind)) continue;
         allWritten = WriteText(request.path, FormatOutput(request.kind, results), out, err) && allWritten;
+    }
     return allWritten;
 }
 

@@ -13,7 +13,8 @@ namespace spln::cli {
 // failure tells `err` which file and why, and returns false.
 bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err);
 
-// Writes every requested output of one run; with none, the summary line goes
+// Writes every requested text output of one run (pictures are left to the
+// picture exporter); with no output requested at all, the summary line goes
 // to `out`. Returns false when any output could not be written (the others
 // are still written).
 bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& results, std::ostream& out,

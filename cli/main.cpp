@@ -4,7 +4,34 @@
 
 #include "cli/CommandLine.h"
 
+#ifdef SPLN_CLI_PICTURES
+#include "plot/ResultExport.h"
+
+namespace {
+
+PictureFormat FormatOf(spln::cli::OutputKind kind) {
+    switch (kind) {
+    case spln::cli::OutputKind::Svg:
+        return PictureFormat::Svg;
+    case spln::cli::OutputKind::Pdf:
+        return PictureFormat::Pdf;
+    default:
+        return PictureFormat::Png;
+    }
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return spln::cli::RunCommandLine(args, std::cout, std::cerr);
+    spln::cli::PictureExporter exportPicture;
+#ifdef SPLN_CLI_PICTURES
+    exportPicture = [&argc, argv](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
+                                  const std::string& path, int width, int height, std::string* error) {
+        EnsureGuiApplication(argc, argv);
+        return ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
+    };
+#endif
+    return spln::cli::RunCommandLine(args, std::cout, std::cerr, exportPicture);
 }

@@ -244,3 +244,24 @@ TEST(ArgumentParser, RangeFaultsComeBeforeTheWindowCheck) {
     const std::string error = Refused({"--samples", "99", "--window", "500"});
     EXPECT_NE(error.find("--samples"), std::string::npos) << error;
 }
+
+TEST(ArgumentParser, PictureOutputsAndTheirSize) {
+    const ParseOutcome outcome = Accepted({"--png", "a.png", "--svg=b.svg", "--pdf", "c.pdf", "--size", "1024x768"});
+    const auto& outputs = outcome.options.outputs;
+    ASSERT_EQ(outputs.size(), 3u);
+    EXPECT_EQ(outputs[0].kind, OutputKind::Png);
+    EXPECT_EQ(outputs[1].kind, OutputKind::Svg);
+    EXPECT_EQ(outputs[2].kind, OutputKind::Pdf);
+    EXPECT_EQ(outcome.options.pictureWidth, 1024);
+    EXPECT_EQ(outcome.options.pictureHeight, 768);
+
+    const ParseOutcome defaults = Accepted({"--png", "a.png"});
+    EXPECT_EQ(defaults.options.pictureWidth, 800);
+    EXPECT_EQ(defaults.options.pictureHeight, 600);
+    Accepted({"--size", "16x10000"});
+
+    EXPECT_NE(Refused({"--png", "-"}).find("--png"), std::string::npos);
+    EXPECT_NE(Refused({"--png", "x", "--svg", "x"}).find("\"x\""), std::string::npos);
+    for (const char* size : {"800", "800x", "x600", "15x600", "800x10001", "800.5x600", "800*600", "-800x600"})
+        EXPECT_NE(Refused({"--size", size}).find("--size"), std::string::npos) << size;
+}

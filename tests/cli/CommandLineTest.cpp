@@ -241,3 +241,25 @@ TEST(CommandLine, TimingLineOnStandardError) {
         << result.err;
     EXPECT_TRUE(Contains(result.out, "left board error = "));
 }
+
+#ifdef SPLN_CLI_PICTURES
+TEST(CommandLine, WritesEachPictureFormatWithoutADisplay) {
+    TempDir dir;
+    const ProcessResult result = Cli({"--example", "7", "--amplitude", "0.05", "--png", dir / "f.png", "--svg",
+                                      dir / "f.svg", "--pdf", dir / "f.pdf", "--size", "400x300"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(spln::test::ReadFile(dir / "f.png").substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    const std::string svg = spln::test::ReadFile(dir / "f.svg");
+    EXPECT_TRUE(Contains(svg, "<svg")) << svg.substr(0, 200);
+    EXPECT_TRUE(Contains(svg, "Footstep"));
+    EXPECT_EQ(spln::test::ReadFile(dir / "f.pdf").substr(0, 5), "%PDF-");
+}
+
+TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten) {
+    TempDir dir;
+    const ProcessResult result = Cli({"--source", "file", "--png", dir / "f.png"}, dir.Path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, "sig.dat")) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
+}
+#endif
