@@ -96,6 +96,27 @@ TEST(RunBuiltIn, DefaultRunFillsTheResults)
     EXPECT_NEAR(e->m_dApprox[320], e->m_dExact[320], 1e-3);
 }
 
+TEST(RunBuiltIn, BoundaryCubicFromTheDerivativeTable)
+{
+    // The residual is the detrended function minus the cubic through the end
+    // values 0 with the table's slopes: example 6 (slopes -1, 1) subtracts
+    // 0.5 x^2 - 0.5, example 4 (slopes -0.75, -0.75) subtracts 0.375 (x - x^3).
+    auto e = MakeEngine();
+    e->m_nSamples = 101;
+    e->m_nExample = 6;
+    e->Run();
+    for (int i = 0; i < 101; i += 5) {
+        const double x = e->m_wsX[i];
+        EXPECT_NEAR(e->m_wsY[i], e->Detrended(x) - (0.5 * x * x - 0.5), 1e-15) << x;
+    }
+    e->m_nExample = 4;
+    e->Run();
+    for (int i = 0; i < 101; i += 5) {
+        const double x = e->m_wsX[i];
+        EXPECT_NEAR(e->m_wsY[i], e->Detrended(x) - 0.375 * (x - x * x * x), 1e-15) << x;
+    }
+}
+
 TEST(RunBuiltIn, ReportLineFormat)
 {
     auto e = MakeEngine();
