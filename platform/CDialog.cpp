@@ -24,20 +24,15 @@ int CDialog::DoModal()
             setParent(owner, windowFlags() | Qt::Dialog);
     }
     EnsureBuilt();
-    if (!m_bInitialised) {
-        m_bInitialised = true;
-        OnInitDialog();
-    }
+    OnInitDialog();
     setResult(0);
     exec();
-    m_bInitialised = false;
     return result();
 }
 
 bool CDialog::Create()
 {
     EnsureBuilt();
-    m_bInitialised = true;
     const bool ok = OnInitDialog();
     show();
     return ok;

@@ -63,7 +63,6 @@ private:
 
     const DialogTemplate& m_template;
     bool m_bBuilt = false;
-    bool m_bInitialised = false;
     std::map<int, QWidget*> m_controls;
     std::map<int, QButtonGroup*> m_radioGroups;
 };
