@@ -24,6 +24,10 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
+// These replacements are the matching deallocation of the operator new above;
+// GCC takes the free() of a pointer that came from new for a mismatch.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept
 {
     std::free(p);
@@ -33,6 +37,7 @@ void operator delete(void* p, std::size_t) noexcept
 {
     std::free(p);
 }
+#pragma GCC diagnostic pop
 
 namespace {
 
