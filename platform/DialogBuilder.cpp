@@ -39,6 +39,12 @@ QWidget* CreateControl(const ControlTemplate& ct, CDialog& dialog)
     case ControlKind::GroupBox: {
         auto* box = new QGroupBox(text, &dialog);
         box->setFocusPolicy(Qt::NoFocus);
+        // A group box's caption sits on its top edge, the frame line running
+        // through the middle of the text, so the rectangle's top is the
+        // caption's top and the controls below keep clear of the line.
+        box->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
         return box;
     }
     case ControlKind::RadioButton:
