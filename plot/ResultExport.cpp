@@ -155,12 +155,29 @@ bool WritePdf(const std::string& path, const Picture& picture, std::string* erro
 
 }  // namespace
 
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Headless drawing needs no runtime directory, so Qt's complaint that none is
+// set would only clutter the command line's standard error.
+void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_previousHandler != nullptr)
+        g_previousHandler(type, context, message);
+}
+
+}  // namespace
+
 void EnsureGuiApplication(int& argc, char** argv)
 {
     if (QGuiApplication::instance() != nullptr)
         return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures are drawn without a display, whatever platform the session would choose.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
     // Deliberately never destroyed: it serves until the process ends.
     new QGuiApplication(argc, argv);
 }
