@@ -11,8 +11,8 @@ struct CSplnSettings;
 enum class PictureFormat { Png, Svg, Pdf };
 
 // Makes sure a QGuiApplication exists, which fonts and painting need. When
-// none exists and QT_QPA_PLATFORM is unset, Qt's "offscreen" platform is
-// chosen, so no display is needed. The application lives until exit.
+// none exists, one is made on Qt's "offscreen" platform, so no display is
+// needed. The application lives until exit.
 void EnsureGuiApplication(int& argc, char** argv);
 
 // Renders the picture of the engine's last run for these settings, as the
