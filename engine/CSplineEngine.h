@@ -23,7 +23,7 @@ enum class RunFailure {
     NotANumber,   // text that is not a number (1-based position of the item in m_nFailureDetail)
     AllZero,      // every number of the file is zero, so it cannot be normalised
     NumberOutOfRange,  // a number too large for single precision (1-based position in m_nFailureDetail)
-    BadSettings,  // a count exceeds the engine's capacity (samples, splines, functions or points)
+    BadSettings,  // no such source or method, or a count beyond the engine's capacity
 };
 
 }  // namespace spln

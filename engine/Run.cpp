@@ -39,8 +39,13 @@ constexpr double kFileSpacingFactor = 0.00022222222222222223;
 constexpr int kFitLeftCount = 250;
 constexpr int kFitRightStart = 4250;
 
+// Settings the run can compute without overrunning its fixed-capacity arrays.
 bool WithinCapacity(const CSplineEngine& e)
 {
+    if (e.m_nSource != 0 && e.m_nSource != 1)
+        return false;
+    if (e.m_nMethod != 1 && e.m_nMethod != 2)
+        return false;
     if (e.m_nSource == 0 && (e.m_nSamples < 2 || e.m_nSamples > kMaxSamples))
         return false;
     if (e.m_nMethod == 1 && (e.m_nSchwarzCount < 2 || e.m_nSchwarzCount > kMaxSamples))
@@ -178,6 +183,109 @@ BoundaryCubic MakeBoundaryCubic(const BoundaryValues& ends, double h)
     return c;
 }
 
+// Subtracts the boundary cubic from the N samples, leaving the residual.
+void SubtractCubic(CSplineEngine& e, const BoundaryCubic& cubic, int N)
+{
+    const double* x = e.m_wsX;
+    double* y = e.m_wsY;
+    for (int i = 0; i < N; ++i)
+        y[i] = y[i] - cubic.a3 * IntPower(3, x[i]) - cubic.a2 * IntPower(2, x[i]) - cubic.a1 * x[i] - cubic.a0;
+}
+
+// The projection's nodes: M of them, nodeSpacing apart from -h.
+struct Projection {
+    int M;
+    double nodeSpacing;
+};
+
+// Approximates the residual of N samples with window width w: projection
+// coefficients g at the centres t, or the least-squares coefficients.
+Projection ApproximateResidual(CSplineEngine& e, int N, double w)
+{
+    const double h = e.m_dHalfWidth;
+    const double* x = e.m_wsX;
+    const double* y = e.m_wsY;
+    double* g = e.m_wsCoef;
+    double* t = e.m_wsCentre;
+    const Projection projection{e.m_nSchwarzCount, (h - (-h)) / (e.m_nSchwarzCount - 1)};
+    if (e.m_nMethod == 1) {
+        // The coefficient of each centre is smoothed at an accumulated node,
+        // while the centre itself is a product; their last bits may differ.
+        double node = -h;
+        for (int j = 0; j < projection.M; ++j) {
+            e.m_wsNode[j] = node;
+            t[j] = -h + j * projection.nodeSpacing;
+            node = node + projection.nodeSpacing;
+        }
+        SmoothAtNodes(e, e.m_nSchwarzType, N, w, y, x, e.m_wsNode, projection.M, g);
+        return projection;
+    }
+
+    // Least squares on at most m_nMaxLsqSamples points: the samples
+    // themselves, or the residual thinned by type-1 smoothing.
+    const int n = N < e.m_nMaxLsqSamples ? N : e.m_nMaxLsqSamples;
+    const double step = (h - (-h)) / (n - 1);
+    double u = -h;
+    for (int j = 0; j < n; ++j) {
+        t[j] = u;
+        u = u + step;
+    }
+    if (N <= e.m_nMaxLsqSamples) {
+        for (int j = 0; j < n; ++j)
+            g[j] = y[j];
+    } else {
+        SmoothAtNodes(e, 1, N, w, y, x, t, n, g);
+    }
+    e.BuildLsqSystem(e.m_nLsqType, e.m_nLsqCount, n, g);
+    e.Solve(e.m_nLsqCount, e.m_wsLsq);
+    return projection;
+}
+
+// The approximated residual at x.
+double ResidualAt(const CSplineEngine& e, const Projection& projection, double x)
+{
+    if (e.m_nMethod == 2)
+        return e.LsqSum(e.m_nLsqType, x, e.m_wsLsq);
+    if (e.m_nSchwarzType == 2)
+        return e.KernelSum(2, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
+    return e.HatKernelSum(e.m_nSchwarzType, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
+}
+
+// Fills the result arrays at the output points and, for a built-in function,
+// the exact values, fresh noisy data and the report line.
+void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Projection& projection)
+{
+    const double h = e.m_dHalfWidth;
+    const int P = e.m_nPoints;
+    const double d = (h - (-h)) / (P - 1);
+    const bool builtIn = e.m_nSource == 0;
+    double interiorError = -1.0;
+    double xi = -h;
+    for (int k = 0; k < P; ++k) {
+        e.m_dX[k] = xi;
+        const double S = ResidualAt(e, projection, xi);
+        e.m_dApprox[k] = e.TrendLine(xi) + cubic.Value(xi) + S + cubic.a0;
+        if (builtIn) {
+            e.m_dExact[k] = e.ExampleFunction(xi);
+            const double noisy = e.NoisySample(xi);
+            e.m_dData[k] = noisy + e.TrendLine(xi);
+            if (k > 5 && k < P - 5) {
+                const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
+                if (error > interiorError)
+                    interiorError = error;
+            }
+        }
+        xi = xi + d;
+    }
+    e.m_nResultCount = P;
+    if (builtIn) {
+        std::snprintf(e.m_szReport, kReportSize,
+                      "left board error = %lf    internal error = %lf    right board error = %lf",
+                      std::fabs(e.m_dApprox[0] - e.m_dExact[0]), interiorError,
+                      std::fabs(e.m_dApprox[P - 1] - e.m_dExact[P - 1]));
+    }
+}
+
 }  // namespace
 
 void CSplineEngine::Run()
@@ -187,92 +295,18 @@ void CSplineEngine::Run()
         return;
     }
 
-    const double h = m_dHalfWidth;
     BoundaryValues ends{m_dLeftValue, m_dRightValue, m_dLeftDeriv, m_dRightDeriv};
     SampleGrid grid{0, 0.0};
     if (m_nSource == 0)
         grid = SampleExample(*this, ends);
-    else if (m_nSource == 1) {
-        if (!SampleFile(*this, ends, grid))
-            return;
-    } else {
-        return;  // no such source: nothing to sample
-    }
-    const int N = grid.count;
-    double* x = m_wsX;
-    double* y = m_wsY;
-    const double w = m_nWindow * grid.spacing;
+    else if (!SampleFile(*this, ends, grid))
+        return;
 
-    const BoundaryCubic cubic = MakeBoundaryCubic(ends, h);
-    for (int i = 0; i < N; ++i)
-        y[i] = y[i] - cubic.a3 * IntPower(3, x[i]) - cubic.a2 * IntPower(2, x[i]) - cubic.a1 * x[i] - cubic.a0;
+    const BoundaryCubic cubic = MakeBoundaryCubic(ends, m_dHalfWidth);
+    SubtractCubic(*this, cubic, grid.count);
+    const Projection projection = ApproximateResidual(*this, grid.count, m_nWindow * grid.spacing);
+    EvaluateOutputs(*this, cubic, projection);
 
-    // Approximation of the residual: coefficients g at centres t (projection),
-    // or least-squares values at accumulated points followed by the fit.
-    const int M = m_nSchwarzCount;
-    const double nodeSpacing = (h - (-h)) / (M - 1);
-    double* g = m_wsCoef;
-    double* t = m_wsCentre;
-    if (m_nMethod == 1) {
-        double node = -h;
-        for (int j = 0; j < M; ++j) {
-            m_wsNode[j] = node;
-            t[j] = -h + j * nodeSpacing;
-            node = node + nodeSpacing;
-        }
-        SmoothAtNodes(*this, m_nSchwarzType, N, w, y, x, m_wsNode, M, g);
-    } else if (m_nMethod == 2) {
-        const int n = N < m_nMaxLsqSamples ? N : m_nMaxLsqSamples;
-        const double step = (h - (-h)) / (n - 1);
-        double u = -h;
-        for (int j = 0; j < n; ++j) {
-            t[j] = u;
-            u = u + step;
-        }
-        if (N <= m_nMaxLsqSamples) {
-            for (int j = 0; j < n; ++j)
-                g[j] = y[j];
-        } else {
-            SmoothAtNodes(*this, 1, N, w, y, x, t, n, g);
-        }
-        BuildLsqSystem(m_nLsqType, m_nLsqCount, n, g);
-        Solve(m_nLsqCount, m_wsLsq);
-    }
-
-    const int P = m_nPoints;
-    const double d = (h - (-h)) / (P - 1);
-    const bool builtIn = m_nSource == 0;
-    double interiorError = -1.0;
-    double xi = -h;
-    for (int k = 0; k < P; ++k) {
-        m_dX[k] = xi;
-        double S = 0.0;
-        if (m_nMethod == 1 && m_nSchwarzType == 2)
-            S = KernelSum(2, M, xi, nodeSpacing, g, t);
-        else if (m_nMethod == 1)
-            S = HatKernelSum(m_nSchwarzType, M, xi, nodeSpacing, g, t);
-        else if (m_nMethod == 2)
-            S = LsqSum(m_nLsqType, xi, m_wsLsq);
-        m_dApprox[k] = TrendLine(xi) + cubic.Value(xi) + S + cubic.a0;
-        if (builtIn) {
-            m_dExact[k] = ExampleFunction(xi);
-            const double noisy = NoisySample(xi);
-            m_dData[k] = noisy + TrendLine(xi);
-            if (k > 5 && k < P - 5) {
-                const double error = std::fabs(m_dApprox[k] - m_dExact[k]);
-                if (error > interiorError)
-                    interiorError = error;
-            }
-        }
-        xi = xi + d;
-    }
-    m_nResultCount = P;
-    if (builtIn) {
-        std::snprintf(m_szReport, kReportSize,
-                      "left board error = %lf    internal error = %lf    right board error = %lf",
-                      std::fabs(m_dApprox[0] - m_dExact[0]), interiorError,
-                      std::fabs(m_dApprox[P - 1] - m_dExact[P - 1]));
-    }
     m_eFailure = RunFailure::None;
     m_nFailureDetail = 0;
     m_szFailurePath[0] = '\0';

@@ -26,10 +26,11 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::AllZero:
         return file + " holds only zeros, so its numbers cannot be scaled by their largest magnitude.";
     case RunFailure::BadSettings:
-        return "The run settings exceed the engine's capacity: at most " + std::to_string(spln::kMaxSamples) +
-               " samples, basic splines and output points, " + std::to_string(spln::kMaxSystem) +
-               " least-squares functions and " + std::to_string(spln::kMaxLsqPoints) +
-               " least-squares points; every count at least 2.";
+        return "The run settings cannot be computed: the source must be 0 or 1 and the method 1 or 2; "
+               "samples, basic splines and output points must number 2 to " +
+               std::to_string(spln::kMaxSamples) + ", least-squares functions 2 to " +
+               std::to_string(spln::kMaxSystem) + " and least-squares points 2 to " +
+               std::to_string(spln::kMaxLsqPoints) + ".";
     }
     return "The last run stopped early for an unknown reason.";
 }

@@ -273,6 +273,15 @@ TEST(RunBuiltIn, SettingsBeyondCapacityAreRefused)
     e->m_nLsqCount = 51;
     e->Run();
     EXPECT_EQ(e->m_eFailure, RunFailure::None);
+    const ResultSnapshot lsq = ResultSnapshot::Of(*e);
+    e->m_nMethod = 3;
+    e->Run();
+    EXPECT_EQ(e->m_eFailure, RunFailure::BadSettings);
+    e->m_nMethod = 1;
+    e->m_nSource = 2;
+    e->Run();
+    EXPECT_EQ(e->m_eFailure, RunFailure::BadSettings);
+    EXPECT_TRUE(ResultSnapshot::Of(*e) == lsq);
 }
 
 TEST(RunLeastSquares, FewSamplesAreFittedDirectly)
