@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {

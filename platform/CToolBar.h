@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include <span>
+#include <vector>
 
 class CommandTable;
 class QPixmap;

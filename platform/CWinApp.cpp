@@ -6,16 +6,12 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QSettings>
 
 #include <utility>
 
 namespace {
-
-// Ids of the recent-file entries of the File menu.
-constexpr unsigned kRecentFileFirstId = 57616;
 
 QString SuggestedFileName(const CDocument& document)
 {
