@@ -38,26 +38,21 @@ bool ScanNumber(const char* text, int length, long& order)
     int i = 0;
     if (i < length && (text[i] == '+' || text[i] == '-'))
         ++i;
-    int integerDigits = 0;
-    int firstSignificant = INT_MIN;  // position of the first non-zero digit, relative to the point
+    int firstSignificant = INT_MIN;  // index, among all the digits, of the first non-zero one
     int position = 0;
-    while (i < length && IsDigit(text[i])) {
-        if (firstSignificant == INT_MIN && text[i] != '0')
-            firstSignificant = position;
-        ++integerDigits;
-        ++position;
-        ++i;
-    }
+    auto scanDigits = [&] {
+        int count = 0;
+        for (; i < length && IsDigit(text[i]); ++i, ++position, ++count) {
+            if (firstSignificant == INT_MIN && text[i] != '0')
+                firstSignificant = position;
+        }
+        return count;
+    };
+    const int integerDigits = scanDigits();
     int fractionDigits = 0;
     if (i < length && text[i] == '.') {
         ++i;
-        while (i < length && IsDigit(text[i])) {
-            if (firstSignificant == INT_MIN && text[i] != '0')
-                firstSignificant = position;
-            ++fractionDigits;
-            ++position;
-            ++i;
-        }
+        fractionDigits = scanDigits();
     }
     if (integerDigits == 0 && fractionDigits == 0)
         return false;
