@@ -73,10 +73,6 @@ IndexWindow Type2Support(double x, double b, const double* q, IndexWindow window
     return {first, lo};
 }
 
-}  // namespace
-
-namespace {
-
 // Kernel values are computed a block at a time: the arithmetic around the
 // exponentials runs on several arguments at once, and the sum then adds the
 // terms one by one in index order, exactly as a term-by-term loop would.
