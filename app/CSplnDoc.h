@@ -6,8 +6,6 @@
 #include "app/SplnDocData.h"
 #include "platform/CDocument.h"
 
-constexpr int ID_SPLINE_RUN = 32776;
-
 class CSplnDoc : public CDocument, public CSplnDocData {
 public:
     CSplnDoc() = default;

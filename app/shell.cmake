@@ -1,6 +1,5 @@
-# The application shell: the frame-level toolkit pieces, the resources of the
-# main frame, the application, main frame and About box, and the program spln.
-include(${PROJECT_SOURCE_DIR}/platform/shell.cmake)
+# The application shell: the resources of the main frame, the application,
+# the main frame and About box, and the program spln.
 
 add_library(spln_shell STATIC
     CSplnApp.cpp CMainFrame.cpp CAboutDlg.cpp HelpText.cpp
