@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -126,4 +127,15 @@ TEST(WorkerPoolUse, EveryItemOnceAndBusyPoolDeclines)
         for (int i = 0; i < 1000; ++i)
             ASSERT_EQ(hits[i], 1) << i;
     }
+
+    // While a loop is running the pool declines another one, whoever asks.
+    std::atomic<int> nestedRuns{0};
+    auto nested = [](void* context, int, int) {
+        auto& runs = *static_cast<std::atomic<int>*>(context);
+        auto nothing = [](void*, int, int) {};
+        if (WorkerPool::Instance().TryRun(10, 1, nothing, nullptr))
+            ++runs;
+    };
+    pool.TryRun(50, 1, nested, &nestedRuns);
+    EXPECT_EQ(nestedRuns.load(), 0);
 }
