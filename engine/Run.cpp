@@ -120,7 +120,7 @@ void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
 
 // Reads and normalises the sample file and fills the data result. Returns
 // false, with the failure recorded and no result touched, when it cannot.
-bool SampleFile(CSplineEngine& e, BoundaryValues& ends, SampleGrid& grid)
+bool SampleDataFile(CSplineEngine& e, BoundaryValues& ends, SampleGrid& grid)
 {
     ResolveSampleFilePath(e.m_szDataPath, e.m_wsPath, kPathSize);
     const SampleFileReading reading = ReadSampleNumbers(e.m_wsPath, e.m_wsFile, kFileBufferSize);
@@ -299,7 +299,7 @@ void CSplineEngine::Run()
     SampleGrid grid{0, 0.0};
     if (m_nSource == 0)
         grid = SampleExample(*this, ends);
-    else if (!SampleFile(*this, ends, grid))
+    else if (!SampleDataFile(*this, ends, grid))
         return;
 
     const BoundaryCubic cubic = MakeBoundaryCubic(ends, m_dHalfWidth);
