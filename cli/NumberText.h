@@ -1,23 +1,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "engine/NumberText.h"
 
 namespace spln::cli {
-
-enum class NumberStatus {
-    Ok,
-    NotANumber,  // the text as a whole is not a number of the expected form
-    OutOfRange,  // a number, but too large (or too small) for its type
-};
-
-// A signed decimal whole number: optional sign and digits, nothing else.
-NumberStatus ParseWholeNumber(std::string_view text, int& value);
-
-// A finite real number in decimal notation with an optional exponent, taking
-// the whole text; infinities, NaNs, hexadecimal forms and values beyond the
-// range of a double are refused.
-NumberStatus ParseRealNumber(std::string_view text, double& value);
 
 // The value as "%.17g" writes it: 17 significant digits, which read back to the
 // same double.

@@ -1,7 +1,8 @@
 #include "platform/NumberText.h"
 
 #include <charconv>
-#include <cmath>
+
+#include "engine/NumberText.h"
 
 namespace {
 
@@ -13,35 +14,19 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-// from_chars accepts a leading '-' but not '+'; a '+' followed by another sign is not a number.
-std::string_view DropPlusSign(std::string_view text)
-{
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
-    return text;
-}
-
 }  // namespace
 
 std::optional<int> ParseIntField(std::string_view text)
 {
-    text = DropPlusSign(TrimBlanks(text));
     int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (spln::ParseWholeNumber(TrimBlanks(text), value) != spln::NumberStatus::Ok) return std::nullopt;
     return value;
 }
 
 std::optional<double> ParseDoubleField(std::string_view text)
 {
-    text = DropPlusSign(TrimBlanks(text));
-    // from_chars would also take "inf", "nan" and their spellings; a field
-    // value must be an ordinary number, written with digits.
-    if (text.empty() || text.find_first_of("0123456789") == std::string_view::npos) return std::nullopt;
-    if (text.find_first_of("iInN") != std::string_view::npos) return std::nullopt;
     double value = 0.0;
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    if (spln::ParseRealNumber(TrimBlanks(text), value) != spln::NumberStatus::Ok) return std::nullopt;
     return value;
 }
 
