@@ -6,8 +6,6 @@
 #include "engine/RunFailure.h"
 #include "plot/ResultPicture.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr unsigned kLastFunctionIndex = 11;
@@ -16,10 +14,10 @@ constexpr unsigned kLastFunctionIndex = 11;
 
 CSplnView::CSplnView(QWidget* parent) : CView(parent)
 {
-    m_penFrame.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    m_penExact.CreatePen(PS_SOLID, 1, RGB(0, 0, 255));
-    m_penData.CreatePen(PS_SOLID, 1, RGB(0, 255, 0));
-    m_penApprox.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    m_penFrame.CreatePen(PS_SOLID, 1, kFramePenColour);
+    m_penExact.CreatePen(PS_SOLID, 1, kExactPenColour);
+    m_penData.CreatePen(PS_SOLID, 1, kDataPenColour);
+    m_penApprox.CreatePen(PS_SOLID, 1, kApproxPenColour);
 }
 
 CSplnView::~CSplnView()
@@ -53,16 +51,14 @@ void CSplnView::OnDraw(CDC* pDC)
     RunForPicture(*doc, engine);
     if (doc->m_arrX.empty()) return;
 
-    CPen* oldPen = pDC->SelectObject(&m_penFrame);
     if (engine.m_eFailure != spln::RunFailure::None) {
         // The engine kept the results of an earlier run: showing them would
         // pass them off as this run's.
         DrawRunFailure(*pDC, client);
-    } else {
-        const ResultPens pens{&m_penFrame, &m_penExact, &m_penData, &m_penApprox};
-        DrawResultPicture(*pDC, client, *doc, engine, pens);
+        return;
     }
-    pDC->SelectObject(oldPen);
+    const ResultPens pens{&m_penFrame, &m_penExact, &m_penData, &m_penApprox};
+    DrawResultPicture(*pDC, client, *doc, engine, pens);
 }
 
 void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)
@@ -73,11 +69,9 @@ void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)
     TEXTMETRIC metrics;
     dc.GetTextMetrics(&metrics);
 
-    // The client rectangle is in device pixels, the surface in 1/100 inch.
-    const int dpiX = std::max(1, dc.GetDeviceCaps(LOGPIXELSX));
-    const int dpiY = std::max(1, dc.GetDeviceCaps(LOGPIXELSY));
-    const int centreX = (client.left + client.right) / 2 * 100 / dpiX;
-    const int top = client.Height() * 100 / dpiY / 3;
+    const CRect area = LogicalArea(dc, client);
+    const int centreX = (area.left + area.right) / 2;
+    const int top = area.Height() / 3;
 
     dc.SetBkMode(TRANSPARENT);
     const unsigned oldAlign = dc.SetTextAlign(TA_CENTER | TA_TOP);

@@ -20,14 +20,6 @@ int ToLogical(int pixels, int pixelsPerInch)
     return static_cast<int>(static_cast<long long>(pixels) * 100 / pixelsPerInch);
 }
 
-CRect LogicalArea(CDC& dc, const CRect& pixels)
-{
-    const int dpiX = dc.GetDeviceCaps(LOGPIXELSX);
-    const int dpiY = dc.GetDeviceCaps(LOGPIXELSY);
-    return {ToLogical(pixels.left, dpiX), ToLogical(pixels.top, dpiY), ToLogical(pixels.right, dpiX),
-            ToLogical(pixels.bottom, dpiY)};
-}
-
 // Copies one result pair of the engine into the document's arrays.
 void CopyPair(CSplnDocData& doc, int count, const double* x, const double* y)
 {
@@ -57,6 +49,14 @@ std::string ReportText(const CSplineEngine& engine)
 }
 
 }  // namespace
+
+CRect LogicalArea(CDC& dc, const CRect& pixels)
+{
+    const int dpiX = dc.GetDeviceCaps(LOGPIXELSX);
+    const int dpiY = dc.GetDeviceCaps(LOGPIXELSY);
+    return {ToLogical(pixels.left, dpiX), ToLogical(pixels.top, dpiY), ToLogical(pixels.right, dpiX),
+            ToLogical(pixels.bottom, dpiY)};
+}
 
 void SetHundredthInchMapping(CDC& dc)
 {

@@ -26,6 +26,9 @@ struct ResultPens {
 // extent of the device's logical pixels per inch.
 void SetHundredthInchMapping(CDC& dc);
 
+// A rectangle in device pixels of the surface, in its logical units (1/100 inch).
+CRect LogicalArea(CDC& dc, const CRect& pixels);
+
 // Copies the document's settings into the engine (method plus 1, projection
 // kernel types 3 and 4 exchanged), runs it and takes its number of output
 // points as the document's point count.
