@@ -14,6 +14,7 @@ inline constexpr int kFileBufferSize = 25000;  // numbers the sample-file reader
 inline constexpr int kFileSamples = 4501;      // numbers a sample file must hold
 inline constexpr int kReportSize = 256;        // report line with its terminating zero
 inline constexpr int kPathSize = 4096;         // directory plus file name of the sample file
+inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
 
 // Why the last run stopped before producing results.
 enum class RunFailure {
@@ -23,7 +24,8 @@ enum class RunFailure {
     NotANumber,   // text that is not a number (1-based position of the item in m_nFailureDetail)
     AllZero,      // every number of the file is zero, so it cannot be normalised
     NumberOutOfRange,  // a number too large for single precision (1-based position in m_nFailureDetail)
-    BadSettings,  // no such source or method, or a count beyond the engine's capacity
+    BadSettings,  // a setting outside what a run can compute (1-based position in the settings check in m_nFailureDetail)
+    TooLarge,     // the sample file goes on past the reader's size limit (the limit in bytes is kMaxSampleFileBytes)
 };
 
 }  // namespace spln

@@ -5,6 +5,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/NodeSmoothing.h"
+#include "engine/RunDomain.h"
 #include "engine/SampleFile.h"
 
 #include <cmath>
@@ -38,23 +39,6 @@ constexpr double kFileSpacingFactor = 0.00022222222222222223;
 // First samples and first index of the last samples that the boundary cubic is fitted to.
 constexpr int kFitLeftCount = 250;
 constexpr int kFitRightStart = 4250;
-
-// Settings the run can compute without overrunning its fixed-capacity arrays.
-bool WithinCapacity(const CSplineEngine& e)
-{
-    if (e.m_nSource != 0 && e.m_nSource != 1)
-        return false;
-    if (e.m_nMethod != 1 && e.m_nMethod != 2)
-        return false;
-    if (e.m_nSource == 0 && (e.m_nSamples < 2 || e.m_nSamples > kMaxSamples))
-        return false;
-    if (e.m_nMethod == 1 && (e.m_nSchwarzCount < 2 || e.m_nSchwarzCount > kMaxSamples))
-        return false;
-    if (e.m_nMethod == 2 && (e.m_nLsqCount < 2 || e.m_nLsqCount > kMaxSystem || e.m_nMaxLsqSamples < 2 ||
-                             e.m_nMaxLsqSamples > kMaxLsqPoints))
-        return false;
-    return e.m_nPoints >= 2 && e.m_nPoints <= kMaxSamples;
-}
 
 void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char* path)
 {
@@ -145,15 +129,11 @@ bool SampleDataFile(CSplineEngine& e, BoundaryValues& ends, SampleGrid& grid)
     }
 
     // The data shown are every q-th sample, taken before the ends are replaced.
+    // The settings check keeps the points at most the file's samples, so q >= 1.
     const int points = e.m_nPoints;
-    if (points < kFileSamples) {
-        const int q = kFileSamples / points;
-        for (int k = 0; k < points; ++k)
-            e.m_dData[k] = e.m_wsY[k * q];
-    } else {
-        for (int k = 0; k < points; ++k)
-            e.m_dData[k] = e.m_wsY[k];
-    }
+    const int q = kFileSamples / points;
+    for (int k = 0; k < points; ++k)
+        e.m_dData[k] = e.m_wsY[k * q];
 
     if (e.m_nBoard != 0)
         EstimateBoundary(e, ends);
@@ -290,8 +270,8 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
 
 void CSplineEngine::Run()
 {
-    if (!WithinCapacity(*this)) {
-        RecordFailure(*this, RunFailure::BadSettings, 0, "");
+    if (const int setting = FirstUncomputableSetting(*this)) {
+        RecordFailure(*this, RunFailure::BadSettings, setting, "");
         return;
     }
 

@@ -1,6 +1,7 @@
 #include "engine/RunFailure.h"
 
 #include "engine/CSplineEngine.h"
+#include "engine/RunDomain.h"
 
 #include <string>
 #include <system_error>
@@ -26,11 +27,11 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::AllZero:
         return file + " holds only zeros, so its numbers cannot be scaled by their largest magnitude.";
     case RunFailure::BadSettings:
-        return "The run settings cannot be computed: the source must be 0 or 1 and the method 1 or 2; "
-               "samples, basic splines and output points must number 2 to " +
-               std::to_string(spln::kMaxSamples) + ", least-squares functions 2 to " +
-               std::to_string(spln::kMaxSystem) + " and least-squares points 2 to " +
-               std::to_string(spln::kMaxLsqPoints) + ".";
+        return "The run settings cannot be computed: " +
+               spln::DescribeUncomputableSetting(engine, engine.m_nFailureDetail) + ".";
+    case RunFailure::TooLarge:
+        return file + " goes on past " + std::to_string(spln::kMaxSampleFileBytes >> 20) +
+               " MB without ending; a sample file holds " + std::to_string(spln::kFileSamples) + " numbers.";
     }
     return "The last run stopped early for an unknown reason.";
 }

@@ -16,8 +16,10 @@ namespace {
 
 constexpr const char kFileName[] = "sig.dat";
 constexpr int kReadChunk = 16384;
-// Longest token converted; a longer one is reported as not a number.
+// Longest token converted; a longer one is not a number, and reading stops there.
 constexpr int kTokenCapacity = 512;
+constexpr char kBom[] = {'\xEF', '\xBB', '\xBF'};
+constexpr int kBomLength = 3;
 
 bool IsSeparator(char c)
 {
@@ -123,7 +125,7 @@ RunFailure ParseSampleNumber(const char* text, int length, float& value)
     return RunFailure::None;
 }
 
-SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity)
+SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity, long long byteLimit)
 {
     SampleFileReading reading{RunFailure::None, 0, 0};
     const int fd = open(path, O_RDONLY | O_CLOEXEC);
@@ -136,8 +138,38 @@ SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capaci
     char chunk[kReadChunk];
     char token[kTokenCapacity];
     int tokenLength = 0;
-    bool tokenTooLong = false;
+    int bomMatched = 0;  // bytes of a byte-order mark matched at the start of the file
+    long long bytesRead = 0;
     bool atEnd = false;
+
+    // Ends the current token; false when it is not a number.
+    auto closeToken = [&] {
+        const int position = reading.count == INT_MAX ? INT_MAX : reading.count + 1;
+        float value = 0.0f;
+        const RunFailure parsed = ParseSampleNumber(token, tokenLength, value);
+        if (parsed != RunFailure::None) {
+            reading.failure = parsed;
+            reading.detail = position;
+            return false;
+        }
+        if (reading.count < capacity)
+            numbers[reading.count] = value;
+        reading.count = position;
+        tokenLength = 0;
+        return true;
+    };
+    // Adds a character to the current token; false when the token has grown
+    // too long to be a number.
+    auto extendToken = [&](char c) {
+        if (tokenLength == kTokenCapacity) {
+            reading.failure = RunFailure::NotANumber;
+            reading.detail = reading.count == INT_MAX ? INT_MAX : reading.count + 1;
+            return false;
+        }
+        token[tokenLength++] = c;
+        return true;
+    };
+
     while (!atEnd && reading.failure == RunFailure::None) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got < 0) {
@@ -148,33 +180,39 @@ SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capaci
             break;
         }
         atEnd = got == 0;
+        bytesRead += got;
+        if (bytesRead > byteLimit) {
+            // Past any real sample file: an endless stream, or a device.
+            reading.failure = RunFailure::TooLarge;
+            reading.detail = 0;
+            break;
+        }
         // At the end a virtual separator closes the last token.
         const ssize_t limit = atEnd ? 1 : got;
         for (ssize_t i = 0; i < limit; ++i) {
             const char c = atEnd ? ' ' : chunk[i];
+            if (bomMatched >= 0 && bomMatched < kBomLength) {
+                // A UTF-8 byte-order mark at the very start is dropped; bytes
+                // that only began one are text of the first token.
+                if (!atEnd && c == kBom[bomMatched]) {
+                    ++bomMatched;
+                    continue;
+                }
+                for (int b = 0; b < bomMatched; ++b)
+                    extendToken(kBom[b]);
+                bomMatched = -1;
+            }
+            if (bomMatched == kBomLength)
+                bomMatched = -1;
             if (!IsSeparator(c)) {
-                if (tokenLength < kTokenCapacity)
-                    token[tokenLength++] = c;
-                else
-                    tokenTooLong = true;
+                if (!extendToken(c))
+                    break;
                 continue;
             }
             if (tokenLength == 0)
                 continue;
-            const int position = reading.count == INT_MAX ? INT_MAX : reading.count + 1;
-            float value = 0.0f;
-            const RunFailure parsed =
-                tokenTooLong ? RunFailure::NotANumber : ParseSampleNumber(token, tokenLength, value);
-            if (parsed != RunFailure::None) {
-                reading.failure = parsed;
-                reading.detail = position;
+            if (!closeToken())
                 break;
-            }
-            if (reading.count < capacity)
-                numbers[reading.count] = value;
-            reading.count = position;
-            tokenLength = 0;
-            tokenTooLong = false;
         }
     }
     close(fd);

@@ -10,8 +10,8 @@ namespace spln {
 
 // Outcome of reading a sample file.
 struct SampleFileReading {
-    RunFailure failure;  // None, FileMissing, NotANumber or NumberOutOfRange
-    int detail;          // errno for FileMissing, 1-based item position for the others
+    RunFailure failure;  // None, FileMissing, NotANumber, NumberOutOfRange or TooLarge
+    int detail;          // errno for FileMissing, 1-based item position for NotANumber and NumberOutOfRange
     int count;           // numbers found (also beyond the capacity), up to INT_MAX
 };
 
@@ -21,8 +21,11 @@ void ResolveSampleFilePath(const char* chosen, char* out, int outSize);
 
 // Reads the numbers of the file at path into numbers[0..capacity-1] and counts
 // them. A token that is not a number in the form [+-]digits[.digits][e[+-]digits]
-// (or with the digits after the point only) stops the reading.
-SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity);
+// (or with the digits after the point only) stops the reading, and so does a
+// file that goes on past byteLimit bytes. A UTF-8 byte-order mark at the start
+// of the file is skipped.
+SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity,
+                                    long long byteLimit = kMaxSampleFileBytes);
 
 // Parses one complete token of that form into value, correctly rounded.
 // Returns None, NotANumber, or NumberOutOfRange for a magnitude beyond single

@@ -2,6 +2,8 @@
 
 #include "engine/CSplineEngine.h"
 
+#include <climits>
+
 namespace {
 
 // The dialog offers the projection kernels in another order than the engine
@@ -15,12 +17,21 @@ int SwapKernelTypes3And4(int type)
     return type;
 }
 
+// The settings number the methods from 0, the engine from 1. A value that is
+// no method stays one (the engine refuses it) rather than overflowing.
+int ShiftMethod(int method, int by)
+{
+    if ((by > 0 && method > INT_MAX - by) || (by < 0 && method < INT_MIN - by))
+        return method;
+    return method + by;
+}
+
 // Every copy from the settings into an engine transfers the same seventeen
 // members; only the projection kernel type may be translated on the way.
 void CopyIntoEngine(const CSplnSettings& settings, CSplineEngine& engine, int schwarzType)
 {
     engine.m_nSource = settings.m_nSource;
-    engine.m_nMethod = settings.m_nMethod + 1;
+    engine.m_nMethod = ShiftMethod(settings.m_nMethod, 1);
     engine.m_nBoard = settings.m_nBoard;
     engine.m_nSamples = settings.m_nFileLength;
     engine.m_nExample = settings.m_nExample;
@@ -43,7 +54,7 @@ void CopyIntoEngine(const CSplnSettings& settings, CSplineEngine& engine, int sc
 void LoadSettingsFromEngine(const CSplineEngine& engine, CSplnSettings& settings)
 {
     settings.m_nSource = engine.m_nSource;
-    settings.m_nMethod = engine.m_nMethod - 1;
+    settings.m_nMethod = ShiftMethod(engine.m_nMethod, -1);
     settings.m_nBoard = engine.m_nBoard;
     settings.m_nFileLength = engine.m_nSamples;
     settings.m_nExample = engine.m_nExample;

@@ -150,6 +150,45 @@ TEST(SampleFileReader, StopsAtTextAndTooLongTokens)
     EXPECT_EQ(r.detail, EISDIR);
 }
 
+TEST(SampleFileReader, ByteOrderMarkAndEndlessStreams)
+{
+    TempDir dir;
+    float numbers[4] = {};
+    struct Case {
+        const char* what;
+        std::string text;
+        RunFailure failure;
+        int detail;
+        int count;
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    const Case cases[] = {
+        {"mark at the start", bom + "1.5 2\r\n", RunFailure::None, 0, 2},
+        {"mark alone", bom, RunFailure::None, 0, 0},
+        {"mark after a space", " " + bom + "1", RunFailure::NotANumber, 1, 0},
+        {"second mark", bom + bom + "1", RunFailure::NotANumber, 1, 0},
+        {"part of a mark", "\xEF\xBB" "1", RunFailure::NotANumber, 1, 0},
+        {"NUL bytes without end", std::string(100000, '\0'), RunFailure::NotANumber, 1, 0},
+        {"at the size limit", "1 2" + std::string(995, ' '), RunFailure::None, 0, 2},
+        {"past the size limit", "1 2" + std::string(996, ' '), RunFailure::TooLarge, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string path = dir.Write("numbers", c.text);
+        const SampleFileReading r = ReadSampleNumbers(path.c_str(), numbers, 4, 998);
+        EXPECT_EQ(r.failure, c.failure) << c.what;
+        EXPECT_EQ(r.detail, c.detail) << c.what;
+        if (c.failure == RunFailure::None) {
+            EXPECT_EQ(r.count, c.count) << c.what;
+        }
+    }
+    EXPECT_EQ(numbers[0], 1.0f);
+
+    // A device that never ends and holds no number.
+    const SampleFileReading zero = ReadSampleNumbers("/dev/zero", numbers, 4);
+    EXPECT_EQ(zero.failure, RunFailure::NotANumber);
+    EXPECT_EQ(zero.detail, 1);
+}
+
 TEST(SampleFileReader, NormalisationByLargestMagnitude)
 {
     float positive[3] = {0.5f, 2.0f, 1.5f};
@@ -247,6 +286,22 @@ TEST_F(SampleFileRun, DataShowEverySeventhNormalisedSample)
     numbers[7] = -3.0;  // a negative largest magnitude becomes -1
     RunOn(NumbersText(numbers));
     EXPECT_EQ(engine->m_dData[1], -1.0);
+}
+
+TEST_F(SampleFileRun, NoMoreOutputPointsThanSamples)
+{
+    // A built-in run fills the workspace far beyond the file's samples first.
+    engine->m_nPoints = kMaxSamples;
+    engine->Run();
+    std::vector<double> numbers = Ramp(4501);
+    numbers[0] = 4.0;
+    engine->m_nPoints = kFileSamples + 1;
+    RunOn(NumbersText(numbers));
+    EXPECT_EQ(engine->m_eFailure, RunFailure::BadSettings);
+    engine->m_nPoints = kFileSamples;
+    RunOn(NumbersText(numbers));
+    ASSERT_EQ(engine->m_eFailure, RunFailure::None);
+    EXPECT_EQ(engine->m_dData[kFileSamples - 1], static_cast<float>(static_cast<float>(numbers[4500]) / 4.0));
 }
 
 TEST(SampleFileDefaultPath, ReadsSigDatFromTheWorkingDirectory)
