@@ -96,7 +96,7 @@ std::optional<std::string> AddOutput(CliOptions& options, OutputKind kind, const
         if (earlier.path == path)
             return flag + ": " + (path == "-" ? std::string("only one output can go to standard output")
                                               : Quoted(path) + " is named by two outputs");
-    options.outputs.push_back({kind, path});
+    options.outputs.push_back({kind, path, flag});
     return std::nullopt;
 }
 

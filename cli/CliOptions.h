@@ -17,6 +17,7 @@ inline bool IsPicture(OutputKind kind) { return kind == OutputKind::Png || kind 
 struct OutputRequest {
     OutputKind kind;
     std::string path;  // "-" is standard output
+    std::string flag = {};  // the flag that asked for it, as messages name it
 };
 
 inline constexpr int kMaxRepeat = 1000000;

@@ -1,12 +1,14 @@
 #include "cli/CommandLine.h"
 
 #include <memory>
+#include <optional>
 
 #include "cli/ArgumentParser.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
 #include "cli/RunResults.h"
+#include "cli/SameFileCheck.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 
@@ -48,6 +50,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (options.help) {
         out << HelpText();
         return kExitDone;
+    }
+
+    // Checked before anything is written: an output must not replace the sample file or another output.
+    if (const std::optional<std::string> shared = FindSharedFile(CommandFiles(options))) {
+        err << *shared << "\n";
+        return kExitBadInput;
     }
 
     if (WantsPictures(options) && !exportPicture) {

@@ -226,6 +226,43 @@ TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile) {
     EXPECT_FALSE(Contains(result.err, "run time")) << "no timing for runs that failed";
 }
 
+TEST(CommandLine, OutputNamingAnInputOrAnotherOutputIsRefused) {
+    TempDir dir;
+    const std::string data = SampleFileText();
+    spln::test::WriteFile(dir / "f.dat", data);
+    std::filesystem::create_symlink("f.dat", dir / "link.dat");
+    std::filesystem::create_hard_link(dir / "f.dat", dir / "hard.dat");
+    std::filesystem::create_directory(dir / "sub");
+    std::filesystem::create_symlink("later.json", dir / "dangling.json");
+    struct Case {
+        std::vector<std::string> args;
+        std::string first, second;  // both named in the message
+    };
+    const Case cases[] = {
+        {{"--data", "f.dat", "--json", "f.dat"}, "--json \"f.dat\"", "--data \"f.dat\""},
+        {{"--csv", "./f.dat", "--data", "f.dat"}, "--csv \"./f.dat\"", "--data \"f.dat\""},
+        {{"--data", dir / "f.dat", "--json", "sub/../link.dat"}, "--json", "--data"},
+        {{"--data", "hard.dat", "--csv", "f.dat"}, "--csv \"f.dat\"", "--data \"hard.dat\""},
+        {{"--json", "out.json", "--csv", "sub/../out.json"}, "--csv", "--json \"out.json\""},
+        {{"--json", "dangling.json", "--csv", "later.json"}, "--csv", "--json \"dangling.json\""},
+        {{"--source", "file", "--csv", "sig.dat"}, "--csv", "the default sample file"},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult result = Cli(c.args, dir.Path());
+        EXPECT_EQ(result.exitCode, 2) << c.first;
+        EXPECT_TRUE(Contains(result.err, c.first) && Contains(result.err, c.second)) << result.err;
+        EXPECT_EQ(spln::test::ReadFile(dir / "f.dat"), data) << c.first;
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.json") || std::filesystem::exists(dir / "later.json"));
+    }
+    EXPECT_EQ(Cli({"--data", "f.dat", "--json", "g.json", "--csv", "-"}, dir.Path()).exitCode, 0);
+}
+
+TEST(CommandLine, SampleFileThatNeverEndsIsRefused) {
+    const ProcessResult result = Cli({"--source", "file", "--data", "/dev/zero"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_TRUE(Contains(result.err, "/dev/zero")) << result.err;
+}
+
 TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
     const std::string path = "/nonexistent-directory/out.json";
     const ProcessResult result = Cli({"--json", path});

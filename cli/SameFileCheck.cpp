@@ -1,0 +1,81 @@
+#include "cli/SameFileCheck.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace spln::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char kDefaultSampleFile[] = "sig.dat";
+constexpr int kMaxLinkHops = 40;
+
+// What a path reaches: the file itself when it exists, else where a write
+// would create it (the resolved folder and the name).
+struct FileIdentity {
+    bool exists = false;
+    bool regular = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string resolved;
+};
+
+FileIdentity IdentityOf(const std::string& path) {
+    FileIdentity identity;
+    struct stat status;
+    if (stat(path.c_str(), &status) == 0) {
+        identity.exists = true;
+        identity.regular = S_ISREG(status.st_mode);
+        identity.device = status.st_dev;
+        identity.inode = status.st_ino;
+        return identity;
+    }
+    // A symbolic link to a file not yet there: writing through it creates its target.
+    std::error_code error;
+    fs::path target = path;
+    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(fs::symlink_status(target, error)); ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    const fs::path absolute = fs::absolute(target, error);
+    const fs::path resolved = fs::weakly_canonical(absolute, error);
+    identity.resolved = (error ? absolute : resolved).lexically_normal().string();
+    return identity;
+}
+
+bool SameFile(const FileIdentity& a, const FileIdentity& b) {
+    if (a.exists != b.exists) return false;
+    if (!a.exists) return a.resolved == b.resolved;
+    // Devices and pipes are not replaced by a write: /dev/null may take any output.
+    return a.regular && b.regular && a.device == b.device && a.inode == b.inode;
+}
+
+std::string Named(const CommandFile& file) { return file.role + " \"" + file.path + "\""; }
+
+}  // namespace
+
+std::vector<CommandFile> CommandFiles(const CliOptions& options) {
+    std::vector<CommandFile> files;
+    if (!options.dataPath.empty())
+        files.push_back({"--data", options.dataPath, false});
+    else if (options.settings.m_nSource == 1)
+        files.push_back({"the default sample file", kDefaultSampleFile, false});
+    for (const OutputRequest& output : options.outputs)
+        if (output.path != "-") files.push_back({output.flag, output.path, true});
+    return files;
+}
+
+std::optional<std::string> FindSharedFile(const std::vector<CommandFile>& files) {
+    std::vector<FileIdentity> identities;
+    identities.reserve(files.size());
+    for (const CommandFile& file : files) identities.push_back(IdentityOf(file.path));
+    for (size_t i = 0; i < files.size(); ++i)
+        for (size_t j = i + 1; j < files.size(); ++j)
+            if ((files[i].written || files[j].written) && SameFile(identities[i], identities[j]))
+                return Named(files[j]) + " and " + Named(files[i]) + " name the same file; nothing was run";
+    return std::nullopt;
+}
+
+}  // namespace spln::cli
