@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/ArgumentParser.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 using spln::cli::OutputKind;
 using spln::cli::ParseArguments;
