@@ -9,14 +9,15 @@ cd "${1:-$(dirname "$0")/..}"
 # The folders each folder may include from, besides itself, bottom up.
 declare -A below=(
     [text]=""
+    [io]=""
     [engine]=""
-    [model]="engine"
-    [platform]="text"
+    [model]="engine text io"
+    [platform]="text io"
     [res]="platform model engine"
-    [plot]="platform model engine text"
-    [app]="res plot platform model engine text"
-    [cli]="plot model engine text"
-    [bench]="model engine text"
+    [plot]="platform model engine text io"
+    [app]="res plot platform model engine text io"
+    [cli]="plot model engine text io"
+    [bench]="model engine text io"
 )
 
 faults=0
