@@ -4,9 +4,8 @@
 
 #include "cli/ArgumentParser.h"
 #include "cli/SameFileCheck.h"
-#include "cli/SettingFields.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -21,7 +20,7 @@ void CheckAccepted(const spln::cli::CliOptions& options)
 {
     using namespace spln;
     for (const SettingRange& range : kSettingRanges)
-        if (!range.Contains(cli::GetSetting(options.settings, range.id)))
+        if (!range.Contains(GetSetting(options.settings, range.id)))
             std::abort();
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))

@@ -2,7 +2,7 @@
 // command line and the dialog, and through the sample file's number reader,
 // each compared with the C library's reading of the same text.
 
-#include "engine/NumberText.h"
+#include "text/StrictNumber.h"
 #include "engine/SampleFile.h"
 
 #include <cerrno>

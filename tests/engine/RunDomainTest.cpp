@@ -1,6 +1,5 @@
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
-#include "engine/SplnSettings.h"
 #include "tests/engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -144,18 +143,4 @@ TEST(RunDomain, MessageNamesTheSettingItsValueAndItsRange)
     EXPECT_NE(DescribeRunFailure(*e).find("the half width of the interval is nan; it must be from 1e-30 to 1e+30"),
               std::string::npos)
         << DescribeRunFailure(*e);
-}
-
-TEST(RunDomain, MethodsThatAreNoMethodSurviveTheCopyForARun)
-{
-    // The settings number the methods from 0; the copy must not overflow on the way to the engine.
-    for (int method : {INT_MIN, -1, 2, INT_MAX}) {
-        CSplnSettings s;
-        s.m_nMethod = method;
-        auto e = MakeEngine();
-        CopySettingsForRun(s, *e);
-        e->Run();
-        EXPECT_EQ(e->m_eFailure, RunFailure::BadSettings) << method;
-        LoadSettingsFromEngine(*e, s);
-    }
 }

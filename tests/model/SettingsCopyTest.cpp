@@ -1,8 +1,10 @@
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "tests/engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <climits>
 
 using spln::test::MakeEngine;
 
@@ -105,4 +107,19 @@ TEST(SettingsCopies, ViewExchangesKernelTypes3And4)
     s.m_nMethod = 0;
     CopySettingsForRun(s, *e);
     EXPECT_EQ(e->m_nMethod, 1);
+}
+
+TEST(SettingsCopies, MethodsThatAreNoMethodReachTheEngineWithoutOverflow)
+{
+    // The engine refuses them as bad settings; the copies must not overflow on the way.
+    for (int method : {INT_MIN, -1, 2, INT_MAX}) {
+        CSplnSettings s;
+        s.m_nMethod = method;
+        auto e = MakeEngine();
+        CopySettingsForRun(s, *e);
+        e->Run();
+        EXPECT_EQ(e->m_eFailure, spln::RunFailure::BadSettings) << method;
+        LoadSettingsFromEngine(*e, s);
+        EXPECT_EQ(s.m_nMethod, method);
+    }
 }
