@@ -120,6 +120,6 @@ TEST(SettingsCopies, MethodsThatAreNoMethodReachTheEngineWithoutOverflow)
         e->Run();
         EXPECT_EQ(e->m_eFailure, spln::RunFailure::BadSettings) << method;
         LoadSettingsFromEngine(*e, s);
-        EXPECT_EQ(s.m_nMethod, method);
+        EXPECT_TRUE(s.m_nMethod != 0 && s.m_nMethod != 1) << method << " came back as a method";
     }
 }
