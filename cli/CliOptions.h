@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/SplnSettings.h"
+#include "study/StudyPlan.h"
 
 namespace spln::cli {
 
@@ -33,6 +34,9 @@ struct CliOptions {
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;
+    bool study = false;                // run the study plan; the outputs are the study's
+    bool seedGiven = false;
+    study::StudyPlan studyPlan;        // a sweep or a repeat, and the seed of its noise
 };
 
 // The settings a dialog opened on a freshly constructed engine shows.

@@ -38,7 +38,7 @@ bool WritePictures(const CliOptions& options, CSplineEngine& engine, const Pictu
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture) {
+                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -49,6 +49,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << HelpText();
         return kExitDone;
     }
+    if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
 
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
