@@ -1,20 +1,15 @@
 // Cost of whole studies: a sweep of the projection's splines and a repeat of noisy default runs.
 
-#include "engine/CSplineEngine.h"
+#include "model/SettingsRecord.h"
 #include "study/StudyRunner.h"
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
 
 namespace {
 
 CSplnSettings FreshSettings()
 {
-    auto engine = std::make_unique<CSplineEngine>();
-    CSplnSettings settings;
-    LoadSettingsFromEngine(*engine, settings);
-    return settings;
+    return spln::DefaultSettings();
 }
 
 void RunPlan(benchmark::State& state, const spln::study::StudyPlan& plan, const CSplnSettings& base)

@@ -3,11 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
+#include "cli/NumberFormat.h"
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/SplnSettings.h"
+#include "model/SettingsRecord.h"
 #include "study/StudyPlan.h"
 
 namespace spln::cli {
@@ -38,8 +38,5 @@ struct CliOptions {
     bool seedGiven = false;
     study::StudyPlan studyPlan;        // a sweep or a repeat, and the seed of its noise
 };
-
-// The settings a dialog opened on a freshly constructed engine shows.
-CSplnSettings DefaultSettings();
 
 }  // namespace spln::cli

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/NumberText.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {

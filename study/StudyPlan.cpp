@@ -5,20 +5,6 @@
 namespace spln::study {
 namespace {
 
-int& WholeSetting(CSplnSettings& settings, SettingId id)
-{
-    switch (id) {
-    case kSettingLsqCount:
-        return settings.m_nLsqCount;
-    case kSettingWindow:
-        return settings.m_nWindow;
-    case kSettingFileLength:
-        return settings.m_nFileLength;
-    default:
-        return settings.m_nSchwarzCount;
-    }
-}
-
 std::string Name(SettingId id)
 {
     return RangeOf(id).flag;
@@ -77,7 +63,7 @@ std::vector<int> SweepValues(const StudyPlan& plan)
 CSplnSettings SettingsForValue(const CSplnSettings& base, SettingId setting, int value)
 {
     CSplnSettings settings = base;
-    WholeSetting(settings, setting) = value;
+    SetSetting(settings, setting, value);
     return settings;
 }
 

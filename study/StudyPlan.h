@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/SettingsRanges.h"
-#include "engine/SplnSettings.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::study {
 

@@ -17,31 +17,6 @@ std::string Number(double value)
     return text;
 }
 
-double SettingValue(const CSplnSettings& settings, SettingId id)
-{
-    switch (id) {
-    case kSettingSource: return settings.m_nSource;
-    case kSettingExample: return settings.m_nExample;
-    case kSettingAmplitude: return settings.m_dAmplitude;
-    case kSettingFileLength: return settings.m_nFileLength;
-    case kSettingBoard: return settings.m_nBoard;
-    case kSettingLeftValue: return settings.m_dLeftValue;
-    case kSettingRightValue: return settings.m_dRightValue;
-    case kSettingLeftDeriv: return settings.m_dLeftDeriv;
-    case kSettingRightDeriv: return settings.m_dRightDeriv;
-    case kSettingLeftMargin: return settings.m_nLeftMargin;
-    case kSettingRightMargin: return settings.m_nRightMargin;
-    case kSettingMethod: return settings.m_nMethod;
-    case kSettingWindow: return settings.m_nWindow;
-    case kSettingSchwarzType: return settings.m_nSchwarzType;
-    case kSettingSchwarzCount: return settings.m_nSchwarzCount;
-    case kSettingLsqType: return settings.m_nLsqType;
-    case kSettingLsqCount: return settings.m_nLsqCount;
-    case kSettingCount: break;
-    }
-    return 0.0;
-}
-
 std::string SpreadJson(const Spread& spread)
 {
     return "{\"mean\": " + Number(spread.mean) + ", \"deviation\": " + Number(spread.deviation) +
@@ -85,7 +60,7 @@ std::string FormatStudyJson(const StudyResult& result)
     for (const SettingRange& range : kSettingRanges) {
         out += range.id ? ",\n    \"" : "\n    \"";
         out += range.flag;
-        out += "\": " + Number(SettingValue(result.base, range.id));
+        out += "\": " + Number(GetSetting(result.base, range.id));
     }
     out += "\n  },\n  \"planned\": " + std::to_string(result.planned) +
            ",\n  \"cancelled\": " + (result.cancelled ? "true" : "false") + ",\n  \"rows\": [";

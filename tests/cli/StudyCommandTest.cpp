@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/CSplineEngine.h"
+#include "model/SettingsRecord.h"
 #include "study/StudyRunner.h"
 #include "tests/cli/JsonReader.h"
 #include "tests/cli/ProcessRunner.h"
@@ -77,8 +77,7 @@ TEST(StudyCommand, SweepJsonCarriesSettingsRowsAndOrder) {
     EXPECT_GT(json["order"]["p"].Number(), 1.0);
 
     // The rows are the errors of runs made here, to the last bit.
-    CSplnSettings base;
-    LoadSettingsFromEngine(*std::make_unique<CSplineEngine>(), base);
+    CSplnSettings base = spln::DefaultSettings();
     base.m_nExample = 3;
     spln::study::StudyPlan plan;
     plan.from = 15;
