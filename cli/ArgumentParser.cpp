@@ -3,10 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
+#include "cli/NumberFormat.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 namespace {
