@@ -66,7 +66,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help, Study, StudyRepeat, Seed };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help, Version, Study, StudyRepeat, Seed };
 
 struct OptionFlag {
     const char* name;
@@ -79,6 +79,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
     {"data", Option::Data, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+    {"version", Option::Version, false},
     {"study", Option::Study, true},   {"study-repeat", Option::StudyRepeat, true}, {"seed", Option::Seed, true},
 };
 
@@ -157,6 +158,9 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Help:
         options.help = true;
         return std::nullopt;
+    case Option::Version:
+        options.version = true;
+        return std::nullopt;
     case Option::Study:
     case Option::StudyRepeat:
         if (options.study)
@@ -196,6 +200,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            return outcome;
+        }
+        if (arg == "--version") {
+            options.version = true;
             return outcome;
         }
     }

@@ -59,6 +59,7 @@ std::string HelpText() {
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time to standard error");
     AppendRow(text, "--help", "print this list and exit");
+    AppendRow(text, "--version", "print the program name and version and exit");
     text += "\nStudies (the outputs above then carry the study: its rows, the fitted order or\n"
             "the spread, and its log-log plot; without any, a table goes to standard output):\n";
     AppendRow(text, "--study NAME=FROM:TO[:STEP]",

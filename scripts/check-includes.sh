@@ -8,6 +8,7 @@ cd "${1:-$(dirname "$0")/..}"
 
 # The folders each folder may include from, besides itself, bottom up.
 declare -A below=(
+    [dist]=""
     [text]=""
     [io]=""
     [engine]=""
@@ -16,8 +17,8 @@ declare -A below=(
     [platform]="text io"
     [res]="platform model engine"
     [plot]="platform study model engine text io"
-    [app]="res plot platform study model engine text io"
-    [cli]="plot study model engine text io"
+    [app]="res plot platform study model engine text io dist"
+    [cli]="plot study model engine text io dist"
     [bench]="study model engine text io"
 )
 
