@@ -3,7 +3,7 @@
 // The result view: every paint runs the view's engine with the document's
 // settings and draws data, exact function, report line and approximation.
 
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "platform/CDC.h"
 #include "platform/CView.h"
 

@@ -1,9 +1,8 @@
 #include "app/ResultCommands.h"
 
 #include "app/CSplnView.h"
-#include "cli/ResultText.h"
-#include "cli/RunResults.h"
 #include "io/AtomicFile.h"
+#include "model/ResultText.h"
 #include "platform/MessageBox.h"
 #include "platform/SaveFileDialog.h"
 #include "plot/ResultExport.h"
@@ -37,9 +36,9 @@ QString SuggestedName(const CSplnView& view, const QString& extension)
     return stem + QLatin1Char('.') + extension;
 }
 
-spln::cli::RunResults ShownResults(CSplnView& view)
+spln::RunResults ShownResults(CSplnView& view)
 {
-    return spln::cli::ResultsOf(view.ShownEngine(), view.ShownSettings());
+    return spln::ResultsOf(view.ShownEngine(), view.ShownSettings());
 }
 
 void ReportFailure(const QString& path, const std::string& reason)
@@ -76,8 +75,8 @@ void ExportData(CSplnView& view)
         AskSaveFile(&view, QStringLiteral("Export Data"), SuggestedName(view, QStringLiteral("csv")), kDataTypes);
     if (answer.path.isEmpty())
         return;
-    const spln::cli::RunResults results = ShownResults(view);
-    const std::string text = answer.type == 0 ? spln::cli::FormatCsv(results) : spln::cli::FormatJson(results);
+    const spln::RunResults results = ShownResults(view);
+    const std::string text = answer.type == 0 ? spln::FormatCsv(results) : spln::FormatJson(results);
     std::string reason;
     if (!spln::WriteFileAtomically(answer.path.toStdString(), text, &reason))
         ReportFailure(answer.path, reason);
@@ -95,7 +94,7 @@ QMimeData* ResultMimeData(CSplnView& view)
     if (EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, view.width(), view.height(),
                             &svg, nullptr))
         data->setData(QStringLiteral("image/svg+xml"), svg);
-    data->setText(QString::fromStdString(spln::cli::FormatCsv(ShownResults(view))));
+    data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
     return data;
 }
 

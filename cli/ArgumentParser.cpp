@@ -3,10 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {

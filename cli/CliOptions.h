@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/SplnSettings.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 
@@ -34,8 +34,5 @@ struct CliOptions {
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;
 };
-
-// The settings a dialog opened on a freshly constructed engine shows.
-CSplnSettings DefaultSettings();
 
 }  // namespace spln::cli

@@ -6,9 +6,9 @@
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
-#include "cli/RunResults.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "model/RunResults.h"
 
 namespace spln::cli {
 

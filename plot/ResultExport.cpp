@@ -1,7 +1,7 @@
 #include "plot/ResultExport.h"
 
-#include "app/DocFunctions.h"
-#include "app/SplnDocData.h"
+#include "model/DocFunctions.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
 #include "io/AtomicFile.h"
 #include "platform/QtDC.h"

@@ -7,7 +7,6 @@
 
 #include "app/Engines.h"
 #include "app/ResultCommands.h"
-#include "cli/CommandLine.h"
 #include "engine/CSplineEngine.h"
 #include "platform/SaveFileDialog.h"
 #include "res/CommandIds.h"
@@ -15,8 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMimeData>
-
-#include <sstream>
+#include <QProcess>
 
 namespace {
 
@@ -90,12 +88,12 @@ TEST_F(ResultCommandsTest, DataAreThoseOfTheCommandLineForTheSameSettings)
         SCOPED_TRACE(format);
         typed = {PathIn(QStringLiteral("numbers.") + format), 0};
         Choose(ID_FILE_EXPORT_DATA);
-        std::ostringstream out, err;
-        ASSERT_EQ(spln::cli::RunCommandLine({"--example", "9", "--method", "lsq", std::string("--") + format, "-"},
-                                            out, err),
-                  0)
-            << err.str();
-        EXPECT_EQ(ReadAll(typed.path).toStdString(), out.str());
+        QProcess cli;
+        cli.start(QStringLiteral(SPLN_CLI_PATH), {"--example", "9", "--method", "lsq", QStringLiteral("--") + format, "-"});
+        ASSERT_TRUE(cli.waitForFinished(20000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        const QByteArray out = cli.readAllStandardOutput();
+        EXPECT_EQ(ReadAll(typed.path), out);
     }
     EXPECT_EQ(lastFilters, (QStringList{"CSV table (*.csv)", "JSON data (*.json)"}));
     EXPECT_TRUE(messages.texts.empty());

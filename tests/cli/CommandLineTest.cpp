@@ -17,7 +17,7 @@
 #include "cli/RunLoop.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 #include "tests/cli/JsonReader.h"
 #include "tests/cli/ProcessRunner.h"
 

@@ -2,9 +2,9 @@
 // offscreen platform: the file is written, it shows the curves in their
 // colours, and a file that cannot be written is reported by name.
 
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "plot/ResultExport.h"
 
 #include <QFile>
