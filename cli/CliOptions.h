@@ -30,6 +30,7 @@ struct CliOptions {
     int repeat = 1;                    // runs in this process; the outputs are the last run's
     bool timing = false;               // print the run-time summary to standard error
     bool help = false;                 // print the flag list and do nothing else
+    bool version = false;              // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;

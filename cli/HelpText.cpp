@@ -59,6 +59,7 @@ std::string HelpText() {
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time to standard error");
     AppendRow(text, "--help", "print this list and exit");
+    AppendRow(text, "--version", "print the program name and version and exit");
     text += "\nExit status: 0 done, 1 a run or an output failed, 2 bad input.\n";
     return text;
 }

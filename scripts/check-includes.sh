@@ -8,6 +8,7 @@ cd "${1:-$(dirname "$0")/..}"
 
 # The folders each folder may include from, besides itself, bottom up.
 declare -A below=(
+    [dist]=""
     [text]=""
     [io]=""
     [engine]=""
@@ -15,8 +16,8 @@ declare -A below=(
     [platform]="text io"
     [res]="platform model engine"
     [plot]="platform model engine text io"
-    [app]="res plot platform model engine text io"
-    [cli]="plot model engine text io"
+    [app]="res plot platform model engine text io dist"
+    [cli]="plot model engine text io dist"
     [bench]="model engine text io"
 )
 

@@ -111,7 +111,7 @@ TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
     EXPECT_EQ(result.exitCode, 0);
     for (const spln::SettingRange& range : spln::kSettingRanges)
         EXPECT_TRUE(Contains(result.out, std::string("--") + range.flag + " ")) << range.flag;
-    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help"})
+    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help", "--version"})
         EXPECT_TRUE(Contains(result.out, flag)) << flag;
     EXPECT_TRUE(Contains(result.out, "1..11"));
     EXPECT_TRUE(Contains(result.out, "0..0.5"));
