@@ -3,10 +3,11 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberFormat.h"
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {

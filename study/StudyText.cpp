@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "study/StudyFit.h"
+#include "text/NumberFormat.h"
 
 namespace spln::study {
 namespace {
@@ -12,9 +13,7 @@ std::string Number(double value)
 {
     if (!std::isfinite(value))
         return "null";  // JSON has no NaN or infinity
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);  // reads back to the same double
-    return text;
+    return FormatNumber(value);
 }
 
 std::string SpreadJson(const Spread& spread)
