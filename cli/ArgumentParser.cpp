@@ -1,12 +1,15 @@
 #include "cli/ArgumentParser.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 #include <string_view>
 
 #include "cli/NumberText.h"
 #include "cli/SettingFields.h"
 #include "engine/CSplineEngine.h"
 #include "engine/SettingsRanges.h"
+#include "model/ExperimentFile.h"
 
 namespace spln::cli {
 namespace {
@@ -66,7 +69,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Settings, SaveSettings, Repeat, Timing, Help };
 
 struct OptionFlag {
     const char* name;
@@ -77,7 +80,7 @@ struct OptionFlag {
 constexpr OptionFlag kOptionFlags[] = {
     {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"png", Option::Png, true},
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
-    {"data", Option::Data, true},
+    {"data", Option::Data, true},     {"settings", Option::Settings, true}, {"save-settings", Option::SaveSettings, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
 };
 
@@ -144,6 +147,15 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
             return flag + ": the path is longer than " + std::to_string(spln::kPathSize - 1) + " characters";
         options.dataPath = value;
         return std::nullopt;
+    case Option::Settings:
+        if (value.empty() || value == "-") return flag + " needs the name of an experiment file";
+        if (!options.settingsPath.empty()) return flag + " is given twice; the settings start from one file";
+        options.settingsPath = value;
+        return std::nullopt;
+    case Option::SaveSettings:
+        if (value.empty() || value == "-") return flag + " writes a file; give it a file name";
+        options.saveSettingsPath = value;
+        return std::nullopt;
     case Option::Repeat: {
         double count = 0;
         std::optional<std::string> fault = ReadNumber(flag, value, true, 1, kMaxRepeat, count);
@@ -166,6 +178,9 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     ParseOutcome outcome;
     CliOptions& options = outcome.options;
     options.settings = DefaultSettings();
+    // Setting flags override the experiment file wherever they stand, so they
+    // are applied once the whole command line has been read.
+    std::vector<std::pair<SettingId, double>> typedSettings;
 
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
@@ -212,7 +227,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         if (setting) {
             double parsed = 0.0;
             fault = ReadSettingValue(*setting, value, parsed);
-            if (!fault) SetSetting(options.settings, setting->id, parsed);
+            if (!fault) typedSettings.emplace_back(setting->id, parsed);
         } else {
             fault = ApplyOption(options, option->option, flag, value);
         }
@@ -221,6 +236,16 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
             return outcome;
         }
     }
+
+    if (!options.settingsPath.empty()) {
+        const ExperimentRead read = ReadExperimentFile(options.settingsPath, options.settings);
+        if (read.status == ExperimentStatus::Fault) {
+            outcome.error = DescribeExperimentFault(options.settingsPath, read);
+            return outcome;
+        }
+        options.settings = read.settings;
+    }
+    for (const auto& [id, value] : typedSettings) SetSetting(options.settings, id, value);
 
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength)) outcome.error = kWindowCheckMessage;

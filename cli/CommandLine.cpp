@@ -3,12 +3,14 @@
 #include <memory>
 
 #include "cli/ArgumentParser.h"
+#include "cli/AtomicFile.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
 #include "cli/RunResults.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "model/ExperimentFile.h"
 
 namespace spln::cli {
 
@@ -53,6 +55,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
         return kExitBadInput;
+    }
+
+    // The settings are written before the run, so that a script can make an
+    // experiment file even where the run itself would fail.
+    if (!options.saveSettingsPath.empty()) {
+        std::string error;
+        if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), error)) {
+            err << error << "\n";
+            return kExitFailed;
+        }
     }
 
     auto engine = std::make_unique<CSplineEngine>();  // too large for the stack
