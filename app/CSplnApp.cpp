@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
+#include "model/ExperimentFile.h"
 #include "platform/MessageBox.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -39,6 +40,9 @@ bool CSplnApp::InitInstance()
     QCoreApplication::setOrganizationName(RegistryKey());
     QCoreApplication::setApplicationName(AppTitle());
     LoadStdProfileSettings(kMaxRecentFiles);
+    SetDocumentFileType(QStringLiteral("Spln experiments (*.%1);;All files (*)")
+                            .arg(QString::fromLatin1(spln::kExperimentSuffix)),
+                        QString::fromLatin1(spln::kExperimentSuffix));
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); },
@@ -71,10 +75,12 @@ std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
 
 void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
-    // Who handles what; every command not named here stays disabled (New,
-    // Open, the Edit commands, next and previous pane).
+    // Who handles what; every command not named here stays disabled (the
+    // Edit commands, next and previous pane).
     CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
+    commands.SetHandler(res::ID_FILE_OPEN, [this] { OnFileOpen(); });
     commands.SetHandler(res::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     commands.SetHandler(res::ID_APP_EXIT, [this] { OnAppExit(); });
     commands.SetHandler(res::ID_FILE_SAVE, [this] { OnFileSave(); });
@@ -93,6 +99,8 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_PRINT, toView(&CView::OnFilePrint));
     commands.SetHandler(res::ID_FILE_PRINT_DIRECT, toView(&CView::OnFilePrintDirect));
     commands.SetHandler(res::ID_FILE_PRINT_PREVIEW, toView(&CView::OnFilePrintPreview));
+    // Closing the window settles unsaved changes first.
+    frame.SetCloseQuery([this] { return SaveModified(); });
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
 }

@@ -6,8 +6,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
@@ -41,17 +44,27 @@ bool CDocument::OnOpenDocument(const QString& path)
 
 bool CDocument::OnSaveDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2.").arg(path, file.errorString()));
         return false;
     }
     CArchive ar(&file, CArchive::store);
     Serialize(ar);
-    if (!file.flush()) {
-        AfxMessageBox(QStringLiteral("Cannot write the file \"%1\": %2.").arg(path, file.errorString()));
+    // commit() alone takes a write the disk accepted only in part (a full
+    // disk) for success and renames the cut file into place: flush first and
+    // compare the size written with the size meant.
+    errno = 0;
+    const bool flushed = file.flush() && file.size() == file.pos();
+    const int code = errno;
+    if (!flushed || !file.commit()) {
+        const QString reason = !flushed && code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
+        file.cancelWriting();
+        AfxMessageBox(QStringLiteral("Cannot write the file \"%1\": %2. The file on the disk was left as it was.")
+                          .arg(path, reason));
         return false;
     }
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -93,6 +106,18 @@ void CDocument::SetPathName(const QString& path)
 {
     m_strPathName = QFileInfo(path).absoluteFilePath();
     SetTitle(QFileInfo(path).fileName());
+}
+
+void CDocument::SetModifiedFlag(bool modified)
+{
+    if (modified == m_bModified) return;
+    m_bModified = modified;
+    if (m_onModifiedChanged) m_onModifiedChanged(m_bModified);
+}
+
+void CDocument::SetModifiedChangedHandler(std::function<void(bool)> handler)
+{
+    m_onModifiedChanged = std::move(handler);
 }
 
 void CDocument::SetTitleChangedHandler(std::function<void(const QString&)> handler)
