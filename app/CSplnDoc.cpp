@@ -2,30 +2,19 @@
 
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
-#include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
 #include "model/ExperimentFile.h"
+#include "model/SettingsRecord.h"
+#include "model/SplnSettings.h"
 #include "platform/CArchive.h"
 #include "platform/MessageBox.h"
 
 #include <QFile>
 #include <QIODevice>
 
-#include <memory>
-
 namespace {
 
 constexpr int kPlotPoints = 640;
 constexpr double kIntervalLength = 2.0;  // length of [-1, 1]
-
-// The settings a freshly built engine holds: those the dialog shows first.
-CSplnSettings DefaultSettings()
-{
-    const auto engine = std::make_unique<CSplineEngine>();  // too large for the stack
-    CSplnSettings settings;
-    LoadSettingsFromEngine(*engine, settings);
-    return settings;
-}
 
 }  // namespace
 
@@ -42,7 +31,7 @@ bool CSplnDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return false;
-    StoreSettingsInEngine(DefaultSettings(), DocEngine());
+    StoreSettingsInEngine(spln::DefaultSettings(), DocEngine());
     m_bValid = 0;
     m_savedSettings = AcceptedSettings();
     SetModifiedFlag(false);
@@ -51,7 +40,7 @@ bool CSplnDoc::OnNewDocument()
 
 bool CSplnDoc::OnOpenDocument(const QString& path)
 {
-    const spln::ExperimentRead read = spln::ReadExperimentFile(QFile::encodeName(path).toStdString(), DefaultSettings());
+    const spln::ExperimentRead read = spln::ReadExperimentFile(QFile::encodeName(path).toStdString(), spln::DefaultSettings());
     if (read.status == spln::ExperimentStatus::Fault) {
         AfxMessageBox(QString::fromStdString(spln::DescribeExperimentFault(path.toStdString(), read)),
                       MB_OK | MB_ICONEXCLAMATION);

@@ -4,7 +4,7 @@
 // CSplnDocData behind the toolkit's document, the Spline > Run command, and
 // the experiment file the settings are saved in and opened from.
 
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "platform/CDocument.h"
 
 class CSplnDoc : public CDocument, public CSplnDocData {

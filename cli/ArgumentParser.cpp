@@ -5,11 +5,11 @@
 #include <vector>
 #include <string_view>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
 #include "model/ExperimentFile.h"
+#include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {
@@ -69,7 +69,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Settings, SaveSettings, Repeat, Timing, Help };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Settings, SaveSettings, Repeat, Timing, Help, Version };
 
 struct OptionFlag {
     const char* name;
@@ -82,6 +82,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
     {"data", Option::Data, true},     {"settings", Option::Settings, true}, {"save-settings", Option::SaveSettings, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+    {"version", Option::Version, false},
 };
 
 const OptionFlag* FindOption(std::string_view name) {
@@ -168,6 +169,9 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Help:
         options.help = true;
         return std::nullopt;
+    case Option::Version:
+        options.version = true;
+        return std::nullopt;
     }
     return flag + ": unknown option";
 }
@@ -185,6 +189,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            return outcome;
+        }
+        if (arg == "--version") {
+            options.version = true;
             return outcome;
         }
     }

@@ -3,14 +3,15 @@
 #include <memory>
 
 #include "cli/ArgumentParser.h"
-#include "cli/AtomicFile.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
-#include "cli/RunResults.h"
+#include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "io/AtomicFile.h"
 #include "model/ExperimentFile.h"
+#include "model/RunResults.h"
 
 namespace spln::cli {
 
@@ -51,6 +52,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << HelpText();
         return kExitDone;
     }
+    if (options.version) {
+        out << kVersionLine << "\n";
+        return kExitDone;
+    }
 
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
@@ -60,9 +65,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     // The settings are written before the run, so that a script can make an
     // experiment file even where the run itself would fail.
     if (!options.saveSettingsPath.empty()) {
-        std::string error;
-        if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), error)) {
-            err << error << "\n";
+        std::string reason;
+        if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), &reason)) {
+            err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason << ".\n";
             return kExitFailed;
         }
     }

@@ -1,7 +1,8 @@
 #include "model/ExperimentFile.h"
 
-#include "engine/NumberText.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
+#include "text/FieldMessages.h"
+#include "text/StrictNumber.h"
 
 #include <sys/stat.h>
 
@@ -17,32 +18,6 @@
 namespace spln {
 namespace {
 
-// The member behind each row of the settings table; exactly one pointer is set.
-struct Field {
-    int CSplnSettings::* whole;
-    double CSplnSettings::* real;
-};
-
-constexpr Field kFields[kSettingCount] = {
-    {&CSplnSettings::m_nSource, nullptr},
-    {&CSplnSettings::m_nExample, nullptr},
-    {nullptr, &CSplnSettings::m_dAmplitude},
-    {&CSplnSettings::m_nFileLength, nullptr},
-    {&CSplnSettings::m_nBoard, nullptr},
-    {nullptr, &CSplnSettings::m_dLeftValue},
-    {nullptr, &CSplnSettings::m_dRightValue},
-    {nullptr, &CSplnSettings::m_dLeftDeriv},
-    {nullptr, &CSplnSettings::m_dRightDeriv},
-    {&CSplnSettings::m_nLeftMargin, nullptr},
-    {&CSplnSettings::m_nRightMargin, nullptr},
-    {&CSplnSettings::m_nMethod, nullptr},
-    {&CSplnSettings::m_nWindow, nullptr},
-    {&CSplnSettings::m_nSchwarzType, nullptr},
-    {&CSplnSettings::m_nSchwarzCount, nullptr},
-    {&CSplnSettings::m_nLsqType, nullptr},
-    {&CSplnSettings::m_nLsqCount, nullptr},
-};
-
 std::string FormatShortest(double value)
 {
     char buffer[64];
@@ -50,20 +25,11 @@ std::string FormatShortest(double value)
     return error == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
-// Bounds as the settings dialog shows them: up to 15 significant digits.
-std::string FormatBound(double value)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return error == std::errc() ? std::string(buffer, end) : std::string("0");
-}
-
 std::string FormatValue(const SettingRange& range, const CSplnSettings& settings)
 {
-    const Field& field = kFields[range.id];
-    if (field.real)
-        return FormatShortest(settings.*field.real);
-    const int value = settings.*field.whole;
+    if (range.docReal)
+        return FormatShortest(settings.*range.docReal);
+    const int value = settings.*range.docWhole;
     if (range.kind == SettingKind::Choice && (value == 0 || value == 1))
         return value == 0 ? range.choice0 : range.choice1;
     return std::to_string(value);
@@ -107,13 +73,12 @@ std::string Quoted(std::string_view text)
 // the words the settings dialog uses for its fields.
 std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSettings& settings)
 {
-    const Field& field = kFields[range.id];
     switch (range.kind) {
     case SettingKind::Choice:
         if (text == range.choice0 || text == "0")
-            settings.*field.whole = 0;
+            settings.*range.docWhole = 0;
         else if (text == range.choice1 || text == "1")
-            settings.*field.whole = 1;
+            settings.*range.docWhole = 1;
         else
             return "Please enter " + std::string(range.choice0) + " or " + range.choice1 + ".";
         return {};
@@ -121,21 +86,20 @@ std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSet
         int value = 0;
         const NumberStatus status = ParseWholeNumber(text, value);
         if (status == NumberStatus::NotANumber)
-            return "Please enter an integer.";
+            return kNotAnInteger;
         if (status == NumberStatus::OutOfRange || !range.Contains(value))
-            return "Please enter an integer between " + std::to_string(range.MinInt()) + " and " +
-                   std::to_string(range.MaxInt()) + ".";
-        settings.*field.whole = value;
+            return IntegerRangeMessage(range.MinInt(), range.MaxInt());
+        settings.*range.docWhole = value;
         return {};
     }
     case SettingKind::Real: {
         double value = 0.0;
         const NumberStatus status = ParseRealNumber(text, value);
         if (status == NumberStatus::NotANumber)
-            return "Please enter a number.";
+            return kNotANumber;
         if (status == NumberStatus::OutOfRange || !range.Contains(value))
-            return "Please enter a number between " + FormatBound(range.min) + " and " + FormatBound(range.max) + ".";
-        settings.*field.real = value;
+            return NumberRangeMessage(range.min, range.max);
+        settings.*range.docReal = value;
         return {};
     }
     }
@@ -289,9 +253,9 @@ std::string DescribeExperimentFault(const std::string& path, const ExperimentRea
 
 bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)
 {
-    for (const Field& field : kFields) {
-        if (field.whole ? a.*field.whole != b.*field.whole
-                        : std::bit_cast<std::uint64_t>(a.*field.real) != std::bit_cast<std::uint64_t>(b.*field.real))
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.docWhole ? a.*range.docWhole != b.*range.docWhole
+                           : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))
             return false;
     }
     return true;

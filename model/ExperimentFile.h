@@ -5,7 +5,7 @@
 // by the command-line flag names. Read and written by the desktop document and
 // by spln-cli; no toolkit involved.
 
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 #include <cstddef>
 #include <string>

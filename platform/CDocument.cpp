@@ -1,16 +1,17 @@
 #include "platform/CDocument.h"
 
+#include "io/AtomicFile.h"
 #include "platform/CArchive.h"
 #include "platform/CView.h"
 #include "platform/MessageBox.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
+#include <string>
+#include <string_view>
 #include <utility>
 
 CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
@@ -44,24 +45,17 @@ bool CDocument::OnOpenDocument(const QString& path)
 
 bool CDocument::OnSaveDocument(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2.").arg(path, file.errorString()));
-        return false;
-    }
-    CArchive ar(&file, CArchive::store);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
     Serialize(ar);
-    // commit() alone takes a write the disk accepted only in part (a full
-    // disk) for success and renames the cut file into place: flush first and
-    // compare the size written with the size meant.
-    errno = 0;
-    const bool flushed = file.flush() && file.size() == file.pos();
-    const int code = errno;
-    if (!flushed || !file.commit()) {
-        const QString reason = !flushed && code != 0 ? QString::fromLocal8Bit(std::strerror(code)) : file.errorString();
-        file.cancelWriting();
-        AfxMessageBox(QStringLiteral("Cannot write the file \"%1\": %2. The file on the disk was left as it was.")
-                          .arg(path, reason));
+    std::string reason;
+    if (!spln::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                   std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                   &reason)) {
+        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2. The file on the disk was left as it was.")
+                          .arg(path, QString::fromStdString(reason)));
         return false;
     }
     SetModifiedFlag(false);

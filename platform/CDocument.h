@@ -28,9 +28,9 @@ public:
     // file and takes path as the document's path (and its name as the title).
     virtual bool OnOpenDocument(const QString& path);
 
-    // Lets Serialize store into a temporary file beside path, flushes it and
-    // renames it over path, so that a failed save leaves an earlier file as
-    // it was; a saved document is no longer modified. On failure says so in
+    // Lets Serialize store into memory, then writes the bytes to a temporary
+    // file beside path and renames it over path, so that a failed save leaves
+    // an earlier file as it was; a saved document is no longer modified. On failure says so in
     // a message box and returns false. The
     // path name is left to the caller (Save As sets it after a successful
     // save).

@@ -1,12 +1,14 @@
 #include "plot/ResultExport.h"
 
-#include "app/DocFunctions.h"
-#include "app/SplnDocData.h"
+#include "model/DocFunctions.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "io/AtomicFile.h"
 #include "platform/QtDC.h"
 #include "plot/ResultPicture.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -75,82 +77,77 @@ bool Fail(std::string* error, const std::string& message)
     return false;
 }
 
-std::string CannotWrite(const std::string& path, const QString& reason)
-{
-    std::string message = "Cannot write the picture file \"" + path + "\"";
-    if (!reason.isEmpty())
-        message += ": " + reason.toStdString();
-    return message;
-}
-
-bool OpenForWriting(QFile& file, const std::string& path, std::string* error)
-{
-    if (file.open(QIODevice::WriteOnly))
-        return true;
-    return Fail(error, CannotWrite(path, file.errorString()));
-}
-
-// Paints on a device that writes into file as it is painted (SVG, PDF).
-bool PaintIntoFile(QPaintDevice& device, QFile& file, const std::string& path, const Picture& picture,
-                   std::string* error)
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return Fail(error, CannotWrite(path, "the painter could not start on it"));
-    Paint(painter, picture);
-    painter.end();
-    if (file.error() != QFileDevice::NoError)
-        return Fail(error, CannotWrite(path, file.errorString()));
-    return true;
-}
-
-bool WritePng(const std::string& path, const Picture& picture, std::string* error)
+QImage RenderImage(const Picture& picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     if (image.isNull())
-        return Fail(error, CannotWrite(path, "not enough memory for the picture"));
+        return image;
     const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
-    {
-        QPainter painter(&image);
-        Paint(painter, picture);
-    }
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
-    if (!image.save(&file, "PNG"))
-        return Fail(error, CannotWrite(path, file.errorString()));
+    QPainter painter(&image);
+    Paint(painter, picture);
+    return image;
+}
+
+// Paints on a device that encodes the picture as it is painted (SVG, PDF).
+bool PaintOnEncoder(QPaintDevice& device, const Picture& picture, std::string* reason)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return Fail(reason, "the painter could not start on it");
+    Paint(painter, picture);
+    painter.end();
     return true;
 }
 
-bool WriteSvg(const std::string& path, const Picture& picture, std::string* error)
+bool EncodePng(const Picture& picture, QBuffer& buffer, std::string* reason)
 {
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
+    const QImage image = RenderImage(picture);
+    if (image.isNull())
+        return Fail(reason, "not enough memory for the picture");
+    if (!image.save(&buffer, "PNG"))
+        return Fail(reason, "the PNG could not be encoded");
+    return true;
+}
+
+bool EncodeSvg(const Picture& picture, QBuffer& buffer, std::string* reason)
+{
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setSize(QSize(picture.width, picture.height));
     generator.setViewBox(QRect(0, 0, picture.width, picture.height));
     generator.setResolution(kScreenDpi);
     const CSplnDocData& doc = picture.doc;
     generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
-    return PaintIntoFile(generator, file, path, picture, error);
+    return PaintOnEncoder(generator, picture, reason);
 }
 
-bool WritePdf(const std::string& path, const Picture& picture, std::string* error)
+bool EncodePdf(const Picture& picture, QBuffer& buffer, std::string* reason)
 {
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kScreenDpi);
     const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
                         static_cast<double>(picture.height) / kScreenDpi);
     writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    return PaintIntoFile(writer, file, path, picture, error);
+    return PaintOnEncoder(writer, picture, reason);
+}
+
+bool UsableSize(int width, int height, std::string* reason)
+{
+    if (width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide)
+        return true;
+    return Fail(reason, "the size " + std::to_string(width) + "x" + std::to_string(height) + " is outside 1.." +
+                            std::to_string(kMaxPictureSide) + " pixels a side");
+}
+
+void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "spln";
+    static char* argv[] = {name, nullptr};
+    EnsureGuiApplication(argc, argv);
 }
 
 }  // namespace
@@ -182,25 +179,42 @@ void EnsureGuiApplication(int& argc, char** argv)
     new QGuiApplication(argc, argv);
 }
 
+bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format, int width,
+                         int height, QByteArray* bytes, std::string* reason)
+{
+    if (!UsableSize(width, height, reason))
+        return false;
+    EnsureApplication();
+    CSplnDocData doc = DocumentFor(settings, engine);
+    const Picture picture{width, height, doc, engine};
+    bytes->clear();
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case PictureFormat::Png: return EncodePng(picture, buffer, reason);
+    case PictureFormat::Svg: return EncodeSvg(picture, buffer, reason);
+    case PictureFormat::Pdf: return EncodePdf(picture, buffer, reason);
+    }
+    return Fail(reason, "unknown picture format");
+}
+
+QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, int width, int height)
+{
+    if (!UsableSize(width, height, nullptr))
+        return {};
+    EnsureApplication();
+    CSplnDocData doc = DocumentFor(settings, engine);
+    return RenderImage(Picture{width, height, doc, engine});
+}
+
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
                          const std::string& path, int width, int height, std::string* error)
 {
-    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
-        return Fail(error, "Cannot write the picture file \"" + path + "\": the size " + std::to_string(width) +
-                               "x" + std::to_string(height) + " is outside 1.." +
-                               std::to_string(kMaxPictureSide) + " pixels a side");
-    }
-    static int argc = 1;
-    static char name[] = "spln";
-    static char* argv[] = {name, nullptr};
-    EnsureGuiApplication(argc, argv);
-
-    CSplnDocData doc = DocumentFor(settings, engine);
-    const Picture picture{width, height, doc, engine};
-    switch (format) {
-    case PictureFormat::Png: return WritePng(path, picture, error);
-    case PictureFormat::Svg: return WriteSvg(path, picture, error);
-    case PictureFormat::Pdf: return WritePdf(path, picture, error);
-    }
-    return Fail(error, CannotWrite(path, "unknown picture format"));
+    QByteArray bytes;
+    std::string reason;
+    if (EncodeResultPicture(settings, engine, format, width, height, &bytes, &reason) &&
+        spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  &reason))
+        return true;
+    return Fail(error, "Cannot write the picture file \"" + path + "\": " + reason);
 }

@@ -3,7 +3,7 @@
 
 #include "model/ExperimentFile.h"
 
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +20,7 @@ using namespace spln;
 
 namespace {
 
-CSplnSettings Defaults()
-{
-    CSplnSettings settings;
-    settings.m_nMethod = 0;
-    settings.m_nSchwarzCount = 35;
-    settings.m_nLsqType = 5;
-    return settings;
-}
+CSplnSettings Defaults() { return DefaultSettings(); }
 
 std::string Header() { return std::string(kExperimentHeader) + "\n"; }
 

@@ -1,0 +1,104 @@
+#include "model/ResultText.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "text/NumberFormat.h"
+#include "model/SettingsRecord.h"
+
+namespace spln {
+namespace {
+
+void AppendJsonNumber(std::string& out, double value) {
+    if (std::isfinite(value))
+        out += FormatNumber(value);
+    else
+        out += "null";  // JSON has no NaN or infinity
+}
+
+void AppendCsvNumber(std::string& out, double value) {
+    if (std::isnan(value))
+        out += "nan";  // never "-nan"
+    else if (std::isinf(value))
+        out += value > 0 ? "inf" : "-inf";
+    else
+        out += FormatNumber(value);
+}
+
+void AppendJsonString(std::string& out, const std::string& text) {
+    out += '"';
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    out += '"';
+}
+
+void AppendJsonArray(std::string& out, const char* name, const double* values, int count) {
+    out += "  \"";
+    out += name;
+    out += "\": [";
+    for (int i = 0; i < count; ++i) {
+        if (i) out += ", ";
+        if (values)
+            AppendJsonNumber(out, values[i]);
+        else
+            out += "null";
+    }
+    out += "],\n";
+}
+
+}  // namespace
+
+std::string FormatJson(const RunResults& results) {
+    std::string out = "{\n  \"settings\": {";
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.id) out += ",";
+        out += "\n    \"";
+        out += range.flag;
+        out += "\": ";
+        AppendJsonNumber(out, GetSetting(results.settings, range.id));
+    }
+    out += "\n  },\n  \"points\": " + std::to_string(results.count) + ",\n";
+    AppendJsonArray(out, "x", results.x, results.count);
+    AppendJsonArray(out, "data", results.data, results.count);
+    AppendJsonArray(out, "exact", results.exact, results.count);
+    AppendJsonArray(out, "approx", results.approx, results.count);
+    out += "  \"report\": ";
+    if (results.hasReport)
+        AppendJsonString(out, results.report);
+    else
+        out += "null";
+    out += "\n}\n";
+    return out;
+}
+
+std::string FormatCsv(const RunResults& results) {
+    std::string out = "x,data,exact,approx\n";
+    for (int i = 0; i < results.count; ++i) {
+        AppendCsvNumber(out, results.x[i]);
+        out += ',';
+        AppendCsvNumber(out, results.data[i]);
+        out += ',';
+        if (results.exact) AppendCsvNumber(out, results.exact[i]);
+        out += ',';
+        AppendCsvNumber(out, results.approx[i]);
+        out += '\n';
+    }
+    return out;
+}
+
+std::string FormatSummaryLine(const RunResults& results) {
+    if (results.hasReport) return results.report + "\n";
+    return "sample file approximated at " + std::to_string(results.count) + " points\n";
+}
+
+}  // namespace spln

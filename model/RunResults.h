@@ -1,0 +1,30 @@
+#pragma once
+
+// What the CSV and JSON writers read: the settings of a run and its results.
+
+#include <string>
+
+#include "model/SplnSettings.h"
+
+class CSplineEngine;
+
+namespace spln {
+
+// The results of a completed run as the writers see them: the settings as
+// typed and views of the engine's result arrays. A run on the sample file has
+// no exact function and no report line.
+struct RunResults {
+    CSplnSettings settings;
+    int count = 0;
+    const double* x = nullptr;
+    const double* data = nullptr;
+    const double* exact = nullptr;  // null for the sample file
+    const double* approx = nullptr;
+    std::string report;             // empty for the sample file
+    bool hasReport = false;
+};
+
+// Views of `engine`'s last completed run; valid while the engine is.
+RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings);
+
+}  // namespace spln

@@ -1,0 +1,43 @@
+#include "model/SplnDocData.h"
+
+#include "model/DocFunctions.h"
+
+#include <cstddef>
+
+CSplnDocData::CSplnDocData()
+{
+    for (int i = 0; i < doc::kFunctionCount; ++i)
+        m_strCaptions[i] = doc::Caption(i);
+}
+
+void CSplnDocData::ResizeArrays(int count)
+{
+    const std::size_t size = count > 0 ? static_cast<std::size_t>(count) : 0;
+    m_arrX.resize(size, 0.0);
+    m_arrY.resize(size, 0.0);
+    if (size == 0) {
+        m_arrX.shrink_to_fit();
+        m_arrY.shrink_to_fit();
+    }
+}
+
+void CSplnDocData::FillExactCurve()
+{
+    const int n = m_nCount;
+    if (n <= 0)
+        return;
+    const std::size_t size = static_cast<std::size_t>(n);
+    if (m_arrX.size() < size)
+        m_arrX.resize(size, 0.0);
+    if (m_arrY.size() < size)
+        m_arrY.resize(size, 0.0);
+
+    // A single point needs no step (and must not divide by zero).
+    const double step = n > 1 ? m_dLength / (n - 1) : 0.0;
+    double x = -1.0;
+    for (std::size_t i = 0; i < size; ++i) {
+        m_arrX[i] = x;
+        m_arrY[i] = doc::Evaluate(m_nFuncIndex, x);
+        x = x + step;
+    }
+}
