@@ -159,32 +159,6 @@ TEST_F(ShellTest, AFailedSaveLeavesTheOldFileAsItWas)
         << "no temporary file is left behind";
 }
 
-TEST_F(ShellTest, ASavedExperimentOpensFromTheRecentListAndIsDrawnAtOnce)
-{
-    WriteFile(PathIn("written.spl"), ExperimentText(Study()));
-    ASSERT_TRUE(Start());
-    ASSERT_NE(App().OpenDocumentFile(PathIn("written.spl")), nullptr);
-    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
-    EXPECT_EQ(Doc().m_bValid, 1);
-    EXPECT_EQ(Doc().m_strCaption, "Y(x)=1/(1+25*x*x)");
-    EXPECT_GT(InkInView(), 1000);
-
-    // Saved again under another name, it is the same text; opened from the
-    // recent list after a New, the same settings and picture come back.
-    answers = {PathIn("copy.spl")};
-    Choose(ID_FILE_SAVE_AS);
-    EXPECT_EQ(ReadFile(PathIn("copy.spl")), ReadFile(PathIn("written.spl")));
-    Choose(ID_FILE_NEW);
-    EXPECT_EQ(InkInView(), 0);
-    EXPECT_FALSE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
-    ASSERT_TRUE(App().OnOpenRecentFile(0));
-    EXPECT_EQ(Doc().GetPathName(), PathIn("copy.spl"));
-    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
-    EXPECT_EQ(Doc().m_arrX.size(), 640u);
-    EXPECT_GT(InkInView(), 1000);
-    EXPECT_TRUE(messages.texts.empty());
-}
-
 TEST_F(ShellTest, AnEmptyFileOfEarlierVersionsKeepsTheSettingsAndBlanksTheView)
 {
     ASSERT_TRUE(Start());
