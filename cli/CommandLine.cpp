@@ -41,7 +41,7 @@ bool WritePictures(const CliOptions& options, CSplineEngine& engine, const Pictu
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture) {
+                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -57,19 +57,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitDone;
     }
 
-    if (WantsPictures(options) && !exportPicture) {
-        err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
-        return kExitBadInput;
-    }
-
     // The settings are written before the run, so that a script can make an
-    // experiment file even where the run itself would fail.
+    // experiment file even where the run itself would fail; a study saves the
+    // settings it starts from.
     if (!options.saveSettingsPath.empty()) {
         std::string reason;
         if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), &reason)) {
             err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason << ".\n";
             return kExitFailed;
         }
+    }
+    if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
+
+    if (WantsPictures(options) && !exportPicture) {
+        err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
+        return kExitBadInput;
     }
 
     auto engine = std::make_unique<CSplineEngine>();  // too large for the stack
