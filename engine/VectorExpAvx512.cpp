@@ -1,0 +1,87 @@
+// ExpBlock eight arguments wide with AVX-512: the same operations, in the
+// same order and with the same fused multiply-adds, as the AVX2 path.
+
+#include "engine/ExpTable.h"
+#include "engine/VectorExpPaths.h"
+
+#include <immintrin.h>
+
+#include <cmath>
+#include <cstdint>
+
+// GCC 12 reports the undefined start value inside _mm512_set1_* as possibly uninitialised.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+
+namespace spln::detail {
+
+namespace {
+
+namespace t = exp_table;
+
+// Biased exponents bounding the arguments the main path serves: 2^-54 <= |x| < 512.
+constexpr long long kTopTiny = 0x3c9;
+constexpr long long kTopLarge = 0x408;
+
+__attribute__((target("avx512f"))) inline __m512d Exp8(__m512d x, __mmask8& special)
+{
+    const __m512i top = _mm512_and_si512(_mm512_srli_epi64(_mm512_castpd_si512(x), 52), _mm512_set1_epi64(0x7ff));
+    special = _mm512_cmplt_epi64_mask(top, _mm512_set1_epi64(kTopTiny)) |
+              _mm512_cmpge_epi64_mask(top, _mm512_set1_epi64(kTopLarge));
+
+    __m512d kd = _mm512_fmadd_pd(x, _mm512_set1_pd(t::kInvLn2N), _mm512_set1_pd(t::kShift));
+    const __m512i ki = _mm512_castpd_si512(kd);
+    kd = _mm512_sub_pd(kd, _mm512_set1_pd(t::kShift));
+    __m512d r = _mm512_fmadd_pd(kd, _mm512_set1_pd(t::kNegLn2HiN), x);
+    r = _mm512_fmadd_pd(kd, _mm512_set1_pd(t::kNegLn2LoN), r);
+
+    const __m512i idx = _mm512_slli_epi64(_mm512_and_si512(ki, _mm512_set1_epi64((1 << t::kTableBits) - 1)), 1);
+    const auto* table = reinterpret_cast<const long long*>(t::kTable);
+    const __m512d tail = _mm512_castsi512_pd(_mm512_i64gather_epi64(idx, table, 8));
+    const __m512i head = _mm512_i64gather_epi64(idx, table + 1, 8);
+    const __m512d scale = _mm512_castsi512_pd(_mm512_add_epi64(head, _mm512_slli_epi64(ki, 52 - t::kTableBits)));
+
+    const __m512d r2 = _mm512_mul_pd(r, r);
+    const __m512d low = _mm512_fmadd_pd(r, _mm512_set1_pd(t::kC3), _mm512_set1_pd(t::kC2));
+    const __m512d high = _mm512_fmadd_pd(r, _mm512_set1_pd(t::kC5), _mm512_set1_pd(t::kC4));
+    __m512d tmp = _mm512_add_pd(tail, r);
+    tmp = _mm512_fmadd_pd(r2, low, tmp);
+    tmp = _mm512_fmadd_pd(_mm512_mul_pd(r2, r2), high, tmp);
+    return _mm512_fmadd_pd(scale, tmp, scale);
+}
+
+}  // namespace
+
+__attribute__((target("avx512f"))) void ExpBlockAvx512(const double* x, double* y, int n)
+{
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        const __m512d in = _mm512_loadu_pd(x + i);
+        __mmask8 special;
+        const __m512d out = Exp8(in, special);
+        if (special == 0) {
+            _mm512_storeu_pd(y + i, out);
+            continue;
+        }
+        alignas(64) double args[8];
+        _mm512_store_pd(args, in);
+        _mm512_storeu_pd(y + i, out);
+        for (int l = 0; l < 8; ++l) {
+            if ((special >> l) & 1)
+                y[i + l] = std::exp(args[l]);
+        }
+    }
+    if (i == n)
+        return;
+    // The last few arguments, padded with an ordinary one.
+    alignas(64) double args[8] = {0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
+    const int lanes = n - i;
+    for (int l = 0; l < lanes; ++l)
+        args[l] = x[i + l];
+    __mmask8 special;
+    alignas(64) double out[8];
+    _mm512_store_pd(out, Exp8(_mm512_load_pd(args), special));
+    for (int l = 0; l < lanes; ++l)
+        y[i + l] = (special >> l) & 1 ? std::exp(args[l]) : out[l];
+}
+
+}  // namespace spln::detail
