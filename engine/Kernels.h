@@ -41,6 +41,9 @@ double Erf(double x);
 // x * Erf(x) + e^(-x^2) / sqrt(pi): the antiderivative of Erf with value 1/sqrt(pi) at 0.
 double ErfIntegral(double x);
 
+// out[i] = ErfIntegral(x[i]) for i < n, the exponentials a block at a time. x and out may be the same array.
+void ErfIntegralBlock(const double* x, double* out, int n);
+
 // Antiderivative from 0 of the unit kernel of type 3 (logistic) or 4 (1/(1 + t^2)^2).
 double KernelPrimitive(int type, double x);
 
@@ -60,5 +63,8 @@ double ScaledKernel(int type, double h, double x, double t);
 // The hat function smoothed by the unit-mass kernel of the given type, at
 // u = (x - t) / h. Types 1, 3 and 4; type 2 and others give 0.
 double IntegratedKernel(int type, double h, double x, double t);
+
+// out[i] = IntegratedKernel(type, h, x, t[i]) for i < count, the exponentials a block at a time.
+void IntegratedKernelBlock(int type, double h, double x, const double* t, int count, double* out);
 
 }  // namespace spln

@@ -7,6 +7,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/KernelFormulas.h"
 #include "engine/Kernels.h"
+#include "engine/VectorExp.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,25 +91,39 @@ constexpr int kBlock = 64;
 #endif
 
 KERNEL_BLOCK_CLONES
-void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
+void KernelArguments(int type, double x, double b, const double* q, int count, double* u, double* a)
 {
-    double a[kBlock];
-    double d[kBlock];
     switch (type) {
     case 1:
+    case 2:
         // ExpNegSquare(z) is ExpNeg(z * z): the squares join the vector pass.
+        for (int i = 0; i < count; ++i)
+            u[i] = (x - q[i]) / b;
         for (int i = 0; i < count; ++i) {
-            const double z = GaussianArgument((x - q[i]) / b);
+            const double z = GaussianArgument(u[i]);
             a[i] = z * z;
         }
-        for (int i = 0; i < count; ++i)
-            k[i] = ExpNeg(a[i]);
         return;
     case 3:
         for (int i = 0; i < count; ++i)
             a[i] = std::fabs((x - q[i]) / b);
+        return;
+    default:
         for (int i = 0; i < count; ++i)
-            d[i] = ExpNeg(a[i]);
+            u[i] = (x - q[i]) / b;
+        return;
+    }
+}
+
+KERNEL_BLOCK_CLONES
+void KernelValues(int type, const double* u, const double* a, const double* d, int count, double* k)
+{
+    switch (type) {
+    case 2:
+        for (int i = 0; i < count; ++i)
+            k[i] = Type2Kernel(u[i], d[i]);
+        return;
+    case 3:
         for (int i = 0; i < count; ++i)
             k[i] = LogisticNear(d[i]);
         for (int i = 0; i < count; ++i)
@@ -116,13 +131,36 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
         return;
     case 4:
         for (int i = 0; i < count; ++i)
-            k[i] = RationalKernel((x - q[i]) / b);
+            k[i] = RationalKernel(u[i]);
         return;
     default:
         for (int i = 0; i < count; ++i)
-            k[i] = Kernel(type, (x - q[i]) / b);
+            k[i] = 0.0;
         return;
     }
+}
+
+// k[i] = Kernel(type, (x - q[i]) / b) for i < count <= kBlock: the arithmetic
+// before and after the exponentials, and the exponentials themselves, each
+// in one pass over the block.
+void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
+{
+    double u[kBlock];
+    double a[kBlock];
+    double d[kBlock];
+    KernelArguments(type, x, b, q, count, u, a);
+    switch (type) {
+    case 1:
+        ExpNegBlock(a, k, count);
+        return;
+    case 2:
+    case 3:
+        ExpNegBlock(a, d, count);
+        break;
+    default:
+        break;
+    }
+    KernelValues(type, u, a, d, count, k);
 }
 
 }  // namespace
@@ -201,8 +239,13 @@ double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const do
     if (w == 0)
         return 0.0;
     const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);
+    double k[kBlock];
     double sum = 0.0;
-    for (int i = window.first; i <= window.last; ++i)
-        sum = sum + p[i] * IntegratedKernel(type, b, x, q[i]);
+    for (int start = window.first; start <= window.last; start += kBlock) {
+        const int count = std::min(kBlock, window.last - start + 1);
+        IntegratedKernelBlock(type, b, x, q + start, count, k);
+        for (int i = 0; i < count; ++i)
+            sum = sum + p[start + i] * k[i];
+    }
     return sum;
 }

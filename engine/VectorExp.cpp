@@ -104,14 +104,17 @@ void ExpNegBlock(const double* a, double* y, int n)
 {
     constexpr int kChunk = 64;
     double negated[kChunk];
+    bool cut[kChunk];
     for (int start = 0; start < n; start += kChunk) {
         const int count = n - start < kChunk ? n - start : kChunk;
-        for (int i = 0; i < count; ++i)
-            negated[i] = -a[start + i];
+        // Beyond the cut-off e^(-a) is not evaluated at all, as in ExpNeg.
+        for (int i = 0; i < count; ++i) {
+            cut[i] = a[start + i] > 100.0;
+            negated[i] = cut[i] ? 0.0 : -a[start + i];
+        }
         ExpBlock(negated, y + start, count);
-        // -a < -100 exactly when a > 100, NaN included (false both ways).
         for (int i = 0; i < count; ++i)
-            y[start + i] = negated[i] < -100.0 ? 0.0 : y[start + i];
+            y[start + i] = cut[i] ? 0.0 : y[start + i];
     }
 }
 
