@@ -94,6 +94,10 @@ public:
     double TrendLine(double x) const;
     double Detrended(double x) const;
     double NoisySample(double x) const;
+    // The same for n points at once, the exponentials a block at a time:
+    // out[i] = ExampleFunction(x[i]), and y[i] = NoisySample(x[i]) drawing the noise in increasing i.
+    void ExampleFunctions(const double* x, double* out, int n) const;
+    void NoisySamples(const double* x, double* y, int n) const;
 
     // Projection on Schwarz space
     double KernelSmooth(int type, int n, double x, double b, const double* p, const double* q) const;

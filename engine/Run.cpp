@@ -69,10 +69,9 @@ SampleGrid SampleExample(CSplineEngine& e, BoundaryValues& ends)
     const double h = e.m_dHalfWidth;
     const int n = e.m_nSamples;
     const double s = (h - (-h)) / (n - 1);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         e.m_wsX[i] = -h + i * s;
-        e.m_wsY[i] = e.NoisySample(e.m_wsX[i]);
-    }
+    e.NoisySamples(e.m_wsX, e.m_wsY, n);
     ends.left = e.Detrended(e.m_wsX[0]);
     ends.right = e.Detrended(e.m_wsX[n - 1]);
     e.m_wsY[0] = ends.left;
@@ -259,23 +258,26 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     const int P = e.m_nPoints;
     const double d = (h - (-h)) / (P - 1);
     const bool builtIn = e.m_nSource == 0;
-    double interiorError = -1.0;
     double xi = -h;
     for (int k = 0; k < P; ++k) {
         e.m_dX[k] = xi;
         const double S = ResidualAt(e, projection, xi);
         e.m_dApprox[k] = e.TrendLine(xi) + cubic.Value(xi) + S + cubic.a0;
-        if (builtIn) {
-            e.m_dExact[k] = e.ExampleFunction(xi);
-            const double noisy = e.NoisySample(xi);
-            e.m_dData[k] = noisy + e.TrendLine(xi);
+        xi = xi + d;
+    }
+    double interiorError = -1.0;
+    if (builtIn) {
+        // Fresh noise is drawn for the output points in increasing order.
+        e.ExampleFunctions(e.m_dX, e.m_dExact, P);
+        e.NoisySamples(e.m_dX, e.m_dData, P);
+        for (int k = 0; k < P; ++k) {
+            e.m_dData[k] = e.m_dData[k] + e.TrendLine(e.m_dX[k]);
             if (k > 5 && k < P - 5) {
                 const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
                 if (error > interiorError)
                     interiorError = error;
             }
         }
-        xi = xi + d;
     }
     e.m_nResultCount = P;
     if (builtIn) {
