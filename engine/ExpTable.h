@@ -19,7 +19,7 @@ inline constexpr double kC4 = 0x1.55555cf172b91p-5;
 inline constexpr double kC5 = 0x1.1111167a4d017p-7;
 
 // Entry 2i: bits of the tail T; entry 2i+1: bits of the head H, less i << 45.
-inline constexpr std::uint64_t kTable[256] = {
+alignas(64) inline constexpr std::uint64_t kTable[256] = {
     0x0000000000000000ull, 0x3ff0000000000000ull,
     0x3c9b3b4f1a88bf6eull, 0x3feff63da9fb3335ull,
     0xbc7160139cd8dc5dull, 0x3fefec9a3e778061ull,

@@ -22,6 +22,24 @@ void ExpBlockScalar(const double* x, double* y, int n)
         y[i] = std::exp(x[i]);
 }
 
+void ExpNegBlockScalar(const double* a, double* y, int n)
+{
+    for (int i = 0; i < n; ++i)
+        y[i] = a[i] > 100.0 ? 0.0 : std::exp(-a[i]);
+}
+
+BlockFunction NegFunctionOf(ExpPath path)
+{
+    switch (path) {
+    case ExpPath::Avx2Fma:
+        return detail::ExpNegBlockAvx2Fma;
+    case ExpPath::Avx512:
+        return detail::ExpNegBlockAvx512;
+    default:
+        return ExpNegBlockScalar;
+    }
+}
+
 BlockFunction FunctionOf(ExpPath path)
 {
     switch (path) {
@@ -53,6 +71,8 @@ struct BitSource {
 struct GuardSet {
     double arguments[kGuardArgumentCount];
     double expected[kGuardArgumentCount];
+    double negated[kGuardArgumentCount];         // ExpNegBlock's arguments: -arguments
+    double negatedExpected[kGuardArgumentCount];  // ExpNeg of those
 };
 
 const GuardSet& Guard()
@@ -60,8 +80,11 @@ const GuardSet& Guard()
     static const GuardSet set = [] {
         GuardSet s;
         GuardArguments(s.arguments);
-        for (int i = 0; i < kGuardArgumentCount; ++i)
+        for (int i = 0; i < kGuardArgumentCount; ++i) {
             s.expected[i] = std::exp(s.arguments[i]);
+            s.negated[i] = -s.arguments[i];
+            s.negatedExpected[i] = s.negated[i] > 100.0 ? 0.0 : std::exp(-s.negated[i]);
+        }
         return s;
     }();
     return set;
@@ -102,20 +125,7 @@ void ExpBlock(const double* x, double* y, int n)
 
 void ExpNegBlock(const double* a, double* y, int n)
 {
-    constexpr int kChunk = 64;
-    double negated[kChunk];
-    bool cut[kChunk];
-    for (int start = 0; start < n; start += kChunk) {
-        const int count = n - start < kChunk ? n - start : kChunk;
-        // Beyond the cut-off e^(-a) is not evaluated at all, as in ExpNeg.
-        for (int i = 0; i < count; ++i) {
-            cut[i] = a[start + i] > 100.0;
-            negated[i] = cut[i] ? 0.0 : -a[start + i];
-        }
-        ExpBlock(negated, y + start, count);
-        for (int i = 0; i < count; ++i)
-            y[start + i] = cut[i] ? 0.0 : y[start + i];
-    }
+    NegFunctionOf(ActiveExpPath())(a, y, n);
 }
 
 const char* ExpPathName(ExpPath path)
@@ -151,10 +161,16 @@ bool ExpPathMatchesLibrary(ExpPath path)
     FunctionOf(path)(guard.arguments, got, kGuardArgumentCount);
     if (!SameBits(got, guard.expected, kGuardArgumentCount))
         return false;
+    NegFunctionOf(path)(guard.negated, got, kGuardArgumentCount);
+    if (!SameBits(got, guard.negatedExpected, kGuardArgumentCount))
+        return false;
     // Short blocks take the padded tail; each length must agree as well.
     for (int n = 1; n < 16; ++n) {
-        FunctionOf(path)(guard.arguments + 1000, got, n);
-        if (!SameBits(got, guard.expected + 1000, n))
+        FunctionOf(path)(guard.arguments + 3584, got, n);
+        if (!SameBits(got, guard.expected + 3584, n))
+            return false;
+        NegFunctionOf(path)(guard.negated + 3584, got, n);
+        if (!SameBits(got, guard.negatedExpected + 3584, n))
             return false;
     }
     return true;
@@ -163,6 +179,11 @@ bool ExpPathMatchesLibrary(ExpPath path)
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n)
 {
     FunctionOf(path)(x, y, n);
+}
+
+void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n)
+{
+    NegFunctionOf(path)(a, y, n);
 }
 
 bool ForceExpPath(ExpPath path)

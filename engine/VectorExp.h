@@ -34,8 +34,9 @@ bool ExpPathAvailable(ExpPath path);
 // argument of GuardArguments. False for a path the processor cannot run.
 bool ExpPathMatchesLibrary(ExpPath path);
 
-// ExpBlock on the given path, which must be available.
+// ExpBlock and ExpNegBlock on the given path, which must be available.
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n);
+void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n);
 
 // The guard's fixed arguments: ordinary ones, both sides of the reduction's
 // rounding points, the kernels' cut-offs, sub-normal and overflowing results,

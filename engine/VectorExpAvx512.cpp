@@ -49,39 +49,63 @@ __attribute__((target("avx512f"))) inline __m512d Exp8(__m512d x, __mmask8& spec
     return _mm512_fmadd_pd(scale, tmp, scale);
 }
 
-}  // namespace
+// Eight results of ExpBlock (negate false) or ExpNegBlock (negate true) from in into y.
+template <bool negate>
+__attribute__((target("avx512f"))) inline void Eight(__m512d in, double* y)
+{
+    __m512d x = in;
+    __mmask8 cut = 0;
+    if (negate) {
+        // Lanes beyond the cut-off get 0 without their exponential being taken.
+        cut = _mm512_cmp_pd_mask(in, _mm512_set1_pd(100.0), _CMP_GT_OQ);
+        x = _mm512_mask_blend_pd(cut, _mm512_castsi512_pd(_mm512_xor_si512(_mm512_castpd_si512(in),
+                                                                           _mm512_set1_epi64(INT64_MIN))),
+                                 _mm512_set1_pd(-1.0));
+    }
+    __mmask8 special;
+    __m512d out = Exp8(x, special);
+    if (negate)
+        out = _mm512_mask_blend_pd(cut, out, _mm512_setzero_pd());
+    _mm512_storeu_pd(y, out);
+    special &= static_cast<__mmask8>(~cut);
+    if (special == 0)
+        return;
+    alignas(64) double args[8];
+    _mm512_store_pd(args, x);
+    for (int l = 0; l < 8; ++l) {
+        if ((special >> l) & 1)
+            y[l] = std::exp(args[l]);
+    }
+}
 
-__attribute__((target("avx512f"))) void ExpBlockAvx512(const double* x, double* y, int n)
+template <bool negate>
+__attribute__((target("avx512f"))) inline void Block(const double* in, double* y, int n)
 {
     int i = 0;
-    for (; i + 8 <= n; i += 8) {
-        const __m512d in = _mm512_loadu_pd(x + i);
-        __mmask8 special;
-        const __m512d out = Exp8(in, special);
-        if (special == 0) {
-            _mm512_storeu_pd(y + i, out);
-            continue;
-        }
-        alignas(64) double args[8];
-        _mm512_store_pd(args, in);
-        _mm512_storeu_pd(y + i, out);
-        for (int l = 0; l < 8; ++l) {
-            if ((special >> l) & 1)
-                y[i + l] = std::exp(args[l]);
-        }
-    }
+    for (; i + 8 <= n; i += 8)
+        Eight<negate>(_mm512_loadu_pd(in + i), y + i);
     if (i == n)
         return;
     // The last few arguments, padded with an ordinary one.
     alignas(64) double args[8] = {0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
-    const int lanes = n - i;
-    for (int l = 0; l < lanes; ++l)
-        args[l] = x[i + l];
-    __mmask8 special;
     alignas(64) double out[8];
-    _mm512_store_pd(out, Exp8(_mm512_load_pd(args), special));
-    for (int l = 0; l < lanes; ++l)
-        y[i + l] = (special >> l) & 1 ? std::exp(args[l]) : out[l];
+    for (int l = 0; l < n - i; ++l)
+        args[l] = in[i + l];
+    Eight<negate>(_mm512_load_pd(args), out);
+    for (int l = 0; l < n - i; ++l)
+        y[i + l] = out[l];
+}
+
+}  // namespace
+
+__attribute__((target("avx512f"))) void ExpBlockAvx512(const double* x, double* y, int n)
+{
+    Block<false>(x, y, n);
+}
+
+__attribute__((target("avx512f"))) void ExpNegBlockAvx512(const double* a, double* y, int n)
+{
+    Block<true>(a, y, n);
 }
 
 }  // namespace spln::detail

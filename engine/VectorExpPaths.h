@@ -11,4 +11,8 @@ namespace spln::detail {
 void ExpBlockAvx2Fma(const double* x, double* y, int n);
 void ExpBlockAvx512(const double* x, double* y, int n);
 
+// ExpNeg(a[i]) into y[i] for i < n; arguments beyond the cut-off are not evaluated.
+void ExpNegBlockAvx2Fma(const double* a, double* y, int n);
+void ExpNegBlockAvx512(const double* a, double* y, int n);
+
 }  // namespace spln::detail

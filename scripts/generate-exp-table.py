@@ -87,7 +87,7 @@ def main():
     for n, c in enumerate(POLY):
         out.write("inline constexpr double kC%d = %s;\n" % (n + 2, c.hex()))
     out.write("\n// Entry 2i: bits of the tail T; entry 2i+1: bits of the head H, less i << 45.\n")
-    out.write("inline constexpr std::uint64_t kTable[%d] = {\n" % (2 * N))
+    out.write("alignas(64) inline constexpr std::uint64_t kTable[%d] = {\n" % (2 * N))
     for tail, head in table:
         out.write("    0x%016xull, 0x%016xull,\n" % (tail, head))
     out.write("};\n\n}  // namespace spln::exp_table\n")
