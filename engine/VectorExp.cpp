@@ -107,6 +107,8 @@ ExpPath ChoosePath()
 // -1 while the guard's choice holds, otherwise the forced ExpPath.
 std::atomic<int> g_forcedPath{-1};
 
+std::atomic<ExpBlockObserver> g_observer{nullptr};
+
 }  // namespace
 
 ExpPath ActiveExpPath()
@@ -120,11 +122,15 @@ ExpPath ActiveExpPath()
 
 void ExpBlock(const double* x, double* y, int n)
 {
+    if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
+        observer(x, n, false);
     FunctionOf(ActiveExpPath())(x, y, n);
 }
 
 void ExpNegBlock(const double* a, double* y, int n)
 {
+    if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
+        observer(a, n, true);
     NegFunctionOf(ActiveExpPath())(a, y, n);
 }
 
@@ -197,6 +203,11 @@ bool ForceExpPath(ExpPath path)
 void ResetExpPath()
 {
     g_forcedPath.store(-1, std::memory_order_relaxed);
+}
+
+void ObserveExpBlocks(ExpBlockObserver observer)
+{
+    g_observer.store(observer, std::memory_order_relaxed);
 }
 
 void GuardArguments(double* out)

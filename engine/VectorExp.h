@@ -50,4 +50,10 @@ void GuardArguments(double* out);
 bool ForceExpPath(ExpPath path);
 void ResetExpPath();
 
+// For tests: called with the arguments of every block ExpBlock (negated
+// false) or ExpNegBlock (negated true) evaluates, before the evaluation, from
+// whichever thread evaluates it; nullptr for none.
+using ExpBlockObserver = void (*)(const double* arguments, int n, bool negated);
+void ObserveExpBlocks(ExpBlockObserver observer);
+
 }  // namespace spln
