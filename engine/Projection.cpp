@@ -6,6 +6,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/KernelFormulas.h"
+#include "engine/KernelSumAvx2.h"
 #include "engine/Kernels.h"
 #include "engine/VectorExp.h"
 
@@ -167,6 +168,8 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
 
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
 {
+    if (type >= 1 && type <= 3 && ActiveExpPath() == ExpPath::Avx2Fma)
+        return WindowedKernelSumAvx2Fma(type, x, b, p, q, window.first, window.last);
     double sum = 0.0;
     double k[kBlock];
     for (int start = window.first; start <= window.last; start += kBlock) {

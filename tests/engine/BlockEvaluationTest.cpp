@@ -4,6 +4,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/Noise.h"
+#include "engine/Projection.h"
 #include "engine/VectorExp.h"
 #include "tests/engine/EngineTestSupport.h"
 
@@ -74,6 +75,19 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
         coefficients[i] = std::sin(1.7 * i) + 0.1;
     }
     OnEveryPath([&] {
+        // Narrow bandwidths put most terms beyond the kernels' cut-offs.
+        for (int type = 0; type <= 5; ++type) {
+            for (double b : {0.001, 0.02, 0.3}) {
+                for (const IndexWindow window : {IndexWindow{0, m - 1}, IndexWindow{3, 9}, IndexWindow{5, 5}}) {
+                    double sum = 0.0;
+                    for (int i = window.first; i <= window.last; ++i)
+                        sum = sum + coefficients[i] * Kernel(type, (0.1 - centres[i]) / b);
+                    ASSERT_TRUE(SameBits(
+                        WindowedKernelSum(type, 0.1, b, coefficients.data(), centres.data(), window), sum))
+                        << "type " << type << " b " << b << " from " << window.first;
+                }
+            }
+        }
         for (int type : {1, 3, 4}) {
             const int w = type == 1 ? 4 : type == 3 ? 7 : 10;
             for (double x : {-1.0, -0.5123, 0.0, 0.77, 1.0}) {
