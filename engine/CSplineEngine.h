@@ -95,8 +95,10 @@ public:
     double Detrended(double x) const;
     double NoisySample(double x) const;
     // The same for n points at once, the exponentials a block at a time:
-    // out[i] = ExampleFunction(x[i]), and y[i] = NoisySample(x[i]) drawing the noise in increasing i.
+    // out[i] = ExampleFunction(x[i]), out[i] = TrendLine(x[i]), and
+    // y[i] = NoisySample(x[i]) drawing the noise in increasing i.
     void ExampleFunctions(const double* x, double* out, int n) const;
+    void TrendLines(const double* x, double* out, int n) const;
     void NoisySamples(const double* x, double* y, int n) const;
 
     // Projection on Schwarz space

@@ -135,6 +135,14 @@ void CSplineEngine::ExampleFunctions(const double* x, double* out, int n) const
     }
 }
 
+void CSplineEngine::TrendLines(const double* x, double* out, int n) const
+{
+    const double h = m_dHalfWidth;
+    const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
+    for (int i = 0; i < n; ++i)
+        out[i] = trend.At(x[i]);
+}
+
 void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
 {
     const double h = m_dHalfWidth;

@@ -2,6 +2,7 @@
 
 #include "engine/KernelFormulas.h"
 
+#include "engine/VectorClones.h"
 #include "engine/VectorExp.h"
 
 #include <algorithm>
@@ -24,14 +25,6 @@ double Sign(double x)
     return 0.0;
 }
 
-double IntPower(int n, double x)
-{
-    double p = 1.0;
-    for (int i = 0; i < n; ++i)
-        p = p * x;
-    return p;
-}
-
 double StudentNorm(int n)
 {
     double p = 1.0;
@@ -50,6 +43,24 @@ double ErfIntegral(double x)
     return ErfIntegralFrom(x, ExpNegSquare(x));
 }
 
+namespace {
+
+SPLN_VECTOR_CLONES
+void SquaresOf(const double* x, double* squares, int n)
+{
+    for (int i = 0; i < n; ++i)
+        squares[i] = x[i] * x[i];
+}
+
+SPLN_VECTOR_CLONES
+void ErfIntegralsFrom(const double* x, const double* e, double* out, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = ErfIntegralFrom(x[i], e[i]);
+}
+
+}  // namespace
+
 void ErfIntegralBlock(const double* x, double* out, int n)
 {
     constexpr int kChunk = 64;
@@ -57,11 +68,9 @@ void ErfIntegralBlock(const double* x, double* out, int n)
     double e[kChunk];
     for (int start = 0; start < n; start += kChunk) {
         const int count = std::min(kChunk, n - start);
-        for (int i = 0; i < count; ++i)
-            squares[i] = x[start + i] * x[start + i];
+        SquaresOf(x + start, squares, count);
         ExpNegBlock(squares, e, count);
-        for (int i = 0; i < count; ++i)
-            out[start + i] = ErfIntegralFrom(x[start + i], e[i]);
+        ErfIntegralsFrom(x + start, e, out + start, count);
     }
 }
 

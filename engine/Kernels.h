@@ -16,8 +16,14 @@ namespace spln {
 // -1 for x < 0, +1 for x > 0, 0 for x = 0 (and for a NaN).
 double Sign(double x);
 
-// x multiplied into 1.0 n times; 1.0 when n <= 0.
-double IntPower(int n, double x);
+// x multiplied into 1.0 n times; 1.0 when n <= 0. Inline: the cubic's loops call it for every sample.
+inline double IntPower(int n, double x)
+{
+    double p = 1.0;
+    for (int i = 0; i < n; ++i)
+        p = p * x;
+    return p;
+}
 
 // Normalising constant of (1 + u^2/(2n+1))^-(n+1): Student's t density with 2n+1 degrees of freedom.
 double StudentNorm(int n);

@@ -8,6 +8,7 @@
 #include "engine/KernelFormulas.h"
 #include "engine/KernelSumAvx2.h"
 #include "engine/Kernels.h"
+#include "engine/VectorClones.h"
 #include "engine/VectorExp.h"
 
 #include <algorithm>
@@ -80,18 +81,7 @@ IndexWindow Type2Support(double x, double b, const double* q, IndexWindow window
 // terms one by one in index order, exactly as a term-by-term loop would.
 constexpr int kBlock = 64;
 
-// Where the processor has AVX2 the block arithmetic runs four arguments wide
-// instead of two. Division, multiplication, addition and comparison are exact
-// IEEE operations at any width (and no fused multiply-add is used), so both
-// versions give the same bits. The thread sanitizer cannot run the resolver
-// that picks the version at load time, so its builds keep the baseline one.
-#if defined(__SANITIZE_THREAD__)
-#define KERNEL_BLOCK_CLONES
-#else
-#define KERNEL_BLOCK_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-
-KERNEL_BLOCK_CLONES
+SPLN_VECTOR_CLONES
 void KernelArguments(int type, double x, double b, const double* q, int count, double* u, double* a)
 {
     switch (type) {
@@ -116,7 +106,7 @@ void KernelArguments(int type, double x, double b, const double* q, int count, d
     }
 }
 
-KERNEL_BLOCK_CLONES
+SPLN_VECTOR_CLONES
 void KernelValues(int type, const double* u, const double* a, const double* d, int count, double* k)
 {
     switch (type) {

@@ -258,25 +258,37 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     const int P = e.m_nPoints;
     const double d = (h - (-h)) / (P - 1);
     const bool builtIn = e.m_nSource == 0;
+    // A chunk of output points at a time, so that the trend line, the
+    // function and the fresh noise (drawn in increasing order) are evaluated
+    // together.
+    constexpr int kChunk = 64;
+    double trend[kChunk];
     double xi = -h;
-    for (int k = 0; k < P; ++k) {
-        e.m_dX[k] = xi;
-        const double S = ResidualAt(e, projection, xi);
-        e.m_dApprox[k] = e.TrendLine(xi) + cubic.Value(xi) + S + cubic.a0;
-        xi = xi + d;
+    for (int start = 0; start < P; start += kChunk) {
+        const int count = P - start < kChunk ? P - start : kChunk;
+        double* x = e.m_dX + start;
+        for (int k = 0; k < count; ++k) {
+            x[k] = xi;
+            xi = xi + d;
+        }
+        e.TrendLines(x, trend, count);
+        for (int k = 0; k < count; ++k) {
+            const double S = ResidualAt(e, projection, x[k]);
+            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S + cubic.a0;
+        }
+        if (builtIn) {
+            e.ExampleFunctions(x, e.m_dExact + start, count);
+            e.NoisySamples(x, e.m_dData + start, count);
+            for (int k = 0; k < count; ++k)
+                e.m_dData[start + k] = e.m_dData[start + k] + trend[k];
+        }
     }
     double interiorError = -1.0;
     if (builtIn) {
-        // Fresh noise is drawn for the output points in increasing order.
-        e.ExampleFunctions(e.m_dX, e.m_dExact, P);
-        e.NoisySamples(e.m_dX, e.m_dData, P);
-        for (int k = 0; k < P; ++k) {
-            e.m_dData[k] = e.m_dData[k] + e.TrendLine(e.m_dX[k]);
-            if (k > 5 && k < P - 5) {
-                const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
-                if (error > interiorError)
-                    interiorError = error;
-            }
+        for (int k = 6; k < P - 5; ++k) {
+            const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
+            if (error > interiorError)
+                interiorError = error;
         }
     }
     e.m_nResultCount = P;
