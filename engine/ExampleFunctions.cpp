@@ -148,8 +148,12 @@ void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
     const double h = m_dHalfWidth;
     const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
     ExampleFunctions(x, y, n);
-    for (int i = 0; i < n; ++i) {
-        const int r = NextNoise();
-        y[i] = (y[i] - trend.At(x[i])) + NoiseTerm(r, m_dAmplitude);
+    constexpr int kChunk = 64;
+    int draws[kChunk];
+    for (int start = 0; start < n; start += kChunk) {
+        const int count = std::min(kChunk, n - start);
+        NextNoises(draws, count);
+        for (int i = 0; i < count; ++i)
+            y[start + i] = (y[start + i] - trend.At(x[start + i])) + NoiseTerm(draws[i], m_dAmplitude);
     }
 }

@@ -14,6 +14,9 @@ inline constexpr int kNoiseMax = 32767;
 // Advances the sequence and returns the next integer in 0..32767.
 int NextNoise();
 
+// out[i] = NextNoise() for i = 0..n-1, in that order.
+void NextNoises(int* out, int n);
+
 // Restarts the sequence at the given state (1 is the state at program start).
 void ResetNoise(std::uint32_t state = 1);
 
