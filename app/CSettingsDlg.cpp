@@ -1,26 +1,31 @@
 #include "app/CSettingsDlg.h"
 
 #include "app/CSplnDoc.h"
-#include "engine/SettingsRanges.h"
-#include "engine/SplnSettings.h"
+#include "model/SettingsRecord.h"
+#include "model/SplnSettings.h"
 #include "platform/DDX.h"
 #include "platform/MessageBox.h"
 #include "res/SettingsDialog.h"
 
 namespace {
 
-void ExchangeInt(CDataExchange* pDX, int id, int& value, spln::SettingId setting)
+// One setting between its control and the document's member, with the range
+// check of a typed number.
+void ExchangeSetting(CDataExchange* pDX, const spln::SettingRange& range, CSplnSettings& settings)
 {
-    const spln::SettingRange& range = spln::RangeOf(setting);
-    DDX_Text(pDX, id, value);
-    DDV_MinMaxInt(pDX, value, range.MinInt(), range.MaxInt());
-}
-
-void ExchangeDouble(CDataExchange* pDX, int id, double& value, spln::SettingId setting)
-{
-    const spln::SettingRange& range = spln::RangeOf(setting);
-    DDX_Text(pDX, id, value);
-    DDV_MinMaxDouble(pDX, value, range.min, range.max);
+    switch (range.kind) {
+    case spln::SettingKind::Choice:
+        DDX_Radio(pDX, range.control, settings.*range.docWhole);
+        break;
+    case spln::SettingKind::Integer:
+        DDX_Text(pDX, range.control, settings.*range.docWhole);
+        DDV_MinMaxInt(pDX, settings.*range.docWhole, range.MinInt(), range.MaxInt());
+        break;
+    case spln::SettingKind::Real:
+        DDX_Text(pDX, range.control, settings.*range.docReal);
+        DDV_MinMaxDouble(pDX, settings.*range.docReal, range.min, range.max);
+        break;
+    }
 }
 
 }  // namespace
@@ -34,24 +39,8 @@ CSettingsDlg::CSettingsDlg(CSplnDoc* pDoc, CSplineEngine& engine, QWidget* paren
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    CSplnDoc& doc = *m_pDoc;
-    DDX_Radio(pDX, IDC_SOURCE_EXAMPLE, doc.m_nSource);
-    DDX_Radio(pDX, IDC_METHOD_SCHWARZ, doc.m_nMethod);
-    DDX_Radio(pDX, IDC_BOARD_GIVEN, doc.m_nBoard);
-    ExchangeInt(pDX, IDC_FILE_LENGTH, doc.m_nFileLength, spln::kSettingFileLength);
-    ExchangeDouble(pDX, IDC_AMPLITUDE, doc.m_dAmplitude, spln::kSettingAmplitude);
-    ExchangeInt(pDX, IDC_EXAMPLE, doc.m_nExample, spln::kSettingExample);
-    ExchangeDouble(pDX, IDC_LEFT_VALUE, doc.m_dLeftValue, spln::kSettingLeftValue);
-    ExchangeDouble(pDX, IDC_LEFT_DERIV, doc.m_dLeftDeriv, spln::kSettingLeftDeriv);
-    ExchangeDouble(pDX, IDC_RIGHT_VALUE, doc.m_dRightValue, spln::kSettingRightValue);
-    ExchangeDouble(pDX, IDC_RIGHT_DERIV, doc.m_dRightDeriv, spln::kSettingRightDeriv);
-    ExchangeInt(pDX, IDC_LEFT_MARGIN, doc.m_nLeftMargin, spln::kSettingLeftMargin);
-    ExchangeInt(pDX, IDC_RIGHT_MARGIN, doc.m_nRightMargin, spln::kSettingRightMargin);
-    ExchangeInt(pDX, IDC_WINDOW, doc.m_nWindow, spln::kSettingWindow);
-    ExchangeInt(pDX, IDC_SCHWARZ_TYPE, doc.m_nSchwarzType, spln::kSettingSchwarzType);
-    ExchangeInt(pDX, IDC_SCHWARZ_COUNT, doc.m_nSchwarzCount, spln::kSettingSchwarzCount);
-    ExchangeInt(pDX, IDC_LSQ_TYPE, doc.m_nLsqType, spln::kSettingLsqType);
-    ExchangeInt(pDX, IDC_LSQ_COUNT, doc.m_nLsqCount, spln::kSettingLsqCount);
+    for (spln::SettingId id : spln::SettingsInDialogOrder())
+        ExchangeSetting(pDX, spln::RangeOf(id), *m_pDoc);
     CheckWindow();
 }
 

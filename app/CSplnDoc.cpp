@@ -2,7 +2,7 @@
 
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 namespace {
 

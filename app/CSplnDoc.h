@@ -3,7 +3,7 @@
 // The desktop document: the settings, captions and plot arrays of
 // CSplnDocData behind the toolkit's document, and the Spline > Run command.
 
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "platform/CDocument.h"
 
 class CSplnDoc : public CDocument, public CSplnDocData {

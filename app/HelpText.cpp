@@ -38,10 +38,12 @@ the samples of the built-in function.</li>
 <li>10x/(1 + 25x&sup2;)</li>
 <li>4 sgn(x) (1 - x&sup2;) x&sup2;</li>
 <li>|x|</li>
-<li>a footstep</li>
-<li>exp(3 (sin(8 pi x) - 1))</li>
-<li>a sum of three shifted narrow peaks 1/(1 + 500x&sup2;)</li>
-<li>a sum of two shifted narrow peaks 1/(1 + 1000x&sup2;)</li>
+<li>a footstep: 1 for |x| &le; 0.5, 0 outside</li>
+<li>exp(3 sin(8 pi x) - 1)</li>
+<li>the narrow peak 1/(1 + 500x&sup2;) at the centre minus the same peak
+shifted to -0.75 and to +0.75</li>
+<li>the sum of two narrow peaks 1/(1 + 1000x&sup2;) shifted to -0.1 and to
++0.1</li>
 <li>exp(5 (sin(16 pi x) - 1))</li>
 </ol></li>
 <li><b>Value of appriore</b>: for the file, the values and derivatives of the

@@ -1,16 +1,9 @@
-# The application shell: the resources of the main frame, the application,
-# the main frame and About box, and the program spln.
-
+# The application shell: the application, the main frame and About box, and
+# the program spln.
 add_library(spln_shell STATIC
-    CSplnApp.cpp CMainFrame.cpp CAboutDlg.cpp HelpText.cpp
-    ${PROJECT_SOURCE_DIR}/res/Strings.cpp
-    ${PROJECT_SOURCE_DIR}/res/Menu.cpp
-    ${PROJECT_SOURCE_DIR}/res/Accelerators.cpp
-    ${PROJECT_SOURCE_DIR}/res/Toolbar.cpp
-    ${PROJECT_SOURCE_DIR}/res/Icons.cpp
-    ${PROJECT_SOURCE_DIR}/res/AboutDialog.cpp)
+    CSplnApp.cpp CMainFrame.cpp CAboutDlg.cpp HelpText.cpp)
 target_include_directories(spln_shell PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(spln_shell PUBLIC spln_frame spln_app_ui)
+target_link_libraries(spln_shell PUBLIC spln_frame spln_app_ui spln_res)
 
 add_executable(spln main.cpp)
-target_link_libraries(spln PRIVATE spln_shell)
+target_link_libraries(spln PRIVATE spln_shell spln_version)

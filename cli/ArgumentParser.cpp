@@ -3,10 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
+#include "cli/NumberFormat.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 namespace {
@@ -66,7 +65,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help, Version };
 
 struct OptionFlag {
     const char* name;
@@ -79,6 +78,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
     {"data", Option::Data, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+    {"version", Option::Version, false},
 };
 
 const OptionFlag* FindOption(std::string_view name) {
@@ -156,6 +156,9 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Help:
         options.help = true;
         return std::nullopt;
+    case Option::Version:
+        options.version = true;
+        return std::nullopt;
     }
     return flag + ": unknown option";
 }
@@ -170,6 +173,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            return outcome;
+        }
+        if (arg == "--version") {
+            options.version = true;
             return outcome;
         }
     }

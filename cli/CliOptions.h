@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/SplnSettings.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 
@@ -30,12 +30,10 @@ struct CliOptions {
     int repeat = 1;                    // runs in this process; the outputs are the last run's
     bool timing = false;               // print the run-time summary to standard error
     bool help = false;                 // print the flag list and do nothing else
+    bool version = false;              // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;
 };
-
-// The settings a dialog opened on a freshly constructed engine shows.
-CSplnSettings DefaultSettings();
 
 }  // namespace spln::cli

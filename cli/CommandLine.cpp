@@ -7,6 +7,7 @@
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
 #include "cli/RunResults.h"
+#include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 
@@ -47,6 +48,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const CliOptions& options = parsed.options;
     if (options.help) {
         out << HelpText();
+        return kExitDone;
+    }
+    if (options.version) {
+        out << kVersionLine << "\n";
         return kExitDone;
     }
 

@@ -1,34 +1,11 @@
 #include "cli/HelpText.h"
 
 #include "cli/CliOptions.h"
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
-#include "engine/CSplineEngine.h"
-#include "engine/SettingsRanges.h"
+#include "cli/NumberFormat.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 namespace {
-
-// What each setting means, by table position.
-constexpr const char* kDescriptions[kSettingCount] = {
-    "signal source: built-in function or the sample file",
-    "number of the built-in function",
-    "amplitude of the uniform noise on the built-in function",
-    "samples of the built-in function (File Length)",
-    "ends of the sample file: given values or estimated by a cubic",
-    "given value at -1 (sample file, --board given)",
-    "given value at +1 (sample file, --board given)",
-    "given derivative at -1 (sample file, --board given)",
-    "given derivative at +1 (sample file, --board given)",
-    "left margin of the estimation",
-    "right margin of the estimation",
-    "method: projection on Schwarz space or least squares",
-    "window of averaging, in sample spacings",
-    "kernel type of the projection",
-    "number of basic splines of the projection",
-    "basis type of least squares",
-    "number of basis functions of least squares",
-};
 
 std::string ValueForm(const SettingRange& range) {
     switch (range.kind) {
@@ -64,7 +41,7 @@ std::string HelpText() {
         "\nSettings (a setting left out keeps its default):\n";
     for (const SettingRange& range : kSettingRanges) {
         AppendRow(text, std::string("--") + range.flag + " " + ValueForm(range),
-                  std::string(kDescriptions[range.id]) + " [default " +
+                  std::string(range.help) + " [default " +
                       DefaultText(range, GetSetting(defaults, range.id)) + "]");
     }
     text += "  The window must be at most a tenth of the samples: of --samples for the\n"
@@ -82,6 +59,7 @@ std::string HelpText() {
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time to standard error");
     AppendRow(text, "--help", "print this list and exit");
+    AppendRow(text, "--version", "print the program name and version and exit");
     text += "\nExit status: 0 done, 1 a run or an output failed, 2 bad input.\n";
     return text;
 }

@@ -1,10 +1,7 @@
 #include "cli/OutputWriter.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "cli/ResultText.h"
+#include "io/AtomicFile.h"
 
 namespace spln::cli {
 namespace {
@@ -35,17 +32,9 @@ bool WriteText(const std::string& path, const std::string& text, std::ostream& o
         }
         return true;
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        err << "The output file \"" << path << "\" could not be written: " << std::strerror(errno) << ".\n";
-        return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const int writeErrno = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        err << "The output file \"" << path << "\" could not be written: "
-            << std::strerror(written ? errno : writeErrno) << ".\n";
+    std::string reason;
+    if (!WriteFileAtomically(path, text, &reason)) {
+        err << "The output file \"" << path << "\" could not be written: " << reason << ".\n";
         return false;
     }
     return true;

@@ -9,8 +9,10 @@
 
 namespace spln::cli {
 
-// Writes `text` to the file `path`, or to `out` when the path is "-". On a
-// failure tells `err` which file and why, and returns false.
+// Writes `text` to the file `path` (through a temporary file renamed into
+// place, so a failed write leaves an earlier file untouched), or to `out`
+// when the path is "-". On a failure tells `err` which file and why, and
+// returns false.
 bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err);
 
 // Writes every requested text output of one run (pictures are left to the

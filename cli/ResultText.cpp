@@ -3,9 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cli/NumberText.h"
-#include "cli/SettingFields.h"
-#include "engine/SettingsRanges.h"
+#include "cli/NumberFormat.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 namespace spln::cli {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 class CSplineEngine;
 

@@ -2,7 +2,7 @@
 
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/NumberText.h"
+#include "platform/FieldNumbers.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

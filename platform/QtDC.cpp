@@ -83,8 +83,17 @@ void QtDC::ApplyPen()
     // width would draw some lines one pixel and others two.
     const QTransform& mapping = m_painter.worldTransform();
     const qreal scale = (std::abs(mapping.m11()) + std::abs(mapping.m22())) / 2.0;
-    pen.setCosmetic(true);
-    pen.setWidth(std::max(1, qRound(width * scale)));
+    const int devicePixels = std::max(1, qRound(width * scale));
+    if (m_bPrinting && scale > 0.0) {
+        // A page may be drawn again under a further scaling (print preview
+        // replays it at its zoom), so the width must scale with the page:
+        // a cosmetic width would stay that many screen pixels at every zoom.
+        pen.setCosmetic(false);
+        pen.setWidthF(devicePixels / scale);
+    } else {
+        pen.setCosmetic(true);
+        pen.setWidth(devicePixels);
+    }
     m_painter.setPen(pen);
 }
 

@@ -1,12 +1,14 @@
 #include "plot/ResultExport.h"
 
-#include "app/DocFunctions.h"
-#include "app/SplnDocData.h"
+#include "model/DocFunctions.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "io/AtomicFile.h"
 #include "platform/QtDC.h"
 #include "plot/ResultPicture.h"
 
-#include <QFile>
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -83,24 +85,26 @@ std::string CannotWrite(const std::string& path, const QString& reason)
     return message;
 }
 
-bool OpenForWriting(QFile& file, const std::string& path, std::string* error)
+// Puts the finished bytes in place through a temporary file, so a failed
+// write leaves an earlier file as it was.
+bool WriteBytes(const std::string& path, const QByteArray& bytes, std::string* error)
 {
-    if (file.open(QIODevice::WriteOnly))
+    std::string reason;
+    if (spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  &reason))
         return true;
-    return Fail(error, CannotWrite(path, file.errorString()));
+    return Fail(error, CannotWrite(path, QString::fromStdString(reason)));
 }
 
-// Paints on a device that writes into file as it is painted (SVG, PDF).
-bool PaintIntoFile(QPaintDevice& device, QFile& file, const std::string& path, const Picture& picture,
-                   std::string* error)
+// Paints on a device that encodes the picture into buffer as it is painted
+// (SVG, PDF).
+bool PaintIntoBuffer(QPaintDevice& device, const std::string& path, const Picture& picture, std::string* error)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return Fail(error, CannotWrite(path, "the painter could not start on it"));
     Paint(painter, picture);
     painter.end();
-    if (file.error() != QFileDevice::NoError)
-        return Fail(error, CannotWrite(path, file.errorString()));
     return true;
 }
 
@@ -116,41 +120,49 @@ bool WritePng(const std::string& path, const Picture& picture, std::string* erro
         QPainter painter(&image);
         Paint(painter, picture);
     }
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
-    if (!image.save(&file, "PNG"))
-        return Fail(error, CannotWrite(path, file.errorString()));
-    return true;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return Fail(error, CannotWrite(path, "the PNG could not be encoded"));
+    return WriteBytes(path, bytes, error);
 }
 
 bool WriteSvg(const std::string& path, const Picture& picture, std::string* error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(QSize(picture.width, picture.height));
-    generator.setViewBox(QRect(0, 0, picture.width, picture.height));
-    generator.setResolution(kScreenDpi);
-    const CSplnDocData& doc = picture.doc;
-    generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
-    return PaintIntoFile(generator, file, path, picture, error);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(picture.width, picture.height));
+        generator.setViewBox(QRect(0, 0, picture.width, picture.height));
+        generator.setResolution(kScreenDpi);
+        const CSplnDocData& doc = picture.doc;
+        generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
+        if (!PaintIntoBuffer(generator, path, picture, error))
+            return false;
+    }
+    return WriteBytes(path, bytes, error);
 }
 
 bool WritePdf(const std::string& path, const Picture& picture, std::string* error)
 {
-    QFile file(QString::fromStdString(path));
-    if (!OpenForWriting(file, path, error))
-        return false;
-    QPdfWriter writer(&file);
-    writer.setResolution(kScreenDpi);
-    const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
-                        static_cast<double>(picture.height) / kScreenDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    return PaintIntoFile(writer, file, path, picture, error);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kScreenDpi);
+        const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
+                            static_cast<double>(picture.height) / kScreenDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        if (!PaintIntoBuffer(writer, path, picture, error))
+            return false;
+    }
+    return WriteBytes(path, bytes, error);
 }
 
 }  // namespace

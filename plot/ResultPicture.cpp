@@ -1,8 +1,8 @@
 #include "plot/ResultPicture.h"
 
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "plot/CGraph.h"
 
 #include <algorithm>

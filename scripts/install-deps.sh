@@ -6,4 +6,5 @@ as_root apt-get update
 DEBIAN_FRONTEND=noninteractive as_root apt-get install -y --no-install-recommends \
   g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
-  fonts-liberation2 fontconfig xvfb xauth
+  fonts-liberation2 fontconfig xvfb xauth \
+  help2man desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff lintian dpkg-dev

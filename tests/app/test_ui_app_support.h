@@ -5,7 +5,7 @@
 
 #include "app/CSettingsDlg.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -11,6 +11,8 @@
 #include "tests/platform/test_ui_support.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPicture>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -162,4 +164,76 @@ TEST_F(ResultViewTest, PrintedPageShowsTheSamePicture)
     EXPECT_GT(counts.green, 200);
     EXPECT_GT(counts.blue, 200);
     EXPECT_GT(counts.red, 200);
+}
+
+namespace {
+
+// A printer page as the print preview records it: a QPicture that reports a
+// letter page at 1200 dpi, later replayed on the screen at the preview's zoom.
+class RecordedPrinterPage : public QPicture {
+public:
+    static constexpr int kDpi = 1200;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 17 * kDpi / 2;
+        case PdmHeight: return 11 * kDpi;
+        case PdmWidthMM: return 216;
+        case PdmHeightMM: return 279;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return kDpi;
+        default: return QPicture::metric(metric);
+        }
+    }
+};
+
+// The share of dark pixels in a rectangle of an image.
+double DarkShare(const QImage& image, const QRect& area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) ++dark;
+        }
+    }
+    return static_cast<double>(dark) / (area.width() * area.height());
+}
+
+}  // namespace
+
+TEST_F(ResultViewTest, PreviewedPageKeepsThinPensAtEveryZoom)
+{
+    Accept(1);
+    RecordedPrinterPage page;
+    CPrintInfo info;
+    info.m_bPreview = true;
+    ASSERT_EQ(view.PrintPages(page, info), 1);
+
+    // The picture covers the window's size on paper: 640 x 480 screen pixels.
+    const double inchesWide = 640.0 / view.logicalDpiX();
+    const double inchesHigh = 480.0 / view.logicalDpiY();
+    for (const double zoom : {0.1, 0.25}) {
+        SCOPED_TRACE(zoom);
+        const int scale = RecordedPrinterPage::kDpi;
+        QImage screen(static_cast<int>(8.5 * scale * zoom), static_cast<int>(11 * scale * zoom),
+                      QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        {
+            QPainter painter(&screen);
+            painter.scale(zoom, zoom);
+            page.play(&painter);
+        }
+        // The middle of the grid, well inside the frame's 10 % margins.
+        const double w = inchesWide * scale * zoom;
+        const double h = inchesHigh * scale * zoom;
+        const QRect inside(static_cast<int>(w * 0.2), static_cast<int>(h * 0.2), static_cast<int>(w * 0.6),
+                           static_cast<int>(h * 0.6));
+        const double share = DarkShare(screen, inside);
+        EXPECT_LT(share, 0.15) << "grid lines and curves stay thin";
+        EXPECT_GT(share, 0.002) << "the grid is there";
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "app/CSettingsDlg.h"
 #include "app/CSplnDoc.h"
+#include "model/SettingsRecord.h"
 #include "platform/DialogBuilder.h"
 #include "res/SettingsDialog.h"
 #include "tests/app/test_ui_app_support.h"
@@ -195,6 +196,27 @@ TEST_F(SettingsDialogTest, OkStoresEveryFieldIntoTheDocument)
     EXPECT_EQ(dialog->result(), IDOK);
     EXPECT_EQ(SettingsTuple(doc), std::tuple(1, 5000, 0.1, 7, 0, -0.5, 0.75, -10.0, 2.5, 10, 20, 1, 5, 101, 3, 12, 2));
     EXPECT_EQ(doc.m_bValid, 1);
+}
+
+// Every row of the settings record, set to each end of its range in its own
+// control, reaches its own member of the document through OK.
+TEST_F(SettingsDialogTest, EveryRowOfTheRecordTravelsFromItsControlToItsMember)
+{
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        for (double value : {range.min, range.max}) {
+            Open();
+            if (range.kind == spln::SettingKind::Choice)
+                Radio(range.control + static_cast<int>(value))->click();
+            else
+                Edit(range.control)->setText(QString::number(value, 'g', 17));
+            dialog->OnOK();
+            EXPECT_TRUE(messages.texts.empty()) << range.flag << " " << value;
+            EXPECT_EQ(spln::GetSetting(doc, range.id), value) << range.flag;
+            CSplnSettings expected = spln::DefaultSettings();
+            spln::SetSetting(expected, range.id, value);
+            EXPECT_EQ(SettingsTuple(doc), SettingsTuple(expected)) << range.flag << " " << value;
+        }
+    }
 }
 
 struct BadEntry {

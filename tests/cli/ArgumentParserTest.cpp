@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/ArgumentParser.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 
 using spln::cli::OutputKind;
 using spln::cli::ParseArguments;
@@ -87,6 +87,22 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting) {
     EXPECT_EQ(s.m_nSchwarzCount, 101);
     EXPECT_EQ(s.m_nLsqType, 2);
     EXPECT_EQ(s.m_nLsqCount, 21);
+}
+
+// Every row of the settings record, given at each end of its range, reaches
+// its own setting and leaves the others at their defaults.
+TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting) {
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        for (double value : {range.min, range.max}) {
+            const std::string arg = std::string("--") + range.flag + "=" + Text(value);
+            const ParseOutcome outcome = Accepted({arg});
+            CSplnSettings expected = spln::DefaultSettings();
+            spln::SetSetting(expected, range.id, value);
+            for (const spln::SettingRange& other : spln::kSettingRanges)
+                EXPECT_EQ(spln::GetSetting(outcome.options.settings, other.id), spln::GetSetting(expected, other.id))
+                    << arg << " -> " << other.flag;
+        }
+    }
 }
 
 TEST(ArgumentParser, ChoicesByNameOrNumber) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +17,7 @@
 #include "cli/RunLoop.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
-#include "engine/SettingsRanges.h"
+#include "model/SettingsRecord.h"
 #include "tests/cli/JsonReader.h"
 #include "tests/cli/ProcessRunner.h"
 
@@ -109,7 +111,7 @@ TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
     EXPECT_EQ(result.exitCode, 0);
     for (const spln::SettingRange& range : spln::kSettingRanges)
         EXPECT_TRUE(Contains(result.out, std::string("--") + range.flag + " ")) << range.flag;
-    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help"})
+    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help", "--version"})
         EXPECT_TRUE(Contains(result.out, flag)) << flag;
     EXPECT_TRUE(Contains(result.out, "1..11"));
     EXPECT_TRUE(Contains(result.out, "0..0.5"));
@@ -231,6 +233,47 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
     const ProcessResult result = Cli({"--json", path});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(Contains(result.err, path)) << result.err;
+}
+
+// A failed output leaves an earlier file as it was and no partial file; the
+// outputs that can be written still are.
+TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "taken.json");
+    spln::test::WriteFile(dir / "kept.csv", "earlier\n");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        std::string failing;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"a folder named like the file", {"--json", dir / "taken.json"}, dir / "taken.json", "it is a folder"},
+        {"a folder no file may be made in", {"--csv", "/proc/spln-cli-test.csv"}, "/proc/spln-cli-test.csv", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> args = c.args;
+        args.insert(args.end(), {"--csv", dir / "good.csv"});
+        const ProcessResult result = Cli(args);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(Contains(result.err, "\"" + c.failing + "\" could not be written: " + c.reason)) << result.err;
+        EXPECT_TRUE(Contains(spln::test::ReadFile(dir / "good.csv"), "x,data,exact,approx\n"));
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "taken.json"));
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const ProcessResult result = Cli({"--csv", dir / "kept.csv"});
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(Contains(result.err, "kept.csv\" could not be written: Permission denied")) << result.err;
+    }
+    EXPECT_EQ(spln::test::ReadFile(dir / "kept.csv"), "earlier\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"good.csv", "kept.csv", "taken.json"})) << "no temporary file is left";
 }
 
 TEST(CommandLine, TimingLineOnStandardError) {

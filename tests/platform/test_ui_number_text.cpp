@@ -1,4 +1,4 @@
-#include "platform/NumberText.h"
+#include "platform/FieldNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // offscreen platform: the file is written, it shows the curves in their
 // colours, and a file that cannot be written is reported by name.
 
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "plot/ResultExport.h"
 
 #include <QFile>
@@ -141,11 +141,16 @@ TEST_F(ExportFixture, AFileThatCannotBeWrittenOrAnUnusableSizeIsReportedByName)
 {
     RunExample(1);
     const std::string missing = (dir / "no-such-dir" / "out.png").string();
+    const std::string folder = (dir / "taken.png").string();
+    fs::create_directory(folder);
     for (PictureFormat format : {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf}) {
-        std::string error;
-        EXPECT_FALSE(ExportResultPicture(settings, *engine, format, missing, 800, 600, &error));
-        EXPECT_NE(error.find("\"" + missing + "\""), std::string::npos) << error;
+        for (const std::string& path : {missing, folder}) {
+            std::string error;
+            EXPECT_FALSE(ExportResultPicture(settings, *engine, format, path, 800, 600, &error));
+            EXPECT_NE(error.find("\"" + path + "\""), std::string::npos) << error;
+        }
     }
+    EXPECT_TRUE(fs::is_empty(folder)) << "the folder is left as it was";
     std::string error;
     const std::string path = (dir / "zero.png").string();
     EXPECT_FALSE(ExportResultPicture(settings, *engine, PictureFormat::Png, path, 0, 600, &error));

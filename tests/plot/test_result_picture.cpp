@@ -3,7 +3,7 @@
 // and the document hold afterwards.
 
 #include "GraphTestSupport.h"
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
 #include "plot/ResultPicture.h"
 

@@ -1,4 +1,4 @@
-#include "cli/NumberText.h"
+#include "cli/NumberFormat.h"
 
 #include <cstdio>
 

@@ -1,5 +1,5 @@
-#include "app/DocFunctions.h"
-#include "app/SplnDocData.h"
+#include "model/DocFunctions.h"
+#include "model/SplnDocData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "engine/CSplineEngine.h"
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 #include "tests/engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>

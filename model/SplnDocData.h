@@ -4,7 +4,7 @@
 // of the built-in functions, the plot arrays the view fills and draws, and the
 // exact curve of the chosen function.
 
-#include "engine/SplnSettings.h"
+#include "model/SplnSettings.h"
 
 #include <string>
 #include <vector>

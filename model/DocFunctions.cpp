@@ -1,4 +1,4 @@
-#include "app/DocFunctions.h"
+#include "model/DocFunctions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "app/SplnDocData.h"
+#include "model/SplnDocData.h"
 
-#include "app/DocFunctions.h"
+#include "model/DocFunctions.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "app/DocFunctions.h"
+#include "model/DocFunctions.h"
 #include "engine/CSplineEngine.h"
 
 #include <gtest/gtest.h>

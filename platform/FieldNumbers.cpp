@@ -1,8 +1,8 @@
-#include "platform/NumberText.h"
+#include "platform/FieldNumbers.h"
 
 #include <charconv>
 
-#include "engine/NumberText.h"
+#include "text/StrictNumber.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "engine/NumberText.h"
+#include "text/StrictNumber.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/NumberText.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "model/SettingsRecord.h"
+#include "tests/engine/EngineTestSupport.h"
+
+using namespace spln;
+
+// The table is indexed by SettingId: each row must sit at its own position,
+// with its own flag, member, control and step in the dialog's exchange.
+TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls) {
+    std::set<std::string> flags, members;
+    std::set<int> controls, steps;
+    for (int i = 0; i < kSettingCount; ++i) {
+        const SettingRange& range = kSettingRanges[i];
+        EXPECT_EQ(range.id, i);
+        EXPECT_TRUE(flags.insert(range.flag).second) << range.flag;
+        EXPECT_TRUE(members.insert(range.member).second) << range.member;
+        EXPECT_TRUE(controls.insert(range.control).second) << range.flag;
+        EXPECT_TRUE(steps.insert(range.dialogStep).second) << range.flag;
+        EXPECT_LT(range.min, range.max) << range.flag;
+        EXPECT_TRUE(range.Contains(range.defaultValue)) << range.flag;
+        EXPECT_EQ(range.kind == SettingKind::Choice, range.choice0 != nullptr) << range.flag;
+        EXPECT_NE(range.help[0], '\0') << range.flag;
+        // Whole numbers live in int members and real ones in double members,
+        // or a value would be cut or widened on the way.
+        const bool real = range.kind == SettingKind::Real;
+        EXPECT_EQ(range.docReal != nullptr, real) << range.flag;
+        EXPECT_EQ(range.docWhole != nullptr, !real) << range.flag;
+        EXPECT_EQ(range.engineReal != nullptr, real) << range.flag;
+        EXPECT_EQ(range.engineWhole != nullptr, !real) << range.flag;
+    }
+    EXPECT_EQ(flags.size(), 17u);
+    EXPECT_EQ(*steps.rbegin(), kSettingCount - 1);
+}
+
+// The defaults are what a dialog opened on a fresh engine shows.
+TEST(SettingsRecord, DefaultsAreTheFreshEngines) {
+    auto engine = test::MakeEngine();
+    CSplnSettings loaded;
+    LoadSettingsFromEngine(*engine, loaded);
+    const CSplnSettings defaults = DefaultSettings();
+    for (const SettingRange& range : kSettingRanges)
+        EXPECT_EQ(GetSetting(defaults, range.id), GetSetting(loaded, range.id)) << range.flag;
+}
+
+// Every row, set alone to a value of its own, travels to the engine and back
+// unchanged, reaches the engine's member in the engine's form, and disturbs
+// no other setting.
+TEST(SettingsRecord, EveryRowRoundTripsThroughTheEngine) {
+    auto engine = test::MakeEngine();
+    for (const SettingRange& range : kSettingRanges) {
+        for (double value : {range.min, range.max}) {
+            CSplnSettings settings = DefaultSettings();
+            SetSetting(settings, range.id, value);
+            EXPECT_EQ(GetSetting(settings, range.id), value) << range.flag;
+
+            StoreSettingsInEngine(settings, *engine);
+            const double stored = range.engineReal ? engine.get()->*range.engineReal : engine.get()->*range.engineWhole;
+            const double expected = range.engineForm == EngineForm::MethodNumber ? MethodToEngine(static_cast<int>(value))
+                                                                                 : value;
+            EXPECT_EQ(stored, expected) << range.flag;
+
+            CSplnSettings loaded;
+            LoadSettingsFromEngine(*engine, loaded);
+            for (const SettingRange& other : kSettingRanges)
+                EXPECT_EQ(GetSetting(loaded, other.id), GetSetting(settings, other.id))
+                    << range.flag << " " << value << " -> " << other.flag;
+        }
+    }
+}
+
+TEST(SettingsRecord, TranslationsIntoTheEngine) {
+    EXPECT_EQ(MethodToEngine(0), 1);
+    EXPECT_EQ(MethodToEngine(1), 2);
+    EXPECT_EQ(MethodFromEngine(2), 1);
+    const int forRun[5] = {0, 1, 2, 4, 3};
+    for (int type = 1; type <= 4; ++type)
+        EXPECT_EQ(ProjectionTypeForRun(type), forRun[type]) << type;
+}
+
+TEST(SettingsRecord, DialogOrderTakesTheRadioGroupsFirst) {
+    const auto order = SettingsInDialogOrder();
+    EXPECT_EQ(order[0], kSettingSource);
+    EXPECT_EQ(order[1], kSettingMethod);
+    EXPECT_EQ(order[2], kSettingBoard);
+    EXPECT_EQ(order[3], kSettingFileLength);
+    EXPECT_EQ(order[kSettingCount - 1], kSettingLsqCount);
+}
+
+TEST(WindowCheck, BuiltInFunctionAllowsATenthOfTheSamples) {
+    EXPECT_TRUE(WindowCheckPasses(0, 10, 100));  // exactly 0.1
+    EXPECT_FALSE(WindowCheckPasses(0, 11, 100));
+    EXPECT_TRUE(WindowCheckPasses(0, 500, 10000));
+    EXPECT_TRUE(WindowCheckPasses(0, 100, 1000));
+    EXPECT_FALSE(WindowCheckPasses(0, 101, 1000));
+    // In whole numbers: fails exactly when 10 * window > samples.
+    for (int samples = 100; samples <= 10000; samples += 37)
+        for (int window = samples / 10 - 1; window <= samples / 10 + 2; ++window)
+            EXPECT_EQ(WindowCheckPasses(0, window, samples), 10 * window <= samples) << window << "/" << samples;
+}
+
+TEST(WindowCheck, SampleFileIgnoresTheFileLength) {
+    for (int fileLength : {100, 4501, 10000, 0}) {
+        EXPECT_TRUE(WindowCheckPasses(1, 450, fileLength));
+        EXPECT_FALSE(WindowCheckPasses(1, 451, fileLength));
+    }
+    EXPECT_EQ(WindowRatio(1, 4501, 100), 4501 * kInverseFileSamples);
+}
+
+TEST(WindowCheck, ZeroSamplesFailsInsteadOfDividingByZero) {
+    EXPECT_FALSE(WindowCheckPasses(0, 1, 0));
+    EXPECT_FALSE(WindowCheckPasses(0, 0, 0));
+}
+
+TEST(WindowCheck, MessageText) {
+    EXPECT_STREQ(kWindowCheckMessage, "Window Averaging divide by Length of File should be less then 0.1");
+}
