@@ -3,9 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberFormat.h"
 #include "engine/CSplineEngine.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {

@@ -6,10 +6,10 @@
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
-#include "cli/RunResults.h"
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "model/RunResults.h"
 
 namespace spln::cli {
 

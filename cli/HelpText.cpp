@@ -1,8 +1,8 @@
 #include "cli/HelpText.h"
 
 #include "cli/CliOptions.h"
-#include "cli/NumberFormat.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
 
 namespace spln::cli {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/OutputWriter.h"
 
-#include "cli/ResultText.h"
+#include "model/ResultText.h"
 #include "io/AtomicFile.h"
 
 namespace spln::cli {

@@ -70,6 +70,9 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&File", "&Save\tCtrl+S", ID_FILE_SAVE, true},
         {"&File", "Save &As...", ID_FILE_SAVE_AS, true},
         {"&File", "-", 0, false},
+        {"&File", "Export P&icture...", res::ID_FILE_EXPORT_PICTURE, false},  // until a picture is shown
+        {"&File", "Export &Data...", res::ID_FILE_EXPORT_DATA, false},
+        {"&File", "-", 0, false},
         {"&File", "&Print...\tCtrl+P", ID_FILE_PRINT, true},
         {"&File", "Print Pre&view", ID_FILE_PRINT_PREVIEW, true},
         {"&File", "P&rint Setup...", ID_FILE_PRINT_SETUP, true},

@@ -1,8 +1,8 @@
-#include "cli/RunResults.h"
+#include "model/RunResults.h"
 
 #include "engine/CSplineEngine.h"
 
-namespace spln::cli {
+namespace spln {
 
 RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings) {
     RunResults results;
@@ -21,4 +21,4 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
     return results;
 }
 
-}  // namespace spln::cli
+}  // namespace spln

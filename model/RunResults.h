@@ -1,12 +1,14 @@
 #pragma once
 
+// What the CSV and JSON writers read: the settings of a run and its results.
+
 #include <string>
 
 #include "model/SplnSettings.h"
 
 class CSplineEngine;
 
-namespace spln::cli {
+namespace spln {
 
 // The results of a completed run as the writers see them: the settings as
 // typed and views of the engine's result arrays. A run on the sample file has
@@ -25,4 +27,4 @@ struct RunResults {
 // Views of `engine`'s last completed run; valid while the engine is.
 RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings);
 
-}  // namespace spln::cli
+}  // namespace spln

@@ -1,12 +1,12 @@
-#include "cli/ResultText.h"
+#include "model/ResultText.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "cli/NumberFormat.h"
+#include "text/NumberFormat.h"
 #include "model/SettingsRecord.h"
 
-namespace spln::cli {
+namespace spln {
 namespace {
 
 void AppendJsonNumber(std::string& out, double value) {
@@ -101,4 +101,4 @@ std::string FormatSummaryLine(const RunResults& results) {
     return "sample file approximated at " + std::to_string(results.count) + " points\n";
 }
 
-}  // namespace spln::cli
+}  // namespace spln

@@ -1,13 +1,13 @@
 #pragma once
 
+// Doubles as text that reads back to the same bits.
+
 #include <string>
 
-#include "text/StrictNumber.h"
-
-namespace spln::cli {
+namespace spln {
 
 // The value as "%.17g" writes it: 17 significant digits, which read back to the
 // same double.
 std::string FormatNumber(double value);
 
-}  // namespace spln::cli
+}  // namespace spln
