@@ -94,7 +94,7 @@ double CSplineEngine::Detrended(double x) const
 double CSplineEngine::NoisySample(double x) const
 {
     // The draw comes first so that the sequence advances even with amplitude 0.
-    const int r = NextNoise();
+    const int r = m_pNoise ? m_pNoise->Next() : NextNoise();
     return Detrended(x) + NoiseTerm(r, m_dAmplitude);
 }
 
@@ -152,8 +152,18 @@ void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
     int draws[kChunk];
     for (int start = 0; start < n; start += kChunk) {
         const int count = std::min(kChunk, n - start);
-        NextNoises(draws, count);
+        if (m_pNoise) {
+            for (int i = 0; i < count; ++i)
+                draws[i] = m_pNoise->Next();
+        } else {
+            NextNoises(draws, count);
+        }
         for (int i = 0; i < count; ++i)
             y[start + i] = (y[start + i] - trend.At(x[start + i])) + NoiseTerm(draws[i], m_dAmplitude);
     }
+}
+
+int CSplineEngine::NoiseDrawsPerRun() const
+{
+    return m_nSource == 0 ? m_nSamples + m_nPoints : 0;
 }

@@ -134,11 +134,18 @@ TEST(BlockEvaluation, ExampleFunctionsAndNoisySamples)
                 e->ExampleFunctions(x.data(), out.data(), n);
                 for (int i = 0; i < n; ++i)
                     ASSERT_TRUE(SameBits(out[i], e->ExampleFunction(x[i]))) << "example " << example << " x " << x[i];
-                ResetNoise(99);
-                e->NoisySamples(x.data(), out.data(), n);
-                ResetNoise(99);
-                for (int i = 0; i < n; ++i)
-                    ASSERT_TRUE(SameBits(out[i], e->NoisySample(x[i]))) << "example " << example << " x " << x[i];
+                // From the process-wide sequence and from an engine's own.
+                NoiseSequence own;
+                for (NoiseSequence* noise : {static_cast<NoiseSequence*>(nullptr), &own}) {
+                    e->m_pNoise = noise;
+                    ResetNoise(99);
+                    own.Reset(99);
+                    e->NoisySamples(x.data(), out.data(), n);
+                    ResetNoise(99);
+                    own.Reset(99);
+                    for (int i = 0; i < n; ++i)
+                        ASSERT_TRUE(SameBits(out[i], e->NoisySample(x[i]))) << "example " << example << " x " << x[i];
+                }
             }
         }
     });
