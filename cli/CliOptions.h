@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/SettingsRecord.h"
+#include "study/StudyPlan.h"
 
 namespace spln::cli {
 
@@ -34,6 +35,9 @@ struct CliOptions {
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;
+    bool study = false;                // run the study plan; the outputs are the study's
+    bool seedGiven = false;
+    study::StudyPlan studyPlan;        // a sweep or a repeat, and the seed of its noise
 };
 
 }  // namespace spln::cli

@@ -39,7 +39,7 @@ bool WritePictures(const CliOptions& options, CSplineEngine& engine, const Pictu
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture) {
+                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -54,6 +54,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << kVersionLine << "\n";
         return kExitDone;
     }
+    if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
 
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";

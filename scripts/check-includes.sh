@@ -13,12 +13,13 @@ declare -A below=(
     [io]=""
     [engine]=""
     [model]="engine text io"
+    [study]="model engine text io"
     [platform]="text io"
     [res]="platform model engine"
-    [plot]="platform model engine text io"
-    [app]="res plot platform model engine text io dist"
-    [cli]="plot model engine text io dist"
-    [bench]="model engine text io"
+    [plot]="platform study model engine text io"
+    [app]="res plot platform study model engine text io dist"
+    [cli]="plot study model engine text io dist"
+    [bench]="study model engine text io"
 )
 
 faults=0
