@@ -62,6 +62,8 @@ std::vector<CommandFile> CommandFiles(const CliOptions& options) {
         files.push_back({"--data", options.dataPath, false});
     else if (options.settings.m_nSource == 1)
         files.push_back({"the default sample file", kDefaultSampleFile, false});
+    if (!options.settingsPath.empty()) files.push_back({"--settings", options.settingsPath, false});
+    if (!options.saveSettingsPath.empty()) files.push_back({"--save-settings", options.saveSettingsPath, true});
     for (const OutputRequest& output : options.outputs)
         if (output.path != "-") files.push_back({output.flag, output.path, true});
     return files;

@@ -18,7 +18,9 @@ struct CommandFile {
 };
 
 // The sample file the command reads (when named, or when the run reads the
-// default one) followed by every output file; standard output is left out.
+// default one), the experiment file its settings start from, then every file
+// it writes: the experiment file it saves and the outputs (standard output
+// left out).
 std::vector<CommandFile> CommandFiles(const CliOptions& options);
 
 // A message naming both of the first two entries that are one file (the same

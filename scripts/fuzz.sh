@@ -37,8 +37,9 @@ for target in $names; do
   [ -f "fuzz/dict/$target.dict" ] && dict=(-dict="fuzz/dict/$target.dict")
   echo "== fuzz_$target for ${seconds} s"
   # Leaks are looked for as well; a run slower than 10 s counts as a hang.
+  # Standard input is empty, so that a path such as /dev/stdin never waits.
   if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$artifacts" "${dict[@]}" "$@" "$work" "fuzz/corpus/$target"; then
+        -artifact_prefix="$artifacts" "${dict[@]}" "$@" "$work" "fuzz/corpus/$target" </dev/null; then
     status=1
     for crash in "$artifacts"*; do
       [ -f "$crash" ] || continue
