@@ -4,13 +4,6 @@
 #include "app/Engines.h"
 #include "model/SplnSettings.h"
 
-namespace {
-
-constexpr int kPlotPoints = 640;
-constexpr double kIntervalLength = 2.0;  // length of [-1, 1]
-
-}  // namespace
-
 bool CSplnDoc::OnNewDocument()
 {
     return CDocument::OnNewDocument();
@@ -29,11 +22,7 @@ void CSplnDoc::OnSplineRun()
     CSettingsDlg dialog(this, DocEngine());
     if (dialog.DoModal() == IDOK) {
         DeleteContents();
-        m_nCount = kPlotPoints;
-        ResizeArrays(m_nCount);
-        m_dLength = kIntervalLength;
-        m_strCaption = m_strCaptions[m_nExample - 1];
-        m_nFuncIndex = m_nExample - 1;
+        SetUpForAcceptedRun();
         StoreSettingsInEngine(*this, DocEngine());
     }
     UpdateAllViews(nullptr);

@@ -12,21 +12,9 @@ constexpr unsigned kLastFunctionIndex = 11;
 
 }  // namespace
 
-CSplnView::CSplnView(QWidget* parent) : CView(parent)
-{
-    m_penFrame.CreatePen(PS_SOLID, 1, kFramePenColour);
-    m_penExact.CreatePen(PS_SOLID, 1, kExactPenColour);
-    m_penData.CreatePen(PS_SOLID, 1, kDataPenColour);
-    m_penApprox.CreatePen(PS_SOLID, 1, kApproxPenColour);
-}
+CSplnView::CSplnView(QWidget* parent) : CView(parent) {}
 
-CSplnView::~CSplnView()
-{
-    m_penApprox.DeleteObject();
-    m_penData.DeleteObject();
-    m_penExact.DeleteObject();
-    m_penFrame.DeleteObject();
-}
+CSplnView::~CSplnView() = default;
 
 CSplnDoc* CSplnView::GetDocument() const
 {
@@ -57,8 +45,7 @@ void CSplnView::OnDraw(CDC* pDC)
         DrawRunFailure(*pDC, client);
         return;
     }
-    const ResultPens pens{&m_penFrame, &m_penExact, &m_penData, &m_penApprox};
-    DrawResultPicture(*pDC, client, *doc, engine, pens);
+    DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
 }
 
 void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)

@@ -5,6 +5,7 @@
 
 #include "platform/CDC.h"
 #include "platform/CView.h"
+#include "plot/ResultPicture.h"
 
 class CSplnDoc;
 
@@ -24,10 +25,7 @@ public:
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
-    CPen m_penFrame;   // black: grid and exponent boxes
-    CPen m_penExact;   // blue: the exact function
-    CPen m_penData;    // green: the data
-    CPen m_penApprox;  // red: the approximation
+    ResultPenSet m_pens;
 
 private:
     // Instead of the plot: the run stopped early; says which file and why.

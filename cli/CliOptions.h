@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/SettingsRecord.h"
+#include "plot/ResultExport.h"
 
 namespace spln::cli {
 
@@ -21,7 +22,6 @@ struct OutputRequest {
 
 inline constexpr int kMaxRepeat = 1000000;
 inline constexpr int kMinPictureSide = 16;
-inline constexpr int kMaxPictureSide = 10000;
 
 // Everything the command line asked for.
 struct CliOptions {

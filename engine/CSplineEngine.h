@@ -15,6 +15,9 @@ inline constexpr int kFileSamples = 4501;      // numbers a sample file must hol
 inline constexpr int kReportSize = 256;        // report line with its terminating zero
 inline constexpr int kPathSize = 4096;         // directory plus file name of the sample file
 
+// Points of a run's output on [-1, 1]: what the picture shows and the files hold.
+inline constexpr int kOutputPoints = 640;
+
 // Why the last run stopped before producing results.
 enum class RunFailure {
     None,         // the last run completed (or no run has been made)

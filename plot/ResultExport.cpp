@@ -1,15 +1,14 @@
 #include "plot/ResultExport.h"
 
-#include "model/DocFunctions.h"
 #include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
 #include "io/AtomicFile.h"
+#include "platform/GuiApplication.h"
 #include "platform/QtDC.h"
 #include "plot/ResultPicture.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,36 +21,18 @@
 namespace {
 
 constexpr int kScreenDpi = 96;
-constexpr int kMaxPictureSide = 20000;
-constexpr int kPointsPerRun = 640;
 
 // The document as after an accepted Run with these settings.
 CSplnDocData DocumentFor(const CSplnSettings& settings, const CSplineEngine& engine)
 {
     CSplnDocData doc;
     static_cast<CSplnSettings&>(doc) = settings;
-    doc.m_nCount = kPointsPerRun;
-    doc.ResizeArrays(kPointsPerRun);
-    doc.m_dLength = 2.0;
-    doc.m_nFuncIndex = settings.m_nExample - 1;
-    doc.m_strCaption = doc::Caption(doc.m_nFuncIndex);
+    doc.SetUpForAcceptedRun();
     doc.m_bValid = 1;
     // As the view does after its run.
     doc.m_nCount = engine.m_nPoints;
     return doc;
 }
-
-struct PenSet {
-    PenSet()
-    {
-        frame.CreatePen(PS_SOLID, 1, kFramePenColour);
-        exact.CreatePen(PS_SOLID, 1, kExactPenColour);
-        data.CreatePen(PS_SOLID, 1, kDataPenColour);
-        approx.CreatePen(PS_SOLID, 1, kApproxPenColour);
-    }
-    ResultPens Pens() { return {&frame, &exact, &data, &approx}; }
-    CPen frame, exact, data, approx;
-};
 
 // One picture to render: its size in pixels at 96 dpi and what it shows.
 struct Picture {
@@ -66,7 +47,7 @@ void Paint(QPainter& painter, const Picture& picture)
     painter.fillRect(QRect(0, 0, picture.width, picture.height), Qt::white);
     QtDC dc(painter);
     SetHundredthInchMapping(dc);
-    PenSet pens;
+    ResultPenSet pens;
     DrawResultPicture(dc, CRect{0, 0, picture.width, picture.height}, picture.doc, picture.engine, pens.Pens());
 }
 
@@ -167,33 +148,6 @@ bool WritePdf(const std::string& path, const Picture& picture, std::string* erro
 
 }  // namespace
 
-namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-
-// Headless drawing needs no runtime directory, so Qt's complaint that none is
-// set would only clutter the command line's standard error.
-void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    if (g_previousHandler != nullptr)
-        g_previousHandler(type, context, message);
-}
-
-}  // namespace
-
-void EnsureGuiApplication(int& argc, char** argv)
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    // Pictures are drawn without a display, whatever platform the session would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
-    // Deliberately never destroyed: it serves until the process ends.
-    new QGuiApplication(argc, argv);
-}
-
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
                          const std::string& path, int width, int height, std::string* error)
 {
@@ -202,10 +156,7 @@ bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
                                "x" + std::to_string(height) + " is outside 1.." +
                                std::to_string(kMaxPictureSide) + " pixels a side");
     }
-    static int argc = 1;
-    static char name[] = "spln";
-    static char* argv[] = {name, nullptr};
-    EnsureGuiApplication(argc, argv);
+    EnsureGuiApplication();
 
     CSplnDocData doc = DocumentFor(settings, engine);
     const Picture picture{width, height, doc, engine};

@@ -58,6 +58,22 @@ CRect LogicalArea(CDC& dc, const CRect& pixels)
             ToLogical(pixels.bottom, dpiY)};
 }
 
+ResultPenSet::ResultPenSet()
+{
+    frame.CreatePen(PS_SOLID, 1, kFramePenColour);
+    exact.CreatePen(PS_SOLID, 1, kExactPenColour);
+    data.CreatePen(PS_SOLID, 1, kDataPenColour);
+    approx.CreatePen(PS_SOLID, 1, kApproxPenColour);
+}
+
+ResultPenSet::~ResultPenSet()
+{
+    approx.DeleteObject();
+    data.DeleteObject();
+    exact.DeleteObject();
+    frame.DeleteObject();
+}
+
 void SetHundredthInchMapping(CDC& dc)
 {
     dc.SetMapMode(MM_ANISOTROPIC);

@@ -54,10 +54,10 @@ protected:
 
 TEST_F(ResultViewTest, PensHaveTheirColours)
 {
-    const std::pair<const CPen*, COLORREF> pens[] = {{&view.m_penFrame, RGB(0, 0, 0)},
-                                                     {&view.m_penExact, RGB(0, 0, 255)},
-                                                     {&view.m_penData, RGB(0, 255, 0)},
-                                                     {&view.m_penApprox, RGB(255, 0, 0)}};
+    const std::pair<const CPen*, COLORREF> pens[] = {{&view.m_pens.frame, RGB(0, 0, 0)},
+                                                     {&view.m_pens.exact, RGB(0, 0, 255)},
+                                                     {&view.m_pens.data, RGB(0, 255, 0)},
+                                                     {&view.m_pens.approx, RGB(255, 0, 0)}};
     for (const auto& [pen, colour] : pens) {
         EXPECT_TRUE(pen->IsCreated());
         EXPECT_EQ(pen->Colour(), colour);
