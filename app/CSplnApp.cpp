@@ -1,3 +1,5 @@
+// The application: start-up, the document template, commands and recent files.
+
 #include "app/CSplnApp.h"
 
 #include "app/CAboutDlg.h"

@@ -1,3 +1,5 @@
+// The document: Spline > Run opens the settings dialog and, on OK, stores the settings.
+
 #include "app/CSplnDoc.h"
 
 #include "app/CSettingsDlg.h"

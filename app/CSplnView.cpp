@@ -1,3 +1,5 @@
+// The result view: runs the view's engine and draws the picture of the results.
+
 #include "app/CSplnView.h"
 
 #include "app/CSplnDoc.h"

@@ -1,3 +1,5 @@
+// The help window's text.
+
 #include "app/HelpText.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Everything the command line can ask for: settings, outputs, picture size, repeats.
+
 #include <string>
 #include <vector>
 

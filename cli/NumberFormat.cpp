@@ -1,3 +1,5 @@
+// Numbers written with 17 significant digits.
+
 #include "cli/NumberFormat.h"
 
 #include <cstdio>

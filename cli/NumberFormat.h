@@ -1,5 +1,7 @@
 #pragma once
 
+// Numbers written by the command line, with every digit needed to read them back.
+
 #include <string>
 
 #include "text/StrictNumber.h"

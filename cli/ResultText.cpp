@@ -1,3 +1,5 @@
+// Formats a run's results as JSON, CSV and the summary line.
+
 #include "cli/ResultText.h"
 
 #include <cmath>

@@ -1,5 +1,7 @@
 #pragma once
 
+// A run's results as JSON, as CSV and as the one-line summary.
+
 #include <string>
 
 #include "cli/RunResults.h"

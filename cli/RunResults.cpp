@@ -1,3 +1,5 @@
+// Takes a completed run's results out of the engine for the writers.
+
 #include "cli/RunResults.h"
 
 #include "engine/CSplineEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// A completed run's results as the command line's writers take them.
+
 #include <string>
 
 #include "model/SplnSettings.h"

@@ -1,3 +1,5 @@
+// The engine's defaults at construction.
+
 #include "engine/CSplineEngine.h"
 
 #include <cstring>

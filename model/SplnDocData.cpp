@@ -1,3 +1,5 @@
+// The toolkit-free half of the document: captions, plot arrays and the exact curve.
+
 #include "model/SplnDocData.h"
 
 #include "model/DocFunctions.h"

@@ -1,3 +1,5 @@
+// Writes the picture of a run to PNG, SVG or PDF without a display.
+
 #include "plot/ResultExport.h"
 
 #include "model/SplnDocData.h"

@@ -1,3 +1,5 @@
+// The picture of one run: frame, data, exact curve, report line and approximation.
+
 #include "plot/ResultPicture.h"
 
 #include "model/SplnDocData.h"

@@ -1,3 +1,5 @@
+// The main frame's menu template.
+
 #include "res/Menu.h"
 
 #include "res/CommandIds.h"

@@ -1,3 +1,5 @@
+// The application's string table.
+
 #include "res/Strings.h"
 
 #include "res/CommandIds.h"

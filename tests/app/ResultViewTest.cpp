@@ -7,8 +7,8 @@
 #include "app/Engines.h"
 #include "engine/RunFailure.h"
 #include "platform/RecordingDC.h"
-#include "tests/app/test_ui_app_support.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>

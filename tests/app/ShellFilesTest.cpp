@@ -2,7 +2,7 @@
 // name, the reused document with its settings, the blank view until the next
 // Run, and the command line.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "res/CommandIds.h"
 

@@ -2,7 +2,7 @@
 // the accelerators, the toolbar, the status bar with its prompts, the bar
 // toggles and the caption.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "res/CommandIds.h"
 

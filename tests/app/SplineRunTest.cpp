@@ -5,8 +5,8 @@
 #include "app/Engines.h"
 #include "platform/CView.h"
 #include "res/SettingsDialog.h"
-#include "tests/app/test_ui_app_support.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QFileInfo>
 #include <QPushButton>

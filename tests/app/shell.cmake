@@ -3,8 +3,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(test_shell
-    test_shell_main.cpp test_shell_frame.cpp test_shell_recent.cpp test_shell_files.cpp
-    test_shell_dialogs.cpp test_shell_template.cpp)
+    ShellTestMain.cpp ShellFrameTest.cpp ShellRecentTest.cpp ShellFilesTest.cpp
+    ShellDialogsTest.cpp ShellTemplateTest.cpp)
 target_link_libraries(test_shell PRIVATE spln_shell Qt6::Test GTest::gtest)
 gtest_discover_tests(test_shell
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -3,8 +3,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(test_ui_app
-    ${PROJECT_SOURCE_DIR}/tests/platform/test_ui_main.cpp
-    test_ui_settings_dialog.cpp test_ui_spline_run.cpp test_ui_result_view.cpp)
+    ${PROJECT_SOURCE_DIR}/tests/platform/UiTestMain.cpp
+    SettingsDialogTest.cpp SplineRunTest.cpp ResultViewTest.cpp)
 target_link_libraries(test_ui_app PRIVATE spln_app_ui spln_draw_core Qt6::Test GTest::gtest)
 gtest_discover_tests(test_ui_app
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -1,3 +1,5 @@
+// The document's data half: captions, arrays and the exact curve.
+
 #include "model/DocFunctions.h"
 #include "model/SplnDocData.h"
 
