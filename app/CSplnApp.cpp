@@ -6,6 +6,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
+#include "app/ResultCommands.h"
 #include "platform/MessageBox.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr int kMaxRecentFiles = 4;
+
+// The commands that take the picture out of the window: enabled while one is shown.
+constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY};
 const char* const kRegistryKey = "Local AppWizard-Generated Applications";
 
 QString AppTitleString()
@@ -44,7 +48,7 @@ bool CSplnApp::InitInstance()
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); },
-        [this] { return CreateMainFrame(); }, [] { return new CSplnView; }));
+        [this] { return CreateMainFrame(); }, [this] { return CreateView(); }));
 
     const CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
     if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
@@ -74,7 +78,7 @@ std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
 void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
     // Who handles what; every command not named here stays disabled (New,
-    // Open, the Edit commands, next and previous pane).
+    // Open, Cut, Paste, Undo, next and previous pane).
     CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.SetHandler(res::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
@@ -95,8 +99,34 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_PRINT, toView(&CView::OnFilePrint));
     commands.SetHandler(res::ID_FILE_PRINT_DIRECT, toView(&CView::OnFilePrintDirect));
     commands.SetHandler(res::ID_FILE_PRINT_PREVIEW, toView(&CView::OnFilePrintPreview));
+    const auto withView = [this](void (*command)(CSplnView&)) {
+        return [this, command] {
+            if (CSplnView* view = GetSplnView())
+                command(*view);
+        };
+    };
+    commands.SetHandler(res::ID_FILE_EXPORT_PICTURE, withView(&ExportPicture));
+    commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
+    commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
+    EnablePictureCommands(frame, false);
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
+}
+
+CSplnView* CSplnApp::CreateView()
+{
+    auto* view = new CSplnView;
+    QObject::connect(view, &CSplnView::PictureShownChanged, view, [this](bool shown) {
+        if (CMainFrame* frame = GetMainFrame())
+            EnablePictureCommands(*frame, shown);
+    });
+    return view;
+}
+
+void CSplnApp::EnablePictureCommands(CMainFrame& frame, bool enabled)
+{
+    for (const unsigned id : kPictureCommands)
+        frame.Commands().Enable(id, enabled);
 }
 
 void CSplnApp::UpdateRecentFileMenu()

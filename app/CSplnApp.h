@@ -35,6 +35,9 @@ public:
 private:
     std::unique_ptr<CFrameWnd> CreateMainFrame();
     void RegisterCommands(CMainFrame& frame);
+    // The result view, whose picture enables Export and Copy.
+    CSplnView* CreateView();
+    static void EnablePictureCommands(CMainFrame& frame, bool enabled);
     void UpdateRecentFileMenu();
 
     QStringList m_arguments;

@@ -31,23 +31,40 @@ void CSplnView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 
 void CSplnView::OnDraw(CDC* pDC)
 {
+    const bool window = !pDC->IsPrinting();
+    bool drawn = false;
     CSplnDoc* doc = GetDocument();
-    if (!doc) return;
-    if (static_cast<unsigned>(doc->m_nFuncIndex) > kLastFunctionIndex || doc->m_bValid == 0) return;
-
-    CRect client;
-    GetClientRect(&client);
-    CSplineEngine& engine = ViewEngine();
-    RunForPicture(*doc, engine);
-    if (doc->m_arrX.empty()) return;
-
-    if (engine.m_eFailure != spln::RunFailure::None) {
-        // The engine kept the results of an earlier run: showing them would
-        // pass them off as this run's.
-        DrawRunFailure(*pDC, client);
-        return;
+    if (doc && static_cast<unsigned>(doc->m_nFuncIndex) <= kLastFunctionIndex && doc->m_bValid != 0) {
+        CRect client;
+        GetClientRect(&client);
+        CSplineEngine& engine = ViewEngine();
+        RunForPicture(*doc, engine);
+        if (!doc->m_arrX.empty()) {
+            if (engine.m_eFailure != spln::RunFailure::None) {
+                // The engine kept the results of an earlier run: showing them
+                // would pass them off as this run's.
+                DrawRunFailure(*pDC, client);
+            } else {
+                drawn = DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
+                if (drawn && window) {
+                    if (!m_pShownEngine)
+                        m_pShownEngine = std::make_unique<CSplineEngine>();
+                    *m_pShownEngine = engine;
+                    m_shownSettings = *doc;
+                }
+            }
+        }
     }
-    DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
+    if (window)
+        SetPictureShown(drawn);
+}
+
+void CSplnView::SetPictureShown(bool shown)
+{
+    if (shown == m_bHasPicture)
+        return;
+    m_bHasPicture = shown;
+    emit PictureShownChanged(shown);
 }
 
 void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)

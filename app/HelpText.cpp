@@ -91,6 +91,18 @@ opening one (from the command line or the list of recent files) keeps the
 settings and leaves the window empty until the next accepted Run.
 <b>Print</b>, <b>Print Preview</b> and <b>Print Setup</b> print the picture of
 the window on one page.</p>
+
+<h3>Exporting and copying</h3>
+<p>Once a picture is shown, <b>File &gt; Export Picture</b> saves it as a PNG
+image at the window's size, or as an SVG drawing or a PDF page of the same
+size on paper; <b>File &gt; Export Data</b> saves its numbers (x, data, exact
+function, approximation, the settings and the report line) as a CSV table or
+JSON data. The type follows the file name's extension, or else the chosen
+file type. <b>Edit &gt; Copy</b> (Ctrl+C) puts the picture on the clipboard
+as an image and as SVG, and the numbers as CSV text. All three take the
+picture the window shows at that moment, even with noise switched on, and
+write what spln-cli writes for the same run. A file is only replaced once the
+new one is complete, so a failed export leaves an earlier file as it was.</p>
 )");
 }
 

@@ -1,7 +1,9 @@
 // spln: the desktop program. Without an argument it starts with a new
-// document; with a file name it opens that file.
+// document; with a file name it opens that file. --help and --version answer
+// without a display.
 
 #include "app/CSplnApp.h"
+#include "dist/Version.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 
@@ -9,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -57,10 +60,34 @@ private:
     MessageBoxHook m_previous;
 };
 
+constexpr const char* kUsage =
+    "Usage: spln [FILE]\n"
+    "Opens the experiment FILE in the Spln window, or starts with a new experiment.\n"
+    "  --help     print this text and exit\n"
+    "  --version  print the program name and version and exit\n";
+
+// Answers --help and --version before anything needs a display; true if it did.
+bool AnsweredInformationFlag(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s\n", spln::kVersionLine);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (AnsweredInformationFlag(argc, argv))
+        return 0;
     if (!EnvironmentHasDisplay()) {
         std::fprintf(stderr, "spln: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
                              "the desktop program needs one. spln-cli renders without a display.\n");

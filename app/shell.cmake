@@ -6,4 +6,4 @@ target_include_directories(spln_shell PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(spln_shell PUBLIC spln_frame spln_app_ui spln_res)
 
 add_executable(spln main.cpp)
-target_link_libraries(spln PRIVATE spln_shell)
+target_link_libraries(spln PRIVATE spln_shell spln_version)

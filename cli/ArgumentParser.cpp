@@ -5,9 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/NumberFormat.h"
+#include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+#include "text/StrictNumber.h"
 
 namespace spln::cli {
 namespace {
@@ -67,7 +69,7 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help, Version, Study, StudyRepeat, Seed };
 
 struct OptionFlag {
     const char* name;
@@ -80,6 +82,8 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
     {"data", Option::Data, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+    {"version", Option::Version, false},
+    {"study", Option::Study, true},   {"study-repeat", Option::StudyRepeat, true}, {"seed", Option::Seed, true},
 };
 
 const OptionFlag* FindOption(std::string_view name) {
@@ -157,8 +161,36 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Help:
         options.help = true;
         return std::nullopt;
+    case Option::Version:
+        options.version = true;
+        return std::nullopt;
+    case Option::Study:
+    case Option::StudyRepeat:
+        if (options.study)
+            return flag + ": only one study at a time (--study or --study-repeat, once)";
+        options.study = true;
+        return option == Option::Study ? ReadStudySweep(flag, value, options.studyPlan)
+                                       : ReadStudyRepeat(flag, value, options.studyPlan);
+    case Option::Seed:
+        options.seedGiven = true;
+        return ReadStudySeed(flag, value, options.studyPlan);
     }
     return flag + ": unknown option";
+}
+
+// A study checks the window of every value it runs instead of the base
+// settings' alone; the base value of a swept setting is never run.
+std::string CheckStudyOptions(const CliOptions& options) {
+    const study::StudyPlan& plan = options.studyPlan;
+    const std::string flag = plan.kind == study::StudyKind::Sweep ? "--study" : "--study-repeat";
+    if (options.repeat != 1) return "--repeat cannot be combined with " + flag;
+    if (const std::optional<study::PlanProblem> problem = study::CheckPlan(plan, options.settings))
+        return flag + ": " + study::DescribeProblem(*problem, plan);
+    const CSplnSettings& s = options.settings;
+    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) &&
+        !(plan.kind == study::StudyKind::Sweep && (plan.setting == kSettingWindow || plan.setting == kSettingFileLength)))
+        return kWindowCheckMessage;
+    return {};
 }
 
 }  // namespace
@@ -171,6 +203,10 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+            return outcome;
+        }
+        if (arg == "--version") {
+            options.version = true;
             return outcome;
         }
     }
@@ -223,6 +259,14 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         }
     }
 
+    if (options.study) {
+        outcome.error = CheckStudyOptions(options);
+        return outcome;
+    }
+    if (options.seedGiven) {
+        outcome.error = "--seed starts the noise of a study; give --study or --study-repeat";
+        return outcome;
+    }
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength)) outcome.error = kWindowCheckMessage;
     return outcome;

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "model/SettingsRecord.h"
-#include "plot/ResultExport.h"
+#include "plot/PictureSize.h"
+#include "study/StudyPlan.h"
 
 namespace spln::cli {
 
@@ -32,9 +33,13 @@ struct CliOptions {
     int repeat = 1;                    // runs in this process; the outputs are the last run's
     bool timing = false;               // print the run-time summary to standard error
     bool help = false;                 // print the flag list and do nothing else
+    bool version = false;              // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;            // size of the window a picture shows, in pixels
     int pictureHeight = 600;
+    bool study = false;                // run the study plan; the outputs are the study's
+    bool seedGiven = false;
+    study::StudyPlan studyPlan;        // a sweep or a repeat, and the seed of its noise
 };
 
 }  // namespace spln::cli

@@ -8,9 +8,10 @@
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
-#include "cli/RunResults.h"
+#include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "model/RunResults.h"
 
 namespace spln::cli {
 
@@ -40,7 +41,7 @@ bool WritePictures(const CliOptions& options, CSplineEngine& engine, const Pictu
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture) {
+                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture) {
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -51,6 +52,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << HelpText();
         return kExitDone;
     }
+    if (options.version) {
+        out << kVersionLine << "\n";
+        return kExitDone;
+    }
+    if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
 
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "cli/StudyCommand.h"
 
 class CSplineEngine;
 
@@ -24,9 +25,9 @@ using PictureExporter = std::function<bool(const CSplnSettings& settings, CSplin
                                            const std::string& path, int width, int height, std::string* error)>;
 
 // The whole command: parse the arguments (after the program name), run the
-// engine, write the outputs. Pictures need an exporter; without one they are
-// refused as bad input. Returns the exit status.
+// engine or the study, write the outputs. Pictures need an exporter; without
+// one they are refused as bad input. Returns the exit status.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture = {});
+                   const PictureExporter& exportPicture = {}, const StudyPictureExporter& exportStudyPicture = {});
 
 }  // namespace spln::cli

@@ -3,8 +3,8 @@
 #include "cli/HelpText.h"
 
 #include "cli/CliOptions.h"
-#include "cli/NumberFormat.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
 
 namespace spln::cli {
 namespace {
@@ -61,6 +61,19 @@ std::string HelpText() {
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time to standard error");
     AppendRow(text, "--help", "print this list and exit");
+    AppendRow(text, "--version", "print the program name and version and exit");
+    text += "\nStudies (the outputs above then carry the study: its rows, the fitted order or\n"
+            "the spread, and its log-log plot; without any, a table goes to standard output):\n";
+    AppendRow(text, "--study NAME=FROM:TO[:STEP]",
+              "run once for each value FROM, FROM+STEP, ... up to TO [STEP 1] of NAME,");
+    AppendRow(text, "", "one of schwarz-count, lsq-count, window, samples, and fit the order p of");
+    AppendRow(text, "", "interior error = C n^-p over the errors above 1e-13");
+    AppendRow(text, "--study NAME=FROM:TO:logN", "the same for N values from FROM to TO spaced evenly on a log scale");
+    AppendRow(text, "--study-repeat K in " + std::to_string(study::kMinRepeat) + ".." +
+                        std::to_string(study::kMaxRepeat),
+              "run the settings K times with new noise (amplitude above 0); mean,");
+    AppendRow(text, "", "deviation, min and max of each error");
+    AppendRow(text, "--seed S", "start of the study's own noise sequence [default 1]");
     text += "\nExit status: 0 done, 1 a run or an output failed, 2 bad input.\n";
     return text;
 }

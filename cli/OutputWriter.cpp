@@ -2,7 +2,7 @@
 
 #include "cli/OutputWriter.h"
 
-#include "cli/ResultText.h"
+#include "model/ResultText.h"
 #include "io/AtomicFile.h"
 
 namespace spln::cli {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
-#include "cli/RunResults.h"
+#include "model/RunResults.h"
 
 namespace spln::cli {
 

@@ -8,6 +8,7 @@
 
 #ifdef SPLN_CLI_PICTURES
 #include "plot/ResultExport.h"
+#include "plot/StudyChart.h"
 
 namespace {
 
@@ -28,12 +29,18 @@ PictureFormat FormatOf(spln::cli::OutputKind kind) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     spln::cli::PictureExporter exportPicture;
+    spln::cli::StudyPictureExporter exportStudyPicture;
 #ifdef SPLN_CLI_PICTURES
     // The export starts its offscreen application itself, on its first picture.
     exportPicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
                        const std::string& path, int width, int height, std::string* error) {
         return ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
     };
+    exportStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind,
+                                       const std::string& path, int width, int height, std::string* error) {
+        EnsureWidgetApplication(argc, argv);
+        return ExportStudyPicture(result, FormatOf(kind), path, width, height, error);
+    };
 #endif
-    return spln::cli::RunCommandLine(args, std::cout, std::cerr, exportPicture);
+    return spln::cli::RunCommandLine(args, std::cout, std::cerr, exportPicture, exportStudyPicture);
 }

@@ -6,6 +6,8 @@
 
 namespace spln {
 
+class NoiseSequence;
+
 // Capacities of the engine's arrays.
 inline constexpr int kMaxSamples = 10000;      // sample workspace and result arrays
 inline constexpr int kMaxSystem = 51;          // equations of a linear system
@@ -74,6 +76,16 @@ public:
 
     char m_szReport[spln::kReportSize];  // report line of the last run on a built-in function
 
+    // The three errors of the report line as numbers: |approx - exact| at -h,
+    // the largest one strictly inside (output points 6..P-6), and at +h. Set by
+    // every completed run on a built-in function; 0 after a run on the sample file.
+    double m_dLeftError;
+    double m_dInteriorError;
+    double m_dRightError;
+
+    // The noise sequence this engine draws from; null: the process-wide one.
+    spln::NoiseSequence* m_pNoise;
+
     // ---- Where the sample file is read from. Empty: "sig.dat" in the current directory.
     char m_szDataPath[spln::kPathSize];
 
@@ -97,6 +109,9 @@ public:
     double TrendLine(double x) const;
     double Detrended(double x) const;
     double NoisySample(double x) const;
+    // Noise draws one run of the current settings takes: one per sample and
+    // one per output point of a built-in function, none for the sample file.
+    int NoiseDrawsPerRun() const;
 
     // Projection on Schwarz space
     double KernelSmooth(int type, int n, double x, double b, const double* p, const double* q) const;

@@ -74,6 +74,11 @@ double CSplineEngine::Detrended(double x) const
 double CSplineEngine::NoisySample(double x) const
 {
     // The draw comes first so that the sequence advances even with amplitude 0.
-    const int r = NextNoise();
+    const int r = m_pNoise ? m_pNoise->Next() : NextNoise();
     return Detrended(x) + (r * kNoiseScale - 0.5) * m_dAmplitude;
+}
+
+int CSplineEngine::NoiseDrawsPerRun() const
+{
+    return m_nSource == 0 ? m_nSamples + m_nPoints : 0;
 }

@@ -5,18 +5,32 @@
 namespace spln {
 
 namespace {
-std::uint32_t g_noiseState = 1;
+NoiseSequence g_noise;
+}
+
+void NoiseSequence::Skip(std::uint64_t draws)
+{
+    // Composes the step x -> a x + c with itself by repeated squaring:
+    // the powers of two of the step are applied where draws has a bit set.
+    std::uint32_t a = 214013u;
+    std::uint32_t c = 2531011u;
+    while (draws != 0) {
+        if (draws & 1u)
+            m_state = m_state * a + c;
+        c = c * a + c;
+        a = a * a;
+        draws >>= 1;
+    }
 }
 
 int NextNoise()
 {
-    g_noiseState = g_noiseState * 214013u + 2531011u;
-    return static_cast<int>((g_noiseState >> 16) & 0x7FFFu);
+    return g_noise.Next();
 }
 
 void ResetNoise(std::uint32_t state)
 {
-    g_noiseState = state;
+    g_noise.Reset(state);
 }
 
 }  // namespace spln

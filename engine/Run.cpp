@@ -279,10 +279,16 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     }
     e.m_nResultCount = P;
     if (builtIn) {
+        e.m_dLeftError = std::fabs(e.m_dApprox[0] - e.m_dExact[0]);
+        e.m_dInteriorError = interiorError;
+        e.m_dRightError = std::fabs(e.m_dApprox[P - 1] - e.m_dExact[P - 1]);
         std::snprintf(e.m_szReport, kReportSize,
-                      "left board error = %lf    internal error = %lf    right board error = %lf",
-                      std::fabs(e.m_dApprox[0] - e.m_dExact[0]), interiorError,
-                      std::fabs(e.m_dApprox[P - 1] - e.m_dExact[P - 1]));
+                      "left board error = %lf    internal error = %lf    right board error = %lf", e.m_dLeftError,
+                      e.m_dInteriorError, e.m_dRightError);
+    } else {
+        e.m_dLeftError = 0.0;
+        e.m_dInteriorError = 0.0;
+        e.m_dRightError = 0.0;
     }
 }
 

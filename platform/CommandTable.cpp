@@ -57,6 +57,11 @@ void CommandTable::SetHandler(unsigned id, std::function<void()> handler)
 
 bool CommandTable::HasHandler(unsigned id) const { return m_handlers.count(id) != 0; }
 
+void CommandTable::Enable(unsigned id, bool enabled)
+{
+    Action(id)->setEnabled(enabled && HasHandler(id));
+}
+
 bool CommandTable::Execute(unsigned id)
 {
     const auto handler = m_handlers.find(id);

@@ -1,9 +1,10 @@
 #pragma once
 
 // Command routing of a frame: one QAction per command id, shared by the menu,
-// the accelerators and the toolbar. A command is enabled exactly when a
-// handler has been registered for it; commands nobody handles stay disabled,
-// with their shortcuts and buttons.
+// the accelerators and the toolbar. A command is enabled when a handler has
+// been registered for it, unless its owner disables it while it has nothing
+// to act on; commands nobody handles stay disabled, with their shortcuts and
+// buttons.
 
 #include <QObject>
 
@@ -35,6 +36,10 @@ public:
     // Routes command id to handler and enables it.
     void SetHandler(unsigned id, std::function<void()> handler);
     bool HasHandler(unsigned id) const;
+
+    // Enables or disables a handled command for the moment (menu entry,
+    // shortcut and button alike); a command without a handler stays disabled.
+    void Enable(unsigned id, bool enabled);
 
     // Runs the handler of command id, as choosing it would; false (and
     // nothing done) when the command is disabled or has no handler.

@@ -1,4 +1,4 @@
-// Writes the picture of a run to PNG, SVG or PDF without a display.
+// Renders the picture of a run to PNG, SVG or PDF without a display.
 
 #include "plot/ResultExport.h"
 
@@ -60,112 +60,109 @@ bool Fail(std::string* error, const std::string& message)
     return false;
 }
 
-std::string CannotWrite(const std::string& path, const QString& reason)
+QImage RenderImage(const Picture& picture)
 {
-    std::string message = "Cannot write the picture file \"" + path + "\"";
-    if (!reason.isEmpty())
-        message += ": " + reason.toStdString();
-    return message;
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    Paint(painter, picture);
+    return image;
 }
 
-// Puts the finished bytes in place through a temporary file, so a failed
-// write leaves an earlier file as it was.
-bool WriteBytes(const std::string& path, const QByteArray& bytes, std::string* error)
-{
-    std::string reason;
-    if (spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                  &reason))
-        return true;
-    return Fail(error, CannotWrite(path, QString::fromStdString(reason)));
-}
-
-// Paints on a device that encodes the picture into buffer as it is painted
-// (SVG, PDF).
-bool PaintIntoBuffer(QPaintDevice& device, const std::string& path, const Picture& picture, std::string* error)
+// Paints on a device that encodes the picture as it is painted (SVG, PDF).
+bool PaintOnEncoder(QPaintDevice& device, const Picture& picture, std::string* reason)
 {
     QPainter painter;
     if (!painter.begin(&device))
-        return Fail(error, CannotWrite(path, "the painter could not start on it"));
+        return Fail(reason, "the painter could not start on it");
     Paint(painter, picture);
     painter.end();
     return true;
 }
 
-bool WritePng(const std::string& path, const Picture& picture, std::string* error)
+bool EncodePng(const Picture& picture, QBuffer& buffer, std::string* reason)
 {
-    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    const QImage image = RenderImage(picture);
     if (image.isNull())
-        return Fail(error, CannotWrite(path, "not enough memory for the picture"));
-    const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    {
-        QPainter painter(&image);
-        Paint(painter, picture);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+        return Fail(reason, "not enough memory for the picture");
     if (!image.save(&buffer, "PNG"))
-        return Fail(error, CannotWrite(path, "the PNG could not be encoded"));
-    return WriteBytes(path, bytes, error);
+        return Fail(reason, "the PNG could not be encoded");
+    return true;
 }
 
-bool WriteSvg(const std::string& path, const Picture& picture, std::string* error)
+bool EncodeSvg(const Picture& picture, QBuffer& buffer, std::string* reason)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(picture.width, picture.height));
-        generator.setViewBox(QRect(0, 0, picture.width, picture.height));
-        generator.setResolution(kScreenDpi);
-        const CSplnDocData& doc = picture.doc;
-        generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
-        if (!PaintIntoBuffer(generator, path, picture, error))
-            return false;
-    }
-    return WriteBytes(path, bytes, error);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(picture.width, picture.height));
+    generator.setViewBox(QRect(0, 0, picture.width, picture.height));
+    generator.setResolution(kScreenDpi);
+    const CSplnDocData& doc = picture.doc;
+    generator.setTitle(QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption));
+    return PaintOnEncoder(generator, picture, reason);
 }
 
-bool WritePdf(const std::string& path, const Picture& picture, std::string* error)
+bool EncodePdf(const Picture& picture, QBuffer& buffer, std::string* reason)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kScreenDpi);
-        const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
-                            static_cast<double>(picture.height) / kScreenDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                                         QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        if (!PaintIntoBuffer(writer, path, picture, error))
-            return false;
-    }
-    return WriteBytes(path, bytes, error);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kScreenDpi);
+    const QSizeF inches(static_cast<double>(picture.width) / kScreenDpi,
+                        static_cast<double>(picture.height) / kScreenDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    return PaintOnEncoder(writer, picture, reason);
+}
+
+bool UsableSize(int width, int height, std::string* reason)
+{
+    if (width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide)
+        return true;
+    return Fail(reason, "the size " + std::to_string(width) + "x" + std::to_string(height) + " is outside 1.." +
+                            std::to_string(kMaxPictureSide) + " pixels a side");
 }
 
 }  // namespace
 
+bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format, int width,
+                         int height, QByteArray* bytes, std::string* reason)
+{
+    if (!UsableSize(width, height, reason))
+        return false;
+    EnsureGuiApplication();
+    CSplnDocData doc = DocumentFor(settings, engine);
+    const Picture picture{width, height, doc, engine};
+    bytes->clear();
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    switch (format) {
+    case PictureFormat::Png: return EncodePng(picture, buffer, reason);
+    case PictureFormat::Svg: return EncodeSvg(picture, buffer, reason);
+    case PictureFormat::Pdf: return EncodePdf(picture, buffer, reason);
+    }
+    return Fail(reason, "unknown picture format");
+}
+
+QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, int width, int height)
+{
+    if (!UsableSize(width, height, nullptr))
+        return {};
+    EnsureGuiApplication();
+    CSplnDocData doc = DocumentFor(settings, engine);
+    return RenderImage(Picture{width, height, doc, engine});
+}
+
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
                          const std::string& path, int width, int height, std::string* error)
 {
-    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide) {
-        return Fail(error, "Cannot write the picture file \"" + path + "\": the size " + std::to_string(width) +
-                               "x" + std::to_string(height) + " is outside 1.." +
-                               std::to_string(kMaxPictureSide) + " pixels a side");
-    }
-    EnsureGuiApplication();
-
-    CSplnDocData doc = DocumentFor(settings, engine);
-    const Picture picture{width, height, doc, engine};
-    switch (format) {
-    case PictureFormat::Png: return WritePng(path, picture, error);
-    case PictureFormat::Svg: return WriteSvg(path, picture, error);
-    case PictureFormat::Pdf: return WritePdf(path, picture, error);
-    }
-    return Fail(error, CannotWrite(path, "unknown picture format"));
+    QByteArray bytes;
+    std::string reason;
+    if (EncodeResultPicture(settings, engine, format, width, height, &bytes, &reason) &&
+        spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  &reason))
+        return true;
+    return Fail(error, "Cannot write the picture file \"" + path + "\": " + reason);
 }

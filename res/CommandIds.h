@@ -48,6 +48,8 @@ constexpr unsigned AFX_IDW_TOOLBAR = 59392;
 constexpr unsigned AFX_IDW_STATUS_BAR = 59393;
 
 constexpr unsigned ID_SPLINE_RUN = 32776;
+constexpr unsigned ID_FILE_EXPORT_PICTURE = 32800;
+constexpr unsigned ID_FILE_EXPORT_DATA = 32801;
 
 // Strings that are not command prompts.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;

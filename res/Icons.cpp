@@ -165,13 +165,8 @@ QPixmap ToolbarImage(unsigned id)
     return image;
 }
 
-QPixmap MainIconPixmap(int size)
+void PaintMainIcon(QPainter& p)
 {
-    QPixmap image(size, size);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(kOutline, 1.5));
     p.setBrush(kPaper);
     p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 3, 3);
@@ -189,6 +184,16 @@ QPixmap MainIconPixmap(int size)
     p.setPen(QPen(QColor(255, 0, 0), 2));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve);
+}
+
+QPixmap MainIconPixmap(int size)
+{
+    QPixmap image(size, size);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    PaintMainIcon(p);
     return image;
 }
 

@@ -8,16 +8,18 @@ cd "${1:-$(dirname "$0")/..}"
 
 # The folders each folder may include from, besides itself, bottom up.
 declare -A below=(
+    [dist]=""
     [text]=""
     [io]=""
     [engine]=""
     [model]="engine text io"
+    [study]="model engine text io"
     [platform]="text io"
     [res]="platform model engine"
-    [plot]="platform model engine text io"
-    [app]="res plot platform model engine text io"
-    [cli]="plot model engine text io"
-    [bench]="model engine text io"
+    [plot]="platform study model engine text io"
+    [app]="res plot platform study model engine text io dist"
+    [cli]="plot study model engine text io dist"
+    [bench]="study model engine text io"
 )
 
 faults=0

@@ -177,17 +177,11 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        switch (metric) {
-        case PdmWidth: return 17 * kDpi / 2;
-        case PdmHeight: return 11 * kDpi;
-        case PdmWidthMM: return 216;
-        case PdmHeightMM: return 279;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return kDpi;
-        default: return QPicture::metric(metric);
-        }
+        if (metric == PdmWidth) return 17 * kDpi / 2;
+        if (metric == PdmHeight) return 11 * kDpi;
+        if (metric == PdmDpiX || metric == PdmDpiY || metric == PdmPhysicalDpiX || metric == PdmPhysicalDpiY)
+            return kDpi;
+        return QPicture::metric(metric);
     }
 };
 
@@ -213,23 +207,19 @@ TEST_F(ResultViewTest, PreviewedPageKeepsThinPensAtEveryZoom)
     info.m_bPreview = true;
     ASSERT_EQ(view.PrintPages(page, info), 1);
 
-    // The picture covers the window's size on paper: 640 x 480 screen pixels.
-    const double inchesWide = 640.0 / view.logicalDpiX();
-    const double inchesHigh = 480.0 / view.logicalDpiY();
     for (const double zoom : {0.1, 0.25}) {
         SCOPED_TRACE(zoom);
-        const int scale = RecordedPrinterPage::kDpi;
-        QImage screen(static_cast<int>(8.5 * scale * zoom), static_cast<int>(11 * scale * zoom),
-                      QImage::Format_RGB32);
+        const double dots = RecordedPrinterPage::kDpi * zoom;
+        QImage screen(static_cast<int>(8.5 * dots), static_cast<int>(11 * dots), QImage::Format_RGB32);
         screen.fill(Qt::white);
-        {
-            QPainter painter(&screen);
-            painter.scale(zoom, zoom);
-            page.play(&painter);
-        }
-        // The middle of the grid, well inside the frame's 10 % margins.
-        const double w = inchesWide * scale * zoom;
-        const double h = inchesHigh * scale * zoom;
+        QPainter painter(&screen);
+        painter.scale(zoom, zoom);
+        page.play(&painter);
+        painter.end();
+        // The middle of the grid, well inside the frame's margins, of a picture
+        // as large on paper as the 640 x 480 window is on the screen.
+        const double w = 640.0 / view.logicalDpiX() * dots;
+        const double h = 480.0 / view.logicalDpiY() * dots;
         const QRect inside(static_cast<int>(w * 0.2), static_cast<int>(h * 0.2), static_cast<int>(w * 0.6),
                            static_cast<int>(h * 0.6));
         const double share = DarkShare(screen, inside);

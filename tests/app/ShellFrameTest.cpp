@@ -6,7 +6,9 @@
 
 #include "res/CommandIds.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QToolButton>
@@ -68,6 +70,9 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&File", "&Save\tCtrl+S", ID_FILE_SAVE, true},
         {"&File", "Save &As...", ID_FILE_SAVE_AS, true},
         {"&File", "-", 0, false},
+        {"&File", "Export P&icture...", res::ID_FILE_EXPORT_PICTURE, false},  // until a picture is shown
+        {"&File", "Export &Data...", res::ID_FILE_EXPORT_DATA, false},
+        {"&File", "-", 0, false},
         {"&File", "&Print...\tCtrl+P", ID_FILE_PRINT, true},
         {"&File", "Print Pre&view", ID_FILE_PRINT_PREVIEW, true},
         {"&File", "P&rint Setup...", ID_FILE_PRINT_SETUP, true},
@@ -124,6 +129,23 @@ TEST_F(ShellTest, AcceleratorTableIsComplete)
     EXPECT_TRUE(ActionOf(res::ID_SPLINE_RUN)->shortcuts().isEmpty());
     EXPECT_FALSE(ActionOf(ID_NEXT_PANE)->isEnabled());
     EXPECT_FALSE(ActionOf(ID_PREV_PANE)->isEnabled());
+}
+
+// The manual page spln(1) names every shortcut as the menus spell it.
+TEST_F(ShellTest, ManualPageListsEveryShortcut)
+{
+    ASSERT_TRUE(Start());
+    QFile page(QStringLiteral(SPLN_MANUAL_PAGE));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << SPLN_MANUAL_PAGE;
+    const QString text = QString::fromUtf8(page.readAll());
+    for (const auto& [id, action] : Frame().Commands().Actions()) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            const QString name = keys.toString(QKeySequence::PortableText);
+            const QRegularExpression alone(QStringLiteral("(?<![\\w+])%1(?![\\w+])")
+                                               .arg(QRegularExpression::escape(name)));
+            EXPECT_TRUE(text.contains(alone)) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(ShellTest, ShortcutsRunEnabledCommandsAndDisabledOnesDoNothing)

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -113,7 +111,7 @@ TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
     EXPECT_EQ(result.exitCode, 0);
     for (const spln::SettingRange& range : spln::kSettingRanges)
         EXPECT_TRUE(Contains(result.out, std::string("--") + range.flag + " ")) << range.flag;
-    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help"})
+    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help", "--version"})
         EXPECT_TRUE(Contains(result.out, flag)) << flag;
     EXPECT_TRUE(Contains(result.out, "1..11"));
     EXPECT_TRUE(Contains(result.out, "0..0.5"));
@@ -242,40 +240,16 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
 TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched) {
     TempDir dir;
     std::filesystem::create_directory(dir / "taken.json");
-    spln::test::WriteFile(dir / "kept.csv", "earlier\n");
-    struct Case {
-        const char* what;
-        std::vector<std::string> args;
-        std::string failing;
-        std::string reason;
-    };
-    const std::vector<Case> cases = {
-        {"a folder named like the file", {"--json", dir / "taken.json"}, dir / "taken.json", "it is a folder"},
-        {"a folder no file may be made in", {"--csv", "/proc/spln-cli-test.csv"}, "/proc/spln-cli-test.csv", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::vector<std::string> args = c.args;
-        args.insert(args.end(), {"--csv", dir / "good.csv"});
-        const ProcessResult result = Cli(args);
+    const std::pair<std::string, std::string> targets[] = {{dir / "taken.json", "it is a folder"},
+                                                           {"/proc/spln-cli-test.csv", ""}};
+    for (const auto& [path, reason] : targets) {
+        const ProcessResult result = Cli({"--json", path, "--csv", dir / "good.csv"});
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(Contains(result.err, "\"" + c.failing + "\" could not be written: " + c.reason)) << result.err;
+        EXPECT_TRUE(Contains(result.err, "\"" + path + "\" could not be written: " + reason)) << result.err;
         EXPECT_TRUE(Contains(spln::test::ReadFile(dir / "good.csv"), "x,data,exact,approx\n"));
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir / "taken.json"));
-    if (::geteuid() != 0) {
-        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        const ProcessResult result = Cli({"--csv", dir / "kept.csv"});
-        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_TRUE(Contains(result.err, "kept.csv\" could not be written: Permission denied")) << result.err;
-    }
-    EXPECT_EQ(spln::test::ReadFile(dir / "kept.csv"), "earlier\n");
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"good.csv", "kept.csv", "taken.json"})) << "no temporary file is left";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary file is left";
 }
 
 TEST(CommandLine, TimingLineOnStandardError) {

@@ -11,6 +11,7 @@
 #include "tests/cli/ProcessRunner.h"
 
 using namespace spln::cli;
+using spln::RunResults;
 
 namespace {
 

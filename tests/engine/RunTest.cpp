@@ -136,6 +136,10 @@ TEST(RunBuiltIn, ReportLineFormat)
         largest = std::max(largest, std::fabs(e->m_dApprox[k] - e->m_dExact[k]));
     EXPECT_NEAR(inner, largest, 5e-7);
     EXPECT_NEAR(left, std::fabs(e->m_dApprox[0] - e->m_dExact[0]), 5e-7);
+    // The same errors as numbers, to the last bit.
+    EXPECT_TRUE(SameBits(e->m_dInteriorError, largest));
+    EXPECT_TRUE(SameBits(e->m_dLeftError, std::fabs(e->m_dApprox[0] - e->m_dExact[0])));
+    EXPECT_TRUE(SameBits(e->m_dRightError, std::fabs(e->m_dApprox[639] - e->m_dExact[639])));
 }
 
 TEST(RunBuiltIn, FewOutputPointsHaveNoInterior)
@@ -344,3 +348,29 @@ TEST_P(RunPolynomialFile, GivenEndsCarryTheCubic)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMethods, RunPolynomialFile, ::testing::Values(1, 2));
+
+TEST(RunBuiltIn, OwnNoiseSequenceLeavesTheProcessWideOneAlone)
+{
+    auto own = MakeEngine();
+    auto shared = MakeEngine();
+    for (auto* e : {own.get(), shared.get()})
+        e->m_dAmplitude = 0.2;
+    NoiseSequence sequence(77);
+    own->m_pNoise = &sequence;
+    ResetNoise();
+    own->Run();
+    EXPECT_EQ(NextNoise(), 41) << "the process-wide sequence moved";
+    // The run took exactly the draws it announces, and skipping them lands on the same state.
+    NoiseSequence skipped(77);
+    skipped.Skip(static_cast<std::uint64_t>(own->NoiseDrawsPerRun()));
+    EXPECT_EQ(sequence.State(), skipped.State());
+    NoiseSequence stepped(77);
+    for (int i = 0; i < own->NoiseDrawsPerRun(); ++i)
+        stepped.Next();
+    EXPECT_EQ(stepped.State(), skipped.State());
+    ResetNoise(77);
+    shared->Run();
+    for (int k = 0; k < 640; ++k)
+        ASSERT_TRUE(SameBits(own->m_dApprox[k], shared->m_dApprox[k])) << k;
+    EXPECT_TRUE(SameBits(own->m_dInteriorError, shared->m_dInteriorError));
+}

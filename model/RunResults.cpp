@@ -1,10 +1,8 @@
-// Takes a completed run's results out of the engine for the writers.
-
-#include "cli/RunResults.h"
+#include "model/RunResults.h"
 
 #include "engine/CSplineEngine.h"
 
-namespace spln::cli {
+namespace spln {
 
 RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings) {
     RunResults results;
@@ -23,4 +21,4 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
     return results;
 }
 
-}  // namespace spln::cli
+}  // namespace spln

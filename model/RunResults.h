@@ -1,6 +1,6 @@
 #pragma once
 
-// A completed run's results as the command line's writers take them.
+// What the CSV and JSON writers read: the settings of a run and its results.
 
 #include <string>
 
@@ -8,7 +8,7 @@
 
 class CSplineEngine;
 
-namespace spln::cli {
+namespace spln {
 
 // The results of a completed run as the writers see them: the settings as
 // typed and views of the engine's result arrays. A run on the sample file has
@@ -27,4 +27,4 @@ struct RunResults {
 // Views of `engine`'s last completed run; valid while the engine is.
 RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings);
 
-}  // namespace spln::cli
+}  // namespace spln

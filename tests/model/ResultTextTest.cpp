@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/ResultText.h"
+#include "model/ResultText.h"
 #include "tests/cli/JsonReader.h"
 
-using spln::cli::FormatCsv;
-using spln::cli::FormatJson;
-using spln::cli::FormatSummaryLine;
-using spln::cli::RunResults;
+using spln::FormatCsv;
+using spln::FormatJson;
+using spln::FormatSummaryLine;
+using spln::RunResults;
 using spln::test::JsonValue;
 using spln::test::ParseJson;
 

@@ -1,14 +1,12 @@
-// Formats a run's results as JSON, CSV and the summary line.
-
-#include "cli/ResultText.h"
+#include "model/ResultText.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "cli/NumberFormat.h"
+#include "text/NumberFormat.h"
 #include "model/SettingsRecord.h"
 
-namespace spln::cli {
+namespace spln {
 namespace {
 
 void AppendJsonNumber(std::string& out, double value) {
@@ -103,4 +101,4 @@ std::string FormatSummaryLine(const RunResults& results) {
     return "sample file approximated at " + std::to_string(results.count) + " points\n";
 }
 
-}  // namespace spln::cli
+}  // namespace spln

@@ -1,15 +1,13 @@
 #pragma once
 
-// Numbers written by the command line, with every digit needed to read them back.
+// Doubles as text that reads back to the same bits.
 
 #include <string>
 
-#include "text/StrictNumber.h"
-
-namespace spln::cli {
+namespace spln {
 
 // The value as "%.17g" writes it: 17 significant digits, which read back to the
 // same double.
 std::string FormatNumber(double value);
 
-}  // namespace spln::cli
+}  // namespace spln

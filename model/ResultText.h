@@ -1,12 +1,13 @@
 #pragma once
 
-// A run's results as JSON, as CSV and as the one-line summary.
+// The results of a run as text: the JSON object and the CSV table that the
+// command line and the desktop program's exports write, and the summary line.
 
 #include <string>
 
-#include "cli/RunResults.h"
+#include "model/RunResults.h"
 
-namespace spln::cli {
+namespace spln {
 
 // One JSON object: "settings" (as typed: method 0/1, kernel types as chosen),
 // "points", the arrays "x", "data", "exact", "approx" and "report". Every
@@ -23,4 +24,4 @@ std::string FormatCsv(const RunResults& results);
 // or for the sample file the number of points computed.
 std::string FormatSummaryLine(const RunResults& results);
 
-}  // namespace spln::cli
+}  // namespace spln

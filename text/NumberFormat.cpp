@@ -1,10 +1,8 @@
-// Numbers written with 17 significant digits.
-
-#include "cli/NumberFormat.h"
+#include "text/NumberFormat.h"
 
 #include <cstdio>
 
-namespace spln::cli {
+namespace spln {
 
 std::string FormatNumber(double value) {
     char text[32];
@@ -12,4 +10,4 @@ std::string FormatNumber(double value) {
     return text;
 }
 
-}  // namespace spln::cli
+}  // namespace spln

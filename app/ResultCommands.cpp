@@ -1,0 +1,105 @@
+#include "app/ResultCommands.h"
+
+#include "app/CSplnView.h"
+#include "io/AtomicFile.h"
+#include "model/ResultText.h"
+#include "platform/MessageBox.h"
+#include "platform/SaveFileDialog.h"
+#include "plot/ResultExport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+#include <string>
+
+namespace {
+
+const std::vector<FileType> kPictureTypes{
+    {QStringLiteral("PNG image"), QStringLiteral("png")},
+    {QStringLiteral("SVG drawing"), QStringLiteral("svg")},
+    {QStringLiteral("PDF document"), QStringLiteral("pdf")},
+};
+constexpr PictureFormat kPictureFormats[] = {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf};
+
+const std::vector<FileType> kDataTypes{
+    {QStringLiteral("CSV table"), QStringLiteral("csv")},
+    {QStringLiteral("JSON data"), QStringLiteral("json")},
+};
+
+// The suggested file name: the function's number, or "data" for the sample file.
+QString SuggestedName(const CSplnView& view, const QString& extension)
+{
+    const CSplnSettings& settings = view.ShownSettings();
+    const QString stem = settings.m_nSource != 0 ? QStringLiteral("spln-data")
+                                                 : QStringLiteral("spln-example-%1").arg(settings.m_nExample);
+    return stem + QLatin1Char('.') + extension;
+}
+
+spln::RunResults ShownResults(CSplnView& view)
+{
+    return spln::ResultsOf(view.ShownEngine(), view.ShownSettings());
+}
+
+void ReportFailure(const QString& path, const std::string& reason)
+{
+    AfxMessageBox(QStringLiteral("The file \"%1\" could not be written: %2.").arg(path, QString::fromStdString(reason)),
+                  MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+void ExportPicture(CSplnView& view)
+{
+    if (!view.HasPicture())
+        return;
+    const SaveFileAnswer answer =
+        AskSaveFile(&view, QStringLiteral("Export Picture"), SuggestedName(view, QStringLiteral("png")), kPictureTypes);
+    if (answer.path.isEmpty())
+        return;
+    QByteArray bytes;
+    std::string reason;
+    if (!EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
+                             view.height(), &bytes, &reason) ||
+        !spln::WriteFileAtomically(answer.path.toStdString(),
+                                   std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                   &reason))
+        ReportFailure(answer.path, reason);
+}
+
+void ExportData(CSplnView& view)
+{
+    if (!view.HasPicture())
+        return;
+    const SaveFileAnswer answer =
+        AskSaveFile(&view, QStringLiteral("Export Data"), SuggestedName(view, QStringLiteral("csv")), kDataTypes);
+    if (answer.path.isEmpty())
+        return;
+    const spln::RunResults results = ShownResults(view);
+    const std::string text = answer.type == 0 ? spln::FormatCsv(results) : spln::FormatJson(results);
+    std::string reason;
+    if (!spln::WriteFileAtomically(answer.path.toStdString(), text, &reason))
+        ReportFailure(answer.path, reason);
+}
+
+QMimeData* ResultMimeData(CSplnView& view)
+{
+    if (!view.HasPicture())
+        return nullptr;
+    auto* data = new QMimeData;
+    const QImage image = RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height());
+    if (!image.isNull())
+        data->setImageData(image);
+    QByteArray svg;
+    if (EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, view.width(), view.height(),
+                            &svg, nullptr))
+        data->setData(QStringLiteral("image/svg+xml"), svg);
+    data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
+    return data;
+}
+
+void CopyResult(CSplnView& view)
+{
+    if (QMimeData* data = ResultMimeData(view))
+        QApplication::clipboard()->setMimeData(data);
+}

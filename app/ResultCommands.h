@@ -1,0 +1,22 @@
+#pragma once
+
+// File > Export Picture..., File > Export Data... and Edit > Copy: the
+// picture and the numbers the result view shows, written to a file or put on
+// the clipboard, as spln-cli writes them for the same run.
+
+class CSplnView;
+class QMimeData;
+
+// Asks for a PNG, SVG or PDF file and writes the picture at the window's size
+// into it. A failure is reported in a message box naming the file.
+void ExportPicture(CSplnView& view);
+
+// Asks for a CSV or JSON file and writes the numbers of the picture into it.
+void ExportData(CSplnView& view);
+
+// Puts the picture on the clipboard as an image and as SVG, and the numbers as
+// CSV text.
+void CopyResult(CSplnView& view);
+
+// What CopyResult puts on the clipboard; null when the view shows no picture.
+QMimeData* ResultMimeData(CSplnView& view);

@@ -1,0 +1,278 @@
+#include "plot/StudyChart.h"
+
+#include "io/AtomicFile.h"
+#include "study/StudyFit.h"
+#include "study/StudyText.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using spln::study::StudyResult;
+using spln::study::StudyRow;
+
+namespace {
+
+constexpr int kScreenDpi = 96;
+
+struct ErrorSeries {
+    const char* name;
+    double StudyRow::*error;
+    QColor colour;
+};
+
+// The same colours in the chart, the legend and the table's headers.
+const ErrorSeries kErrorSeries[] = {
+    {"left end", &StudyRow::leftError, QColor(0, 114, 178)},
+    {"interior", &StudyRow::interiorError, QColor(213, 94, 0)},
+    {"right end", &StudyRow::rightError, QColor(0, 158, 115)},
+};
+
+// A log axis cannot show 0: the decades around the positive values.
+void FitLogAxis(QLogValueAxis* axis, double low, double high)
+{
+    if (!(low > 0.0) || !(high >= low)) {
+        axis->setRange(1e-16, 1.0);
+        return;
+    }
+    const double base = axis->base();
+    const double lowPower = std::floor(std::log(low) / std::log(base));
+    double highPower = std::ceil(std::log(high) / std::log(base));
+    if (highPower <= lowPower)
+        highPower = lowPower + 1;
+    axis->setRange(std::pow(base, lowPower), std::pow(base, highPower));
+}
+
+QLogValueAxis* ErrorAxis(const StudyResult& result)
+{
+    double low = std::numeric_limits<double>::infinity();
+    double high = 0.0;
+    for (const StudyRow& row : result.rows) {
+        for (const ErrorSeries& series : kErrorSeries) {
+            const double error = row.*series.error;
+            if (error > 0.0) {
+                low = std::min(low, error);
+                high = std::max(high, error);
+            }
+        }
+    }
+    auto* axis = new QLogValueAxis;
+    axis->setBase(10.0);
+    axis->setLabelFormat("%.0e");
+    axis->setTitleText("error");
+    axis->setMinorTickCount(-1);
+    FitLogAxis(axis, low, high);
+    return axis;
+}
+
+void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis)
+{
+    const int first = result.rows.empty() ? 1 : result.rows.front().value;
+    const int last = result.rows.empty() ? 10 : result.rows.back().value;
+    auto* valueAxis = new QLogValueAxis;
+    // Powers of two label a narrow sweep better than the one or two powers of ten in it.
+    valueAxis->setBase(last <= 64 * first ? 2.0 : 10.0);
+    valueAxis->setLabelFormat("%g");
+    valueAxis->setMinorTickCount(-1);
+    valueAxis->setTitleText(QString::fromStdString(spln::study::ValueColumnName(result)));
+    FitLogAxis(valueAxis, first, last);
+    chart->addAxis(valueAxis, Qt::AlignBottom);
+    chart->addAxis(errorAxis, Qt::AlignLeft);
+
+    for (const ErrorSeries& spec : kErrorSeries) {
+        auto* series = new QLineSeries;
+        series->setName(spec.name);
+        series->setColor(spec.colour);
+        series->setPointsVisible(true);
+        for (const StudyRow& row : result.rows)
+            if (row.*spec.error > 0.0)
+                series->append(row.value, row.*spec.error);
+        chart->addSeries(series);
+        series->attachAxis(valueAxis);
+        series->attachAxis(errorAxis);
+    }
+
+    const spln::study::OrderFit fit = spln::study::FitOrder(result.rows);
+    if (fit.clear) {
+        auto* line = new QLineSeries;
+        line->setName(QStringLiteral("C\u00b7n^-p"));
+        QPen pen(kErrorSeries[1].colour);
+        pen.setStyle(Qt::DashLine);
+        line->setPen(pen);
+        for (int value : {first, last})
+            line->append(value, fit.constant * std::pow(static_cast<double>(value), -fit.order));
+        chart->addSeries(line);
+        line->attachAxis(valueAxis);
+        line->attachAxis(errorAxis);
+    }
+}
+
+void AddRepeat(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis)
+{
+    auto* runAxis = new QValueAxis;
+    runAxis->setTitleText(QStringLiteral("run"));
+    runAxis->setLabelFormat("%d");
+    runAxis->setRange(0, std::max(1, static_cast<int>(result.rows.size())) + 1);
+    chart->addAxis(runAxis, Qt::AlignBottom);
+    chart->addAxis(errorAxis, Qt::AlignLeft);
+    for (const ErrorSeries& spec : kErrorSeries) {
+        auto* series = new QScatterSeries;
+        series->setName(spec.name);
+        series->setColor(spec.colour);
+        series->setBorderColor(spec.colour);
+        series->setMarkerSize(result.rows.size() > 200 ? 4.0 : 7.0);
+        for (const StudyRow& row : result.rows)
+            if (row.*spec.error > 0.0)
+                series->append(row.value, row.*spec.error);
+        chart->addSeries(series);
+        series->attachAxis(runAxis);
+        series->attachAxis(errorAxis);
+    }
+}
+
+// The title's second line: the order of a sweep, the interior spread of a repeat.
+QString Headline(const StudyResult& result)
+{
+    QString text = QString::fromStdString(spln::study::StudyTitle(result)) + QStringLiteral("<br>");
+    if (result.plan.kind == spln::study::StudyKind::Sweep)
+        return text + QString::fromStdString(spln::study::DescribeOrder(spln::study::FitOrder(result.rows)));
+    const spln::study::Spread spread = spln::study::SpreadsOf(result.rows).interior;
+    return text + QStringLiteral("interior error: mean %1, deviation %2")
+                      .arg(spread.mean, 0, 'g', 3)
+                      .arg(spread.deviation, 0, 'g', 3);
+}
+
+void Render(QPainter& painter, const StudyResult& result, int width, int height)
+{
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
+    QGraphicsScene scene;
+    QChart* chart = BuildStudyChart(result);
+    scene.addItem(chart);  // the scene owns and deletes it
+    chart->setGeometry(QRectF(0, 0, width, height));
+    scene.setSceneRect(0, 0, width, height);
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, QRectF(0, 0, width, height), QRectF(0, 0, width, height));
+}
+
+bool Fail(std::string* reason, const std::string& message)
+{
+    if (reason)
+        *reason = message;
+    return false;
+}
+
+QtMessageHandler g_previousHandler = nullptr;
+
+// Headless drawing needs no runtime directory, so Qt's complaint that none is
+// set would only clutter the command line's standard error.
+void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_previousHandler != nullptr)
+        g_previousHandler(type, context, message);
+}
+
+}  // namespace
+
+QChart* BuildStudyChart(const StudyResult& result)
+{
+    auto* chart = new QChart;
+    chart->setTitle(Headline(result));
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QLogValueAxis* errorAxis = ErrorAxis(result);
+    if (result.plan.kind == spln::study::StudyKind::Sweep)
+        AddSweep(chart, result, errorAxis);
+    else
+        AddRepeat(chart, result, errorAxis);
+    return chart;
+}
+
+void EnsureWidgetApplication(int& argc, char** argv)
+{
+    if (QApplication::instance() != nullptr)
+        return;
+    // Charts are drawn without a display, whatever platform the session would choose.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
+    // Deliberately never destroyed: it serves until the process ends.
+    new QApplication(argc, argv);
+}
+
+bool EncodeStudyPicture(const StudyResult& result, PictureFormat format, int width, int height, QByteArray* bytes,
+                        std::string* reason)
+{
+    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+        return Fail(reason, "the size " + std::to_string(width) + "x" + std::to_string(height) + " is not usable");
+    bytes->clear();
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == PictureFormat::Png) {
+        QImage image(width, height, QImage::Format_RGB32);
+        if (image.isNull())
+            return Fail(reason, "not enough memory for the picture");
+        const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        {
+            QPainter painter(&image);
+            Render(painter, result, width, height);
+        }
+        if (!image.save(&buffer, "PNG"))
+            return Fail(reason, "the PNG could not be encoded");
+        return true;
+    }
+    QPainter painter;
+    if (format == PictureFormat::Svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(width, height));
+        generator.setViewBox(QRect(0, 0, width, height));
+        generator.setResolution(kScreenDpi);
+        generator.setTitle(QString::fromStdString(spln::study::StudyTitle(result)));
+        if (!painter.begin(&generator))
+            return Fail(reason, "the painter could not start on it");
+        Render(painter, result, width, height);
+        painter.end();
+        return true;
+    }
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kScreenDpi);
+    writer.setTitle(QString::fromStdString(spln::study::StudyTitle(result)));
+    const QSizeF inches(static_cast<double>(width) / kScreenDpi, static_cast<double>(height) / kScreenDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    if (!painter.begin(&writer))
+        return Fail(reason, "the painter could not start on it");
+    Render(painter, result, width, height);
+    painter.end();
+    return true;
+}
+
+bool ExportStudyPicture(const StudyResult& result, PictureFormat format, const std::string& path, int width,
+                        int height, std::string* error)
+{
+    QByteArray bytes;
+    std::string reason;
+    if (EncodeStudyPicture(result, format, width, height, &bytes, &reason) &&
+        spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                                  &reason))
+        return true;
+    return Fail(error, "Cannot write the picture file \"" + path + "\": " + reason);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// The plot of a study over Qt Charts: for a sweep the three errors against the
+// swept value on log-log axes with the fitted line of the interior error, for
+// a repeat each run's errors as points on a log error axis; and the same
+// chart written to a PNG, SVG or PDF file without a display.
+
+#include <QByteArray>
+
+#include <string>
+
+#include "plot/ResultExport.h"
+#include "study/StudyRunner.h"
+
+class QChart;
+
+// A new chart of the study; the caller owns it (a chart view takes it over).
+QChart* BuildStudyChart(const spln::study::StudyResult& result);
+
+// Makes sure a QApplication exists, which charts need; without a display one
+// is made on Qt's "offscreen" platform. The application lives until exit.
+void EnsureWidgetApplication(int& argc, char** argv);
+
+// Encodes the chart at width x height pixels (96 dpi) as a PNG image, an SVG
+// drawing or a one-page PDF; false with the reason in *reason when it cannot.
+bool EncodeStudyPicture(const spln::study::StudyResult& result, PictureFormat format, int width, int height,
+                        QByteArray* bytes, std::string* reason);
+
+// Encodes the chart and writes it through a temporary file renamed into
+// place; false with a message naming the file in *error when it cannot.
+bool ExportStudyPicture(const spln::study::StudyResult& result, PictureFormat format, const std::string& path,
+                        int width, int height, std::string* error);

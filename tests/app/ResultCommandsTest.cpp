@@ -1,0 +1,141 @@
+// Export Picture, Export Data and Copy: enabled only while a picture is shown,
+// the numbers of the picture last shown byte for byte as spln-cli writes them,
+// the picture type by extension or filter, and failures named in a message.
+
+#include "test_shell_support.h"
+
+#include "app/Engines.h"
+#include "engine/CSplineEngine.h"
+#include "platform/SaveFileDialog.h"
+#include "res/CommandIds.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QProcess>
+
+namespace {
+
+using namespace res;
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The application with a picture shown; the save dialog answers with `typed`.
+class ResultCommandsTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        m_previousHook = SetSaveFileHook([this](const QString&, const QString&, const QStringList&) { return typed; });
+        ASSERT_TRUE(Start());
+        RunAccepted();
+    }
+    void TearDown() override
+    {
+        SetSaveFileHook(m_previousHook);
+        ShellTest::TearDown();
+    }
+
+    SaveFileAnswer typed;  // the path as typed and the filter chosen
+
+private:
+    SaveFileHook m_previousHook;
+};
+
+}  // namespace
+
+TEST_F(ResultCommandsTest, DataAreThoseOfThePictureShownAsTheCommandLineWritesThem)
+{
+    Doc().m_nExample = 9;
+    Doc().m_nFuncIndex = 8;
+    Doc().m_nMethod = 1;
+    InkInView();
+    for (const QString format : {"csv", "json"}) {
+        typed = {PathIn("numbers"), format == "csv" ? 0 : 1};
+        Choose(ID_FILE_EXPORT_DATA);
+        QProcess cli;
+        cli.start(QStringLiteral(SPLN_CLI_PATH), {"--example", "9", "--method", "lsq", "--" + format, "-"});
+        ASSERT_TRUE(cli.waitForFinished(20000));
+        EXPECT_EQ(ReadAll(PathIn("numbers." + format)), cli.readAllStandardOutput()) << format.toStdString();
+    }
+
+    // Every paint and printed page draws new noise; the export keeps to the
+    // picture the window showed last.
+    Doc().m_dAmplitude = 0.2;
+    InkInView();
+    const std::vector<double> shown(ViewEngine().m_dData, ViewEngine().m_dData + 640);
+    QImage page = LetterPage(100);
+    CPrintInfo info;
+    ASSERT_EQ(View().PrintPages(page, info), 1);
+    typed = {PathIn("noisy.csv"), 1};
+    Choose(ID_FILE_EXPORT_DATA);
+    const QList<QByteArray> rows = ReadAll(PathIn("noisy.csv")).split('\n');
+    ASSERT_EQ(rows.size(), 642);
+    int redrawn = 0;
+    for (int i = 0; i < 640; ++i) {
+        EXPECT_EQ(rows[i + 1].split(',')[1].toDouble(), shown[static_cast<std::size_t>(i)]) << i;
+        redrawn += ViewEngine().m_dData[i] != shown[static_cast<std::size_t>(i)];
+    }
+    EXPECT_GT(redrawn, 100) << "the printed page drew other noise";
+}
+
+TEST_F(ResultCommandsTest, PictureTypeByExtensionElseFilterAndFailuresNamed)
+{
+    View().resize(500, 360);
+    InkInView();
+    View().resize(500, 360);
+    QDir(PathIn(".")).mkdir("taken.png");
+    const struct {
+        QString typed;
+        int filter;
+        QString written;  // the file and its first bytes, or the message
+        QByteArray start;
+    } cases[] = {
+        {"a", 0, "a.png", "\x89PNG"},
+        {"b", 1, "b.svg", "<?xml"},
+        {"c.PDF", 1, "c.PDF", "%PDF-"},
+        {"d.txt", 1, "d.txt.svg", "<?xml"},
+        {"taken.png", 0, "", "could not be written: it is a folder."},
+        {"missing/e.pdf", 0, "", "could not be written: No such file or directory."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        messages.texts.clear();
+        typed = {PathIn(c.typed), c.filter};
+        Choose(ID_FILE_EXPORT_PICTURE);
+        if (!c.written.isEmpty()) {
+            EXPECT_TRUE(ReadAll(PathIn(c.written)).startsWith(c.start));
+            EXPECT_TRUE(messages.texts.empty());
+        } else {
+            ASSERT_EQ(messages.texts.size(), 1u);
+            EXPECT_EQ(messages.texts[0], "The file \"" + PathIn(c.typed) + "\" " + c.start);
+        }
+    }
+    EXPECT_EQ(QImage(PathIn("a.png")).size(), QSize(500, 360)) << "the window's size in pixels";
+    EXPECT_TRUE(ReadAll(PathIn("b.svg")).contains("width=\"132.292mm\" height=\"95.25mm\"")) << "and on paper";
+    EXPECT_TRUE(QDir(PathIn("taken.png")).isEmpty());
+}
+
+TEST_F(ResultCommandsTest, CopyPutsImageDrawingAndTableOnTheClipboardWhileAPictureIsShown)
+{
+    InkInView();
+    Choose(ID_EDIT_COPY);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(image.size(), View().size());
+    EXPECT_GT(CountColours(image).red, 50);
+    EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
+    EXPECT_TRUE(data->text().startsWith("x,data,exact,approx\n"));
+    EXPECT_EQ(data->text().count('\n'), 641);
+
+    Doc().m_nSource = 1;  // no sig.dat here: the run fails and shows a message
+    ASSERT_GT(InkInView(), 0);
+    for (unsigned id : {ID_FILE_EXPORT_PICTURE, ID_FILE_EXPORT_DATA, ID_EDIT_COPY})
+        EXPECT_FALSE(ActionOf(id)->isEnabled()) << id;
+    EXPECT_FALSE(Frame().Commands().Execute(ID_FILE_EXPORT_DATA));
+}

@@ -1,0 +1,104 @@
+#include "study/StudyPlan.h"
+
+#include "tests/study/StudyTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace spln;
+using namespace spln::study;
+using spln::test::FreshSettings;
+
+TEST(StudyPlan, SweepValuesByStepAndOnALogScale)
+{
+    StudyPlan plan;
+    plan.from = 15;
+    plan.to = 501;
+    plan.step = 2;
+    const std::vector<int> stepped = SweepValues(plan);
+    ASSERT_EQ(stepped.size(), 244u);
+    EXPECT_EQ(stepped.front(), 15);
+    EXPECT_EQ(stepped.back(), 501);
+
+    plan.to = 20;
+    plan.step = 4;
+    EXPECT_EQ(SweepValues(plan), (std::vector<int>{15, 19}));  // the last step stops short
+
+    plan.spacing = Spacing::Log;
+    plan.from = 10;
+    plan.to = 1000;
+    plan.logCount = 5;
+    EXPECT_EQ(SweepValues(plan), (std::vector<int>{10, 32, 100, 316, 1000}));
+    plan.from = 15;
+    plan.to = 20;
+    plan.logCount = 20;
+    EXPECT_EQ(SweepValues(plan), (std::vector<int>{15, 16, 17, 18, 19, 20}));  // repeats dropped
+}
+
+TEST(StudyPlan, RefusesWhatTheSettingsDialogRefuses)
+{
+    CSplnSettings projection = FreshSettings();  // built-in function 1, projection, no noise
+    CSplnSettings leastSquares = FreshSettings();
+    leastSquares.m_nMethod = 1;  // least squares
+    CSplnSettings noisy = FreshSettings();
+    noisy.m_dAmplitude = 0.1;
+    CSplnSettings file = FreshSettings();
+    file.m_nSource = 1;
+    CSplnSettings wideWindow = FreshSettings();
+    wideWindow.m_nWindow = 50;
+
+    const auto sweep = [](SettingId id, int from, int to, int step = 1) {
+        StudyPlan plan;
+        plan.setting = id;
+        plan.from = from;
+        plan.to = to;
+        plan.step = step;
+        return plan;
+    };
+    const auto logSweep = [&](int count) {
+        StudyPlan plan = sweep(kSettingSchwarzCount, 15, 501);
+        plan.spacing = Spacing::Log;
+        plan.logCount = count;
+        return plan;
+    };
+    const auto repeat = [](int runs) {
+        StudyPlan plan;
+        plan.kind = StudyKind::Repeat;
+        plan.repeat = runs;
+        return plan;
+    };
+
+    struct Case {
+        const char* what;
+        StudyPlan plan;
+        CSplnSettings base;
+        std::optional<PlanFault> fault;
+        int value;
+    };
+    const Case cases[] = {
+        {"sweep within range", sweep(kSettingSchwarzCount, 15, 501), projection, std::nullopt, 0},
+        {"count above range", sweep(kSettingSchwarzCount, 15, 502), projection, PlanFault::OutOfRange, 502},
+        {"count below range", sweep(kSettingLsqCount, 4, 51), leastSquares, PlanFault::OutOfRange, 4},
+        {"other method's count", sweep(kSettingLsqCount, 5, 51), projection, PlanFault::OtherMethod, 0},
+        {"not a count", sweep(kSettingExample, 1, 11), projection, PlanFault::NotSweepable, 0},
+        {"backwards", sweep(kSettingWindow, 20, 10), projection, PlanFault::EmptyRange, 0},
+        {"step zero", sweep(kSettingWindow, 1, 10, 0), projection, PlanFault::BadStep, 0},
+        {"one log value", logSweep(1), projection, PlanFault::BadLogCount, 1},
+        {"window too wide for the samples", sweep(kSettingFileLength, 100, 1000, 100), wideWindow,
+         PlanFault::WindowCheck, 100},
+        {"window sweep past a tenth", sweep(kSettingWindow, 1, 1001, 100), projection, PlanFault::OutOfRange, 1001},
+        {"sample file", sweep(kSettingSchwarzCount, 15, 51), file, PlanFault::NeedsBuiltInFunction, 0},
+        {"repeat with noise", repeat(2), noisy, std::nullopt, 0},
+        {"repeat without noise", repeat(10), projection, PlanFault::RepeatNeedsNoise, 0},
+        {"one repeat", repeat(1), noisy, PlanFault::RepeatOutOfRange, 1},
+        {"too many repeats", repeat(10001), noisy, PlanFault::RepeatOutOfRange, 10001},
+    };
+    for (const Case& c : cases) {
+        const std::optional<PlanProblem> problem = CheckPlan(c.plan, c.base);
+        ASSERT_EQ(problem.has_value(), c.fault.has_value()) << c.what;
+        if (!problem)
+            continue;
+        EXPECT_EQ(problem->fault, *c.fault) << c.what;
+        EXPECT_EQ(problem->value, c.value) << c.what;
+        EXPECT_FALSE(DescribeProblem(*problem, c.plan).empty()) << c.what;
+    }
+}
