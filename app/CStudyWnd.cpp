@@ -25,8 +25,9 @@ using namespace spln::study;
 
 namespace {
 
-constexpr int kInitialWidth = 1100;
+constexpr int kInitialWidth = 1180;
 constexpr int kInitialHeight = 620;
+constexpr int kTableWidth = 470;  // the five columns without a scroll bar
 
 // The file types of Export.
 const std::vector<FileType> kExportTypes = {
@@ -87,8 +88,9 @@ CStudyWnd::CStudyWnd(const StudyResult& result, QWidget* parent) : QWidget(paren
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(left);
     splitter->addWidget(MakeTable(result, splitter));
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({kInitialWidth - kTableWidth, kTableWidth});
 
     auto* exportButton = new QPushButton(QStringLiteral("&Export..."));
     auto* copyButton = new QPushButton(QStringLiteral("&Copy"));
