@@ -1,11 +1,16 @@
-// Cost of complete runs: the defaults, and the heaviest settings the dialog allows.
+// Cost of complete runs: the defaults, and the heaviest settings the dialog
+// allows; and of the block exponential on each path against std::exp.
 
 #include "engine/CSplineEngine.h"
 #include "engine/NodeSmoothing.h"
+#include "engine/VectorExp.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -17,6 +22,8 @@ void RunRepeatedly(benchmark::State& state, CSplineEngine& engine)
     }
     if (engine.m_eFailure != spln::RunFailure::None)
         state.SkipWithError("the run stopped early");
+    // The label names the exponential's path the guard chose.
+    state.SetLabel(spln::ExpPathName(spln::ActiveExpPath()));
 }
 
 void BM_RunDefaults(benchmark::State& state)
@@ -61,8 +68,58 @@ void BM_RunHeaviestProjectionOneThread(benchmark::State& state)
     spln::EnableParallelNodes(true);
 }
 
+// Arguments spread over the kernels' range, as the windowed sums produce them.
+std::vector<double> KernelRangeArguments()
+{
+    constexpr int kCount = 4096;
+    std::vector<double> x(kCount);
+    for (int i = 0; i < kCount; ++i)
+        x[i] = -70.0 * ((i * 2654435761u) % kCount) / kCount;
+    return x;
+}
+
+// Reported as items_per_second; arguments per nanosecond are that over 1e9.
+void CountArguments(benchmark::State& state, std::size_t perIteration)
+{
+    state.SetItemsProcessed(static_cast<std::int64_t>(perIteration) * state.iterations());
+}
+
+void BM_StdExp(benchmark::State& state)
+{
+    const std::vector<double> x = KernelRangeArguments();
+    std::vector<double> y(x.size());
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < x.size(); ++i)
+            y[i] = std::exp(x[i]);
+        benchmark::DoNotOptimize(y.data());
+        benchmark::ClobberMemory();
+    }
+    CountArguments(state, x.size());
+}
+
+// The argument selects the path: 0 scalar, 1 AVX2+FMA, 2 AVX-512.
+void BM_ExpBlock(benchmark::State& state)
+{
+    const auto path = static_cast<spln::ExpPath>(state.range(0));
+    if (!spln::ExpPathAvailable(path)) {
+        state.SkipWithError("this processor lacks the path");
+        return;
+    }
+    state.SetLabel(spln::ExpPathName(path));
+    const std::vector<double> x = KernelRangeArguments();
+    std::vector<double> y(x.size());
+    for (auto _ : state) {
+        spln::ExpBlockOn(path, x.data(), y.data(), static_cast<int>(x.size()));
+        benchmark::DoNotOptimize(y.data());
+        benchmark::ClobberMemory();
+    }
+    CountArguments(state, x.size());
+}
+
 }  // namespace
 
+BENCHMARK(BM_StdExp);
+BENCHMARK(BM_ExpBlock)->DenseRange(0, 2);
 BENCHMARK(BM_RunDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunLeastSquaresDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestProjection)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);

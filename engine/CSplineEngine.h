@@ -106,6 +106,12 @@ public:
     double TrendLine(double x) const;
     double Detrended(double x) const;
     double NoisySample(double x) const;
+    // The same for n points at once, the exponentials a block at a time:
+    // out[i] = ExampleFunction(x[i]), out[i] = TrendLine(x[i]), and
+    // y[i] = NoisySample(x[i]) drawing the noise in increasing i.
+    void ExampleFunctions(const double* x, double* out, int n) const;
+    void TrendLines(const double* x, double* out, int n) const;
+    void NoisySamples(const double* x, double* y, int n) const;
     // Noise draws one run of the current settings takes: one per sample and
     // one per output point of a built-in function, none for the sample file.
     int NoiseDrawsPerRun() const;

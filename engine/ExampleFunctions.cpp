@@ -4,6 +4,9 @@
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/Noise.h"
+#include "engine/VectorExp.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -20,6 +23,26 @@ constexpr double kNoiseScale = 3.051850947599719e-05;
 double Bump(double factor, double x)
 {
     return 1.0 / (factor * (x * x) + 1.0);
+}
+
+// The line through the function's values a at -h and b at +h.
+struct Trend {
+    double a;
+    double slope;
+    double h;
+
+    Trend(double left, double right, double halfWidth)
+        : a(left), slope((right - left) / (halfWidth - (-halfWidth))), h(halfWidth)
+    {
+    }
+
+    double At(double x) const { return a + slope * (x - (-h)); }
+};
+
+// The noise draw r in 0..32767 scaled to [-0.5, 0.5] times the amplitude.
+double NoiseTerm(int r, double amplitude)
+{
+    return (r * kNoiseScale - 0.5) * amplitude;
 }
 
 }  // namespace
@@ -60,10 +83,7 @@ double CSplineEngine::ExampleFunction(double x) const
 double CSplineEngine::TrendLine(double x) const
 {
     const double h = m_dHalfWidth;
-    const double a = ExampleFunction(-h);
-    const double b = ExampleFunction(h);
-    const double slope = (b - a) / (h - (-h));
-    return a + slope * (x - (-h));
+    return Trend(ExampleFunction(-h), ExampleFunction(h), h).At(x);
 }
 
 double CSplineEngine::Detrended(double x) const
@@ -75,7 +95,72 @@ double CSplineEngine::NoisySample(double x) const
 {
     // The draw comes first so that the sequence advances even with amplitude 0.
     const int r = m_pNoise ? m_pNoise->Next() : NextNoise();
-    return Detrended(x) + (r * kNoiseScale - 0.5) * m_dAmplitude;
+    return Detrended(x) + NoiseTerm(r, m_dAmplitude);
+}
+
+void CSplineEngine::ExampleFunctions(const double* x, double* out, int n) const
+{
+    const int example = m_nSource == 0 ? m_nExample : 0;
+    if (example != 1 && example != 8 && example != 11) {
+        for (int i = 0; i < n; ++i)
+            out[i] = ExampleFunction(x[i]);
+        return;
+    }
+    constexpr int kChunk = 64;
+    double e[kChunk];
+    double f[kChunk];
+    for (int start = 0; start < n; start += kChunk) {
+        const int count = std::min(kChunk, n - start);
+        const double* xs = x + start;
+        switch (example) {
+        case 1:
+            for (int i = 0; i < count; ++i)
+                e[i] = -xs[i];
+            ExpBlock(e, e, count);
+            ExpBlock(xs, f, count);
+            for (int i = 0; i < count; ++i)
+                out[start + i] = e[i] + f[i] - 2.0;
+            break;
+        case 8:
+            for (int i = 0; i < count; ++i)
+                e[i] = 3.0 * std::sin(xs[i] * kEightPi) - 1.0;
+            ExpBlock(e, out + start, count);
+            break;
+        default:
+            for (int i = 0; i < count; ++i)
+                e[i] = 5.0 * (std::sin(xs[i] * kSixteenPi) - 1.0);
+            ExpBlock(e, out + start, count);
+            break;
+        }
+    }
+}
+
+void CSplineEngine::TrendLines(const double* x, double* out, int n) const
+{
+    const double h = m_dHalfWidth;
+    const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
+    for (int i = 0; i < n; ++i)
+        out[i] = trend.At(x[i]);
+}
+
+void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
+{
+    const double h = m_dHalfWidth;
+    const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
+    ExampleFunctions(x, y, n);
+    constexpr int kChunk = 64;
+    int draws[kChunk];
+    for (int start = 0; start < n; start += kChunk) {
+        const int count = std::min(kChunk, n - start);
+        if (m_pNoise) {
+            for (int i = 0; i < count; ++i)
+                draws[i] = m_pNoise->Next();
+        } else {
+            NextNoises(draws, count);
+        }
+        for (int i = 0; i < count; ++i)
+            y[start + i] = (y[start + i] - trend.At(x[start + i])) + NoiseTerm(draws[i], m_dAmplitude);
+    }
 }
 
 int CSplineEngine::NoiseDrawsPerRun() const

@@ -2,17 +2,17 @@
 
 #include "engine/KernelFormulas.h"
 
+#include "engine/VectorClones.h"
+#include "engine/VectorExp.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace spln {
 
 namespace {
 
-// The double nearest to pi, as the kernel module has always used it.
-constexpr double kPi = 3.141592653589793;
 constexpr double kOneOverPi = 0.3183098861837907;
-// 1 / 38.559: brings kernel type 2 to about the mass of the Gaussian.
-constexpr double kType2Factor = -0.025934282528073862;
 
 }  // namespace
 
@@ -25,14 +25,6 @@ double Sign(double x)
     return 0.0;
 }
 
-double IntPower(int n, double x)
-{
-    double p = 1.0;
-    for (int i = 0; i < n; ++i)
-        p = p * x;
-    return p;
-}
-
 double StudentNorm(int n)
 {
     double p = 1.0;
@@ -43,28 +35,49 @@ double StudentNorm(int n)
 
 double Erf(double x)
 {
-    const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));
-    const double poly =
-        0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
-    const double e = 1.0 - t * poly * ExpNegSquare(x);
-    if (x < 0.0)
-        return -e;
-    if (x > 0.0)
-        return e;
-    return 0.0;
+    return ErfFrom(x, ExpNegSquare(x));
 }
 
 double ErfIntegral(double x)
 {
-    return x * Erf(x) + ExpNegSquare(x) / std::sqrt(kPi);
+    return ErfIntegralFrom(x, ExpNegSquare(x));
+}
+
+namespace {
+
+SPLN_VECTOR_CLONES
+void SquaresOf(const double* x, double* squares, int n)
+{
+    for (int i = 0; i < n; ++i)
+        squares[i] = x[i] * x[i];
+}
+
+SPLN_VECTOR_CLONES
+void ErfIntegralsFrom(const double* x, const double* e, double* out, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = ErfIntegralFrom(x[i], e[i]);
+}
+
+}  // namespace
+
+void ErfIntegralBlock(const double* x, double* out, int n)
+{
+    constexpr int kChunk = 64;
+    double squares[kChunk];
+    double e[kChunk];
+    for (int start = 0; start < n; start += kChunk) {
+        const int count = std::min(kChunk, n - start);
+        SquaresOf(x + start, squares, count);
+        ExpNegBlock(squares, e, count);
+        ErfIntegralsFrom(x + start, e, out + start, count);
+    }
 }
 
 double KernelPrimitive(int type, double x)
 {
-    if (type == 3) {
-        const double b = 1.0 / (ExpNeg(std::fabs(x)) + 1.0) - 0.5;
-        return x >= 0.0 ? b : -b;
-    }
+    if (type == 3)
+        return LogisticPrimitive(x, ExpNeg(std::fabs(x)));
     if (type == 4)
         return (std::atan(x) + x / (x * x + 1.0)) * 0.5;
     return 0.0;
@@ -74,11 +87,7 @@ double KernelMoment(int type, double x)
 {
     if (type == 3) {
         const double a = std::fabs(x);
-        const double tail = std::log(1.0 + ExpNeg(a));
-        // Above 15 e^a would only feed a quotient that ExpNeg gives directly.
-        if (a > 15.0)
-            return -a * ExpNeg(a) - tail;
-        return -a / (std::exp(a) + 1.0) - tail;
+        return LogisticMoment(x, ExpNeg(a), a > 15.0 ? 0.0 : std::exp(a));
     }
     if (type == 4)
         return -0.5 / (x * x + 1.0);
@@ -100,7 +109,7 @@ double HatConvolution(int type, double x)
     const double g1 = KernelMoment(type, u1);
     const double g2 = KernelMoment(type, u2);
     const double g3 = KernelMoment(type, u3);
-    return s * ((f1 - f2) + x * (f1 + f2 - 2.0 * f3)) + m * (2.0 * g3 - g1 - g2);
+    return HatCombination(s, m, x, f1, f2, f3, g1, g2, g3);
 }
 
 double Kernel(int type, double u)
@@ -108,13 +117,8 @@ double Kernel(int type, double u)
     switch (type) {
     case 1:
         return ExpNegSquare(GaussianArgument(u));
-    case 2: {
-        const double b = u * u;
-        if (b >= 4.0)
-            return 0.0;
-        const double v = b - 4.0;
-        return ExpNegSquare(GaussianArgument(u)) * (v * v * v) * kType2Factor;
-    }
+    case 2:
+        return u * u >= 4.0 ? 0.0 : Type2Kernel(u, ExpNegSquare(GaussianArgument(u)));
     case 3: {
         const double a = std::fabs(u);
         const double d = ExpNeg(a);
@@ -146,6 +150,61 @@ double IntegratedKernel(int type, double h, double x, double t)
         return HatConvolution(4, u) * StudentNorm(1);
     default:
         return 0.0;
+    }
+}
+
+void IntegratedKernelBlock(int type, double h, double x, const double* t, int count, double* out)
+{
+    constexpr int kChunk = 32;
+    double u[kChunk];
+    double z[3 * kChunk];
+    double d[3 * kChunk];
+    double g[3 * kChunk];
+    for (int start = 0; start < count; start += kChunk) {
+        const int n = std::min(kChunk, count - start);
+        for (int i = 0; i < n; ++i)
+            u[i] = (x - t[start + i]) / h;
+        double* result = out + start;
+        switch (type) {
+        case 1: {
+            const double r = 1.0 / std::sqrt(2.0);
+            for (int i = 0; i < n; ++i) {
+                z[3 * i] = (u[i] - 1.0) * r;
+                z[3 * i + 1] = (u[i] + 1.0) * r;
+                z[3 * i + 2] = u[i] * r;
+            }
+            ErfIntegralBlock(z, z, 3 * n);
+            for (int i = 0; i < n; ++i)
+                result[i] = (z[3 * i] + z[3 * i + 1] - 2.0 * z[3 * i + 2]) * r;
+            break;
+        }
+        case 3:
+            // HatConvolution(3, u): the stretch is 1, so the arguments are u + 1, u - 1 and u.
+            for (int i = 0; i < n; ++i) {
+                z[3 * i] = std::fabs(u[i] + 1.0);
+                z[3 * i + 1] = std::fabs(u[i] - 1.0);
+                z[3 * i + 2] = std::fabs(u[i]);
+            }
+            ExpNegBlock(z, d, 3 * n);
+            // e^|u| is read only up to 15; larger arguments are not evaluated, as in KernelMoment.
+            for (int i = 0; i < 3 * n; ++i)
+                g[i] = z[i] > 15.0 ? 0.0 : z[i];
+            ExpBlock(g, g, 3 * n);
+            for (int i = 0; i < n; ++i) {
+                const double u1 = u[i] + 1.0;
+                const double u2 = u[i] - 1.0;
+                const double* di = d + 3 * i;
+                const double* gi = g + 3 * i;
+                result[i] = HatCombination(1.0, 1.0, u[i], LogisticPrimitive(u1, di[0]), LogisticPrimitive(u2, di[1]),
+                                           LogisticPrimitive(u[i], di[2]), LogisticMoment(u1, di[0], gi[0]),
+                                           LogisticMoment(u2, di[1], gi[1]), LogisticMoment(u[i], di[2], gi[2]));
+            }
+            break;
+        default:
+            for (int i = 0; i < n; ++i)
+                result[i] = IntegratedKernel(type, h, x, t[start + i]);
+            break;
+        }
     }
 }
 

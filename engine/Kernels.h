@@ -16,8 +16,14 @@ namespace spln {
 // -1 for x < 0, +1 for x > 0, 0 for x = 0 (and for a NaN).
 double Sign(double x);
 
-// x multiplied into 1.0 n times; 1.0 when n <= 0.
-double IntPower(int n, double x);
+// x multiplied into 1.0 n times; 1.0 when n <= 0. Inline: the cubic's loops call it for every sample.
+inline double IntPower(int n, double x)
+{
+    double p = 1.0;
+    for (int i = 0; i < n; ++i)
+        p = p * x;
+    return p;
+}
 
 // Normalising constant of (1 + u^2/(2n+1))^-(n+1): Student's t density with 2n+1 degrees of freedom.
 double StudentNorm(int n);
@@ -41,6 +47,9 @@ double Erf(double x);
 // x * Erf(x) + e^(-x^2) / sqrt(pi): the antiderivative of Erf with value 1/sqrt(pi) at 0.
 double ErfIntegral(double x);
 
+// out[i] = ErfIntegral(x[i]) for i < n, the exponentials a block at a time. x and out may be the same array.
+void ErfIntegralBlock(const double* x, double* out, int n);
+
 // Antiderivative from 0 of the unit kernel of type 3 (logistic) or 4 (1/(1 + t^2)^2).
 double KernelPrimitive(int type, double x);
 
@@ -60,5 +69,8 @@ double ScaledKernel(int type, double h, double x, double t);
 // The hat function smoothed by the unit-mass kernel of the given type, at
 // u = (x - t) / h. Types 1, 3 and 4; type 2 and others give 0.
 double IntegratedKernel(int type, double h, double x, double t);
+
+// out[i] = IntegratedKernel(type, h, x, t[i]) for i < count, the exponentials a block at a time.
+void IntegratedKernelBlock(int type, double h, double x, const double* t, int count, double* out);
 
 }  // namespace spln

@@ -4,6 +4,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,6 +47,22 @@ double BasisValue(int type, double u, const LsqShape& shape)
     }
 }
 
+// values[i] = BasisValue(type, u[i], shape) for i < n; the smoothed |u| of
+// type 1 takes its exponentials a block at a time. u and values may be the same array.
+void BasisValues(int type, const double* u, double* values, int n, const LsqShape& shape)
+{
+    if (type != 1) {
+        for (int i = 0; i < n; ++i)
+            values[i] = BasisValue(type, u[i], shape);
+        return;
+    }
+    for (int i = 0; i < n; ++i)
+        values[i] = u[i] / shape.sigma;
+    spln::ErfIntegralBlock(values, values, n);
+    for (int i = 0; i < n; ++i)
+        values[i] = shape.sigma * values[i];
+}
+
 // Sum over i = 0..n-1, in increasing i, of a[i] * b[i].
 double GramEntry(const double* a, const double* b, int n)
 {
@@ -74,21 +91,30 @@ void CSplineEngine::BuildLsqSystem(int type, int K, int n, const double* values)
 
     double centre = -h;
     for (int k = 0; k < K; ++k) {
+        double* row = m_wsBasis[k];
         double t = -h;
         for (int i = 0; i < n; ++i) {
-            m_wsBasis[k][i] = BasisValue(type, t - centre, shape);
+            row[i] = t - centre;
             t = t + step;
         }
+        BasisValues(type, row, row, n, shape);
         centre = centre + shape.centreSpacing;
     }
+
+    // The regularising term depends on j - k alone: the basis at each centre
+    // distance d = j - k, -(K-1)..K-1, stored at d + K - 1.
+    double regular[2 * spln::kMaxSystem - 1] = {};
+    for (int d = 1 - K; d <= K - 1; ++d)
+        regular[d + K - 1] = d * shape.centreSpacing;
+    BasisValues(type, regular, regular, 2 * K - 1, shape);
 
     // B[j] . B[k] and B[k] . B[j] multiply the same pairs in the same order,
     // so each sum serves both entries; the regularising term is added to each.
     for (int k = 0; k < K; ++k) {
         for (int j = k; j < K; ++j) {
             const double sum = GramEntry(m_wsBasis[j], m_wsBasis[k], n);
-            m_dMatrix[k][j] = sum + 1e-9 * BasisValue(type, (j - k) * shape.centreSpacing, shape);
-            m_dMatrix[j][k] = sum + 1e-9 * BasisValue(type, (k - j) * shape.centreSpacing, shape);
+            m_dMatrix[k][j] = sum + 1e-9 * regular[j - k + K - 1];
+            m_dMatrix[j][k] = sum + 1e-9 * regular[k - j + K - 1];
         }
     }
 
@@ -102,11 +128,18 @@ double CSplineEngine::LsqSum(int type, double x, const double* a) const
     if (K < 1)
         return 0.0;
     const LsqShape shape = MakeLsqShape(*this, K);
-    double sum = 0.0;
+    double values[spln::kMaxSystem];
     double centre = -m_dHalfWidth;
-    for (int k = 0; k < K; ++k) {
-        sum = sum + BasisValue(type, x - centre, shape) * a[k];
-        centre = centre + shape.centreSpacing;
+    double sum = 0.0;
+    for (int start = 0; start < K; start += spln::kMaxSystem) {
+        const int count = std::min(spln::kMaxSystem, K - start);
+        for (int k = 0; k < count; ++k) {
+            values[k] = x - centre;
+            centre = centre + shape.centreSpacing;
+        }
+        BasisValues(type, values, values, count, shape);
+        for (int k = 0; k < count; ++k)
+            sum = sum + values[k] * a[start + k];
     }
     return sum;
 }

@@ -26,6 +26,12 @@ int NextNoise()
     return g_noise.Next();
 }
 
+void NextNoises(int* out, int n)
+{
+    for (int i = 0; i < n; ++i)
+        out[i] = g_noise.Next();
+}
+
 void ResetNoise(std::uint32_t state)
 {
     g_noise.Reset(state);

@@ -37,6 +37,9 @@ private:
 // Advances the process-wide sequence and returns the next integer in 0..32767.
 int NextNoise();
 
+// out[i] = NextNoise() for i = 0..n-1, in that order.
+void NextNoises(int* out, int n);
+
 // Restarts the process-wide sequence at the given state (1 is the state at program start).
 void ResetNoise(std::uint32_t state = 1);
 

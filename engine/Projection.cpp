@@ -6,7 +6,10 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/KernelFormulas.h"
+#include "engine/KernelSumAvx2.h"
 #include "engine/Kernels.h"
+#include "engine/VectorClones.h"
+#include "engine/VectorExp.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,37 +81,40 @@ IndexWindow Type2Support(double x, double b, const double* q, IndexWindow window
 // terms one by one in index order, exactly as a term-by-term loop would.
 constexpr int kBlock = 64;
 
-// Where the processor has AVX2 the block arithmetic runs four arguments wide
-// instead of two. Division, multiplication, addition and comparison are exact
-// IEEE operations at any width (and no fused multiply-add is used), so both
-// versions give the same bits. The thread sanitizer cannot run the resolver
-// that picks the version at load time, so its builds keep the baseline one.
-#if defined(__SANITIZE_THREAD__)
-#define KERNEL_BLOCK_CLONES
-#else
-#define KERNEL_BLOCK_CLONES __attribute__((target_clones("avx2", "default")))
-#endif
-
-KERNEL_BLOCK_CLONES
-void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
+SPLN_VECTOR_CLONES
+void KernelArguments(int type, double x, double b, const double* q, int count, double* u, double* a)
 {
-    double a[kBlock];
-    double d[kBlock];
     switch (type) {
     case 1:
+    case 2:
         // ExpNegSquare(z) is ExpNeg(z * z): the squares join the vector pass.
+        for (int i = 0; i < count; ++i)
+            u[i] = (x - q[i]) / b;
         for (int i = 0; i < count; ++i) {
-            const double z = GaussianArgument((x - q[i]) / b);
+            const double z = GaussianArgument(u[i]);
             a[i] = z * z;
         }
-        for (int i = 0; i < count; ++i)
-            k[i] = ExpNeg(a[i]);
         return;
     case 3:
         for (int i = 0; i < count; ++i)
             a[i] = std::fabs((x - q[i]) / b);
+        return;
+    default:
         for (int i = 0; i < count; ++i)
-            d[i] = ExpNeg(a[i]);
+            u[i] = (x - q[i]) / b;
+        return;
+    }
+}
+
+SPLN_VECTOR_CLONES
+void KernelValues(int type, const double* u, const double* a, const double* d, int count, double* k)
+{
+    switch (type) {
+    case 2:
+        for (int i = 0; i < count; ++i)
+            k[i] = Type2Kernel(u[i], d[i]);
+        return;
+    case 3:
         for (int i = 0; i < count; ++i)
             k[i] = LogisticNear(d[i]);
         for (int i = 0; i < count; ++i)
@@ -116,19 +122,44 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
         return;
     case 4:
         for (int i = 0; i < count; ++i)
-            k[i] = RationalKernel((x - q[i]) / b);
+            k[i] = RationalKernel(u[i]);
         return;
     default:
         for (int i = 0; i < count; ++i)
-            k[i] = Kernel(type, (x - q[i]) / b);
+            k[i] = 0.0;
         return;
     }
+}
+
+// k[i] = Kernel(type, (x - q[i]) / b) for i < count <= kBlock: the arithmetic
+// before and after the exponentials, and the exponentials themselves, each
+// in one pass over the block.
+void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
+{
+    double u[kBlock];
+    double a[kBlock];
+    double d[kBlock];
+    KernelArguments(type, x, b, q, count, u, a);
+    switch (type) {
+    case 1:
+        ExpNegBlock(a, k, count);
+        return;
+    case 2:
+    case 3:
+        ExpNegBlock(a, d, count);
+        break;
+    default:
+        break;
+    }
+    KernelValues(type, u, a, d, count, k);
 }
 
 }  // namespace
 
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
 {
+    if (type >= 1 && type <= 3 && ActiveExpPath() == ExpPath::Avx2Fma)
+        return WindowedKernelSumAvx2Fma(type, x, b, p, q, window.first, window.last);
     double sum = 0.0;
     double k[kBlock];
     for (int start = window.first; start <= window.last; start += kBlock) {
@@ -201,8 +232,13 @@ double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const do
     if (w == 0)
         return 0.0;
     const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);
+    double k[kBlock];
     double sum = 0.0;
-    for (int i = window.first; i <= window.last; ++i)
-        sum = sum + p[i] * IntegratedKernel(type, b, x, q[i]);
+    for (int start = window.first; start <= window.last; start += kBlock) {
+        const int count = std::min(kBlock, window.last - start + 1);
+        IntegratedKernelBlock(type, b, x, q + start, count, k);
+        for (int i = 0; i < count; ++i)
+            sum = sum + p[start + i] * k[i];
+    }
     return sum;
 }

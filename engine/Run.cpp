@@ -69,10 +69,9 @@ SampleGrid SampleExample(CSplineEngine& e, BoundaryValues& ends)
     const double h = e.m_dHalfWidth;
     const int n = e.m_nSamples;
     const double s = (h - (-h)) / (n - 1);
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         e.m_wsX[i] = -h + i * s;
-        e.m_wsY[i] = e.NoisySample(e.m_wsX[i]);
-    }
+    e.NoisySamples(e.m_wsX, e.m_wsY, n);
     ends.left = e.Detrended(e.m_wsX[0]);
     ends.right = e.Detrended(e.m_wsX[n - 1]);
     e.m_wsY[0] = ends.left;
@@ -259,23 +258,38 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     const int P = e.m_nPoints;
     const double d = (h - (-h)) / (P - 1);
     const bool builtIn = e.m_nSource == 0;
-    double interiorError = -1.0;
+    // A chunk of output points at a time, so that the trend line, the
+    // function and the fresh noise (drawn in increasing order) are evaluated
+    // together.
+    constexpr int kChunk = 64;
+    double trend[kChunk];
     double xi = -h;
-    for (int k = 0; k < P; ++k) {
-        e.m_dX[k] = xi;
-        const double S = ResidualAt(e, projection, xi);
-        e.m_dApprox[k] = e.TrendLine(xi) + cubic.Value(xi) + S + cubic.a0;
-        if (builtIn) {
-            e.m_dExact[k] = e.ExampleFunction(xi);
-            const double noisy = e.NoisySample(xi);
-            e.m_dData[k] = noisy + e.TrendLine(xi);
-            if (k > 5 && k < P - 5) {
-                const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
-                if (error > interiorError)
-                    interiorError = error;
-            }
+    for (int start = 0; start < P; start += kChunk) {
+        const int count = P - start < kChunk ? P - start : kChunk;
+        double* x = e.m_dX + start;
+        for (int k = 0; k < count; ++k) {
+            x[k] = xi;
+            xi = xi + d;
         }
-        xi = xi + d;
+        e.TrendLines(x, trend, count);
+        for (int k = 0; k < count; ++k) {
+            const double S = ResidualAt(e, projection, x[k]);
+            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S + cubic.a0;
+        }
+        if (builtIn) {
+            e.ExampleFunctions(x, e.m_dExact + start, count);
+            e.NoisySamples(x, e.m_dData + start, count);
+            for (int k = 0; k < count; ++k)
+                e.m_dData[start + k] = e.m_dData[start + k] + trend[k];
+        }
+    }
+    double interiorError = -1.0;
+    if (builtIn) {
+        for (int k = 6; k < P - 5; ++k) {
+            const double error = std::fabs(e.m_dApprox[k] - e.m_dExact[k]);
+            if (error > interiorError)
+                interiorError = error;
+        }
     }
     e.m_nResultCount = P;
     if (builtIn) {

@@ -1,0 +1,59 @@
+#pragma once
+
+// The exponential for blocks of independent arguments, bit for bit the C
+// library's std::exp. Where the processor has AVX2 with FMA, or AVX-512, the
+// library's own algorithm runs four or eight arguments wide; a guard checks
+// that path against std::exp on a fixed set of arguments at first use and
+// falls back to the scalar library calls for the whole process if a single
+// bit differs.
+
+namespace spln {
+
+enum class ExpPath {
+    Scalar,   // std::exp one argument at a time
+    Avx2Fma,  // four arguments at once
+    Avx512,   // eight arguments at once
+};
+
+// y[i] = std::exp(x[i]) for i = 0..n-1, on the path the guard chose. x and y may be the same array.
+void ExpBlock(const double* x, double* y, int n);
+
+// y[i] = ExpNeg(a[i]): e^(-a), cut to 0 when a > 100. a and y may be the same array.
+void ExpNegBlock(const double* a, double* y, int n);
+
+// The path ExpBlock uses.
+ExpPath ActiveExpPath();
+
+// The path's name as the benchmark and test output show it.
+const char* ExpPathName(ExpPath path);
+
+// Whether this processor can run the path (Scalar always can).
+bool ExpPathAvailable(ExpPath path);
+
+// The guard's verdict: whether the path gives std::exp's bits on every
+// argument of GuardArguments. False for a path the processor cannot run.
+bool ExpPathMatchesLibrary(ExpPath path);
+
+// ExpBlock and ExpNegBlock on the given path, which must be available.
+void ExpBlockOn(ExpPath path, const double* x, double* y, int n);
+void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n);
+
+// The guard's fixed arguments: ordinary ones, both sides of the reduction's
+// rounding points, the kernels' cut-offs, sub-normal and overflowing results,
+// huge, tiny and special values. Writes kGuardArgumentCount values to out.
+inline constexpr int kGuardArgumentCount = 4096;
+void GuardArguments(double* out);
+
+// For tests and the benchmark: makes ExpBlock use the given path, without
+// the guard, if the processor can run it; returns whether it does.
+// ResetExpPath returns to the guard's choice.
+bool ForceExpPath(ExpPath path);
+void ResetExpPath();
+
+// For tests: called with the arguments of every block ExpBlock (negated
+// false) or ExpNegBlock (negated true) evaluates, before the evaluation, from
+// whichever thread evaluates it; nullptr for none.
+using ExpBlockObserver = void (*)(const double* arguments, int n, bool negated);
+void ObserveExpBlocks(ExpBlockObserver observer);
+
+}  // namespace spln
