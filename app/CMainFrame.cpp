@@ -100,8 +100,8 @@ void CMainFrame::ShowHelpWindow()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // The help window goes with the program.
-    if (m_pHelpWindow)
-        m_pHelpWindow->close();
+    // The help window goes with the program, once the frame agreed to close.
     CFrameWnd::closeEvent(event);
+    if (event->isAccepted() && m_pHelpWindow)
+        m_pHelpWindow->close();
 }

@@ -10,6 +10,7 @@
 #include "app/ResultCommands.h"
 #include "app/StudyJob.h"
 #include "engine/CSplineEngine.h"
+#include "model/ExperimentFile.h"
 #include "platform/MessageBox.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
@@ -49,6 +50,9 @@ bool CSplnApp::InitInstance()
     QCoreApplication::setOrganizationName(RegistryKey());
     QCoreApplication::setApplicationName(AppTitle());
     LoadStdProfileSettings(kMaxRecentFiles);
+    SetDocumentFileType(QStringLiteral("Spln experiments (*.%1);;All files (*)")
+                            .arg(QString::fromLatin1(spln::kExperimentSuffix)),
+                        QString::fromLatin1(spln::kExperimentSuffix));
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
         res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); },
@@ -81,10 +85,12 @@ std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
 
 void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
-    // Who handles what; every command not named here stays disabled (New,
-    // Open, Cut, Paste, Undo, next and previous pane).
+    // Who handles what; every command not named here stays disabled (Cut,
+    // Paste, Undo, next and previous pane).
     CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
+    commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
+    commands.SetHandler(res::ID_FILE_OPEN, [this] { OnFileOpen(); });
     commands.SetHandler(res::ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
     commands.SetHandler(res::ID_APP_EXIT, [this] { OnAppExit(); });
     commands.SetHandler(res::ID_FILE_SAVE, [this] { OnFileSave(); });
@@ -114,6 +120,8 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
     EnablePictureCommands(frame, false);
+    // Closing the window settles unsaved changes first.
+    frame.SetCloseQuery([this] { return SaveModified(); });
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
 }

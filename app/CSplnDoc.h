@@ -1,23 +1,46 @@
 #pragma once
 
 // The desktop document: the settings, captions and plot arrays of
-// CSplnDocData behind the toolkit's document, and the Spline > Run command.
+// CSplnDocData behind the toolkit's document, the Spline > Run command, and
+// the experiment file the settings are saved in and opened from.
 
 #include "model/SplnDocData.h"
 #include "platform/CDocument.h"
 
 class CSplnDoc : public CDocument, public CSplnDocData {
 public:
-    CSplnDoc() = default;
+    CSplnDoc();
 
+    // A new document starts from the default settings with a blank view.
     bool OnNewDocument() override;
+    // Reads the experiment file at path. Its settings become the document's
+    // and the view draws them at once, as after an accepted Run; a file of
+    // zero bytes (as earlier versions saved) only blanks the view. A file
+    // that cannot be read is reported with its line and leaves the document
+    // as it was.
+    bool OnOpenDocument(const QString& path) override;
+    // Writes the experiment file; afterwards the document is unchanged.
+    bool OnSaveDocument(const QString& path) override;
     // Empties both point arrays (storage released); settings stay.
     void DeleteContents() override;
-    // Document files hold nothing: storing writes nothing, loading reads nothing.
+    // Storing writes the accepted settings as an experiment file; opening
+    // goes through OnOpenDocument, which checks the whole file first.
     void Serialize(CArchive& ar) override;
 
     // Spline > Run: the settings dialog; on OK the arrays are sized for the
-    // view, the caption chosen and the settings stored in the document's
-    // engine. The views are asked to redraw whatever the dialog's result.
+    // view, the caption chosen, the settings stored in the document's engine,
+    // and the document marked modified when they differ from the saved ones.
+    // The views are asked to redraw whatever the dialog's result.
     void OnSplineRun();
+
+    // The settings of the last accepted Run (or opened file): those the
+    // dialog shows on its next opening and a save writes.
+    CSplnSettings AcceptedSettings() const;
+
+private:
+    // The steps of an accepted Run after the dialog: arrays, caption,
+    // function index, and the settings into the document's engine.
+    void PrepareRun();
+
+    CSplnSettings m_savedSettings;  // as last saved, opened or started new
 };

@@ -84,9 +84,18 @@ the largest magnitude among them before use. If the file is missing or does
 not hold exactly 4501 numbers, the window says so instead of drawing.</p>
 
 <h3>Files, printing</h3>
-<p><b>File &gt; Save</b> and <b>Save As</b> write an empty document file;
-opening one (from the command line or the list of recent files) keeps the
-settings and leaves the window empty until the next accepted Run.
+<p><b>File &gt; Save</b> and <b>Save As</b> keep the settings of the experiment
+in an experiment file (<b>.spl</b>, plain text: the line
+<tt>Spln experiment 1</tt>, then one <tt>name = value</tt> line a setting,
+named as spln-cli's flags). <b>File &gt; Open</b>, the list of recent files and
+the command line open one: its settings become the experiment's and the window
+draws it at once. A file that is not an experiment, or holds a value out of
+its range, is refused with its line, and the open experiment stays. The empty
+files of earlier versions keep the settings and leave the window empty until
+the next accepted Run. A changed experiment shows <b>*</b> in the caption;
+<b>New</b>, <b>Open</b>, a recent file and <b>Exit</b> then ask whether to save
+it. <tt>spln-cli --settings FILE</tt> replays an experiment file without a
+display.
 <b>Print</b>, <b>Print Preview</b> and <b>Print Setup</b> print the picture of
 the window on one page.</p>
 

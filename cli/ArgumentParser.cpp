@@ -1,10 +1,13 @@
 #include "cli/ArgumentParser.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 #include <string_view>
 
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
+#include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "text/NumberFormat.h"
 #include "text/StrictNumber.h"
@@ -67,7 +70,8 @@ const SettingRange* FindSetting(std::string_view name) {
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Repeat, Timing, Help, Version, Study, StudyRepeat, Seed };
+enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Settings, SaveSettings, Repeat, Timing, Help, Version, Study,
+                    StudyRepeat, Seed };
 
 struct OptionFlag {
     const char* name;
@@ -78,7 +82,7 @@ struct OptionFlag {
 constexpr OptionFlag kOptionFlags[] = {
     {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"png", Option::Png, true},
     {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
-    {"data", Option::Data, true},
+    {"data", Option::Data, true},     {"settings", Option::Settings, true}, {"save-settings", Option::SaveSettings, true},
     {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
     {"version", Option::Version, false},
     {"study", Option::Study, true},   {"study-repeat", Option::StudyRepeat, true}, {"seed", Option::Seed, true},
@@ -147,6 +151,15 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
             return flag + ": the path is longer than " + std::to_string(spln::kPathSize - 1) + " characters";
         options.dataPath = value;
         return std::nullopt;
+    case Option::Settings:
+        if (value.empty() || value == "-") return flag + " needs the name of an experiment file";
+        if (!options.settingsPath.empty()) return flag + " is given twice; the settings start from one file";
+        options.settingsPath = value;
+        return std::nullopt;
+    case Option::SaveSettings:
+        if (value.empty() || value == "-") return flag + " writes a file; give it a file name";
+        options.saveSettingsPath = value;
+        return std::nullopt;
     case Option::Repeat: {
         double count = 0;
         std::optional<std::string> fault = ReadNumber(flag, value, true, 1, kMaxRepeat, count);
@@ -197,6 +210,9 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
     ParseOutcome outcome;
     CliOptions& options = outcome.options;
     options.settings = DefaultSettings();
+    // Setting flags override the experiment file wherever they stand, so they
+    // are applied once the whole command line has been read.
+    std::vector<std::pair<SettingId, double>> typedSettings;
 
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
@@ -247,7 +263,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         if (setting) {
             double parsed = 0.0;
             fault = ReadSettingValue(*setting, value, parsed);
-            if (!fault) SetSetting(options.settings, setting->id, parsed);
+            if (!fault) typedSettings.emplace_back(setting->id, parsed);
         } else {
             fault = ApplyOption(options, option->option, flag, value);
         }
@@ -257,8 +273,24 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         }
     }
 
+    if (!options.settingsPath.empty()) {
+        const ExperimentRead read = ReadExperimentFile(options.settingsPath, options.settings);
+        if (read.status == ExperimentStatus::Fault) {
+            outcome.error = DescribeExperimentFault(options.settingsPath, read);
+            return outcome;
+        }
+        options.settings = read.settings;
+    }
+    for (const auto& [id, value] : typedSettings) SetSetting(options.settings, id, value);
+
     if (options.study) {
         outcome.error = CheckStudyOptions(options);
+        // A study may start from settings the window check refuses; an
+        // experiment file of them could not be opened again.
+        const CSplnSettings& s = options.settings;
+        if (outcome.error.empty() && !options.saveSettingsPath.empty() &&
+            !WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))
+            outcome.error = std::string("--save-settings: ") + kWindowCheckMessage;
         return outcome;
     }
     if (options.seedGiven) {

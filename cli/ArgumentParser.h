@@ -15,8 +15,9 @@ struct ParseOutcome {
 };
 
 // Reads the arguments after the program name. Flags take "--flag value" or
-// "--flag=value"; a flag given twice keeps its last value. Settings left out
-// keep the defaults of a fresh engine. Every value is checked against the
+// "--flag=value"; a flag given twice keeps its last value. Settings start from
+// the experiment file of --settings, read here, or else from the defaults of a
+// fresh engine; setting flags override them wherever they stand. Every value is checked against the
 // dialog's range, and finally the window against the number of samples; the
 // first fault found is reported in `error` with the flag it concerns.
 ParseOutcome ParseArguments(const std::vector<std::string>& args);

@@ -28,6 +28,8 @@ inline constexpr int kMaxPictureSide = 10000;
 struct CliOptions {
     CSplnSettings settings;            // as typed: method 0/1, kernel types as chosen
     std::string dataPath;              // empty: "sig.dat" in the current directory
+    std::string settingsPath;          // experiment file the settings start from; empty: the defaults
+    std::string saveSettingsPath;      // where to write the run's settings as an experiment file; empty: nowhere
     int repeat = 1;                    // runs in this process; the outputs are the last run's
     bool timing = false;               // print the run-time summary to standard error
     bool help = false;                 // print the flag list and do nothing else

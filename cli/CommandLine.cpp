@@ -9,6 +9,8 @@
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "io/AtomicFile.h"
+#include "model/ExperimentFile.h"
 #include "model/RunResults.h"
 
 namespace spln::cli {
@@ -53,6 +55,17 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (options.version) {
         out << kVersionLine << "\n";
         return kExitDone;
+    }
+
+    // The settings are written before the run, so that a script can make an
+    // experiment file even where the run itself would fail; a study saves the
+    // settings it starts from.
+    if (!options.saveSettingsPath.empty()) {
+        std::string reason;
+        if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), &reason)) {
+            err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason << ".\n";
+            return kExitFailed;
+        }
     }
     if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
 

@@ -53,6 +53,9 @@ std::string HelpText() {
     AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
     AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
               "size in pixels of the window the picture shows [default 800x600]");
+    text += "\nExperiment files (the format the desktop program saves and opens):\n";
+    AppendRow(text, "--settings FILE", "start from the settings in FILE; setting flags override single ones");
+    AppendRow(text, "--save-settings FILE", "write the settings of this run to FILE as an experiment file");
     text += "\nRunning:\n";
     AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),

@@ -158,7 +158,11 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
 
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
 {
-    if (type >= 1 && type <= 3 && ActiveExpPath() == ExpPath::Avx2Fma)
+    // The fused four-wide sums serve whenever a vector path is in use and the
+    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
+    // they overlap the exponentials with the chain of additions better than
+    // the block at a time does.
+    if (type >= 1 && type <= 3 && ActiveExpPath() != ExpPath::Scalar && ExpPathAccepted(ExpPath::Avx2Fma))
         return WindowedKernelSumAvx2Fma(type, x, b, p, q, window.first, window.last);
     double sum = 0.0;
     double k[kBlock];

@@ -98,7 +98,7 @@ bool SameBits(const double* a, const double* b, int n)
 ExpPath ChoosePath()
 {
     for (ExpPath path : {ExpPath::Avx512, ExpPath::Avx2Fma}) {
-        if (ExpPathMatchesLibrary(path))
+        if (ExpPathAccepted(path))
             return path;
     }
     return ExpPath::Scalar;
@@ -180,6 +180,22 @@ bool ExpPathMatchesLibrary(ExpPath path)
             return false;
     }
     return true;
+}
+
+bool ExpPathAccepted(ExpPath path)
+{
+    switch (path) {
+    case ExpPath::Avx2Fma: {
+        static const bool accepted = ExpPathMatchesLibrary(ExpPath::Avx2Fma);
+        return accepted;
+    }
+    case ExpPath::Avx512: {
+        static const bool accepted = ExpPathMatchesLibrary(ExpPath::Avx512);
+        return accepted;
+    }
+    default:
+        return true;
+    }
 }
 
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n)

@@ -34,6 +34,9 @@ bool ExpPathAvailable(ExpPath path);
 // argument of GuardArguments. False for a path the processor cannot run.
 bool ExpPathMatchesLibrary(ExpPath path);
 
+// ExpPathMatchesLibrary, evaluated once per process and path.
+bool ExpPathAccepted(ExpPath path);
+
 // ExpBlock and ExpNegBlock on the given path, which must be available.
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n);
 void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n);

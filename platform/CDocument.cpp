@@ -1,13 +1,17 @@
 #include "platform/CDocument.h"
 
+#include "io/AtomicFile.h"
 #include "platform/CArchive.h"
 #include "platform/CView.h"
 #include "platform/MessageBox.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <utility>
 
 CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
@@ -41,17 +45,20 @@ bool CDocument::OnOpenDocument(const QString& path)
 
 bool CDocument::OnSaveDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2.").arg(path, file.errorString()));
-        return false;
-    }
-    CArchive ar(&file, CArchive::store);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
     Serialize(ar);
-    if (!file.flush()) {
-        AfxMessageBox(QStringLiteral("Cannot write the file \"%1\": %2.").arg(path, file.errorString()));
+    std::string reason;
+    if (!spln::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                   std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                   &reason)) {
+        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2. The file on the disk was left as it was.")
+                          .arg(path, QString::fromStdString(reason)));
         return false;
     }
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -93,6 +100,18 @@ void CDocument::SetPathName(const QString& path)
 {
     m_strPathName = QFileInfo(path).absoluteFilePath();
     SetTitle(QFileInfo(path).fileName());
+}
+
+void CDocument::SetModifiedFlag(bool modified)
+{
+    if (modified == m_bModified) return;
+    m_bModified = modified;
+    if (m_onModifiedChanged) m_onModifiedChanged(m_bModified);
+}
+
+void CDocument::SetModifiedChangedHandler(std::function<void(bool)> handler)
+{
+    m_onModifiedChanged = std::move(handler);
 }
 
 void CDocument::SetTitleChangedHandler(std::function<void(const QString&)> handler)

@@ -28,9 +28,12 @@ public:
     // file and takes path as the document's path (and its name as the title).
     virtual bool OnOpenDocument(const QString& path);
 
-    // Creates or truncates path and lets Serialize store into it. On failure
-    // says so in a message box and returns false. The path name is left to
-    // the caller (Save As sets it after a successful save).
+    // Lets Serialize store into memory, then writes the bytes to a temporary
+    // file beside path and renames it over path, so that a failed save leaves
+    // an earlier file as it was; a saved document is no longer modified. On failure says so in
+    // a message box and returns false. The
+    // path name is left to the caller (Save As sets it after a successful
+    // save).
     virtual bool OnSaveDocument(const QString& path);
 
     // Releases the document's data; the base does nothing.
@@ -53,15 +56,21 @@ public:
     // Sets the full path and the title to the path's file name.
     void SetPathName(const QString& path);
 
-    // The documents of this program never hold unsaved changes.
-    bool IsModified() const { return false; }
+    // Whether the document holds changes not yet saved; the frame shows it
+    // in its caption.
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true);
 
     // Called with the new title whenever it changes (the frame's caption).
     void SetTitleChangedHandler(std::function<void(const QString& title)> handler);
+    // Called with the new state whenever the modified flag changes.
+    void SetModifiedChangedHandler(std::function<void(bool modified)> handler);
 
 private:
     std::vector<CView*> m_views;
     QString m_strTitle;
     QString m_strPathName;
     std::function<void(const QString&)> m_onTitleChanged;
+    std::function<void(bool)> m_onModifiedChanged;
+    bool m_bModified = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
@@ -135,10 +136,20 @@ void CFrameWnd::SetActiveView(CView* view)
 
 void CFrameWnd::OnUpdateFrameTitle(const QString& documentTitle)
 {
+    const QString marked = documentTitle.isEmpty() ? documentTitle : documentTitle + QStringLiteral("[*]");
     if (documentTitle.isEmpty() || m_strAppTitle.isEmpty())
-        setWindowTitle(documentTitle + m_strAppTitle);
+        setWindowTitle(marked + m_strAppTitle);
     else
-        setWindowTitle(documentTitle + QStringLiteral(" - ") + m_strAppTitle);
+        setWindowTitle(marked + QStringLiteral(" - ") + m_strAppTitle);
+}
+
+void CFrameWnd::closeEvent(QCloseEvent* event)
+{
+    if (m_canClose && !m_canClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CFrameWnd::AddControlBar(unsigned id, QWidget* bar)

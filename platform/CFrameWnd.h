@@ -42,8 +42,14 @@ public:
     void SetActiveView(CView* view);
     CView* GetActiveView() const { return m_pActiveView; }
 
-    // The caption for a document of this title: "title - application".
+    // The caption for a document of this title: "title - application", with
+    // the toolkit's mark of unsaved changes after the title while the window
+    // is marked modified.
     void OnUpdateFrameTitle(const QString& documentTitle);
+
+    // Asked before the frame closes (Exit, the window's close button); a
+    // false answer keeps it open.
+    void SetCloseQuery(std::function<bool()> query) { m_canClose = std::move(query); }
 
     // A toolbar or status bar shown and hidden by command id (checked menu
     // entry). The frame keeps the tick in step with the bar.
@@ -82,6 +88,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu(const FrameResources& resources);
@@ -96,6 +103,7 @@ private:
     QString m_strAppTitle;
     std::map<unsigned, QWidget*> m_controlBars;
     std::function<void()> m_showHelp;
+    std::function<bool()> m_canClose;
     bool m_bHelpMode = false;
     unsigned m_nDockAlign = 0;
     QString m_strRecentPlaceholder;

@@ -37,6 +37,7 @@ bool CSingleDocTemplate::CreateDocumentFrameAndView()
     m_pDocument->AddView(view);
     CFrameWnd* frame = m_pFrame.get();
     m_pDocument->SetTitleChangedHandler([frame](const QString& title) { frame->OnUpdateFrameTitle(title); });
+    m_pDocument->SetModifiedChangedHandler([frame](bool modified) { frame->setWindowModified(modified); });
     return true;
 }
 

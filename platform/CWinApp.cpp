@@ -3,8 +3,10 @@
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CView.h"
+#include "platform/MessageBox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QSettings>
@@ -27,11 +29,35 @@ QString SuggestedFileName(const CDocument& document)
 
 CWinApp::CWinApp(QString appTitle) : m_strAppName(std::move(appTitle))
 {
-    m_promptSaveFileName = [this](const QString& suggestion) {
-        // No filter and no default suffix: the name is used as typed.
-        return QFileDialog::getSaveFileName(GetMainWnd(), QStringLiteral("Save As"), suggestion);
-    };
+    m_promptSaveFileName = [this](const QString& suggestion) { return AskFileName(true, suggestion); };
+    m_promptOpenFileName = [this](const QString& suggestion) { return AskFileName(false, suggestion); };
 }
+
+QString CWinApp::AskFileName(bool saving, const QString& suggestion)
+{
+    QFileDialog dialog(GetMainWnd(), saving ? QStringLiteral("Save As") : QStringLiteral("Open"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!m_strFileFilters.isEmpty())
+        dialog.setNameFilter(m_strFileFilters);
+    if (saving) {
+        dialog.setDefaultSuffix(m_strDefaultSuffix);
+        dialog.selectFile(suggestion);
+    } else if (!suggestion.isEmpty()) {
+        dialog.setDirectory(suggestion);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
+}
+
+void CWinApp::SetDocumentFileType(const QString& filters, const QString& defaultSuffix)
+{
+    m_strFileFilters = filters;
+    m_strDefaultSuffix = defaultSuffix;
+}
+
+void CWinApp::SetOpenFileNamePrompt(FileNamePrompt prompt) { m_promptOpenFileName = std::move(prompt); }
 
 CWinApp::~CWinApp() = default;
 
@@ -127,6 +153,8 @@ bool CWinApp::OnOpenRecentFile(int index)
     if (!m_pRecentFileList || index < 0 || index >= m_pRecentFileList->GetSize())
         return false;
     const QString path = (*m_pRecentFileList)[index];
+    if (!SaveModified())
+        return false;
     if (OpenDocumentFile(path))
         return true;
     m_pRecentFileList->Remove(index);
@@ -146,6 +174,37 @@ void CWinApp::RecentFilesChanged()
         m_onRecentFilesChanged();
     // Written on every change too, so that a crash loses nothing.
     SaveStdProfileSettings();
+}
+
+bool CWinApp::OnFileNew()
+{
+    if (!m_pDocTemplate || !SaveModified())
+        return false;
+    return m_pDocTemplate->OpenDocumentFile(QString()) != nullptr;
+}
+
+bool CWinApp::OnFileOpen()
+{
+    const CDocument* document = GetDocument();
+    const QString folder = document && !document->GetPathName().isEmpty()
+                               ? QFileInfo(document->GetPathName()).absolutePath()
+                               : QDir::currentPath();
+    const QString path = m_promptOpenFileName ? m_promptOpenFileName(folder) : QString();
+    if (path.isEmpty() || !SaveModified())
+        return false;
+    return OpenDocumentFile(path) != nullptr;
+}
+
+bool CWinApp::SaveModified()
+{
+    CDocument* document = GetDocument();
+    if (!document || !document->IsModified())
+        return true;
+    const int answer = AfxMessageBox(QStringLiteral("Save changes to %1?").arg(document->GetTitle()),
+                                     MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDYES)
+        return DoSave(false);
+    return answer == IDNO;
 }
 
 bool CWinApp::OnFileSave() { return DoSave(false); }

@@ -3,7 +3,8 @@
 // The application object of a single-document program: its profile (the
 // user's settings under an organisation key and the application title), the
 // recent-file list, the document template, the command line, and the
-// application-wide commands (Save, Save As, recent files, Print Setup, Exit).
+// application-wide commands (New, Open, Save, Save As, recent files, Print
+// Setup, Exit), with the question whether to save unsaved changes.
 
 #include "platform/CSingleDocTemplate.h"
 #include "platform/RecentFileList.h"
@@ -65,19 +66,36 @@ public:
 
     CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
     void AddToRecentFileList(const QString& path);
-    // Opens recent file `index`; an entry that cannot be opened is dropped.
+    // Opens recent file `index` once unsaved changes are settled; an entry
+    // that cannot be opened is dropped.
     bool OnOpenRecentFile(int index);
     // Called whenever the recent-file list changes.
     void SetRecentFilesChangedHandler(std::function<void()> handler);
 
+    // New: a new document, once unsaved changes are settled.
+    bool OnFileNew();
+    // Open: asks for a file, settles unsaved changes, then opens it.
+    bool OnFileOpen();
     // Save: asks for a name only when the document has none. Save As: always
     // asks. Both write the document and put it at the top of the recent list.
     bool OnFileSave();
     bool OnFileSaveAs();
-    // How Save asks for a file name: gets a suggestion, returns the chosen
-    // name or an empty string when the user cancels.
+
+    // When the document holds unsaved changes, asks "Save changes to NAME?":
+    // Yes saves (false when that is cancelled or fails), No goes on without
+    // saving, Cancel answers false. True at once for an unchanged document.
+    bool SaveModified();
+
+    // The kind of file the documents are kept in: file-dialog filters
+    // ("Experiments (*.x);;All files (*)") and the suffix a typed name
+    // without one receives.
+    void SetDocumentFileType(const QString& filters, const QString& defaultSuffix);
+
+    // How Save and Open ask for a file name: get a suggestion, return the
+    // chosen name or an empty string when the user cancels.
     using FileNamePrompt = std::function<QString(const QString& suggestion)>;
     void SetSaveFileNamePrompt(FileNamePrompt prompt);
+    void SetOpenFileNamePrompt(FileNamePrompt prompt);
 
     // Print Setup: the page-setup dialog on the printer that printing shares.
     void OnFilePrintSetup();
@@ -93,5 +111,10 @@ private:
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     std::unique_ptr<CSingleDocTemplate> m_pDocTemplate;
     std::function<void()> m_onRecentFilesChanged;
+    QString AskFileName(bool saving, const QString& suggestion);
+
     FileNamePrompt m_promptSaveFileName;
+    FileNamePrompt m_promptOpenFileName;
+    QString m_strFileFilters;
+    QString m_strDefaultSuffix;
 };

@@ -3,6 +3,7 @@
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/FieldNumbers.h"
+#include "text/FieldMessages.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -85,28 +86,24 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format form
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
-    ExchangeText(pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, "Please enter an integer.");
+    ExchangeText(pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, spln::kNotAnInteger);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
-    ExchangeText(pDX, id, value, ParseDoubleField, FormatDoubleField, "Please enter a number.");
+    ExchangeText(pDX, id, value, ParseDoubleField, FormatDoubleField, spln::kNotANumber);
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)
 {
     if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
-    AfxMessageBox(QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max),
-                  MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(QString::fromStdString(spln::IntegerRangeMessage(min, max)), MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }
 
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max)
 {
     if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
-    AfxMessageBox(QStringLiteral("Please enter a number between %1 and %2.")
-                      .arg(QString::fromStdString(FormatDoubleField(min)),
-                           QString::fromStdString(FormatDoubleField(max))),
-                  MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(QString::fromStdString(spln::NumberRangeMessage(min, max)), MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }

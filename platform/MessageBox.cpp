@@ -29,6 +29,17 @@ int AfxMessageBox(const QString& text, unsigned type, unsigned /*helpId*/)
 {
     if (Hook()) return Hook()(text, type);
 
+    if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) {
+        QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return IDYES;
+        case QMessageBox::No: return IDNO;
+        default: return IDCANCEL;
+        }
+    }
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();

@@ -1,13 +1,20 @@
-// Save, Save As and opening files: empty document files, the questions for a
-// name, the reused document with its settings, the blank view until the next
-// Run, and the command line.
+// Save, Save As and opening files: experiment files written and read back,
+// bad files refused without loss, files of earlier versions, the question
+// about unsaved changes, failed saves, and the command line.
 
 #include "test_shell_support.h"
 
+#include "app/Engines.h"
+#include "engine/CSplineEngine.h"
+#include "model/ExperimentFile.h"
 #include "res/CommandIds.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 namespace {
 
@@ -20,34 +27,91 @@ void WriteFile(const QString& path, const QByteArray& content)
     file.write(content);
 }
 
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 qint64 SizeOf(const QString& path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
+
+QByteArray ExperimentText(const CSplnSettings& settings)
+{
+    return QByteArray::fromStdString(spln::FormatExperiment(settings));
+}
+
+// An experiment away from the defaults in every setting.
+CSplnSettings Study()
+{
+    CSplnSettings s;
+    s.m_nSource = 0;
+    s.m_nExample = 3;
+    s.m_dAmplitude = 0.05;
+    s.m_nFileLength = 3001;
+    s.m_nBoard = 0;
+    s.m_dLeftValue = 0.1;
+    s.m_dRightValue = -0.375;
+    s.m_dLeftDeriv = 2.5;
+    s.m_dRightDeriv = -0.125;
+    s.m_nLeftMargin = 40;
+    s.m_nRightMargin = 41;
+    s.m_nMethod = 1;
+    s.m_nWindow = 40;
+    s.m_nSchwarzType = 3;
+    s.m_nSchwarzCount = 301;
+    s.m_nLsqType = 2;
+    s.m_nLsqCount = 21;
+    return s;
+}
+
+// Exceeding this size fails a write as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int);
+};
 
 } // namespace
 
-TEST_F(ShellTest, SaveAsksForANameOnceAndWritesAnEmptyFile)
+TEST_F(ShellTest, SaveAsksForANameOnceAndWritesTheSettings)
 {
     ASSERT_TRUE(Start());
     answers = {PathIn("plain")};
     Choose(ID_FILE_SAVE);
     ASSERT_EQ(suggestions.size(), 1u);
     EXPECT_EQ(suggestions[0], PathIn("Untitled"));
-    // The name is used as typed: no extension is added.
-    EXPECT_EQ(SizeOf(PathIn("plain")), 0);
+    // The name is used as the prompt returns it.
+    EXPECT_EQ(ReadFile(PathIn("plain")), ExperimentText(Doc().AcceptedSettings()));
     EXPECT_EQ(Doc().GetPathName(), PathIn("plain"));
     EXPECT_EQ(Doc().GetTitle(), QStringLiteral("plain"));
 
-    // A named document is saved again without a question, still empty.
+    // A named document is saved again without a question.
     WriteFile(PathIn("plain"), "left over");
     Choose(ID_FILE_SAVE);
     EXPECT_EQ(suggestions.size(), 1u);
-    EXPECT_EQ(SizeOf(PathIn("plain")), 0);
+    EXPECT_EQ(ReadFile(PathIn("plain")), ExperimentText(Doc().AcceptedSettings()));
 
     // Save As always asks, starting from the current name.
-    answers = {PathIn("other.dat")};
+    answers = {PathIn("other.spl")};
     Choose(ID_FILE_SAVE_AS);
     ASSERT_EQ(suggestions.size(), 2u);
     EXPECT_EQ(suggestions[1], PathIn("plain"));
-    EXPECT_EQ(SizeOf(PathIn("other.dat")), 0);
+    EXPECT_EQ(ReadFile(PathIn("other.spl")), ReadFile(PathIn("plain")));
     EXPECT_TRUE(messages.texts.empty());
 }
 
@@ -57,58 +121,180 @@ TEST_F(ShellTest, CancelledOrFailedSaveChangesNothing)
     Choose(ID_FILE_SAVE); // no answer: the user cancelled
     EXPECT_EQ(suggestions.size(), 1u);
     EXPECT_TRUE(Doc().GetPathName().isEmpty());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Spln"));
+    EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("Untitled - Spln"));
 
     answers = {PathIn("no such folder/x.spl")};
     Choose(ID_FILE_SAVE_AS);
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("no such folder/x.spl")));
     EXPECT_TRUE(Doc().GetPathName().isEmpty());
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Spln"));
+    EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("Untitled - Spln"));
     EXPECT_TRUE(App().GetRecentFileList()->IsEmpty());
 }
 
-TEST_F(ShellTest, OpeningAFileKeepsTheSettingsAndBlanksTheViewUntilTheNextRun)
+TEST_F(ShellTest, AFailedSaveLeavesTheOldFileAsItWas)
+{
+    WriteFile(PathIn("study.spl"), ExperimentText(Study()));
+    ASSERT_TRUE(Start({PathIn("study.spl")}));
+    DocEngine().m_nExample = 9;
+    RunAccepted();
+    ASSERT_TRUE(Doc().IsModified());
+    {
+        FileSizeLimit diskFull(16);
+        Choose(ID_FILE_SAVE);
+    }
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(messages.texts[0].contains(PathIn("study.spl")));
+    EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(Study()));
+    EXPECT_TRUE(Doc().IsModified());
+
+    // A folder in the target's place stays a folder.
+    QDir(PathIn(".")).mkdir(QStringLiteral("folder.spl"));
+    answers = {PathIn("folder.spl")};
+    Choose(ID_FILE_SAVE_AS);
+    ASSERT_EQ(messages.texts.size(), 2u);
+    EXPECT_TRUE(QFileInfo(PathIn("folder.spl")).isDir());
+    EXPECT_EQ(Doc().GetPathName(), PathIn("study.spl"));
+    EXPECT_EQ(QDir(PathIn(".")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("study.spl")})
+        << "no temporary file is left behind";
+}
+
+TEST_F(ShellTest, AnEmptyFileOfEarlierVersionsKeepsTheSettingsAndBlanksTheView)
 {
     ASSERT_TRUE(Start());
-    EXPECT_EQ(InkInView(), 0) << "the view is blank before the first Run";
     RunAccepted();
     ASSERT_EQ(Doc().m_bValid, 1);
     EXPECT_GT(InkInView(), 1000);
-    const int example = Doc().m_nExample;
-    const int method = Doc().m_nMethod;
+    const CSplnSettings settings = Doc().AcceptedSettings();
     const auto caption = Doc().m_strCaption;
 
-    answers = {PathIn("saved.spl")};
-    Choose(ID_FILE_SAVE);
-    ASSERT_EQ(SizeOf(PathIn("saved.spl")), 0);
-    ASSERT_TRUE(App().OnOpenRecentFile(0));
-
+    WriteFile(PathIn("old.spl"), "");
+    ASSERT_NE(App().OpenDocumentFile(PathIn("old.spl")), nullptr);
     EXPECT_TRUE(Doc().m_arrX.empty());
     EXPECT_TRUE(Doc().m_arrY.empty());
     EXPECT_EQ(Doc().m_bValid, 1);
-    EXPECT_EQ(Doc().m_nExample, example);
-    EXPECT_EQ(Doc().m_nMethod, method);
+    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), settings));
     EXPECT_EQ(Doc().m_strCaption, caption);
     EXPECT_EQ(InkInView(), 0);
     EXPECT_TRUE(Doc().m_arrX.empty()) << "painting must not refill the arrays";
+    EXPECT_EQ(SizeOf(PathIn("old.spl")), 0);
 
     RunAccepted();
     EXPECT_GT(InkInView(), 1000);
 }
 
-TEST_F(ShellTest, CommandLineOpensTheNamedFileEvenWhenItHasContent)
+TEST_F(ShellTest, BadFilesAreRefusedAndTheOpenDocumentStays)
+{
+    WriteFile(PathIn("study.spl"), ExperimentText(Study()));
+    ASSERT_TRUE(Start({PathIn("study.spl")}));
+    const QString header = QString::fromLatin1(spln::kExperimentHeader) + QStringLiteral("\n");
+    struct Case {
+        const char* name;
+        QByteArray content;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"wrong-header.spl", "Spln settings\nexample = 2\n", ", line 1: this is not a Spln experiment file"},
+        {"unknown.spl", (header + "colour = red\n").toLatin1(), ", line 2: \"colour\" is not the name of a setting."},
+        {"repeated.spl", (header + "example = 2\nexample = 4\n").toLatin1(), ", line 3: \"example\" is given twice"},
+        {"not-number.spl", (header + "amplitude = a lot\n").toLatin1(), ", line 2: amplitude = a lot: Please enter a number."},
+        {"range.spl", (header + "window = 501\n").toLatin1(), ", line 2: window = 501: Please enter an integer between 1 and 500."},
+        {"window.spl", (header + "samples = 200\nwindow = 21\n").toLatin1(), ", line 3: Window Averaging divide"},
+        {"binary.spl", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), ", line 1: "},
+        {"huge.spl", {}, ": the file is 104857600 bytes long"},
+        {"missing.spl", {}, ": the file cannot be opened: No such file or directory."},
+    };
+    for (const Case& c : cases) {
+        const QString path = PathIn(QString::fromLatin1(c.name));
+        if (!c.content.isEmpty())
+            WriteFile(path, c.content);
+        if (QLatin1String(c.name) == QLatin1String("huge.spl")) {
+            WriteFile(path, header.toLatin1());
+            QFile(path).resize(qint64(100) << 20);
+        }
+        const QByteArray before = c.content.isEmpty() ? QByteArray() : ReadFile(path);
+        const std::size_t shown = messages.texts.size();
+        EXPECT_EQ(App().OpenDocumentFile(path), nullptr) << c.name;
+        ASSERT_EQ(messages.texts.size(), shown + 1) << c.name;
+        EXPECT_TRUE(messages.texts.back().startsWith(path + QString::fromLatin1(c.message)))
+            << c.name << ": " << messages.texts.back().toStdString();
+
+        EXPECT_EQ(Doc().GetPathName(), PathIn("study.spl")) << c.name;
+        EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("study.spl - Spln")) << c.name;
+        EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study())) << c.name;
+        EXPECT_EQ(Doc().m_arrX.size(), 640u) << c.name;
+        EXPECT_EQ(App().GetRecentFileList()->GetSize(), 1) << c.name;
+        if (!c.content.isEmpty()) {
+            EXPECT_EQ(ReadFile(path), before) << c.name;
+        }
+    }
+    EXPECT_GT(InkInView(), 1000) << "the open experiment is still drawn";
+}
+
+TEST_F(ShellTest, UnsavedChangesAreSavedDiscardedOrKeptAsTheUserAnswers)
+{
+    WriteFile(PathIn("study.spl"), ExperimentText(Study()));
+    ASSERT_TRUE(Start({PathIn("study.spl")}));
+    // Accepting the same settings changes nothing and asks nothing.
+    RunAccepted();
+    EXPECT_FALSE(Doc().IsModified());
+    const auto change = [this](int example) {
+        DocEngine().m_nExample = example;
+        RunAccepted();
+        ASSERT_TRUE(Doc().IsModified());
+        EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("study.spl* - Spln"));
+    };
+
+    // Cancel: New, a recent file and Exit leave everything as it was.
+    change(5);
+    messages.replies = {IDCANCEL, IDCANCEL, IDCANCEL};
+    Choose(ID_FILE_NEW);
+    EXPECT_FALSE(App().OnOpenRecentFile(0));
+    EXPECT_FALSE(Frame().close());
+    ASSERT_EQ(messages.texts.size(), 3u);
+    for (const QString& text : messages.texts)
+        EXPECT_EQ(text, QStringLiteral("Save changes to study.spl?"));
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Doc().m_nExample, 5);
+    EXPECT_EQ(Doc().GetPathName(), PathIn("study.spl"));
+    EXPECT_EQ(App().GetRecentFileList()->GetSize(), 1);
+    EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(Study()));
+
+    // No: the new document comes, the file keeps its old settings.
+    messages.replies = {IDNO};
+    Choose(ID_FILE_NEW);
+    EXPECT_EQ(messages.texts.size(), 4u);
+    EXPECT_TRUE(Doc().GetPathName().isEmpty());
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(Study()));
+
+    // Yes on Exit: the changes are saved, then the window closes.
+    ASSERT_TRUE(App().OnOpenRecentFile(0));
+    EXPECT_EQ(messages.texts.size(), 4u) << "an unchanged document asks nothing";
+    change(8);
+    messages.replies = {IDYES};
+    EXPECT_TRUE(Frame().close());
+    EXPECT_EQ(messages.texts.size(), 5u);
+    CSplnSettings expected = Study();
+    expected.m_nExample = 8;
+    EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(expected));
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(ShellTest, CommandLineOpensTheNamedFile)
 {
     WriteFile(PathIn("empty.spl"), "");
-    WriteFile(PathIn("from elsewhere.txt"), "whatever the file holds, nothing is read");
+    WriteFile(PathIn("from elsewhere.txt"), ExperimentText(Study()));
     ASSERT_TRUE(Start({PathIn("empty.spl")}));
     EXPECT_EQ(Doc().GetPathName(), PathIn("empty.spl"));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("empty.spl - Spln"));
+    EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("empty.spl - Spln"));
     EXPECT_EQ(App().GetRecentFileList()->GetSize(), 1);
     EXPECT_TRUE(Frame().isVisible());
 
     ASSERT_TRUE(Start({QStringLiteral("from elsewhere.txt")})); // relative to the current folder
     EXPECT_EQ(Doc().GetPathName(), PathIn("from elsewhere.txt"));
+    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
     EXPECT_TRUE(messages.texts.empty());
 }
 

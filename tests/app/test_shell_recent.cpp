@@ -151,7 +151,7 @@ TEST_F(ShellTest, ChoosingARecentFileOpensItAndAMissingOneIsDropped)
 
     Choose(ID_FILE_MRU_FILE1 + 2); // kept.spl
     EXPECT_EQ(Doc().GetPathName(), PathIn("kept.spl"));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("kept.spl - Spln"));
+    EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("kept.spl - Spln"));
     EXPECT_EQ(RecentMenuTexts(Frame()).front(), QStringLiteral("&1 kept.spl"));
 
     ASSERT_TRUE(QFile::remove(PathIn("gone.spl")));

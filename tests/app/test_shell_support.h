@@ -1,8 +1,8 @@
 #pragma once
 
 // A running Spln for the shell tests: the application started in a fresh
-// current folder with an empty profile, message boxes captured, and Save's
-// file-name question answered from a queue.
+// current folder with an empty profile, message boxes captured, and the
+// file-name questions of Save and Open answered from a queue.
 
 #include "app/CMainFrame.h"
 #include "app/CSplnApp.h"
@@ -54,14 +54,16 @@ protected:
     {
         m_app = std::make_unique<CSplnApp>();
         m_app->SetCommandLine(arguments);
-        m_app->SetSaveFileNamePrompt([this](const QString& suggestion) {
+        const auto prompt = [this](const QString& suggestion) {
             suggestions.push_back(suggestion);
             if (answers.empty())
                 return QString();
             const QString answer = answers.front();
             answers.pop_front();
             return answer;
-        });
+        };
+        m_app->SetSaveFileNamePrompt(prompt);
+        m_app->SetOpenFileNamePrompt(prompt);
         return m_app->InitInstance();
     }
 
@@ -99,8 +101,8 @@ protected:
         return ink;
     }
 
-    std::deque<QString> answers;     // file names Save gets, in order
-    std::vector<QString> suggestions; // what Save suggested each time
+    std::deque<QString> answers;     // file names Save and Open get, in order
+    std::vector<QString> suggestions; // what Save and Open suggested each time
     CapturedMessages messages;
 
 private:

@@ -81,7 +81,7 @@ TEST_F(DocTemplateTest, FirstOpenBuildsAllThreeAndLaterOpensReuseThem)
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(document->GetViews().size(), 1u);
     EXPECT_EQ(frame->GetActiveView(), document->GetViews().front());
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled - App"));
+    EXPECT_EQ(ShownTitle(*frame), QStringLiteral("Untitled - App"));
 
     Touch(QStringLiteral("one.spl"));
     EXPECT_EQ(docTemplate.OpenDocumentFile(PathIn(QStringLiteral("one.spl"))), document);
@@ -89,12 +89,12 @@ TEST_F(DocTemplateTest, FirstOpenBuildsAllThreeAndLaterOpensReuseThem)
     EXPECT_EQ(counts.documents, 1);
     EXPECT_EQ(counts.frames, 1);
     EXPECT_EQ(counts.views, 1);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("one.spl - App"));
+    EXPECT_EQ(ShownTitle(*frame), QStringLiteral("one.spl - App"));
     EXPECT_GE(static_cast<CountingDocument*>(document)->emptied, 2);
 
     // A title set later reaches the caption.
     document->SetTitle(QStringLiteral("renamed"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("renamed - App"));
+    EXPECT_EQ(ShownTitle(*frame), QStringLiteral("renamed - App"));
 }
 
 TEST_F(DocTemplateTest, AFailedFirstOpenLeavesNothingAndALaterOneKeepsTheDocument)
@@ -111,7 +111,7 @@ TEST_F(DocTemplateTest, AFailedFirstOpenLeavesNothingAndALaterOneKeepsTheDocumen
     EXPECT_EQ(docTemplate.OpenDocumentFile(PathIn(QStringLiteral("missing.spl"))), nullptr);
     EXPECT_EQ(docTemplate.GetDocument(), document);
     EXPECT_EQ(document->GetTitle(), QStringLiteral("there.spl"));
-    EXPECT_EQ(docTemplate.GetFrame()->windowTitle(), QStringLiteral("there.spl - App"));
+    EXPECT_EQ(ShownTitle(*docTemplate.GetFrame()), QStringLiteral("there.spl - App"));
 }
 
 TEST_F(DocTemplateTest, AFrameThatCannotBeBuiltIsReportedAndNothingStays)

@@ -3,6 +3,7 @@
 
 #include "app/CSplnDoc.h"
 #include "app/Engines.h"
+#include "model/ExperimentFile.h"
 #include "platform/CView.h"
 #include "res/SettingsDialog.h"
 #include "tests/app/test_ui_app_support.h"
@@ -157,24 +158,48 @@ TEST_F(SplineRunTest, SecondOpeningShowsTheAcceptedValuesIncludingAReset)
     EXPECT_EQ(doc.m_bValid, 1);
 }
 
-TEST_F(SplineRunTest, FilesAreEmptyAndOpeningKeepsTheSettings)
+TEST_F(SplineRunTest, FilesKeepTheSettingsAndOpeningOneRunsThem)
 {
     Run([](CSettingsDlg& d) { Type(d, IDC_EXAMPLE, "7"); }, true);
+    EXPECT_TRUE(doc.IsModified());
     QTemporaryDir dir;
     const QString path = dir.filePath("run.spl");
     ASSERT_TRUE(doc.OnSaveDocument(path));
-    EXPECT_EQ(QFileInfo(path).size(), 0);
+    EXPECT_FALSE(doc.IsModified());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), spln::FormatExperiment(SettingsOf(DocEngine())));
+    const auto saved = SettingsTuple(doc);
 
-    const auto settings = SettingsTuple(doc);
+    // Another Run, then the file again: its settings come back and the
+    // arrays are prepared as by an accepted Run.
+    Run([](CSettingsDlg& d) { Type(d, IDC_EXAMPLE, "3"); }, true);
+    EXPECT_TRUE(doc.IsModified());
     ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(SettingsTuple(doc), saved);
+    EXPECT_EQ(SettingsTuple(SettingsOf(DocEngine())), saved);
+    EXPECT_EQ(doc.m_arrX.size(), 640u);
+    EXPECT_EQ(doc.m_arrY.size(), 640u);
+    EXPECT_EQ(doc.m_bValid, 1);
+    EXPECT_EQ(doc.m_strCaption, "Footstep");
+    EXPECT_EQ(doc.m_nFuncIndex, 6);
+
+    // A file of zero bytes, as earlier versions saved, reads nothing: the
+    // settings stay and the view is blank until the next Run.
+    const QString empty = dir.filePath("empty.spl");
+    QFile(empty).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(doc.OnOpenDocument(empty));
     EXPECT_TRUE(doc.m_arrX.empty());
     EXPECT_EQ(doc.m_arrX.capacity(), 0u);
     EXPECT_TRUE(doc.m_arrY.empty());
-    EXPECT_EQ(SettingsTuple(doc), settings);
+    EXPECT_EQ(SettingsTuple(doc), saved);
     EXPECT_EQ(doc.m_bValid, 1);
     EXPECT_EQ(doc.m_strCaption, "Footstep");
+    EXPECT_FALSE(doc.IsModified());
 
+    // New starts again from the defaults, with a blank view.
     ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(SettingsTuple(doc), settings);
-    EXPECT_EQ(doc.m_bValid, 1);
+    EXPECT_EQ(SettingsTuple(SettingsOf(DocEngine())), SettingsTuple(SettingsOf(DefaultEngine())));
+    EXPECT_EQ(doc.m_bValid, 0);
 }

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <regex>
 #include <string>
@@ -109,13 +111,60 @@ TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
     EXPECT_EQ(result.exitCode, 0);
     for (const spln::SettingRange& range : spln::kSettingRanges)
         EXPECT_TRUE(Contains(result.out, std::string("--") + range.flag + " ")) << range.flag;
-    for (const char* flag : {"--json", "--csv", "--data", "--repeat", "--timing", "--help", "--version"})
+    for (const char* flag :
+         {"--json", "--csv", "--data", "--settings", "--save-settings", "--repeat", "--timing", "--help", "--version"})
         EXPECT_TRUE(Contains(result.out, flag)) << flag;
     EXPECT_TRUE(Contains(result.out, "1..11"));
     EXPECT_TRUE(Contains(result.out, "0..0.5"));
     EXPECT_TRUE(Contains(result.out, "[default 35]"));  // the engine's least-squares count
     EXPECT_TRUE(Contains(result.out, "[default schwarz]"));
     EXPECT_TRUE(result.err.empty());
+}
+
+// An experiment saved by one run replays in another to the same bits; flags
+// override single settings of the file wherever they stand; a bad file is bad
+// input that names its line.
+TEST(CommandLine, ExperimentFilesReplayRunsAndFlagsOverrideThem) {
+    const TempDir dir;
+    const auto read = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    ASSERT_EQ(Cli({"--example", "7", "--amplitude", "0.05", "--method", "lsq", "--samples", "3001", "--save-settings",
+                   dir / "study.spl", "--json", dir / "first.json"})
+                  .exitCode,
+              0);
+    const std::string study = read(dir / "study.spl");
+    EXPECT_EQ(study.rfind("Spln experiment 1\n", 0), 0u) << study;
+    EXPECT_TRUE(Contains(study, "\nmethod = lsq\n")) << study;
+
+    ASSERT_EQ(Cli({"--settings", dir / "study.spl", "--json", dir / "again.json"}).exitCode, 0);
+    EXPECT_EQ(read(dir / "again.json"), read(dir / "first.json"));
+
+    ASSERT_EQ(Cli({"--window", "3", "--settings", dir / "study.spl", "--save-settings", dir / "wide.spl"}).exitCode, 0);
+    std::string expected = study;
+    expected.replace(expected.find("window = 1\n"), 11, "window = 3\n");
+    EXPECT_EQ(read(dir / "wide.spl"), expected);
+
+    std::ofstream(dir / "bad.spl") << "Spln experiment 1\n# noise\nexample = 12\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } bad[] = {
+        {{"--settings", dir / "bad.spl"}, dir / "bad.spl" + ", line 3: example = 12: Please enter an integer between 1 and 11.\n"},
+        {{"--settings", dir / "none.spl"}, dir / "none.spl" + ": the file cannot be opened: No such file or directory.\n"},
+        {{"--settings", dir / "study.spl", "--settings", dir / "wide.spl"}, "--settings is given twice; the settings start from one file\n"},
+        {{"--settings", dir / "study.spl", "--samples", "20"}, "--samples: 20 is out of range; it must be a whole number from 100 to 10000\n"},
+    };
+    for (const auto& c : bad) {
+        const ProcessResult result = Cli(c.args);
+        EXPECT_EQ(result.exitCode, 2) << c.err;
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_TRUE(result.out.empty());
+    }
+    const ProcessResult folder = Cli({"--save-settings", dir.Path()});
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_TRUE(Contains(folder.err, "The experiment file \"" + dir.Path() + "\" could not be written")) << folder.err;
 }
 
 TEST(CommandLine, DefaultRunPrintsTheReportLine) {

@@ -137,6 +137,7 @@ TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndPicksTheWidest)
         const bool matches = Mismatches(path, arguments.data(), kGuardArgumentCount, false) == 0 &&
                              Mismatches(path, arguments.data(), kGuardArgumentCount, true) == 0;
         EXPECT_EQ(ExpPathMatchesLibrary(path), matches) << ExpPathName(path);
+        EXPECT_EQ(ExpPathAccepted(path), matches) << ExpPathName(path);
         EXPECT_TRUE(matches) << ExpPathName(path) << " differs from std::exp on this machine";
         if (matches)
             widest = path;

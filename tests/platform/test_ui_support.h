@@ -9,16 +9,23 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QWidget>
 
+#include <deque>
 #include <vector>
 
-// While alive, AfxMessageBox records its texts and answers OK at once.
+// While alive, AfxMessageBox records its texts and answers at once: with the
+// next of replies when there is one, else with OK.
 class CapturedMessages {
 public:
     CapturedMessages()
         : m_previous(SetMessageBoxHook([this](const QString& text, unsigned) {
               texts.push_back(text);
-              return IDOK;
+              if (replies.empty())
+                  return IDOK;
+              const int reply = replies.front();
+              replies.pop_front();
+              return reply;
           }))
     {
     }
@@ -27,10 +34,20 @@ public:
     CapturedMessages& operator=(const CapturedMessages&) = delete;
 
     std::vector<QString> texts;
+    std::deque<int> replies;
 
 private:
     MessageBoxHook m_previous;
 };
+
+// The caption as the window shows it: the toolkit's "[*]" mark becomes "*"
+// while the window is marked modified and disappears otherwise.
+inline QString ShownTitle(const QWidget& window)
+{
+    QString title = window.windowTitle();
+    title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
+}
 
 // A white US-letter page at the given resolution, as a printer would offer it.
 inline QImage LetterPage(int dpi)

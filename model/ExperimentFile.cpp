@@ -1,0 +1,264 @@
+#include "model/ExperimentFile.h"
+
+#include "model/SettingsRecord.h"
+#include "text/FieldMessages.h"
+#include "text/StrictNumber.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <bit>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace spln {
+namespace {
+
+std::string FormatShortest(double value)
+{
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string FormatValue(const SettingRange& range, const CSplnSettings& settings)
+{
+    if (range.docReal)
+        return FormatShortest(settings.*range.docReal);
+    const int value = settings.*range.docWhole;
+    if (range.kind == SettingKind::Choice && (value == 0 || value == 1))
+        return value == 0 ? range.choice0 : range.choice1;
+    return std::to_string(value);
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+const SettingRange* FindSetting(std::string_view name)
+{
+    for (const SettingRange& range : kSettingRanges)
+        if (name == range.flag)
+            return &range;
+    return nullptr;
+}
+
+ExperimentRead Fault(int line, std::string message)
+{
+    ExperimentRead read;
+    read.status = ExperimentStatus::Fault;
+    read.line = line;
+    read.message = std::move(message);
+    return read;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+// Reads one value into settings; empty on success, otherwise what is wrong in
+// the words the settings dialog uses for its fields.
+std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSettings& settings)
+{
+    switch (range.kind) {
+    case SettingKind::Choice:
+        if (text == range.choice0 || text == "0")
+            settings.*range.docWhole = 0;
+        else if (text == range.choice1 || text == "1")
+            settings.*range.docWhole = 1;
+        else
+            return "Please enter " + std::string(range.choice0) + " or " + range.choice1 + ".";
+        return {};
+    case SettingKind::Integer: {
+        int value = 0;
+        const NumberStatus status = ParseWholeNumber(text, value);
+        if (status == NumberStatus::NotANumber)
+            return kNotAnInteger;
+        if (status == NumberStatus::OutOfRange || !range.Contains(value))
+            return IntegerRangeMessage(range.MinInt(), range.MaxInt());
+        settings.*range.docWhole = value;
+        return {};
+    }
+    case SettingKind::Real: {
+        double value = 0.0;
+        const NumberStatus status = ParseRealNumber(text, value);
+        if (status == NumberStatus::NotANumber)
+            return kNotANumber;
+        if (status == NumberStatus::OutOfRange || !range.Contains(value))
+            return NumberRangeMessage(range.min, range.max);
+        settings.*range.docReal = value;
+        return {};
+    }
+    }
+    return "Please enter a value.";
+}
+
+// A byte no text editor writes into a settings file: control characters other
+// than tab, carriage return and line feed.
+bool IsBinaryByte(unsigned char byte) { return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7f; }
+
+std::string HexByte(unsigned char byte)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", byte);
+    return text;
+}
+
+// The first line when it names another version of the format, else empty.
+std::string OtherVersion(std::string_view line)
+{
+    const std::string_view stem = kExperimentHeader.substr(0, kExperimentHeader.rfind(' ') + 1);
+    if (line.substr(0, stem.size()) != stem)
+        return {};
+    const std::string_view version = line.substr(stem.size());
+    int number = 0;
+    return ParseWholeNumber(version, number) == NumberStatus::Ok ? std::string(version) : std::string();
+}
+
+}  // namespace
+
+std::string FormatExperiment(const CSplnSettings& settings)
+{
+    std::string text(kExperimentHeader);
+    text += '\n';
+    for (const SettingRange& range : kSettingRanges)
+        text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
+    return text;
+}
+
+ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults)
+{
+    if (text.empty()) {
+        ExperimentRead read;
+        read.status = ExperimentStatus::Empty;
+        read.settings = defaults;
+        return read;
+    }
+
+    CSplnSettings settings = defaults;
+    std::array<int, kSettingCount> lineOf{};  // 0: not given
+    int lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        ++lineNumber;
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        for (const char c : line)
+            if (IsBinaryByte(static_cast<unsigned char>(c)))
+                return Fault(lineNumber, "the line holds the byte " + HexByte(static_cast<unsigned char>(c)) +
+                                             ", which is not text; this is not a Spln experiment file.");
+
+        if (lineNumber == 1) {
+            if (line == kExperimentHeader)
+                continue;
+            const std::string version = OtherVersion(line);
+            if (!version.empty())
+                return Fault(1, "the file is in version " + version + " of the experiment format; this Spln reads " +
+                                    Quoted(kExperimentHeader) + ".");
+            return Fault(1, "this is not a Spln experiment file: its first line must be " +
+                                Quoted(kExperimentHeader) + ".");
+        }
+
+        const std::string_view content = Trimmed(line);
+        if (content.empty() || content.front() == '#')
+            continue;
+        const std::size_t equals = content.find('=');
+        if (equals == std::string_view::npos)
+            return Fault(lineNumber, Quoted(content) + " is not a setting; write it as name = value.");
+        const std::string_view name = Trimmed(content.substr(0, equals));
+        const std::string_view value = Trimmed(content.substr(equals + 1));
+        const SettingRange* range = FindSetting(name);
+        if (!range)
+            return Fault(lineNumber, Quoted(name) + " is not the name of a setting.");
+        if (lineOf[range->id] != 0)
+            return Fault(lineNumber, Quoted(name) + " is given twice (first on line " +
+                                         std::to_string(lineOf[range->id]) + ").");
+        lineOf[range->id] = lineNumber;
+        const std::string problem = ReadValue(*range, value, settings);
+        if (!problem.empty())
+            return Fault(lineNumber, std::string(name) + " = " + std::string(value) + ": " + problem);
+    }
+
+    if (!WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength)) {
+        // Point at the line that set the window, else at the one that set the
+        // sample count or the source; the defaults alone always pass.
+        int line = 0;
+        for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
+            if (line == 0)
+                line = lineOf[id];
+        return Fault(line, kWindowCheckMessage);
+    }
+
+    ExperimentRead read;
+    read.status = ExperimentStatus::Settings;
+    read.settings = settings;
+    return read;
+}
+
+ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults)
+{
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        return Fault(0, std::string("the file cannot be opened: ") + std::strerror(errno) + ".");
+    struct stat status {};
+    if (fstat(fileno(file.get()), &status) != 0)
+        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+    if (S_ISDIR(status.st_mode))
+        return Fault(0, "this is a folder, not an experiment file.");
+    if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxExperimentFileSize)
+        return Fault(0, "the file is " + std::to_string(status.st_size) +
+                            " bytes long; an experiment file holds at most " +
+                            std::to_string(kMaxExperimentFileSize) + " bytes.");
+
+    // One byte more than allowed tells a stream that keeps going from a file
+    // that just fits.
+    std::string text(kMaxExperimentFileSize + 1, '\0');
+    const std::size_t size = std::fread(text.data(), 1, text.size(), file.get());
+    if (std::ferror(file.get()))
+        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+    if (size > kMaxExperimentFileSize)
+        return Fault(0, "the file holds more than " + std::to_string(kMaxExperimentFileSize) +
+                            " bytes; an experiment file is far smaller.");
+    text.resize(size);
+    return ParseExperiment(text, defaults);
+}
+
+std::string DescribeExperimentFault(const std::string& path, const ExperimentRead& read)
+{
+    if (read.line == 0)
+        return path + ": " + read.message;
+    return path + ", line " + std::to_string(read.line) + ": " + read.message;
+}
+
+bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)
+{
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.docWhole ? a.*range.docWhole != b.*range.docWhole
+                           : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace spln

@@ -1,0 +1,56 @@
+#pragma once
+
+// Experiment files: the seventeen settings of a run as a small text file, a
+// first line naming the format, then one "name = value" line per setting keyed
+// by the command-line flag names. Read and written by the desktop document and
+// by spln-cli; no toolkit involved.
+
+#include "model/SplnSettings.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace spln {
+
+// The first line of every experiment file; the number is the format's version.
+inline constexpr std::string_view kExperimentHeader = "Spln experiment 1";
+inline constexpr std::string_view kExperimentSuffix = "spl";
+
+// An experiment file holds a few hundred bytes; anything far larger is refused
+// before it is read.
+inline constexpr std::size_t kMaxExperimentFileSize = 64 * 1024;
+
+// The file's text: the header, then every setting in the record's order.
+// Choices are written by name, doubles with the shortest text that reads back
+// to the same bits.
+std::string FormatExperiment(const CSplnSettings& settings);
+
+enum class ExperimentStatus {
+    Settings,  // the file holds settings
+    Empty,     // zero bytes: a document file of earlier versions, holding nothing
+    Fault,     // refused; see line and message
+};
+
+struct ExperimentRead {
+    ExperimentStatus status = ExperimentStatus::Fault;
+    CSplnSettings settings;  // Settings only
+    int line = 0;            // Fault: 1-based line at fault, 0 for the file as a whole
+    std::string message;     // Fault: what is wrong, for a person
+};
+
+// Reads the text of an experiment file. A setting the file leaves out takes
+// its value from defaults; the result passes the window check.
+ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults);
+
+// Reads the file at path (a folder, a missing file, one too large or one that
+// cannot be read is a fault of the file as a whole).
+ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults);
+
+// "PATH, line N: message", or "PATH: message" for the file as a whole.
+std::string DescribeExperimentFault(const std::string& path, const ExperimentRead& read);
+
+// Settings equal to the last bit of every double.
+bool SameSettings(const CSplnSettings& a, const CSplnSettings& b);
+
+}  // namespace spln
