@@ -46,6 +46,7 @@ constexpr std::array kMainMenu{
     End(),
     Popup("&Spline"),
     Item("&Run", ID_SPLINE_RUN),
+    Item("S&tudy...", ID_SPLINE_STUDY),
     End(),
     Popup("&View"),
     Item("&Toolbar", ID_VIEW_TOOLBAR),
