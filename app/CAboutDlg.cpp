@@ -1,3 +1,5 @@
+// The About box: the program's icon, name, version and copyright.
+
 #include "app/CAboutDlg.h"
 
 #include "res/AboutDialog.h"

@@ -1,3 +1,5 @@
+// The main frame: menu, toolbar, status bar and the title.
+
 #include "app/CMainFrame.h"
 
 #include "app/HelpText.h"

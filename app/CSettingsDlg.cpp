@@ -1,3 +1,5 @@
+// The settings dialog: every setting exchanged with the document, then the window check.
+
 #include "app/CSettingsDlg.h"
 
 #include "app/CSplnDoc.h"

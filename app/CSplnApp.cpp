@@ -1,10 +1,17 @@
+// The application: start-up, the document template, commands and recent files.
+
 #include "app/CSplnApp.h"
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
+#include "app/CStudyDlg.h"
+#include "app/CStudyWnd.h"
+#include "app/Engines.h"
 #include "app/ResultCommands.h"
+#include "app/StudyJob.h"
+#include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
 #include "platform/MessageBox.h"
 #include "res/CommandIds.h"
@@ -32,6 +39,7 @@ CSplnApp::CSplnApp() : CWinApp(AppTitleString()) {}
 
 CSplnApp::~CSplnApp()
 {
+    m_study.reset();  // a study still running is cancelled before the engines go
     if (GetDocTemplate())
         GetDocTemplate()->CloseAll();
 }
@@ -93,6 +101,7 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
         if (CSplnDoc* document = GetSplnDoc())
             document->OnSplineRun();
     });
+    commands.SetHandler(res::ID_SPLINE_STUDY, [this] { OnSplineStudy(); });
     // Printing goes to the view, the only one of the frame.
     const auto toView = [this](void (CView::*command)()) {
         return [this, command] {
@@ -145,6 +154,38 @@ void CSplnApp::OnAppAbout()
 {
     CAboutDlg dialog(GetMainWnd());
     dialog.DoModal();
+}
+
+void CSplnApp::OnSplineStudy()
+{
+    if (m_study && m_study->Running()) {
+        m_study->ShowProgress();
+        return;
+    }
+    CSplnSettings base;
+    LoadSettingsFromEngine(DocEngine(), base);
+    if (base.m_nSource != 0) {
+        AfxMessageBox(QStringLiteral("A study measures the error against the exact function, which the sample file "
+                                     "does not have. Choose Example in Spline > Run first."));
+        return;
+    }
+    CStudyDlg dialog(base, m_lastStudyPlan, GetMainWnd());
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_lastStudyPlan = dialog.Plan();
+    m_study.reset();
+    m_study = std::make_unique<StudyJob>(m_lastStudyPlan, base, GetMainWnd(),
+                                         [this](const spln::study::StudyResult& result) { ShowStudyResult(result); });
+}
+
+void CSplnApp::ShowStudyResult(const spln::study::StudyResult& result)
+{
+    if (!result.failure.empty())
+        AfxMessageBox(QString::fromStdString(result.failure));
+    if (result.rows.empty())
+        return;
+    auto* window = new CStudyWnd(result, GetMainWnd());
+    window->show();
 }
 
 CSplnDoc* CSplnApp::GetSplnDoc() const { return dynamic_cast<CSplnDoc*>(GetDocument()); }

@@ -4,12 +4,16 @@
 // the result view, the command line, and the application's commands.
 
 #include "platform/CWinApp.h"
+#include "study/StudyRunner.h"
 
 #include <QStringList>
+
+#include <memory>
 
 class CMainFrame;
 class CSplnDoc;
 class CSplnView;
+class StudyJob;
 
 class CSplnApp : public CWinApp {
 public:
@@ -28,6 +32,11 @@ public:
     // Help > About Spln.
     void OnAppAbout();
 
+    // Spline > Study...: the study dialog on the last accepted settings; on
+    // Run the study goes off the user-interface thread and its result opens
+    // in a window of its own. While one runs, brings its progress forward.
+    void OnSplineStudy();
+
     CSplnDoc* GetSplnDoc() const;
     CMainFrame* GetMainFrame() const;
     CSplnView* GetSplnView() const;
@@ -40,5 +49,9 @@ private:
     static void EnablePictureCommands(CMainFrame& frame, bool enabled);
     void UpdateRecentFileMenu();
 
+    void ShowStudyResult(const spln::study::StudyResult& result);
+
     QStringList m_arguments;
+    spln::study::StudyPlan m_lastStudyPlan;  // what the study dialog offers next
+    std::unique_ptr<StudyJob> m_study;
 };

@@ -1,3 +1,5 @@
+// The document: the settings of Spline > Run, saved in and opened from experiment files.
+
 #include "app/CSplnDoc.h"
 
 #include "app/CSettingsDlg.h"
@@ -10,13 +12,6 @@
 
 #include <QFile>
 #include <QIODevice>
-
-namespace {
-
-constexpr int kPlotPoints = 640;
-constexpr double kIntervalLength = 2.0;  // length of [-1, 1]
-
-}  // namespace
 
 CSplnDoc::CSplnDoc() : m_savedSettings(AcceptedSettings()) {}
 
@@ -84,11 +79,7 @@ void CSplnDoc::Serialize(CArchive& ar)
 void CSplnDoc::PrepareRun()
 {
     DeleteContents();
-    m_nCount = kPlotPoints;
-    ResizeArrays(m_nCount);
-    m_dLength = kIntervalLength;
-    m_strCaption = m_strCaptions[m_nExample - 1];
-    m_nFuncIndex = m_nExample - 1;
+    SetUpForAcceptedRun();
     StoreSettingsInEngine(*this, DocEngine());
 }
 

@@ -1,3 +1,5 @@
+// The result view: runs the view's engine and draws the picture of the results.
+
 #include "app/CSplnView.h"
 
 #include "app/CSplnDoc.h"
@@ -12,21 +14,9 @@ constexpr unsigned kLastFunctionIndex = 11;
 
 }  // namespace
 
-CSplnView::CSplnView(QWidget* parent) : CView(parent)
-{
-    m_penFrame.CreatePen(PS_SOLID, 1, kFramePenColour);
-    m_penExact.CreatePen(PS_SOLID, 1, kExactPenColour);
-    m_penData.CreatePen(PS_SOLID, 1, kDataPenColour);
-    m_penApprox.CreatePen(PS_SOLID, 1, kApproxPenColour);
-}
+CSplnView::CSplnView(QWidget* parent) : CView(parent) {}
 
-CSplnView::~CSplnView()
-{
-    m_penApprox.DeleteObject();
-    m_penData.DeleteObject();
-    m_penExact.DeleteObject();
-    m_penFrame.DeleteObject();
-}
+CSplnView::~CSplnView() = default;
 
 CSplnDoc* CSplnView::GetDocument() const
 {
@@ -55,8 +45,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 // would pass them off as this run's.
                 DrawRunFailure(*pDC, client);
             } else {
-                const ResultPens pens{&m_penFrame, &m_penExact, &m_penData, &m_penApprox};
-                drawn = DrawResultPicture(*pDC, client, *doc, engine, pens);
+                drawn = DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();

@@ -6,6 +6,7 @@
 #include "model/SplnSettings.h"
 #include "platform/CDC.h"
 #include "platform/CView.h"
+#include "plot/ResultPicture.h"
 
 #include <memory>
 
@@ -37,10 +38,7 @@ public:
     const CSplnSettings& ShownSettings() const { return m_shownSettings; }
     CSplineEngine& ShownEngine() const { return *m_pShownEngine; }
 
-    CPen m_penFrame;   // black: grid and exponent boxes
-    CPen m_penExact;   // blue: the exact function
-    CPen m_penData;    // green: the data
-    CPen m_penApprox;  // red: the approximation
+    ResultPenSet m_pens;
 
 signals:
     // A picture appeared in the window or went away.

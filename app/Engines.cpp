@@ -1,3 +1,5 @@
+// The two program-wide engines: the document's and the view's.
+
 #include "app/Engines.h"
 
 #include "engine/CSplineEngine.h"

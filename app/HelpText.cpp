@@ -1,3 +1,5 @@
+// The help window's text.
+
 #include "app/HelpText.h"
 
 #include <QDialog>
@@ -110,6 +112,27 @@ as an image and as SVG, and the numbers as CSV text. All three take the
 picture the window shows at that moment, even with noise switched on, and
 write what spln-cli writes for the same run. A file is only replaced once the
 new one is complete, so a failed export leaves an earlier file as it was.</p>
+
+<h3>Studies</h3>
+<p><b>Spline &gt; Study...</b> (Alt+S, T) answers how fast the error falls as a
+setting grows, and how much of it is the noise's luck. On the last accepted
+settings it either sweeps one whole number (the basic splines of the chosen
+method, the window of averaging or the number of samples) from a first to a
+last value by a step or over a count of values spaced evenly on a log scale,
+or repeats the settings 2 to 10000 times with new noise (only with an
+amplitude above 0). Values the settings dialog would refuse are refused with
+its messages. The noise of a study comes from a sequence of its own, started
+from the seed in the dialog, so the same study gives the same errors again and
+the main window's noise goes on undisturbed.</p>
+<p>The runs go on in the background with a progress bar; <b>Cancel</b> stops
+after the runs under way and keeps those done. The result opens in a window
+of its own: a sweep plots the errors at the left end, inside and at the right
+end against the value on log-log axes with the fitted order p of the interior
+error (C&middot;n<sup>-p</sup>, least squares over the errors above 1e-13;
+"no clear order" with fewer than four); a repeat plots each run's errors and
+gives their mean, deviation, least and largest. The table beside the plot
+lists every run. <b>Export</b> writes it as CSV, JSON, PNG, SVG or PDF, as
+spln-cli --study does; <b>Copy</b> puts the table on the clipboard.</p>
 )");
 }
 

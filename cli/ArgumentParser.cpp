@@ -1,3 +1,5 @@
+// Reads the command line's flags: settings from the settings record, then the other options.
+
 #include "cli/ArgumentParser.h"
 
 #include <optional>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Reading the command line's arguments into options, with the first fault named.
+
 #include <string>
 #include <vector>
 

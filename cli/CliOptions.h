@@ -1,9 +1,12 @@
 #pragma once
 
+// Everything the command line can ask for: settings, outputs, picture size, repeats.
+
 #include <string>
 #include <vector>
 
 #include "model/SettingsRecord.h"
+#include "plot/PictureSize.h"
 #include "study/StudyPlan.h"
 
 namespace spln::cli {
@@ -23,7 +26,6 @@ struct OutputRequest {
 
 inline constexpr int kMaxRepeat = 1000000;
 inline constexpr int kMinPictureSide = 16;
-inline constexpr int kMaxPictureSide = 10000;
 
 // Everything the command line asked for.
 struct CliOptions {

@@ -1,3 +1,5 @@
+// The command line from arguments to exit status.
+
 #include "cli/CommandLine.h"
 
 #include <memory>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The command line from arguments to exit status: parse, run, write the outputs.
+
 #include <functional>
 #include <ostream>
 #include <string>

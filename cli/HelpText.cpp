@@ -1,3 +1,5 @@
+// The --help text, its settings rows taken from the settings record.
+
 #include "cli/HelpText.h"
 
 #include "cli/CliOptions.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The text --help prints.
+
 #include <string>
 
 namespace spln::cli {

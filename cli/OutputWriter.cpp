@@ -1,3 +1,5 @@
+// Writes the command line's text outputs whole, or to standard output.
+
 #include "cli/OutputWriter.h"
 
 #include "model/ResultText.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Text outputs of the command line to a file or to standard output.
+
 #include <ostream>
 #include <string>
 #include <vector>

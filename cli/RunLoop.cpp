@@ -1,3 +1,5 @@
+// Prepares the engine from the options and runs it the requested number of times.
+
 #include "cli/RunLoop.h"
 
 #include <algorithm>

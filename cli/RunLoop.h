@@ -1,5 +1,7 @@
 #pragma once
 
+// The command line's runs: preparing the engine, repeating the run and timing it.
+
 #include <string>
 #include <vector>
 

@@ -1,3 +1,5 @@
+// The command line program spln-cli: the arguments to the run and its outputs.
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -29,9 +31,9 @@ int main(int argc, char** argv) {
     spln::cli::PictureExporter exportPicture;
     spln::cli::StudyPictureExporter exportStudyPicture;
 #ifdef SPLN_CLI_PICTURES
-    exportPicture = [&argc, argv](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
-                                  const std::string& path, int width, int height, std::string* error) {
-        EnsureGuiApplication(argc, argv);
+    // The export starts its offscreen application itself, on its first picture.
+    exportPicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
+                       const std::string& path, int width, int height, std::string* error) {
         return ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
     };
     exportStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind,

@@ -1,5 +1,7 @@
 #pragma once
 
+// Copying text into the engine's fixed-size character arrays.
+
 #include <cstring>
 
 namespace spln {

@@ -1,3 +1,5 @@
+// The engine's defaults at construction.
+
 #include "engine/CSplineEngine.h"
 
 #include <cstring>
@@ -17,7 +19,7 @@ CSplineEngine::CSplineEngine()
       m_nLsqCount(35),
       m_nSchwarzType(1),
       m_nLsqType(5),
-      m_nPoints(640),
+      m_nPoints(spln::kOutputPoints),
       m_nMaxLsqSamples(501),
       m_nMethod(1),
       m_nBoard(1),

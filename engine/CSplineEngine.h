@@ -18,6 +18,9 @@ inline constexpr int kReportSize = 256;        // report line with its terminati
 inline constexpr int kPathSize = 4096;         // directory plus file name of the sample file
 inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
 
+// Points of a run's output on [-1, 1]: what the picture shows and the files hold.
+inline constexpr int kOutputPoints = 640;
+
 // Why the last run stopped before producing results.
 enum class RunFailure {
     None,         // the last run completed (or no run has been made)

@@ -1,3 +1,5 @@
+// The kernels of the projection and the basis functions of least squares.
+
 #include "engine/Kernels.h"
 
 #include "engine/KernelFormulas.h"

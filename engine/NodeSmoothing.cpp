@@ -1,3 +1,5 @@
+// Kernel smoothing at many nodes, in the plain loop or shared among worker threads.
+
 #include "engine/NodeSmoothing.h"
 
 #include "engine/CSplineEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Kernel smoothing at many nodes at once, shared among worker threads.
+
 class CSplineEngine;
 
 namespace spln {

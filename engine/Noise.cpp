@@ -1,3 +1,5 @@
+// The process-wide pseudo-random sequence of the noisy samples.
+
 #include "engine/Noise.h"
 
 namespace spln {

@@ -1,3 +1,5 @@
+// The user's sentence for a run that stopped early.
+
 #include "engine/RunFailure.h"
 
 #include "engine/CSplineEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Why a run stopped early, told in a sentence for the user.
+
 #include <string>
 
 class CSplineEngine;

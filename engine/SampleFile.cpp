@@ -1,3 +1,5 @@
+// Reads the sample file into fixed buffers, without allocating.
+
 #include "engine/SampleFile.h"
 
 #include "engine/BoundedText.h"

@@ -1,3 +1,5 @@
+// The worker threads and how one loop is shared among them.
+
 #include "engine/WorkerPool.h"
 
 #include <algorithm>

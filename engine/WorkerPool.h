@@ -1,5 +1,7 @@
 #pragma once
 
+// The worker threads that share the independent items of a loop.
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>

@@ -1,3 +1,5 @@
+// Writes a whole file through a temporary file in the target's folder and a rename.
+
 #include "io/AtomicFile.h"
 
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// The document's own eleven built-in functions and their captions.
+
 #include "model/DocFunctions.h"
 
 #include <cmath>

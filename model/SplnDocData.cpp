@@ -1,13 +1,32 @@
+// The toolkit-free half of the document: captions, plot arrays and the exact curve.
+
 #include "model/SplnDocData.h"
 
 #include "model/DocFunctions.h"
 
+#include "engine/CSplineEngine.h"
+
 #include <cstddef>
+
+namespace {
+
+constexpr double kIntervalLength = 2.0;  // length of [-1, 1]
+
+}  // namespace
 
 CSplnDocData::CSplnDocData()
 {
     for (int i = 0; i < doc::kFunctionCount; ++i)
         m_strCaptions[i] = doc::Caption(i);
+}
+
+void CSplnDocData::SetUpForAcceptedRun()
+{
+    m_nCount = spln::kOutputPoints;
+    ResizeArrays(m_nCount);
+    m_dLength = kIntervalLength;
+    m_strCaption = m_strCaptions[m_nExample - 1];
+    m_nFuncIndex = m_nExample - 1;
 }
 
 void CSplnDocData::ResizeArrays(int count)

@@ -19,6 +19,10 @@ public:
     // first; an index outside 0..10 gives the value 0.
     void FillExactCurve();
 
+    // After an accepted Run: room for the run's output points on the whole
+    // interval, and the caption and index of the chosen built-in function.
+    void SetUpForAcceptedRun();
+
     // Sizes both arrays to count elements: existing elements are kept, new
     // ones are 0.0, and 0 releases the storage.
     void ResizeArrays(int count);

@@ -1,3 +1,5 @@
+// Copies of the settings between the document and an engine, driven by the settings record.
+
 #include "model/SplnSettings.h"
 
 #include "engine/CSplineEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The settings of a run as the document holds them, and their copies to and from an engine.
+
 class CSplineEngine;
 
 // The seventeen settings of a run as the user edits them: method 0/1 and the

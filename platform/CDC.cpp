@@ -1,3 +1,5 @@
+// Pens and fonts of the drawing surfaces.
+
 #include "platform/CDC.h"
 
 bool CFont::CreatePointFont(int pointSizeTenths, const char* faceName)

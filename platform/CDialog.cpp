@@ -1,3 +1,5 @@
+// Dialogs built from templates, with data exchange on OK.
+
 #include "platform/CDialog.h"
 
 #include "platform/DDX.h"

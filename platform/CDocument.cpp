@@ -1,3 +1,5 @@
+// The document of the document/view layer: title, path, modified flag, views.
+
 #include "platform/CDocument.h"
 
 #include "io/AtomicFile.h"

@@ -1,3 +1,5 @@
+// The frame window: menu, toolbar, status bar and the view in between.
+
 #include "platform/CFrameWnd.h"
 
 #include "platform/CStatusBar.h"

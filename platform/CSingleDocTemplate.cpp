@@ -1,3 +1,5 @@
+// The single-document template: makes, opens and closes the one document.
+
 #include "platform/CSingleDocTemplate.h"
 
 #include "platform/CDocument.h"

@@ -1,3 +1,5 @@
+// The status bar with its message pane and indicators.
+
 #include "platform/CStatusBar.h"
 
 #include "platform/FrameTemplates.h"

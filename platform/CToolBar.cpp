@@ -1,3 +1,5 @@
+// The toolbar built from a button list and images.
+
 #include "platform/CToolBar.h"
 
 #include "platform/CommandTable.h"

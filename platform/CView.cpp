@@ -1,3 +1,5 @@
+// The view of the document/view layer: painting, printing and print preview.
+
 #include "platform/CView.h"
 
 #include "platform/CDocument.h"

@@ -1,3 +1,5 @@
+// The application object: templates, recent files, settings and start-up.
+
 #include "platform/CWinApp.h"
 
 #include "platform/CDocument.h"

@@ -1,3 +1,5 @@
+// Command ids routed to their handlers and update handlers.
+
 #include "platform/CommandTable.h"
 
 #include <QAction>

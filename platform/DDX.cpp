@@ -1,3 +1,5 @@
+// Data exchange between dialog controls and members, with range checks.
+
 #include "platform/DDX.h"
 
 #include "platform/CDialog.h"

@@ -1,3 +1,5 @@
+// Builds a dialog's widgets from its template.
+
 #include "platform/DialogBuilder.h"
 
 #include "platform/CDialog.h"

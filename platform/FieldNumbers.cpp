@@ -1,3 +1,5 @@
+// Numbers as dialog fields show and accept them, independent of the locale.
+
 #include "platform/FieldNumbers.h"
 
 #include <charconv>

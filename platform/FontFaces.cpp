@@ -1,3 +1,5 @@
+// Resolves requested font faces to the ones available.
+
 #include "platform/FontFaces.h"
 
 std::string ResolveFontFace(const std::string& face)

@@ -1,3 +1,5 @@
+// The state of the lock keys for the status bar's indicators.
+
 #include "platform/KeyboardLocks.h"
 
 #ifdef SPLN_HAVE_XKB

@@ -1,3 +1,5 @@
+// Message boxes, with a hook that tests use to capture them.
+
 #include "platform/MessageBox.h"
 
 #include "platform/DialogTemplate.h"

@@ -1,3 +1,5 @@
+// The drawing surface over QPainter.
+
 #include "platform/QtDC.h"
 
 #include "platform/FontFaces.h"

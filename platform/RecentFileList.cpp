@@ -1,3 +1,5 @@
+// The list of recently used files, kept in the user's settings.
+
 #include "platform/RecentFileList.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// A drawing surface that records every call, for tests.
+
 #include "platform/RecordingDC.h"
 
 RecordingDC::RecordingDC(TEXTMETRIC defaultMetrics, int logPixels)

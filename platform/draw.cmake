@@ -3,6 +3,6 @@
 add_library(spln_draw_core STATIC CDC.cpp FontFaces.cpp RecordingDC.cpp)
 target_include_directories(spln_draw_core PUBLIC ${PROJECT_SOURCE_DIR})
 
-add_library(spln_draw_qt STATIC QtDC.cpp)
+add_library(spln_draw_qt STATIC QtDC.cpp GuiApplication.cpp)
 target_include_directories(spln_draw_qt PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(spln_draw_qt PUBLIC spln_draw_core Qt6::Gui)

@@ -1,3 +1,5 @@
+// The graph frame's scaling of both axes and the mapping of points.
+
 #include "plot/CGraph.h"
 
 #include "plot/GraphMath.h"

@@ -6,6 +6,7 @@
 // title; further curves are mapped in the same scaling and drawn as
 // polylines. A frame serves one drawing pass.
 
+#include "engine/CSplineEngine.h"
 #include "platform/CDC.h"
 
 #include <memory>
@@ -15,7 +16,7 @@
 class CGraph {
 public:
     // At most this many points are scanned, mapped and drawn per curve.
-    static constexpr unsigned kMaxPoints = 640;
+    static constexpr unsigned kMaxPoints = spln::kOutputPoints;
 
     // The area's left and top are not added to the plot's coordinates: the
     // plot is placed relative to the surface origin.

@@ -1,3 +1,5 @@
+// Axis scaling, tick steps and label formats of the graph frame.
+
 #include "plot/GraphMath.h"
 
 #include <climits>

@@ -1,15 +1,16 @@
+// Renders the picture of a run to PNG, SVG or PDF without a display.
+
 #include "plot/ResultExport.h"
 
-#include "model/DocFunctions.h"
 #include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
 #include "io/AtomicFile.h"
+#include "platform/GuiApplication.h"
 #include "platform/QtDC.h"
 #include "plot/ResultPicture.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -22,36 +23,18 @@
 namespace {
 
 constexpr int kScreenDpi = 96;
-constexpr int kMaxPictureSide = 20000;
-constexpr int kPointsPerRun = 640;
 
 // The document as after an accepted Run with these settings.
 CSplnDocData DocumentFor(const CSplnSettings& settings, const CSplineEngine& engine)
 {
     CSplnDocData doc;
     static_cast<CSplnSettings&>(doc) = settings;
-    doc.m_nCount = kPointsPerRun;
-    doc.ResizeArrays(kPointsPerRun);
-    doc.m_dLength = 2.0;
-    doc.m_nFuncIndex = settings.m_nExample - 1;
-    doc.m_strCaption = doc::Caption(doc.m_nFuncIndex);
+    doc.SetUpForAcceptedRun();
     doc.m_bValid = 1;
     // As the view does after its run.
     doc.m_nCount = engine.m_nPoints;
     return doc;
 }
-
-struct PenSet {
-    PenSet()
-    {
-        frame.CreatePen(PS_SOLID, 1, kFramePenColour);
-        exact.CreatePen(PS_SOLID, 1, kExactPenColour);
-        data.CreatePen(PS_SOLID, 1, kDataPenColour);
-        approx.CreatePen(PS_SOLID, 1, kApproxPenColour);
-    }
-    ResultPens Pens() { return {&frame, &exact, &data, &approx}; }
-    CPen frame, exact, data, approx;
-};
 
 // One picture to render: its size in pixels at 96 dpi and what it shows.
 struct Picture {
@@ -66,7 +49,7 @@ void Paint(QPainter& painter, const Picture& picture)
     painter.fillRect(QRect(0, 0, picture.width, picture.height), Qt::white);
     QtDC dc(painter);
     SetHundredthInchMapping(dc);
-    PenSet pens;
+    ResultPenSet pens;
     DrawResultPicture(dc, CRect{0, 0, picture.width, picture.height}, picture.doc, picture.engine, pens.Pens());
 }
 
@@ -142,49 +125,14 @@ bool UsableSize(int width, int height, std::string* reason)
                             std::to_string(kMaxPictureSide) + " pixels a side");
 }
 
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "spln";
-    static char* argv[] = {name, nullptr};
-    EnsureGuiApplication(argc, argv);
-}
-
 }  // namespace
-
-namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-
-// Headless drawing needs no runtime directory, so Qt's complaint that none is
-// set would only clutter the command line's standard error.
-void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    if (g_previousHandler != nullptr)
-        g_previousHandler(type, context, message);
-}
-
-}  // namespace
-
-void EnsureGuiApplication(int& argc, char** argv)
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    // Pictures are drawn without a display, whatever platform the session would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
-    // Deliberately never destroyed: it serves until the process ends.
-    new QGuiApplication(argc, argv);
-}
 
 bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format, int width,
                          int height, QByteArray* bytes, std::string* reason)
 {
     if (!UsableSize(width, height, reason))
         return false;
-    EnsureApplication();
+    EnsureGuiApplication();
     CSplnDocData doc = DocumentFor(settings, engine);
     const Picture picture{width, height, doc, engine};
     bytes->clear();
@@ -202,7 +150,7 @@ QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, i
 {
     if (!UsableSize(width, height, nullptr))
         return {};
-    EnsureApplication();
+    EnsureGuiApplication();
     CSplnDocData doc = DocumentFor(settings, engine);
     return RenderImage(Picture{width, height, doc, engine});
 }

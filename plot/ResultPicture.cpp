@@ -1,3 +1,5 @@
+// The picture of one run: frame, data, exact curve, report line and approximation.
+
 #include "plot/ResultPicture.h"
 
 #include "model/SplnDocData.h"
@@ -56,6 +58,22 @@ CRect LogicalArea(CDC& dc, const CRect& pixels)
     const int dpiY = dc.GetDeviceCaps(LOGPIXELSY);
     return {ToLogical(pixels.left, dpiX), ToLogical(pixels.top, dpiY), ToLogical(pixels.right, dpiX),
             ToLogical(pixels.bottom, dpiY)};
+}
+
+ResultPenSet::ResultPenSet()
+{
+    frame.CreatePen(PS_SOLID, 1, kFramePenColour);
+    exact.CreatePen(PS_SOLID, 1, kExactPenColour);
+    data.CreatePen(PS_SOLID, 1, kDataPenColour);
+    approx.CreatePen(PS_SOLID, 1, kApproxPenColour);
+}
+
+ResultPenSet::~ResultPenSet()
+{
+    approx.DeleteObject();
+    data.DeleteObject();
+    exact.DeleteObject();
+    frame.DeleteObject();
 }
 
 void SetHundredthInchMapping(CDC& dc)

@@ -21,6 +21,22 @@ struct ResultPens {
     CPen* approx;
 };
 
+// The four pens of the picture, made in their colours: solid, one pixel wide.
+class ResultPenSet {
+public:
+    ResultPenSet();
+    ~ResultPenSet();
+    ResultPenSet(const ResultPenSet&) = delete;
+    ResultPenSet& operator=(const ResultPenSet&) = delete;
+
+    ResultPens Pens() { return {&frame, &exact, &data, &approx}; }
+
+    CPen frame;   // black: grid and exponent boxes
+    CPen exact;   // blue: the exact function
+    CPen data;    // green: the data
+    CPen approx;  // red: the approximation
+};
+
 // One logical unit is 1/100 inch on the surface's device, y downwards: the
 // anisotropic mapping with a window extent of 100 by 100 and a viewport
 // extent of the device's logical pixels per inch.

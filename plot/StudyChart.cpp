@@ -29,7 +29,6 @@ using spln::study::StudyRow;
 namespace {
 
 constexpr int kScreenDpi = 96;
-constexpr int kMaxPictureSide = 20000;
 
 struct ErrorSeries {
     const char* name;
@@ -56,7 +55,9 @@ void FitLogAxis(QLogValueAxis* axis, double low, double high)
     double highPower = std::ceil(std::log(high) / std::log(base));
     if (highPower <= lowPower)
         highPower = lowPower + 1;
-    axis->setRange(std::pow(base, lowPower), std::pow(base, highPower));
+    // A hair beyond the powers, so that rounding cannot drop the end labels.
+    constexpr double kEdge = 1.0001;
+    axis->setRange(std::pow(base, lowPower) / kEdge, std::pow(base, highPower) * kEdge);
 }
 
 QLogValueAxis* ErrorAxis(const StudyResult& result)

@@ -1,3 +1,5 @@
+// The About box's template.
+
 #include "res/AboutDialog.h"
 
 #include "res/CommandIds.h"

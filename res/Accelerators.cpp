@@ -1,3 +1,5 @@
+// The main frame's accelerator table.
+
 #include "res/Accelerators.h"
 
 #include "res/CommandIds.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The main frame's keyboard accelerators.
+
 #include "platform/FrameTemplates.h"
 
 #include <span>

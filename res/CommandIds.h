@@ -48,6 +48,7 @@ constexpr unsigned AFX_IDW_TOOLBAR = 59392;
 constexpr unsigned AFX_IDW_STATUS_BAR = 59393;
 
 constexpr unsigned ID_SPLINE_RUN = 32776;
+constexpr unsigned ID_SPLINE_STUDY = 32777;
 constexpr unsigned ID_FILE_EXPORT_PICTURE = 32800;
 constexpr unsigned ID_FILE_EXPORT_DATA = 32801;
 

@@ -1,3 +1,5 @@
+// The toolbar images and the main icon, drawn in code.
+
 #include "res/Icons.h"
 
 #include "res/CommandIds.h"

@@ -1,3 +1,5 @@
+// The main frame's menu template.
+
 #include "res/Menu.h"
 
 #include "res/CommandIds.h"
@@ -44,6 +46,7 @@ constexpr std::array kMainMenu{
     End(),
     Popup("&Spline"),
     Item("&Run", ID_SPLINE_RUN),
+    Item("S&tudy...", ID_SPLINE_STUDY),
     End(),
     Popup("&View"),
     Item("&Toolbar", ID_VIEW_TOOLBAR),

@@ -1,3 +1,5 @@
+// The settings dialog's template.
+
 #include "res/SettingsDialog.h"
 
 namespace {

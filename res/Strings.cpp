@@ -1,3 +1,5 @@
+// The application's string table.
+
 #include "res/Strings.h"
 
 #include "res/CommandIds.h"
@@ -21,6 +23,7 @@ constexpr std::array kStrings{
     StringEntry{AFX_IDS_IDLEMESSAGE, "For Help, press F1"},
     StringEntry{AFX_IDS_HELPMODEMESSAGE, "Select an object on which to get Help"},
     StringEntry{ID_SPLINE_RUN, "View of result"},
+    StringEntry{ID_SPLINE_STUDY, "How the error falls as a setting grows, or spreads under noise"},
     StringEntry{ID_INDICATOR_CAPS, "CAP"},
     StringEntry{ID_INDICATOR_NUM, "NUM"},
     StringEntry{ID_INDICATOR_SCRL, "SCRL"},

@@ -1,3 +1,5 @@
+// The main toolbar's buttons.
+
 #include "res/Toolbar.h"
 
 #include "res/CommandIds.h"

@@ -1,5 +1,6 @@
 #include "study/StudyPlan.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spln::study {
@@ -23,6 +24,25 @@ bool IsSweepable(SettingId id)
 SettingId DefaultSweepSetting(const CSplnSettings& settings)
 {
     return settings.m_nMethod == 0 ? kSettingSchwarzCount : kSettingLsqCount;
+}
+
+StudyPlan SuggestedSweep(SettingId setting, const CSplnSettings& base)
+{
+    const SettingRange& range = RangeOf(setting);
+    StudyPlan plan;
+    plan.kind = StudyKind::Sweep;
+    plan.setting = setting;
+    plan.from = range.MinInt();
+    plan.to = range.MaxInt();
+    if (setting == kSettingWindow && base.m_nSource == 0)
+        plan.to = std::max(plan.from + 1, std::min(plan.to, base.m_nFileLength / 10));
+    if (setting == kSettingFileLength)
+        plan.from = std::min(plan.to - 1, std::max(plan.from, base.m_nWindow * 10));
+    constexpr int kSuggestedLogCount = 20;
+    plan.spacing = plan.to - plan.from < 2 * kSuggestedLogCount ? Spacing::Step : Spacing::Log;
+    plan.step = 1;
+    plan.logCount = kSuggestedLogCount;
+    return plan;
 }
 
 bool HasNoise(const CSplnSettings& settings)

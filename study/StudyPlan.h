@@ -46,6 +46,11 @@ bool IsSweepable(SettingId id);
 // The number of basic splines of the method the settings choose.
 SettingId DefaultSweepSetting(const CSplnSettings& settings);
 
+// A sweep of the setting over the values the base settings allow: its whole
+// range (the window up to a tenth of the samples, the samples from ten
+// windows), in 20 values on a log scale, or step 1 for a short range.
+StudyPlan SuggestedSweep(SettingId setting, const CSplnSettings& base);
+
 // True when the runs draw noise that changes their results.
 bool HasNoise(const CSplnSettings& settings);
 

@@ -1,3 +1,5 @@
+// Strict, locale-independent reading of typed numbers.
+
 #include "text/StrictNumber.h"
 
 #include <charconv>

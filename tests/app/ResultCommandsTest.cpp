@@ -2,7 +2,7 @@
 // the numbers of the picture last shown byte for byte as spln-cli writes them,
 // the picture type by extension or filter, and failures named in a message.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "app/Engines.h"
 #include "engine/CSplineEngine.h"

@@ -3,8 +3,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(test_shell
-    test_shell_main.cpp test_shell_frame.cpp test_shell_recent.cpp test_shell_files.cpp
-    test_shell_dialogs.cpp test_shell_template.cpp ResultCommandsTest.cpp)
+    ShellTestMain.cpp ShellFrameTest.cpp ShellRecentTest.cpp ShellFilesTest.cpp
+    ShellDialogsTest.cpp ShellTemplateTest.cpp ResultCommandsTest.cpp)
 target_link_libraries(test_shell PRIVATE spln_shell Qt6::Test GTest::gtest)
 target_compile_definitions(test_shell PRIVATE SPLN_MANUAL_PAGE="${PROJECT_SOURCE_DIR}/dist/spln.1.in")
 # The exports are compared with what the command line writes.

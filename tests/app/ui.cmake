@@ -1,11 +1,11 @@
-# Tests of the desktop document, the settings dialog and the result view
+# Tests of the desktop document, the settings dialog, the result view and the study windows
 # (widget tests on Qt's offscreen platform).
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(test_ui_app
-    ${PROJECT_SOURCE_DIR}/tests/platform/test_ui_main.cpp
-    test_ui_settings_dialog.cpp test_ui_spline_run.cpp test_ui_result_view.cpp)
-target_link_libraries(test_ui_app PRIVATE spln_app_ui spln_draw_core Qt6::Test GTest::gtest)
+    ${PROJECT_SOURCE_DIR}/tests/platform/UiTestMain.cpp
+    SettingsDialogTest.cpp SplineRunTest.cpp ResultViewTest.cpp StudyWindowTest.cpp)
+target_link_libraries(test_ui_app PRIVATE spln_app_ui spln_app_study spln_draw_core Qt6::Test GTest::gtest)
 gtest_discover_tests(test_ui_app
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_MODE PRE_TEST)

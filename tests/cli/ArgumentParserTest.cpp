@@ -1,3 +1,5 @@
+// Reading the command line: every setting, the ranges, the outputs and the faults.
+
 #include <gtest/gtest.h>
 
 #include <cmath>

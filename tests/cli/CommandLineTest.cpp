@@ -1,3 +1,5 @@
+// The command line program end to end: exit status, messages and files written.
+
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A strict JSON reader for the tests of the command line's output.
+
 #include "tests/cli/JsonReader.h"
 
 #include <cstdlib>

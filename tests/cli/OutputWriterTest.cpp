@@ -1,3 +1,5 @@
+// Text outputs written whole, to standard output, or reported when they fail.
+
 #include <gtest/gtest.h>
 
 #include <filesystem>

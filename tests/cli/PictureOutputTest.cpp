@@ -1,3 +1,5 @@
+// Pictures written by the command line and the faults of their flags.
+
 #include <gtest/gtest.h>
 
 #include <sstream>

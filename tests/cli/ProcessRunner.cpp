@@ -1,3 +1,5 @@
+// Runs a program and collects its exit code and outputs.
+
 #include "tests/cli/ProcessRunner.h"
 
 #include <fcntl.h>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Runs a program with arguments and collects its exit code and both output streams.
+
 #include <string>
 #include <vector>
 

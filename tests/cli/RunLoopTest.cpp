@@ -1,3 +1,5 @@
+// Repeated runs, the engine they start from, and the timing summary.
+
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// Shared helpers of the engine tests.
+
 #include "tests/engine/EngineTestSupport.h"
 
 #include <cstdio>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Shared helpers of the engine tests: heap engines, temporary folders, sample files.
+
 #include "engine/CSplineEngine.h"
 
 #include <memory>

@@ -1,3 +1,5 @@
+// The built-in example functions at known points.
+
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
 #include "tests/engine/EngineTestSupport.h"

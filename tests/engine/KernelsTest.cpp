@@ -1,3 +1,5 @@
+// Elementary functions, the kernels, their antiderivatives and the integrated kernels.
+
 #include "engine/Kernels.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The linear solver, the cubic, the least-squares basis and its normal equations.
+
 #include "engine/CSplineEngine.h"
 #include "tests/engine/EngineTestSupport.h"
 

@@ -1,3 +1,5 @@
+// Smoothing shared among worker threads gives the plain loop's bits.
+
 #include "engine/CSplineEngine.h"
 #include "engine/NodeSmoothing.h"
 #include "engine/Noise.h"

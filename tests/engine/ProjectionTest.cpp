@@ -1,3 +1,5 @@
+// The projection on Schwarz space: smoothing windows and the kernel expansion.
+
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/Projection.h"

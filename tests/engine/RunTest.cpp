@@ -1,3 +1,5 @@
+// Whole runs: the engine's defaults, results, report lines, noise and the sample file's ends.
+
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
 #include "tests/engine/EngineTestSupport.h"

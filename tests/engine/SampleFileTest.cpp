@@ -1,3 +1,5 @@
+// Reading the sample file: counts, number forms and faults.
+
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "engine/SampleFile.h"

@@ -1,3 +1,5 @@
+// The document's data half: captions, arrays and the exact curve.
+
 #include "model/DocFunctions.h"
 #include "model/SplnDocData.h"
 
@@ -30,6 +32,21 @@ TEST(SplnDocData, ResizingKeepsElementsAndZeroesNewOnes)
     EXPECT_EQ(data.m_arrX[639], 0.0);
     data.ResizeArrays(0);
     EXPECT_EQ(data.m_arrX.capacity(), 0u);
+}
+
+TEST(SplnDocData, AnAcceptedRunMakesRoomForTheOutputAndNamesTheFunction)
+{
+    CSplnDocData data;
+    for (int example : {1, 11}) {
+        data.m_nExample = example;
+        data.SetUpForAcceptedRun();
+        EXPECT_EQ(data.m_nCount, 640);
+        EXPECT_EQ(data.m_arrX.size(), 640u);
+        EXPECT_EQ(data.m_arrY.size(), 640u);
+        EXPECT_EQ(data.m_dLength, 2.0);
+        EXPECT_EQ(data.m_nFuncIndex, example - 1);
+        EXPECT_EQ(data.m_strCaption, data.m_strCaptions[example - 1]);
+    }
 }
 
 TEST(FillExactCurve, AccumulatesTheAbscissaeFromMinusOne)

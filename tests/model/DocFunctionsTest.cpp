@@ -1,3 +1,5 @@
+// The document's own formulas against the engine's.
+
 #include "model/DocFunctions.h"
 #include "engine/CSplineEngine.h"
 

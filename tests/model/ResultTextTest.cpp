@@ -1,3 +1,5 @@
+// The JSON, CSV and summary texts of a run.
+
 #include <gtest/gtest.h>
 
 #include <cfloat>

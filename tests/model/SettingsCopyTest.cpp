@@ -1,3 +1,5 @@
+// Copies of the settings into and out of the engine, member by member.
+
 #include "engine/CSplineEngine.h"
 #include "model/SplnSettings.h"
 #include "tests/engine/EngineTestSupport.h"

@@ -1,3 +1,5 @@
+// The settings record's rows, their round trips through the engine, and the window check.
+
 #include <gtest/gtest.h>
 
 #include <set>

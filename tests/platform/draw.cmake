@@ -1,10 +1,10 @@
 # Tests of the drawing surfaces: the recording surface and font resolution (no
 # Qt), and the surface over QPainter on Qt's offscreen platform.
-add_executable(test_draw_core test_draw_recording.cpp test_draw_fonts.cpp)
+add_executable(test_draw_core RecordingDCTest.cpp FontFacesTest.cpp)
 target_link_libraries(test_draw_core PRIVATE spln_draw_core GTest::gtest_main)
 gtest_discover_tests(test_draw_core)
 
-add_executable(test_draw_qt test_draw_qt_main.cpp test_draw_qt.cpp)
+add_executable(test_draw_qt DrawQtTestMain.cpp QtDCTest.cpp)
 target_link_libraries(test_draw_qt PRIVATE spln_draw_qt GTest::gtest)
 gtest_discover_tests(test_draw_qt
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

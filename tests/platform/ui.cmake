@@ -3,7 +3,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 add_executable(test_ui_platform
-    test_ui_main.cpp test_ui_number_text.cpp test_ui_ddx.cpp test_ui_document.cpp test_ui_view.cpp)
+    UiTestMain.cpp FieldNumbersTest.cpp DDXTest.cpp DocumentTest.cpp ViewTest.cpp)
 target_link_libraries(test_ui_platform PRIVATE spln_ui Qt6::Test GTest::gtest)
 gtest_discover_tests(test_ui_platform
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -6,8 +6,8 @@
 #include "model/SettingsRecord.h"
 #include "platform/DialogBuilder.h"
 #include "res/SettingsDialog.h"
-#include "tests/app/test_ui_app_support.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // bad files refused without loss, files of earlier versions, the question
 // about unsaved changes, failed saves, and the command line.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "app/Engines.h"
 #include "engine/CSplineEngine.h"

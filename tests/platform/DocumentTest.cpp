@@ -4,7 +4,7 @@
 #include "platform/CArchive.h"
 #include "platform/CDocument.h"
 #include "platform/CView.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QDir>
 #include <QFile>

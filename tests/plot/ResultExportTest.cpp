@@ -153,9 +153,12 @@ TEST_F(ExportFixture, AFileThatCannotBeWrittenOrAnUnusableSizeIsReportedByName)
     EXPECT_TRUE(fs::is_empty(folder)) << "the folder is left as it was";
     std::string error;
     const std::string path = (dir / "zero.png").string();
-    EXPECT_FALSE(ExportResultPicture(settings, *engine, PictureFormat::Png, path, 0, 600, &error));
-    EXPECT_NE(error.find(path), std::string::npos);
-    EXPECT_FALSE(fs::exists(path));
+    for (const auto& [width, height] : {std::pair(0, 600), std::pair(800, kMaxPictureSide + 1)}) {
+        EXPECT_FALSE(ExportResultPicture(settings, *engine, PictureFormat::Png, path, width, height, &error));
+        EXPECT_NE(error.find(path), std::string::npos);
+        EXPECT_NE(error.find("1.." + std::to_string(kMaxPictureSide)), std::string::npos) << error;
+        EXPECT_FALSE(fs::exists(path));
+    }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // the accelerators, the toolbar, the status bar with its prompts, the bar
 // toggles and the caption.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "res/CommandIds.h"
 
@@ -86,6 +86,7 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&Edit", "&Copy\tCtrl+C", ID_EDIT_COPY, false},
         {"&Edit", "&Paste\tCtrl+V", ID_EDIT_PASTE, false},
         {"&Spline", "&Run", res::ID_SPLINE_RUN, true},
+        {"&Spline", "S&tudy...", res::ID_SPLINE_STUDY, true},
         {"&View", "&Toolbar", ID_VIEW_TOOLBAR, true},
         {"&View", "&Status Bar", ID_VIEW_STATUS_BAR, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},

@@ -7,8 +7,8 @@
 #include "app/Engines.h"
 #include "engine/RunFailure.h"
 #include "platform/RecordingDC.h"
-#include "tests/app/test_ui_app_support.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -54,10 +54,10 @@ protected:
 
 TEST_F(ResultViewTest, PensHaveTheirColours)
 {
-    const std::pair<const CPen*, COLORREF> pens[] = {{&view.m_penFrame, RGB(0, 0, 0)},
-                                                     {&view.m_penExact, RGB(0, 0, 255)},
-                                                     {&view.m_penData, RGB(0, 255, 0)},
-                                                     {&view.m_penApprox, RGB(255, 0, 0)}};
+    const std::pair<const CPen*, COLORREF> pens[] = {{&view.m_pens.frame, RGB(0, 0, 0)},
+                                                     {&view.m_pens.exact, RGB(0, 0, 255)},
+                                                     {&view.m_pens.data, RGB(0, 255, 0)},
+                                                     {&view.m_pens.approx, RGB(255, 0, 0)}};
     for (const auto& [pen, colour] : pens) {
         EXPECT_TRUE(pen->IsCreated());
         EXPECT_EQ(pen->Colour(), colour);

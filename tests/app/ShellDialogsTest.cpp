@@ -1,6 +1,6 @@
 // The About box and the help window.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "app/CAboutDlg.h"
 #include "app/HelpText.h"

@@ -1,3 +1,5 @@
+// Numbers typed into dialog fields: accepted forms, refusals and formatting.
+
 #include "platform/FieldNumbers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Axis scaling, tick steps and label formats.
+
 #include "plot/GraphMath.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Font faces resolved to the available ones.
+
 #include "platform/CDC.h"
 #include "platform/FontFaces.h"
 

@@ -2,7 +2,7 @@
 // same picture onto a page-sized surface.
 
 #include "platform/CView.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QImage>
 #include <QPdfWriter>

@@ -1,3 +1,5 @@
+// Runs the tests of the Qt drawing surface inside a QGuiApplication.
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>

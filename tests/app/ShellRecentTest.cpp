@@ -1,7 +1,7 @@
 // The recent-file list: its order, size limit and menu texts, its place in
 // the user's profile, and the File menu entries that open its files.
 
-#include "test_shell_support.h"
+#include "ShellTestSupport.h"
 
 #include "platform/RecentFileList.h"
 #include "res/CommandIds.h"

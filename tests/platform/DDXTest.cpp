@@ -5,7 +5,7 @@
 #include "platform/CDialog.h"
 #include "platform/DDX.h"
 #include "platform/DialogBuilder.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CSingleDocTemplate.h"
 #include "platform/CView.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QFile>
 #include <QPointer>

@@ -10,7 +10,7 @@
 #include "app/CSplnView.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
-#include "tests/platform/test_ui_support.h"
+#include "tests/platform/UiTestSupport.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The drawing surface over QPainter: pens, fonts, text and lines.
+
 #include "platform/QtDC.h"
 
 #include <QFontInfo>

@@ -1,3 +1,5 @@
+// The recording drawing surface.
+
 #include "platform/RecordingDC.h"
 
 #include <gtest/gtest.h>

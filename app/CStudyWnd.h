@@ -1,0 +1,31 @@
+#pragma once
+
+// The window of a study's result ("Study of NAME"): the chart, the fitted
+// order or the spread of the errors below it, the table of the runs beside it,
+// and Export and Copy.
+
+#include "study/StudyRunner.h"
+
+#include <QWidget>
+
+class CStudyWnd : public QWidget {
+    Q_OBJECT
+
+public:
+    // A top-level window that deletes itself when closed.
+    explicit CStudyWnd(const spln::study::StudyResult& result, QWidget* parent = nullptr);
+
+    // Writes the study to path as CSV, JSON, PNG, SVG or PDF by the name's
+    // extension; false with a message naming the file in *error when it cannot.
+    bool ExportTo(const QString& path, std::string* error) const;
+
+    // The table as tab-separated lines with the summary below, for the clipboard.
+    QString CopyText() const;
+
+private:
+    void OnExport();
+    void OnCopy();
+
+    spln::study::StudyResult m_result;
+    QWidget* m_chartView = nullptr;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+// The one place a program without windows starts its Qt application, which
+// fonts and painting need: on Qt's "offscreen" platform, so no display is
+// needed.
+
+// Makes sure a QGuiApplication exists. When none exists, one is made on the
+// offscreen platform from argc and argv, and lives until exit.
+void EnsureGuiApplication(int& argc, char** argv);
+
+// The same, for callers without a command line of their own.
+void EnsureGuiApplication();
