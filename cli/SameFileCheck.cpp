@@ -1,3 +1,5 @@
+// Finding two command-line files that are one file, by identity rather than spelling.
+
 #include "cli/SameFileCheck.h"
 
 #include <filesystem>

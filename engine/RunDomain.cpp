@@ -1,3 +1,5 @@
+// Each setting's domain: the ranges a run computes without overflow or out-of-range conversion.
+
 #include "engine/RunDomain.h"
 
 #include "engine/CSplineEngine.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The settings a run can compute, and the check a run makes first.
+
 #include <string>
 
 class CSplineEngine;

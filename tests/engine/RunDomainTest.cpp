@@ -1,3 +1,5 @@
+// Tests of the settings check: every setting at its extremes is refused with the results untouched.
+
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "tests/engine/EngineTestSupport.h"
