@@ -10,7 +10,9 @@
 #include <cstdint>
 
 // GCC 12 reports the undefined start value inside _mm512_set1_* as possibly uninitialised.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 
 namespace spln::detail {
 

@@ -27,8 +27,8 @@ void CheckAccepted(const spln::cli::CliOptions& options)
         std::abort();
     if (options.repeat < 1 || options.repeat > cli::kMaxRepeat)
         std::abort();
-    if (options.pictureWidth < cli::kMinPictureSide || options.pictureWidth > cli::kMaxPictureSide ||
-        options.pictureHeight < cli::kMinPictureSide || options.pictureHeight > cli::kMaxPictureSide)
+    if (options.pictureWidth < cli::kMinPictureSide || options.pictureWidth > kMaxPictureSide ||
+        options.pictureHeight < cli::kMinPictureSide || options.pictureHeight > kMaxPictureSide)
         std::abort();
     if (options.dataPath.size() >= static_cast<std::size_t>(kPathSize))
         std::abort();
