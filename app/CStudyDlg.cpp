@@ -1,3 +1,5 @@
+// The study dialog: its fields to and from the plan, and the checks of OK.
+
 #include "app/CStudyDlg.h"
 
 #include "platform/DDX.h"

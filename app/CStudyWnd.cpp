@@ -1,3 +1,5 @@
+// The window of a study's result: chart, order or spread, table, Export and Copy.
+
 #include "app/CStudyWnd.h"
 
 #include "io/AtomicFile.h"

@@ -1,3 +1,5 @@
+// Exports the picture and the numbers of a run to a file or the clipboard.
+
 #include "app/ResultCommands.h"
 
 #include "app/CSplnView.h"

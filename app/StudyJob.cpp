@@ -1,3 +1,5 @@
+// Runs a study on a worker thread behind a progress dialog with Cancel.
+
 #include "app/StudyJob.h"
 
 #include <QProgressDialog>

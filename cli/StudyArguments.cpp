@@ -1,3 +1,5 @@
+// Reads the study flags of spln-cli into a study plan.
+
 #include "cli/StudyArguments.h"
 
 #include <limits>

@@ -1,3 +1,5 @@
+// Runs spln-cli's study and writes its table, CSV, JSON and pictures.
+
 #include "cli/StudyCommand.h"
 
 #include <cstdio>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <cmath>
-
 // Kernel formulas that the windowed sums evaluate on whole blocks of
 // arguments, visible inline so that the compiler can apply them to several
 // arguments at once. Each is the exact operation sequence of Kernel(); IEEE
 // arithmetic gives the same bits in one lane or many.
+
+#include <cmath>
 
 namespace spln {
 

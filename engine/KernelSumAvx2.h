@@ -1,5 +1,7 @@
 #pragma once
 
+// The windowed kernel sum in one AVX2+FMA pass, for processors that have it.
+
 namespace spln {
 
 // WindowedKernelSum for kernel types 1, 2 and 3 over indices first..last in

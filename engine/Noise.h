@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 // The pseudo-random sequence of the noisy samples: a 32-bit linear
 // congruential generator (multiplier 214013, increment 2531011). The
 // process-wide sequence starts at state 1 and is never seeded by the program,
 // so every run goes on with the sequence where the previous one stopped; a
 // study keeps a sequence of its own, started from its seed.
+
+#include <cstdint>
 
 namespace spln {
 

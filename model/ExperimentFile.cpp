@@ -1,3 +1,5 @@
+// Reads and writes the settings of a run as an experiment file.
+
 #include "model/ExperimentFile.h"
 
 #include "model/SettingsRecord.h"

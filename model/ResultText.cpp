@@ -1,3 +1,5 @@
+// Writes the results of a run as JSON, CSV and a summary line.
+
 #include "model/ResultText.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Collects the settings and results of a run for the CSV and JSON writers.
+
 #include "model/RunResults.h"
 
 #include "engine/CSplineEngine.h"

@@ -34,9 +34,22 @@ std::optional<double> ParseDoubleField(std::string_view text)
 
 std::string FormatDoubleField(double value)
 {
+    // A field's text is read back on OK: fewer digits than the shortest that
+    // read back would change a value loaded from a file without the user
+    // touching it.
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
     if (ec != std::errc()) return "0";
-    return std::string(buffer, end);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(end - buffer));
+    const std::size_t e = scientific.find('e');
+    if (e == std::string_view::npos) return std::string(scientific);
+    int exponent = 0;
+    const char* digits = scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1);
+    std::from_chars(digits, end, exponent);
+    // Positional from 1e-4 up to below 1e15, as "%.15g" lays numbers out.
+    if (exponent < -4 || exponent >= 15) return std::string(scientific);
+    char fixed[64];
+    const auto [fixedEnd, fixedError] = std::to_chars(fixed, fixed + sizeof fixed, value, std::chars_format::fixed);
+    if (fixedError != std::errc()) return std::string(scientific);
+    return std::string(fixed, fixedEnd);
 }

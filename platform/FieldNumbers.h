@@ -16,5 +16,6 @@ std::optional<int> ParseIntField(std::string_view text);
 // when the text is not one, or is infinite or not a number.
 std::optional<double> ParseDoubleField(std::string_view text);
 
-// General format with up to 15 significant digits, like "%.15g".
+// The fewest significant digits that read back as the same double, laid out
+// as "%g" lays them out: with an exponent below 1e-4 and from 1e15 up.
 std::string FormatDoubleField(double value);

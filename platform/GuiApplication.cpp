@@ -21,13 +21,18 @@ void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, c
 
 }  // namespace
 
+void PrepareOffscreenApplication()
+{
+    // Pictures are drawn without a display, whatever platform the session would choose.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
+}
+
 void EnsureGuiApplication(int& argc, char** argv)
 {
     if (QGuiApplication::instance() != nullptr)
         return;
-    // Pictures are drawn without a display, whatever platform the session would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
+    PrepareOffscreenApplication();
     // Deliberately never destroyed: it serves until the process ends.
     new QGuiApplication(argc, argv);
 }

@@ -10,3 +10,8 @@ void EnsureGuiApplication(int& argc, char** argv);
 
 // The same, for callers without a command line of their own.
 void EnsureGuiApplication();
+
+// Chooses the offscreen platform and quiets Qt's warning about a missing
+// runtime directory; for the one that is about to make an application of its
+// own kind (see EnsureWidgetApplication).
+void PrepareOffscreenApplication();

@@ -1,3 +1,5 @@
+// Asks for the name and type of a file to write through the standard save dialog.
+
 #include "platform/SaveFileDialog.h"
 
 #include <QFileDialog>

@@ -6,3 +6,8 @@ target_include_directories(spln_draw_core PUBLIC ${PROJECT_SOURCE_DIR})
 add_library(spln_draw_qt STATIC QtDC.cpp GuiApplication.cpp)
 target_include_directories(spln_draw_qt PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(spln_draw_qt PUBLIC spln_draw_core Qt6::Gui)
+
+# The offscreen application for headless drawing with widgets (Qt Charts).
+add_library(spln_widget_app STATIC WidgetApplication.cpp)
+target_include_directories(spln_widget_app PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(spln_widget_app PUBLIC spln_draw_qt Qt6::Widgets)

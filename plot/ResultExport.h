@@ -9,12 +9,11 @@
 #include <string>
 
 #include "platform/GuiApplication.h"
+#include "plot/PictureEncoder.h"
 #include "plot/PictureSize.h"
 
 class CSplineEngine;
 struct CSplnSettings;
-
-enum class PictureFormat { Png, Svg, Pdf };
 
 
 // Encodes the picture of the engine's last run for these settings, as the

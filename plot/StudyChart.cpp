@@ -1,22 +1,16 @@
+// Builds the chart of a study and encodes it as a picture file.
+
 #include "plot/StudyChart.h"
 
-#include "io/AtomicFile.h"
 #include "study/StudyFit.h"
 #include "study/StudyText.h"
 
-#include <QApplication>
-#include <QBuffer>
 #include <QChart>
 #include <QGraphicsScene>
-#include <QImage>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScatterSeries>
-#include <QSvgGenerator>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -27,8 +21,6 @@ using spln::study::StudyResult;
 using spln::study::StudyRow;
 
 namespace {
-
-constexpr int kScreenDpi = 96;
 
 struct ErrorSeries {
     const char* name;
@@ -171,25 +163,6 @@ void Render(QPainter& painter, const StudyResult& result, int width, int height)
     scene.render(&painter, QRectF(0, 0, width, height), QRectF(0, 0, width, height));
 }
 
-bool Fail(std::string* reason, const std::string& message)
-{
-    if (reason)
-        *reason = message;
-    return false;
-}
-
-QtMessageHandler g_previousHandler = nullptr;
-
-// Headless drawing needs no runtime directory, so Qt's complaint that none is
-// set would only clutter the command line's standard error.
-void QuietRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-        return;
-    if (g_previousHandler != nullptr)
-        g_previousHandler(type, context, message);
-}
-
 }  // namespace
 
 QChart* BuildStudyChart(const StudyResult& result)
@@ -206,75 +179,21 @@ QChart* BuildStudyChart(const StudyResult& result)
     return chart;
 }
 
-void EnsureWidgetApplication(int& argc, char** argv)
-{
-    if (QApplication::instance() != nullptr)
-        return;
-    // Charts are drawn without a display, whatever platform the session would choose.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_previousHandler = qInstallMessageHandler(QuietRuntimeDirWarning);
-    // Deliberately never destroyed: it serves until the process ends.
-    new QApplication(argc, argv);
-}
-
 bool EncodeStudyPicture(const StudyResult& result, PictureFormat format, int width, int height, QByteArray* bytes,
                         std::string* reason)
 {
-    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide)
-        return Fail(reason, "the size " + std::to_string(width) + "x" + std::to_string(height) + " is not usable");
-    bytes->clear();
-    QBuffer buffer(bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (format == PictureFormat::Png) {
-        QImage image(width, height, QImage::Format_RGB32);
-        if (image.isNull())
-            return Fail(reason, "not enough memory for the picture");
-        const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
-        image.setDotsPerMeterX(dotsPerMeter);
-        image.setDotsPerMeterY(dotsPerMeter);
-        {
-            QPainter painter(&image);
-            Render(painter, result, width, height);
-        }
-        if (!image.save(&buffer, "PNG"))
-            return Fail(reason, "the PNG could not be encoded");
-        return true;
-    }
-    QPainter painter;
-    if (format == PictureFormat::Svg) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(QSize(width, height));
-        generator.setViewBox(QRect(0, 0, width, height));
-        generator.setResolution(kScreenDpi);
-        generator.setTitle(QString::fromStdString(spln::study::StudyTitle(result)));
-        if (!painter.begin(&generator))
-            return Fail(reason, "the painter could not start on it");
-        Render(painter, result, width, height);
-        painter.end();
-        return true;
-    }
-    QPdfWriter writer(&buffer);
-    writer.setResolution(kScreenDpi);
-    writer.setTitle(QString::fromStdString(spln::study::StudyTitle(result)));
-    const QSizeF inches(static_cast<double>(width) / kScreenDpi, static_cast<double>(height) / kScreenDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                                     QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    if (!painter.begin(&writer))
-        return Fail(reason, "the painter could not start on it");
-    Render(painter, result, width, height);
-    painter.end();
-    return true;
+    return EncodePicture(
+        format, width, height, QString::fromStdString(spln::study::StudyTitle(result)),
+        [&](QPainter& painter) { Render(painter, result, width, height); }, bytes, reason);
 }
 
 bool ExportStudyPicture(const StudyResult& result, PictureFormat format, const std::string& path, int width,
                         int height, std::string* error)
 {
-    QByteArray bytes;
-    std::string reason;
-    if (EncodeStudyPicture(result, format, width, height, &bytes, &reason) &&
-        spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                                  &reason))
-        return true;
-    return Fail(error, "Cannot write the picture file \"" + path + "\": " + reason);
+    return WritePictureFile(
+        path,
+        [&](QByteArray* bytes, std::string* reason) {
+            return EncodeStudyPicture(result, format, width, height, bytes, reason);
+        },
+        error);
 }

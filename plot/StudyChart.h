@@ -9,7 +9,8 @@
 
 #include <string>
 
-#include "plot/ResultExport.h"
+#include "platform/WidgetApplication.h"
+#include "plot/PictureEncoder.h"
 #include "study/StudyRunner.h"
 
 class QChart;
@@ -17,12 +18,10 @@ class QChart;
 // A new chart of the study; the caller owns it (a chart view takes it over).
 QChart* BuildStudyChart(const spln::study::StudyResult& result);
 
-// Makes sure a QApplication exists, which charts need; without a display one
-// is made on Qt's "offscreen" platform. The application lives until exit.
-void EnsureWidgetApplication(int& argc, char** argv);
-
 // Encodes the chart at width x height pixels (96 dpi) as a PNG image, an SVG
 // drawing or a one-page PDF; false with the reason in *reason when it cannot.
+// Charts need a QApplication: without a display, EnsureWidgetApplication
+// makes one first.
 bool EncodeStudyPicture(const spln::study::StudyResult& result, PictureFormat format, int width, int height,
                         QByteArray* bytes, std::string* reason);
 

@@ -1,12 +1,12 @@
 #pragma once
 
+// Pictures of the main frame, drawn in code: the toolbar images (16 by 15
+// pixels) and the main icon.
+
 #include <QIcon>
 #include <QPixmap>
 
 class QPainter;
-
-// Pictures of the main frame, drawn in code: the toolbar images (16 by 15
-// pixels) and the main icon.
 
 namespace res {
 

@@ -1,3 +1,5 @@
+// The study dialog's resource: title, size, font and controls.
+
 #include "res/StudyDialog.h"
 
 namespace {

@@ -1,3 +1,5 @@
+// Fits the order of a sweep's errors and the spread of a repeat's.
+
 #include "study/StudyFit.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The values a study plan runs, and the check of a plan against the settings rules.
+
 #include "study/StudyPlan.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Runs the engine once for each run of a study, over threads, and collects the errors.
+
 #include "study/StudyRunner.h"
 
 #include <algorithm>

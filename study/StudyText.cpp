@@ -1,3 +1,5 @@
+// Writes a study as CSV, JSON and a short summary.
+
 #include "study/StudyText.h"
 
 #include <cmath>

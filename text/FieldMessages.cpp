@@ -1,3 +1,5 @@
+// The messages about a number that is not accepted.
+
 #include "text/FieldMessages.h"
 
 #include <charconv>

@@ -1,3 +1,5 @@
+// Formats doubles as text that reads back to the same bits.
+
 #include "text/NumberFormat.h"
 
 #include <cstdio>

@@ -203,3 +203,24 @@ TEST_F(SplineRunTest, FilesKeepTheSettingsAndOpeningOneRunsThem)
     EXPECT_EQ(SettingsTuple(SettingsOf(DocEngine())), SettingsTuple(SettingsOf(DefaultEngine())));
     EXPECT_EQ(doc.m_bValid, 0);
 }
+
+TEST_F(SplineRunTest, ValuesFromAFileSurviveOkUnchanged)
+{
+    CSplnSettings settings = SettingsOf(DocEngine());
+    settings.m_dAmplitude = 1.0 / 3.0;
+    settings.m_dLeftValue = 0.1 + 0.2;
+    settings.m_dRightValue = 0.05;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("thirds.spl");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(spln::FormatExperiment(settings)));
+    file.close();
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    const auto loaded = SettingsTuple(doc);
+
+    Run([](CSettingsDlg& d) { EXPECT_EQ(EditOf(d, IDC_RIGHT_VALUE)->text(), "0.05"); }, true);
+    EXPECT_EQ(SettingsTuple(doc), loaded);
+    EXPECT_EQ(DocEngine().m_dAmplitude, 1.0 / 3.0);
+    EXPECT_EQ(DocEngine().m_dLeftValue, 0.1 + 0.2);
+}

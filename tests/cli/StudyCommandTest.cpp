@@ -1,3 +1,5 @@
+// spln-cli's studies: bad arguments, the JSON, repeats by seed, pictures, help.
+
 #include <gtest/gtest.h>
 
 #include <cstring>

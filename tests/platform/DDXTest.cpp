@@ -69,7 +69,7 @@ TEST(DataExchange, LoadingFillsTheControls)
     EXPECT_FALSE(static_cast<QRadioButton*>(dlg.GetDlgItem(kChoiceA))->isChecked());
     EXPECT_TRUE(static_cast<QRadioButton*>(dlg.GetDlgItem(kChoiceB))->isChecked());
     EXPECT_EQ(dlg.Edit(kCount)->text(), "5");
-    EXPECT_EQ(dlg.Edit(kValue)->text(), "0.333333333333333");
+    EXPECT_EQ(dlg.Edit(kValue)->text(), "0.3333333333333333");
     EXPECT_EQ(dlg.m_nCompleted, 1);
 }
 

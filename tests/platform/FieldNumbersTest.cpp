@@ -35,15 +35,29 @@ TEST(FieldNumbers, RealsRefuseNonNumbersAndNonFiniteValues)
         EXPECT_FALSE(ParseDoubleField(text).has_value()) << '"' << text << '"';
 }
 
-TEST(FieldNumbers, RealsShowWithFifteenSignificantDigits)
+TEST(FieldNumbers, RealsShowTheShortestTextThatReadsBackToTheSameBits)
 {
-    EXPECT_EQ(FormatDoubleField(0.0), "0");
-    EXPECT_EQ(FormatDoubleField(0.1), "0.1");
-    EXPECT_EQ(FormatDoubleField(0.1 + 0.2), "0.3");
-    EXPECT_EQ(FormatDoubleField(1.0 / 3.0), "0.333333333333333");
-    EXPECT_EQ(FormatDoubleField(-10.0), "-10");
-    EXPECT_EQ(FormatDoubleField(1e-20), "1e-20");
-    EXPECT_EQ(FormatDoubleField(123456789012345678.0), "1.23456789012346e+17");
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.0, "0"},
+        {0.05, "0.05"},
+        {0.1, "0.1"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {-10.0, "-10"},
+        {100000.0, "100000"},
+        {1e-4, "0.0001"},
+        {1e-5, "1e-05"},
+        {1e-20, "1e-20"},
+        {1e15, "1e+15"},
+        {123456789012345678.0, "1.2345678901234568e+17"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatDoubleField(c.value), c.text) << c.text;
+        EXPECT_EQ(ParseDoubleField(c.text), c.value) << c.text;
+    }
 }
 
 TEST(FieldNumbers, ShownRealsReadBackAsTheSameNumberWhenShortEnough)

@@ -1,3 +1,5 @@
+// The fitted order of a sweep and the spread of a repeat.
+
 #include "study/StudyFit.h"
 
 #include "tests/study/StudyTestSupport.h"

@@ -1,3 +1,5 @@
+// The values of a sweep and the plans that are refused.
+
 #include "study/StudyPlan.h"
 
 #include "tests/study/StudyTestSupport.h"

@@ -1,3 +1,5 @@
+// A study's rows against single runs, its own noise, and Cancel.
+
 #include "study/StudyRunner.h"
 
 #include "engine/CSplineEngine.h"

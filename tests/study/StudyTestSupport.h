@@ -1,5 +1,7 @@
 #pragma once
 
+// Settings shared by the study tests.
+
 #include "model/SettingsRecord.h"
 
 namespace spln::test {
