@@ -42,11 +42,12 @@ void CheckAccepted(const spln::cli::CliOptions& options)
     }
     if (toStandardOutput > 1)
         std::abort();
-    // Every output is in the list the same-file check goes through.
+    // Every file written (the outputs and a saved experiment file) is in the
+    // list the same-file check goes through.
     std::size_t files = 0;
     for (const cli::CommandFile& file : cli::CommandFiles(options))
         files += file.written;
-    if (files + toStandardOutput != options.outputs.size())
+    if (files + toStandardOutput != options.outputs.size() + !options.saveSettingsPath.empty())
         std::abort();
 }
 
