@@ -12,7 +12,7 @@ namespace {
 // Icons are drawn at their own size from the control's top-left corner.
 constexpr int kIconSize = 32;
 
-} // namespace
+}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CDialog(res::kAboutDialogTemplate, parent) {}
 

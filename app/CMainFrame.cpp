@@ -44,7 +44,7 @@ QString AppTitle()
     return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
-} // namespace
+}  // namespace
 
 CMainFrame::CMainFrame()
 {

@@ -11,7 +11,6 @@
 class CStatusBar;
 class CToolBar;
 
-
 class CMainFrame : public CFrameWnd {
     Q_OBJECT
 

@@ -33,7 +33,7 @@ QString AppTitleString()
     return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
-} // namespace
+}  // namespace
 
 CSplnApp::CSplnApp() : CWinApp(AppTitleString()) {}
 
@@ -52,18 +52,18 @@ bool CSplnApp::InitInstance()
     QCoreApplication::setOrganizationName(RegistryKey());
     QCoreApplication::setApplicationName(AppTitle());
     LoadStdProfileSettings(kMaxRecentFiles);
-    SetDocumentFileType(QStringLiteral("Spln experiments (*.%1);;All files (*)")
-                            .arg(QString::fromLatin1(spln::kExperimentSuffix)),
-                        QString::fromLatin1(spln::kExperimentSuffix));
+    SetDocumentFileType(
+        QStringLiteral("Spln experiments (*.%1);;All files (*)").arg(QString::fromLatin1(spln::kExperimentSuffix)),
+        QString::fromLatin1(spln::kExperimentSuffix));
 
     AddDocTemplate(std::make_unique<CSingleDocTemplate>(
-        res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); },
-        [this] { return CreateMainFrame(); }, [this] { return CreateView(); }));
+        res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); }, [this] { return CreateMainFrame(); },
+        [this] { return CreateView(); }));
 
     const CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
     if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
-        AfxMessageBox(QStringLiteral("Usage: spln [file]\nThe command line is not valid: %1.")
-                          .arg(commandLine.m_strError));
+        AfxMessageBox(
+            QStringLiteral("Usage: spln [file]\nThe command line is not valid: %1.").arg(commandLine.m_strError));
         return false;
     }
     if (!ProcessShellCommand(commandLine))
@@ -125,7 +125,8 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     // Closing the window settles unsaved changes first.
     frame.SetCloseQuery([this] { return SaveModified(); });
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
-        commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot), [this, slot] { OnOpenRecentFile(slot); });
+        commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot),
+                            [this, slot] { OnOpenRecentFile(slot); });
 }
 
 CSplnView* CSplnApp::CreateView()
@@ -165,8 +166,9 @@ void CSplnApp::OnSplineStudy()
     CSplnSettings base;
     LoadSettingsFromEngine(DocEngine(), base);
     if (base.m_nSource != 0) {
-        AfxMessageBox(QStringLiteral("A study measures the error against the exact function, which the sample file "
-                                     "does not have. Choose Example in Spline > Run first."));
+        AfxMessageBox(
+            QStringLiteral("A study measures the error against the exact function, which the sample file "
+                           "does not have. Choose Example in Spline > Run first."));
         return;
     }
     CStudyDlg dialog(base, m_lastStudyPlan, GetMainWnd());
@@ -188,9 +190,15 @@ void CSplnApp::ShowStudyResult(const spln::study::StudyResult& result)
     window->show();
 }
 
-CSplnDoc* CSplnApp::GetSplnDoc() const { return dynamic_cast<CSplnDoc*>(GetDocument()); }
+CSplnDoc* CSplnApp::GetSplnDoc() const
+{
+    return dynamic_cast<CSplnDoc*>(GetDocument());
+}
 
-CMainFrame* CSplnApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(GetMainWnd()); }
+CMainFrame* CSplnApp::GetMainFrame() const
+{
+    return dynamic_cast<CMainFrame*>(GetMainWnd());
+}
 
 CSplnView* CSplnApp::GetSplnView() const
 {

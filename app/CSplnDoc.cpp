@@ -35,7 +35,8 @@ bool CSplnDoc::OnNewDocument()
 
 bool CSplnDoc::OnOpenDocument(const QString& path)
 {
-    const spln::ExperimentRead read = spln::ReadExperimentFile(QFile::encodeName(path).toStdString(), spln::DefaultSettings());
+    const spln::ExperimentRead read =
+        spln::ReadExperimentFile(QFile::encodeName(path).toStdString(), spln::DefaultSettings());
     if (read.status == spln::ExperimentStatus::Fault) {
         AfxMessageBox(QString::fromStdString(spln::DescribeExperimentFault(path.toStdString(), read)),
                       MB_OK | MB_ICONEXCLAMATION);

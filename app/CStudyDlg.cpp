@@ -74,8 +74,9 @@ bool CStudyDlg::OnInitDialog()
         note->setText(QStringLiteral("Each run draws new noise of amplitude %1 from the study's own sequence.")
                           .arg(m_base.m_dAmplitude));
     else
-        note->setText(QStringLiteral("The settings have no noise: give an amplitude above 0 in Spline > Run "
-                                     "to repeat with new noise."));
+        note->setText(
+            QStringLiteral("The settings have no noise: give an amplitude above 0 in Spline > Run "
+                           "to repeat with new noise."));
     GetDlgItem(IDC_STUDY_REPEAT)->setEnabled(HasNoise(m_base));
 
     for (int group : {IDC_STUDY_SWEEP, IDC_SPACING_STEP})

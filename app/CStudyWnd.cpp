@@ -33,8 +33,8 @@ constexpr int kTableWidth = 470;  // the five columns without a scroll bar
 
 // The file types of Export.
 const std::vector<FileType> kExportTypes = {
-    {QStringLiteral("CSV table"), QStringLiteral("csv")},     {QStringLiteral("JSON"), QStringLiteral("json")},
-    {QStringLiteral("PNG image"), QStringLiteral("png")},     {QStringLiteral("SVG drawing"), QStringLiteral("svg")},
+    {QStringLiteral("CSV table"), QStringLiteral("csv")},    {QStringLiteral("JSON"), QStringLiteral("json")},
+    {QStringLiteral("PNG image"), QStringLiteral("png")},    {QStringLiteral("SVG drawing"), QStringLiteral("svg")},
     {QStringLiteral("PDF document"), QStringLiteral("pdf")},
 };
 
@@ -119,7 +119,7 @@ bool CStudyWnd::ExportTo(const QString& path, std::string* error) const
     if (extension == QLatin1String("png") || extension == QLatin1String("svg") || extension == QLatin1String("pdf")) {
         const PictureFormat format = extension == QLatin1String("png")   ? PictureFormat::Png
                                      : extension == QLatin1String("svg") ? PictureFormat::Svg
-                                                                          : PictureFormat::Pdf;
+                                                                         : PictureFormat::Pdf;
         // The picture as the window shows the chart.
         return ExportStudyPicture(m_result, format, file, m_chartView->width(), m_chartView->height(), error);
     }

@@ -26,7 +26,8 @@ public:
     using FinishedHandler = std::function<void(const spln::study::StudyResult&)>;
 
     // The progress dialog belongs to parent; the job itself to its creator.
-    StudyJob(const spln::study::StudyPlan& plan, const CSplnSettings& base, QWidget* parent, FinishedHandler onFinished);
+    StudyJob(const spln::study::StudyPlan& plan, const CSplnSettings& base, QWidget* parent,
+             FinishedHandler onFinished);
     // Cancels a study still running and waits for the runs under way.
     ~StudyJob() override;
 

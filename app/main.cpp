@@ -82,15 +82,16 @@ bool AnsweredInformationFlag(int argc, char* argv[])
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     if (AnsweredInformationFlag(argc, argv))
         return 0;
     if (!EnvironmentHasDisplay()) {
-        std::fprintf(stderr, "spln: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
-                             "the desktop program needs one. spln-cli renders without a display.\n");
+        std::fprintf(stderr,
+                     "spln: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "
+                     "the desktop program needs one. spln-cli renders without a display.\n");
         return 1;
     }
     QApplication application(argc, argv);

@@ -3,9 +3,9 @@
 #include "cli/ArgumentParser.h"
 
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
-#include <string_view>
 
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
@@ -17,21 +17,24 @@
 namespace spln::cli {
 namespace {
 
-std::string Quoted(std::string_view text) {
+std::string Quoted(std::string_view text)
+{
     std::string quoted(1, '"');
     quoted += text;
     quoted += '"';
     return quoted;
 }
 
-std::string RangeError(const std::string& flag, std::string_view text, double min, double max, bool whole) {
+std::string RangeError(const std::string& flag, std::string_view text, double min, double max, bool whole)
+{
     return flag + ": " + std::string(text) + " is out of range; it must be " + (whole ? "a whole number " : "") +
            "from " + FormatNumber(min) + " to " + FormatNumber(max);
 }
 
 // Parses a number that must lie in [min, max]; returns the message of a fault.
 std::optional<std::string> ReadNumber(const std::string& flag, std::string_view text, bool whole, double min,
-                                      double max, double& value) {
+                                      double max, double& value)
+{
     double number = 0.0;
     NumberStatus status;
     if (whole) {
@@ -50,7 +53,8 @@ std::optional<std::string> ReadNumber(const std::string& flag, std::string_view 
 }
 
 // Parses one setting's value text into `value`; returns the message of a fault.
-std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value) {
+std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value)
+{
     const std::string flag = std::string("--") + range.flag;
     if (range.kind != SettingKind::Choice)
         return ReadNumber(flag, text, range.kind == SettingKind::Integer, range.min, range.max, value);
@@ -65,15 +69,33 @@ std::optional<std::string> ReadSettingValue(const SettingRange& range, std::stri
     return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
 }
 
-const SettingRange* FindSetting(std::string_view name) {
+const SettingRange* FindSetting(std::string_view name)
+{
     for (const SettingRange& range : kSettingRanges)
-        if (name == range.flag) return &range;
+        if (name == range.flag)
+            return &range;
     return nullptr;
 }
 
 // The flags that are not settings.
-enum class Option { Json, Csv, Png, Svg, Pdf, Size, Data, Settings, SaveSettings, Repeat, Timing, Help, Version, Study,
-                    StudyRepeat, Seed };
+enum class Option {
+    Json,
+    Csv,
+    Png,
+    Svg,
+    Pdf,
+    Size,
+    Data,
+    Settings,
+    SaveSettings,
+    Repeat,
+    Timing,
+    Help,
+    Version,
+    Study,
+    StudyRepeat,
+    Seed
+};
 
 struct OptionFlag {
     const char* name;
@@ -82,35 +104,54 @@ struct OptionFlag {
 };
 
 constexpr OptionFlag kOptionFlags[] = {
-    {"json", Option::Json, true},     {"csv", Option::Csv, true},       {"png", Option::Png, true},
-    {"svg", Option::Svg, true},       {"pdf", Option::Pdf, true},       {"size", Option::Size, true},
-    {"data", Option::Data, true},     {"settings", Option::Settings, true}, {"save-settings", Option::SaveSettings, true},
-    {"repeat", Option::Repeat, true}, {"timing", Option::Timing, false}, {"help", Option::Help, false},
+    {"json", Option::Json, true},
+    {"csv", Option::Csv, true},
+    {"png", Option::Png, true},
+    {"svg", Option::Svg, true},
+    {"pdf", Option::Pdf, true},
+    {"size", Option::Size, true},
+    {"data", Option::Data, true},
+    {"settings", Option::Settings, true},
+    {"save-settings", Option::SaveSettings, true},
+    {"repeat", Option::Repeat, true},
+    {"timing", Option::Timing, false},
+    {"help", Option::Help, false},
     {"version", Option::Version, false},
-    {"study", Option::Study, true},   {"study-repeat", Option::StudyRepeat, true}, {"seed", Option::Seed, true},
+    {"study", Option::Study, true},
+    {"study-repeat", Option::StudyRepeat, true},
+    {"seed", Option::Seed, true},
 };
 
-const OptionFlag* FindOption(std::string_view name) {
+const OptionFlag* FindOption(std::string_view name)
+{
     for (const OptionFlag& flag : kOptionFlags)
-        if (name == flag.name) return &flag;
+        if (name == flag.name)
+            return &flag;
     return nullptr;
 }
 
-bool IsFlag(std::string_view arg) { return arg.size() > 2 && arg.substr(0, 2) == "--"; }
+bool IsFlag(std::string_view arg)
+{
+    return arg.size() > 2 && arg.substr(0, 2) == "--";
+}
 
 std::optional<std::string> AddOutput(CliOptions& options, OutputKind kind, const std::string& flag,
-                                     const std::string& path) {
-    if (path.empty()) return flag + " needs a file name, or - for standard output";
+                                     const std::string& path)
+{
+    if (path.empty())
+        return flag + " needs a file name, or - for standard output";
     for (const OutputRequest& earlier : options.outputs)
         if (earlier.path == path)
-            return flag + ": " + (path == "-" ? std::string("only one output can go to standard output")
-                                              : Quoted(path) + " is named by two outputs");
+            return flag + ": " +
+                   (path == "-" ? std::string("only one output can go to standard output")
+                                : Quoted(path) + " is named by two outputs");
     options.outputs.push_back({kind, path, flag});
     return std::nullopt;
 }
 
 // "WxH", each side a whole number of pixels within the picture limits.
-std::optional<std::string> ReadPictureSize(CliOptions& options, const std::string& flag, const std::string& value) {
+std::optional<std::string> ReadPictureSize(CliOptions& options, const std::string& flag, const std::string& value)
+{
     const size_t cross = value.find('x');
     if (cross == std::string::npos)
         return flag + ": " + Quoted(value) + " is not a size; write it as WIDTHxHEIGHT, for example 800x600";
@@ -120,20 +161,24 @@ std::optional<std::string> ReadPictureSize(CliOptions& options, const std::strin
         ReadNumber(flag + " width", value.substr(0, cross), true, kMinPictureSide, kMaxPictureSide, width);
     if (!fault)
         fault = ReadNumber(flag + " height", value.substr(cross + 1), true, kMinPictureSide, kMaxPictureSide, height);
-    if (fault) return fault;
+    if (fault)
+        return fault;
     options.pictureWidth = static_cast<int>(width);
     options.pictureHeight = static_cast<int>(height);
     return std::nullopt;
 }
 
 std::optional<std::string> AddPicture(CliOptions& options, OutputKind kind, const std::string& flag,
-                                      const std::string& path) {
-    if (path == "-") return flag + " writes a file; give it a file name";
+                                      const std::string& path)
+{
+    if (path == "-")
+        return flag + " writes a file; give it a file name";
     return AddOutput(options, kind, flag, path);
 }
 
 std::optional<std::string> ApplyOption(CliOptions& options, Option option, const std::string& flag,
-                                       const std::string& value) {
+                                       const std::string& value)
+{
     switch (option) {
     case Option::Json:
         return AddOutput(options, OutputKind::Json, flag, value);
@@ -148,24 +193,29 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Size:
         return ReadPictureSize(options, flag, value);
     case Option::Data:
-        if (value.empty()) return flag + " needs a file name";
+        if (value.empty())
+            return flag + " needs a file name";
         if (value.size() >= static_cast<size_t>(spln::kPathSize))
             return flag + ": the path is longer than " + std::to_string(spln::kPathSize - 1) + " characters";
         options.dataPath = value;
         return std::nullopt;
     case Option::Settings:
-        if (value.empty() || value == "-") return flag + " needs the name of an experiment file";
-        if (!options.settingsPath.empty()) return flag + " is given twice; the settings start from one file";
+        if (value.empty() || value == "-")
+            return flag + " needs the name of an experiment file";
+        if (!options.settingsPath.empty())
+            return flag + " is given twice; the settings start from one file";
         options.settingsPath = value;
         return std::nullopt;
     case Option::SaveSettings:
-        if (value.empty() || value == "-") return flag + " writes a file; give it a file name";
+        if (value.empty() || value == "-")
+            return flag + " writes a file; give it a file name";
         options.saveSettingsPath = value;
         return std::nullopt;
     case Option::Repeat: {
         double count = 0;
         std::optional<std::string> fault = ReadNumber(flag, value, true, 1, kMaxRepeat, count);
-        if (!fault) options.repeat = static_cast<int>(count);
+        if (!fault)
+            options.repeat = static_cast<int>(count);
         return fault;
     }
     case Option::Timing:
@@ -193,22 +243,26 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
 
 // A study checks the window of every value it runs instead of the base
 // settings' alone; the base value of a swept setting is never run.
-std::string CheckStudyOptions(const CliOptions& options) {
+std::string CheckStudyOptions(const CliOptions& options)
+{
     const study::StudyPlan& plan = options.studyPlan;
     const std::string flag = plan.kind == study::StudyKind::Sweep ? "--study" : "--study-repeat";
-    if (options.repeat != 1) return "--repeat cannot be combined with " + flag;
+    if (options.repeat != 1)
+        return "--repeat cannot be combined with " + flag;
     if (const std::optional<study::PlanProblem> problem = study::CheckPlan(plan, options.settings))
         return flag + ": " + study::DescribeProblem(*problem, plan);
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) &&
-        !(plan.kind == study::StudyKind::Sweep && (plan.setting == kSettingWindow || plan.setting == kSettingFileLength)))
+        !(plan.kind == study::StudyKind::Sweep &&
+          (plan.setting == kSettingWindow || plan.setting == kSettingFileLength)))
         return kWindowCheckMessage;
     return {};
 }
 
 }  // namespace
 
-ParseOutcome ParseArguments(const std::vector<std::string>& args) {
+ParseOutcome ParseArguments(const std::vector<std::string>& args)
+{
     ParseOutcome outcome;
     CliOptions& options = outcome.options;
     options.settings = DefaultSettings();
@@ -265,7 +319,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         if (setting) {
             double parsed = 0.0;
             fault = ReadSettingValue(*setting, value, parsed);
-            if (!fault) typedSettings.emplace_back(setting->id, parsed);
+            if (!fault)
+                typedSettings.emplace_back(setting->id, parsed);
         } else {
             fault = ApplyOption(options, option->option, flag, value);
         }
@@ -283,7 +338,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         }
         options.settings = read.settings;
     }
-    for (const auto& [id, value] : typedSettings) SetSetting(options.settings, id, value);
+    for (const auto& [id, value] : typedSettings)
+        SetSetting(options.settings, id, value);
 
     if (options.study) {
         outcome.error = CheckStudyOptions(options);
@@ -300,7 +356,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args) {
         return outcome;
     }
     const CSplnSettings& s = options.settings;
-    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength)) outcome.error = kWindowCheckMessage;
+    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))
+        outcome.error = kWindowCheckMessage;
     return outcome;
 }
 

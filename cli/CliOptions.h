@@ -16,11 +16,14 @@ namespace spln::cli {
 enum class OutputKind { Json, Csv, Png, Svg, Pdf };
 
 // Pictures go through the picture exporter, not the text writers.
-inline bool IsPicture(OutputKind kind) { return kind == OutputKind::Png || kind == OutputKind::Svg || kind == OutputKind::Pdf; }
+inline bool IsPicture(OutputKind kind)
+{
+    return kind == OutputKind::Png || kind == OutputKind::Svg || kind == OutputKind::Pdf;
+}
 
 struct OutputRequest {
     OutputKind kind;
-    std::string path;  // "-" is standard output
+    std::string path;       // "-" is standard output
     std::string flag = {};  // the flag that asked for it, as messages name it
 };
 
@@ -29,20 +32,20 @@ inline constexpr int kMinPictureSide = 16;
 
 // Everything the command line asked for.
 struct CliOptions {
-    CSplnSettings settings;            // as typed: method 0/1, kernel types as chosen
-    std::string dataPath;              // empty: "sig.dat" in the current directory
-    std::string settingsPath;          // experiment file the settings start from; empty: the defaults
-    std::string saveSettingsPath;      // where to write the run's settings as an experiment file; empty: nowhere
-    int repeat = 1;                    // runs in this process; the outputs are the last run's
-    bool timing = false;               // print the run-time summary to standard error
-    bool help = false;                 // print the flag list and do nothing else
-    bool version = false;              // print the name and version and do nothing else
+    CSplnSettings settings;              // as typed: method 0/1, kernel types as chosen
+    std::string dataPath;                // empty: "sig.dat" in the current directory
+    std::string settingsPath;            // experiment file the settings start from; empty: the defaults
+    std::string saveSettingsPath;        // where to write the run's settings as an experiment file; empty: nowhere
+    int repeat = 1;                      // runs in this process; the outputs are the last run's
+    bool timing = false;                 // print the run-time summary to standard error
+    bool help = false;                   // print the flag list and do nothing else
+    bool version = false;                // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
-    int pictureWidth = 800;            // size of the window a picture shows, in pixels
+    int pictureWidth = 800;              // size of the window a picture shows, in pixels
     int pictureHeight = 600;
-    bool study = false;                // run the study plan; the outputs are the study's
+    bool study = false;  // run the study plan; the outputs are the study's
     bool seedGiven = false;
-    study::StudyPlan studyPlan;        // a sweep or a repeat, and the seed of its noise
+    study::StudyPlan studyPlan;  // a sweep or a repeat, and the seed of its noise
 };
 
 }  // namespace spln::cli

@@ -21,17 +21,21 @@ namespace spln::cli {
 
 namespace {
 
-bool WantsPictures(const CliOptions& options) {
+bool WantsPictures(const CliOptions& options)
+{
     for (const OutputRequest& request : options.outputs)
-        if (IsPicture(request.kind)) return true;
+        if (IsPicture(request.kind))
+            return true;
     return false;
 }
 
 bool WritePictures(const CliOptions& options, CSplineEngine& engine, const PictureExporter& exportPicture,
-                   std::ostream& err) {
+                   std::ostream& err)
+{
     bool allWritten = true;
     for (const OutputRequest& request : options.outputs) {
-        if (!IsPicture(request.kind)) continue;
+        if (!IsPicture(request.kind))
+            continue;
         std::string error;
         if (!exportPicture(options.settings, engine, request.kind, request.path, options.pictureWidth,
                            options.pictureHeight, &error)) {
@@ -45,7 +49,8 @@ bool WritePictures(const CliOptions& options, CSplineEngine& engine, const Pictu
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture) {
+                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture)
+{
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
@@ -72,11 +77,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (!options.saveSettingsPath.empty()) {
         std::string reason;
         if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), &reason)) {
-            err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason << ".\n";
+            err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason
+                << ".\n";
             return kExitFailed;
         }
     }
-    if (options.study) return RunStudyCommand(options, out, err, exportStudyPicture);
+    if (options.study)
+        return RunStudyCommand(options, out, err, exportStudyPicture);
 
     if (WantsPictures(options) && !exportPicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
@@ -90,11 +97,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << DescribeRunFailure(*engine) << "\n";
         return kExitFailed;
     }
-    if (options.timing) err << FormatTimingLine(SummariseTimes(milliseconds));
+    if (options.timing)
+        err << FormatTimingLine(SummariseTimes(milliseconds));
 
     const RunResults results = ResultsOf(*engine, options.settings);
     bool written = WriteOutputs(options.outputs, results, out, err);
-    if (WantsPictures(options)) written = WritePictures(options, *engine, exportPicture, err) && written;
+    if (WantsPictures(options))
+        written = WritePictures(options, *engine, exportPicture, err) && written;
     return written ? kExitDone : kExitFailed;
 }
 

@@ -9,7 +9,8 @@
 namespace spln::cli {
 namespace {
 
-std::string ValueForm(const SettingRange& range) {
+std::string ValueForm(const SettingRange& range)
+{
     switch (range.kind) {
     case SettingKind::Choice:
         return std::string(range.choice0) + "|" + range.choice1 + " (or 0|1)";
@@ -21,20 +22,25 @@ std::string ValueForm(const SettingRange& range) {
     return {};
 }
 
-std::string DefaultText(const SettingRange& range, double value) {
-    if (range.kind == SettingKind::Choice) return value == 0 ? range.choice0 : range.choice1;
+std::string DefaultText(const SettingRange& range, double value)
+{
+    if (range.kind == SettingKind::Choice)
+        return value == 0 ? range.choice0 : range.choice1;
     return FormatNumber(value);
 }
 
 // A flag with its values on one line, what it does indented below it.
-void AppendRow(std::string& text, const std::string& flag, const std::string& meaning) {
-    if (!flag.empty()) text += "  " + flag + "\n";
+void AppendRow(std::string& text, const std::string& flag, const std::string& meaning)
+{
+    if (!flag.empty())
+        text += "  " + flag + "\n";
     text += "      " + meaning + "\n";
 }
 
 }  // namespace
 
-std::string HelpText() {
+std::string HelpText()
+{
     const CSplnSettings defaults = DefaultSettings();
     std::string text =
         "Usage: spln-cli [flags]\n"
@@ -43,12 +49,12 @@ std::string HelpText() {
         "\nSettings (a setting left out keeps its default):\n";
     for (const SettingRange& range : kSettingRanges) {
         AppendRow(text, std::string("--") + range.flag + " " + ValueForm(range),
-                  std::string(range.help) + " [default " +
-                      DefaultText(range, GetSetting(defaults, range.id)) + "]");
+                  std::string(range.help) + " [default " + DefaultText(range, GetSetting(defaults, range.id)) + "]");
     }
-    text += "  The window must be at most a tenth of the samples: of --samples for the\n"
-            "  built-in function, of the 4501 values of the sample file otherwise.\n"
-            "\nOutputs (without any of them the report line goes to standard output):\n";
+    text +=
+        "  The window must be at most a tenth of the samples: of --samples for the\n"
+        "  built-in function, of the 4501 values of the sample file otherwise.\n"
+        "\nOutputs (without any of them the report line goes to standard output):\n";
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
     AppendRow(text, "", "the report as one JSON object (- is standard output)");
     AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");
@@ -65,15 +71,16 @@ std::string HelpText() {
     AppendRow(text, "--timing", "print the median and least run time to standard error");
     AppendRow(text, "--help", "print this list and exit");
     AppendRow(text, "--version", "print the program name and version and exit");
-    text += "\nStudies (the outputs above then carry the study: its rows, the fitted order or\n"
-            "the spread, and its log-log plot; without any, a table goes to standard output):\n";
+    text +=
+        "\nStudies (the outputs above then carry the study: its rows, the fitted order or\n"
+        "the spread, and its log-log plot; without any, a table goes to standard output):\n";
     AppendRow(text, "--study NAME=FROM:TO[:STEP]",
               "run once for each value FROM, FROM+STEP, ... up to TO [STEP 1] of NAME,");
     AppendRow(text, "", "one of schwarz-count, lsq-count, window, samples, and fit the order p of");
     AppendRow(text, "", "interior error = C n^-p over the errors above 1e-13");
     AppendRow(text, "--study NAME=FROM:TO:logN", "the same for N values from FROM to TO spaced evenly on a log scale");
-    AppendRow(text, "--study-repeat K in " + std::to_string(study::kMinRepeat) + ".." +
-                        std::to_string(study::kMaxRepeat),
+    AppendRow(text,
+              "--study-repeat K in " + std::to_string(study::kMinRepeat) + ".." + std::to_string(study::kMaxRepeat),
               "run the settings K times with new noise (amplitude above 0); mean,");
     AppendRow(text, "", "deviation, min and max of each error");
     AppendRow(text, "--seed S", "start of the study's own noise sequence [default 1]");

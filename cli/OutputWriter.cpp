@@ -2,13 +2,14 @@
 
 #include "cli/OutputWriter.h"
 
-#include "model/ResultText.h"
 #include "io/AtomicFile.h"
+#include "model/ResultText.h"
 
 namespace spln::cli {
 namespace {
 
-std::string FormatOutput(OutputKind kind, const RunResults& results) {
+std::string FormatOutput(OutputKind kind, const RunResults& results)
+{
     switch (kind) {
     case OutputKind::Json:
         return FormatJson(results);
@@ -24,7 +25,8 @@ std::string FormatOutput(OutputKind kind, const RunResults& results) {
 
 }  // namespace
 
-bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err) {
+bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err)
+{
     if (path == "-") {
         out << text;
         out.flush();
@@ -43,11 +45,14 @@ bool WriteText(const std::string& path, const std::string& text, std::ostream& o
 }
 
 bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& results, std::ostream& out,
-                  std::ostream& err) {
-    if (outputs.empty()) return WriteText("-", FormatSummaryLine(results), out, err);
+                  std::ostream& err)
+{
+    if (outputs.empty())
+        return WriteText("-", FormatSummaryLine(results), out, err);
     bool allWritten = true;
     for (const OutputRequest& request : outputs) {
-        if (IsPicture(request.kind)) continue;
+        if (IsPicture(request.kind))
+            continue;
         allWritten = WriteText(request.path, FormatOutput(request.kind, results), out, err) && allWritten;
     }
     return allWritten;

@@ -2,8 +2,8 @@
 
 #include "cli/SameFileCheck.h"
 
-#include <filesystem>
 #include <sys/stat.h>
+#include <filesystem>
 
 namespace spln::cli {
 namespace {
@@ -23,7 +23,8 @@ struct FileIdentity {
     std::string resolved;
 };
 
-FileIdentity IdentityOf(const std::string& path) {
+FileIdentity IdentityOf(const std::string& path)
+{
     FileIdentity identity;
     struct stat status;
     if (stat(path.c_str(), &status) == 0) {
@@ -38,7 +39,8 @@ FileIdentity IdentityOf(const std::string& path) {
     fs::path target = path;
     for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(fs::symlink_status(target, error)); ++hop) {
         const fs::path next = fs::read_symlink(target, error);
-        if (error) break;
+        if (error)
+            break;
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
     const fs::path absolute = fs::absolute(target, error);
@@ -47,34 +49,46 @@ FileIdentity IdentityOf(const std::string& path) {
     return identity;
 }
 
-bool SameFile(const FileIdentity& a, const FileIdentity& b) {
-    if (a.exists != b.exists) return false;
-    if (!a.exists) return a.resolved == b.resolved;
+bool SameFile(const FileIdentity& a, const FileIdentity& b)
+{
+    if (a.exists != b.exists)
+        return false;
+    if (!a.exists)
+        return a.resolved == b.resolved;
     // Devices and pipes are not replaced by a write: /dev/null may take any output.
     return a.regular && b.regular && a.device == b.device && a.inode == b.inode;
 }
 
-std::string Named(const CommandFile& file) { return file.role + " \"" + file.path + "\""; }
+std::string Named(const CommandFile& file)
+{
+    return file.role + " \"" + file.path + "\"";
+}
 
 }  // namespace
 
-std::vector<CommandFile> CommandFiles(const CliOptions& options) {
+std::vector<CommandFile> CommandFiles(const CliOptions& options)
+{
     std::vector<CommandFile> files;
     if (!options.dataPath.empty())
         files.push_back({"--data", options.dataPath, false});
     else if (options.settings.m_nSource == 1)
         files.push_back({"the default sample file", kDefaultSampleFile, false});
-    if (!options.settingsPath.empty()) files.push_back({"--settings", options.settingsPath, false});
-    if (!options.saveSettingsPath.empty()) files.push_back({"--save-settings", options.saveSettingsPath, true});
+    if (!options.settingsPath.empty())
+        files.push_back({"--settings", options.settingsPath, false});
+    if (!options.saveSettingsPath.empty())
+        files.push_back({"--save-settings", options.saveSettingsPath, true});
     for (const OutputRequest& output : options.outputs)
-        if (output.path != "-") files.push_back({output.flag, output.path, true});
+        if (output.path != "-")
+            files.push_back({output.flag, output.path, true});
     return files;
 }
 
-std::optional<std::string> FindSharedFile(const std::vector<CommandFile>& files) {
+std::optional<std::string> FindSharedFile(const std::vector<CommandFile>& files)
+{
     std::vector<FileIdentity> identities;
     identities.reserve(files.size());
-    for (const CommandFile& file : files) identities.push_back(IdentityOf(file.path));
+    for (const CommandFile& file : files)
+        identities.push_back(IdentityOf(file.path));
     for (size_t i = 0; i < files.size(); ++i)
         for (size_t j = i + 1; j < files.size(); ++j)
             if ((files[i].written || files[j].written) && SameFile(identities[i], identities[j]))

@@ -14,7 +14,7 @@ namespace spln::cli {
 struct CommandFile {
     std::string role;  // how the message names it: the flag, or what the file is for
     std::string path;
-    bool written;      // an output; inputs are only read
+    bool written;  // an output; inputs are only read
 };
 
 // The sample file the command reads (when named, or when the run reads the

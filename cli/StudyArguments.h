@@ -12,10 +12,8 @@ namespace spln::cli {
 
 // Each returns the message of a fault, naming the flag, or nothing when the
 // value was taken into the plan.
-std::optional<std::string> ReadStudySweep(const std::string& flag, const std::string& value,
-                                          study::StudyPlan& plan);
-std::optional<std::string> ReadStudyRepeat(const std::string& flag, const std::string& value,
-                                           study::StudyPlan& plan);
+std::optional<std::string> ReadStudySweep(const std::string& flag, const std::string& value, study::StudyPlan& plan);
+std::optional<std::string> ReadStudyRepeat(const std::string& flag, const std::string& value, study::StudyPlan& plan);
 std::optional<std::string> ReadStudySeed(const std::string& flag, const std::string& value, study::StudyPlan& plan);
 
 }  // namespace spln::cli

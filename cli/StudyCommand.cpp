@@ -12,10 +12,11 @@
 
 namespace spln::cli {
 
-std::string FormatStudyTable(const study::StudyResult& result) {
+std::string FormatStudyTable(const study::StudyResult& result)
+{
     char line[160];
-    std::snprintf(line, sizeof line, "%14s %14s %14s %14s %10s\n", study::ValueColumnName(result).c_str(),
-                  "left error", "interior error", "right error", "ms");
+    std::snprintf(line, sizeof line, "%14s %14s %14s %14s %10s\n", study::ValueColumnName(result).c_str(), "left error",
+                  "interior error", "right error", "ms");
     std::string text = line;
     for (const study::StudyRow& row : result.rows) {
         std::snprintf(line, sizeof line, "%14d %14.6e %14.6e %14.6e %10.3f\n", row.value, row.leftError,
@@ -26,7 +27,8 @@ std::string FormatStudyTable(const study::StudyResult& result) {
 }
 
 int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
-                    const StudyPictureExporter& exportPicture) {
+                    const StudyPictureExporter& exportPicture)
+{
     for (const OutputRequest& request : options.outputs) {
         if (IsPicture(request.kind) && !exportPicture) {
             err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
@@ -46,7 +48,8 @@ int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& 
         err << FormatTimingLine(SummariseTimes(milliseconds));
     }
 
-    if (options.outputs.empty()) return WriteText("-", FormatStudyTable(result), out, err) ? kExitDone : kExitFailed;
+    if (options.outputs.empty())
+        return WriteText("-", FormatStudyTable(result), out, err) ? kExitDone : kExitFailed;
     bool written = true;
     for (const OutputRequest& request : options.outputs) {
         if (IsPicture(request.kind)) {

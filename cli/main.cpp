@@ -12,7 +12,8 @@
 
 namespace {
 
-PictureFormat FormatOf(spln::cli::OutputKind kind) {
+PictureFormat FormatOf(spln::cli::OutputKind kind)
+{
     switch (kind) {
     case spln::cli::OutputKind::Svg:
         return PictureFormat::Svg;
@@ -26,7 +27,8 @@ PictureFormat FormatOf(spln::cli::OutputKind kind) {
 }  // namespace
 #endif
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     const std::vector<std::string> args(argv + 1, argv + argc);
     spln::cli::PictureExporter exportPicture;
     spln::cli::StudyPictureExporter exportStudyPicture;

@@ -45,5 +45,4 @@ CSplineEngine::CSplineEngine()
       m_eFailure(spln::RunFailure::None),
       m_nFailureDetail(0),
       m_szFailurePath{}
-{
-}
+{}

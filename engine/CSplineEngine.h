@@ -9,13 +9,13 @@ namespace spln {
 class NoiseSequence;
 
 // Capacities of the engine's arrays.
-inline constexpr int kMaxSamples = 10000;      // sample workspace and result arrays
-inline constexpr int kMaxSystem = 51;          // equations of a linear system
-inline constexpr int kMaxLsqPoints = 501;      // columns of the least-squares basis table
-inline constexpr int kFileBufferSize = 25000;  // numbers the sample-file reader may store
-inline constexpr int kFileSamples = 4501;      // numbers a sample file must hold
-inline constexpr int kReportSize = 256;        // report line with its terminating zero
-inline constexpr int kPathSize = 4096;         // directory plus file name of the sample file
+inline constexpr int kMaxSamples = 10000;                      // sample workspace and result arrays
+inline constexpr int kMaxSystem = 51;                          // equations of a linear system
+inline constexpr int kMaxLsqPoints = 501;                      // columns of the least-squares basis table
+inline constexpr int kFileBufferSize = 25000;                  // numbers the sample-file reader may store
+inline constexpr int kFileSamples = 4501;                      // numbers a sample file must hold
+inline constexpr int kReportSize = 256;                        // report line with its terminating zero
+inline constexpr int kPathSize = 4096;                         // directory plus file name of the sample file
 inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
 
 // Points of a run's output on [-1, 1]: what the picture shows and the files hold.
@@ -23,14 +23,15 @@ inline constexpr int kOutputPoints = 640;
 
 // Why the last run stopped before producing results.
 enum class RunFailure {
-    None,         // the last run completed (or no run has been made)
-    FileMissing,  // the sample file could not be opened
-    WrongCount,   // the file does not hold exactly 4501 numbers (count in m_nFailureDetail)
-    NotANumber,   // text that is not a number (1-based position of the item in m_nFailureDetail)
-    AllZero,      // every number of the file is zero, so it cannot be normalised
+    None,              // the last run completed (or no run has been made)
+    FileMissing,       // the sample file could not be opened
+    WrongCount,        // the file does not hold exactly 4501 numbers (count in m_nFailureDetail)
+    NotANumber,        // text that is not a number (1-based position of the item in m_nFailureDetail)
+    AllZero,           // every number of the file is zero, so it cannot be normalised
     NumberOutOfRange,  // a number too large for single precision (1-based position in m_nFailureDetail)
-    BadSettings,  // a setting outside what a run can compute (1-based position in the settings check in m_nFailureDetail)
-    TooLarge,     // the sample file goes on past the reader's size limit (the limit in bytes is kMaxSampleFileBytes)
+    BadSettings,       // a setting outside what a run can compute (1-based position in the settings check in
+                       // m_nFailureDetail)
+    TooLarge,  // the sample file goes on past the reader's size limit (the limit in bytes is kMaxSampleFileBytes)
 };
 
 }  // namespace spln
@@ -41,20 +42,20 @@ public:
     ~CSplineEngine() = default;
 
     // ---- Settings (copied in by the document or the view; a run never changes them)
-    int m_nSource;          // 0 built-in example function, 1 sample file
-    int m_nExample;         // 1..11
-    double m_dAmplitude;    // noise amplitude, 0..0.5
-    double m_dHalfWidth;    // h; the interval is [-h, h]
-    int m_nSamples;         // samples of the example function, 100..10000
-    int m_nWindow;          // window of averaging in sample spacings, 1..500
-    int m_nSchwarzCount;    // basic splines of the projection, 15..501
-    int m_nLsqCount;        // basis functions of least squares, 5..51
-    int m_nSchwarzType;     // kernel type of the projection, 1..4
-    int m_nLsqType;         // basis type of least squares, 1..5
-    int m_nPoints;          // output points, 640
-    int m_nMaxLsqSamples;   // least-squares sample points at most, 501
-    int m_nMethod;          // 1 projection on Schwarz space, 2 least squares
-    int m_nBoard;           // sample file ends: 0 given values, otherwise cubic estimation
+    int m_nSource;         // 0 built-in example function, 1 sample file
+    int m_nExample;        // 1..11
+    double m_dAmplitude;   // noise amplitude, 0..0.5
+    double m_dHalfWidth;   // h; the interval is [-h, h]
+    int m_nSamples;        // samples of the example function, 100..10000
+    int m_nWindow;         // window of averaging in sample spacings, 1..500
+    int m_nSchwarzCount;   // basic splines of the projection, 15..501
+    int m_nLsqCount;       // basis functions of least squares, 5..51
+    int m_nSchwarzType;    // kernel type of the projection, 1..4
+    int m_nLsqType;        // basis type of least squares, 1..5
+    int m_nPoints;         // output points, 640
+    int m_nMaxLsqSamples;  // least-squares sample points at most, 501
+    int m_nMethod;         // 1 projection on Schwarz space, 2 least squares
+    int m_nBoard;          // sample file ends: 0 given values, otherwise cubic estimation
 
     // ---- Results of the last completed run
     double m_dX[spln::kMaxSamples];
@@ -67,10 +68,10 @@ public:
     double m_dRightValue;
     double m_dLeftDeriv;
     double m_dRightDeriv;
-    int m_nLeftMargin;      // carried with the settings, not read by the run
+    int m_nLeftMargin;  // carried with the settings, not read by the run
     int m_nRightMargin;
 
-    int m_nResultCount;     // output points of the last completed run
+    int m_nResultCount;  // output points of the last completed run
 
     // ---- Linear systems: matrix (row-major, 51 columns) and right-hand side / solution
     double m_dMatrix[spln::kMaxSystem][spln::kMaxSystem];
@@ -93,7 +94,7 @@ public:
 
     // ---- Why the last run stopped early; None after a completed run.
     spln::RunFailure m_eFailure;
-    int m_nFailureDetail;              // count found, position of the offending item, or errno of a missing file
+    int m_nFailureDetail;                   // count found, position of the offending item, or errno of a missing file
     char m_szFailurePath[spln::kPathSize];  // the sample file the failure concerns
 
     // ---- Operations
@@ -136,5 +137,5 @@ public:
     double m_wsLsq[spln::kMaxSystem];       // least-squares coefficients
     double m_wsCubic[4];                    // coefficients of the fitted boundary cubic
     double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table
-    char m_wsPath[spln::kPathSize];         // directory plus file name
+    char m_wsPath[spln::kPathSize];                           // directory plus file name
 };

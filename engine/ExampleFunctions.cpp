@@ -33,8 +33,7 @@ struct Trend {
 
     Trend(double left, double right, double halfWidth)
         : a(left), slope((right - left) / (halfWidth - (-halfWidth))), h(halfWidth)
-    {
-    }
+    {}
 
     double At(double x) const { return a + slope * (x - (-h)); }
 };

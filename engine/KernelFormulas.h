@@ -49,8 +49,7 @@ inline double Type2Kernel(double u, double e)
 inline double ErfFrom(double x, double e)
 {
     const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));
-    const double poly =
-        0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
+    const double poly = 0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
     const double r = 1.0 - t * poly * e;
     if (x < 0.0)
         return -r;

@@ -45,7 +45,7 @@ __attribute__((target("avx2,fma"))) inline __m256d Kernel4(__m256d x, __m256d b,
 
 template <int type>
 __attribute__((target("avx2,fma"))) double Sum(double x, double b, const double* p, const double* q, int first,
-                                                int last)
+                                               int last)
 {
     const __m256d vx = _mm256_set1_pd(x);
     const __m256d vb = _mm256_set1_pd(b);
@@ -80,7 +80,7 @@ __attribute__((target("avx2,fma"))) double Sum(double x, double b, const double*
 }  // namespace
 
 __attribute__((target("avx2,fma"))) double WindowedKernelSumAvx2Fma(int type, double x, double b, const double* p,
-                                                                     const double* q, int first, int last)
+                                                                    const double* q, int first, int last)
 {
     switch (type) {
     case 1:

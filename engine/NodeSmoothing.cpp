@@ -56,8 +56,8 @@ bool IncreasingAndFinite(const double* values, const double* abscissae, int n)
 void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const double* values,
                    const double* abscissae, const double* nodes, int count, double* out)
 {
-    NodeJob job{engine.m_dHalfWidth, type, n, b, values, abscissae, nodes, out,
-                IncreasingAndFinite(values, abscissae, n)};
+    NodeJob job{
+        engine.m_dHalfWidth, type, n, b, values, abscissae, nodes, out, IncreasingAndFinite(values, abscissae, n)};
     const double spacing = (job.halfWidth - (-job.halfWidth)) / (n - 1);
     const double termsPerNode = std::min<double>(n, 2.0 * SmoothingHalfWidth(b, spacing) + 3.0);
     if (g_parallelNodes.load(std::memory_order_relaxed) && count * termsPerNode >= kParallelTerms &&

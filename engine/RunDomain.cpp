@@ -25,7 +25,7 @@ struct SettingDomain {
     double CSplineEngine::*real;  // the member, when it is a real number
     double min;
     double max;
-    bool fileSourceOnly;          // checked only for a run on the sample file
+    bool fileSourceOnly;  // checked only for a run on the sample file
 };
 
 // The window of averaging is at most the number of samples: wider would only
@@ -44,17 +44,15 @@ constexpr SettingDomain kDomains[] = {
     {"the number of least-squares points", &CSplineEngine::m_nMaxLsqSamples, nullptr, 2, kMaxLsqPoints, false},
     {"the number of output points", &CSplineEngine::m_nPoints, nullptr, 2, kMaxSamples, false},
     // The data shown are samples of the file, so there are no more points than samples.
-    {"the number of output points of a sample-file run", &CSplineEngine::m_nPoints, nullptr, 2, kFileSamples,
-     true},
+    {"the number of output points of a sample-file run", &CSplineEngine::m_nPoints, nullptr, 2, kFileSamples, true},
     {"the half width of the interval", nullptr, &CSplineEngine::m_dHalfWidth, kMinHalfWidth, kMaxHalfWidth, false},
     {"the noise amplitude", nullptr, &CSplineEngine::m_dAmplitude, -kMaxRealMagnitude, kMaxRealMagnitude, false},
     {"the left boundary value", nullptr, &CSplineEngine::m_dLeftValue, -kMaxRealMagnitude, kMaxRealMagnitude, false},
-    {"the right boundary value", nullptr, &CSplineEngine::m_dRightValue, -kMaxRealMagnitude, kMaxRealMagnitude,
-     false},
+    {"the right boundary value", nullptr, &CSplineEngine::m_dRightValue, -kMaxRealMagnitude, kMaxRealMagnitude, false},
     {"the left boundary derivative", nullptr, &CSplineEngine::m_dLeftDeriv, -kMaxRealMagnitude, kMaxRealMagnitude,
      false},
-    {"the right boundary derivative", nullptr, &CSplineEngine::m_dRightDeriv, -kMaxRealMagnitude,
-     kMaxRealMagnitude, false},
+    {"the right boundary derivative", nullptr, &CSplineEngine::m_dRightDeriv, -kMaxRealMagnitude, kMaxRealMagnitude,
+     false},
 };
 
 bool Contains(const SettingDomain& domain, const CSplineEngine& engine)

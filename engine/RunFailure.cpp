@@ -17,8 +17,7 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::None:
         return {};
     case RunFailure::FileMissing:
-        return file + " could not be opened: " + std::generic_category().message(engine.m_nFailureDetail) +
-               ".";
+        return file + " could not be opened: " + std::generic_category().message(engine.m_nFailureDetail) + ".";
     case RunFailure::WrongCount:
         return file + " holds " + item + (engine.m_nFailureDetail == 1 ? " number" : " numbers") +
                "; it must hold exactly " + std::to_string(spln::kFileSamples) + ".";

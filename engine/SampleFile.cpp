@@ -4,13 +4,13 @@
 
 #include "engine/BoundedText.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <cerrno>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace spln {
 

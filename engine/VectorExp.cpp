@@ -71,7 +71,7 @@ struct BitSource {
 struct GuardSet {
     double arguments[kGuardArgumentCount];
     double expected[kGuardArgumentCount];
-    double negated[kGuardArgumentCount];         // ExpNegBlock's arguments: -arguments
+    double negated[kGuardArgumentCount];          // ExpNegBlock's arguments: -arguments
     double negatedExpected[kGuardArgumentCount];  // ExpNeg of those
 };
 
@@ -252,10 +252,35 @@ void GuardArguments(double* out)
     while (i < 3584)
         out[i++] = bits.Uniform(-746.0, -708.3);
     // Cut-offs, edges of the main path and special values.
-    const double edges[] = {-100.0, -15.0, -4.0, -2.0, -1.0, 0.0, 0x1p-54, 0x1p-55, 0x1p-1022, 0x1p-1074, 512.0,
-                            709.782712893384, 709.7827128933841, 710.0, -708.3964185322641, -708.4, -745.1332191019411,
-                            -745.1332191019412, -745.2, 1e300, std::numeric_limits<double>::max(), kInf,
-                            std::numeric_limits<double>::quiet_NaN(), 1.0, 0.5, 1e-10, 1e-17, 100.0, 15.0};
+    const double edges[] = {-100.0,
+                            -15.0,
+                            -4.0,
+                            -2.0,
+                            -1.0,
+                            0.0,
+                            0x1p-54,
+                            0x1p-55,
+                            0x1p-1022,
+                            0x1p-1074,
+                            512.0,
+                            709.782712893384,
+                            709.7827128933841,
+                            710.0,
+                            -708.3964185322641,
+                            -708.4,
+                            -745.1332191019411,
+                            -745.1332191019412,
+                            -745.2,
+                            1e300,
+                            std::numeric_limits<double>::max(),
+                            kInf,
+                            std::numeric_limits<double>::quiet_NaN(),
+                            1.0,
+                            0.5,
+                            1e-10,
+                            1e-17,
+                            100.0,
+                            15.0};
     for (double edge : edges) {
         for (double x : {edge, -edge}) {
             out[i++] = std::nextafter(x, -kInf);

@@ -60,9 +60,9 @@ __attribute__((target("avx512f"))) inline void Eight(__m512d in, double* y)
     if (negate) {
         // Lanes beyond the cut-off get 0 without their exponential being taken.
         cut = _mm512_cmp_pd_mask(in, _mm512_set1_pd(100.0), _CMP_GT_OQ);
-        x = _mm512_mask_blend_pd(cut, _mm512_castsi512_pd(_mm512_xor_si512(_mm512_castpd_si512(in),
-                                                                           _mm512_set1_epi64(INT64_MIN))),
-                                 _mm512_set1_pd(-1.0));
+        x = _mm512_mask_blend_pd(
+            cut, _mm512_castsi512_pd(_mm512_xor_si512(_mm512_castpd_si512(in), _mm512_set1_epi64(INT64_MIN))),
+            _mm512_set1_pd(-1.0));
     }
     __mmask8 special;
     __m512d out = Exp8(x, special);

@@ -6,6 +6,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/NodeSmoothing.h"
 
+#include <unistd.h>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +16,6 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -61,11 +61,21 @@ public:
         if (b < 224)
             return (static_cast<int>(b) - 176) / 16.0;
         constexpr double kInf = std::numeric_limits<double>::infinity();
-        const double specials[] = {std::numeric_limits<double>::quiet_NaN(), kInf, -kInf,
-                                   std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-                                   std::numeric_limits<double>::denorm_min(), 1e100, -1e100,
-                                   std::nextafter(1e100, kInf), 1e-30, 1e30, std::nextafter(1e-30, 0.0),
-                                   std::nextafter(1e30, kInf), 0.0, -0.0};
+        const double specials[] = {std::numeric_limits<double>::quiet_NaN(),
+                                   kInf,
+                                   -kInf,
+                                   std::numeric_limits<double>::max(),
+                                   -std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::denorm_min(),
+                                   1e100,
+                                   -1e100,
+                                   std::nextafter(1e100, kInf),
+                                   1e-30,
+                                   1e30,
+                                   std::nextafter(1e-30, 0.0),
+                                   std::nextafter(1e30, kInf),
+                                   0.0,
+                                   -0.0};
         if (b < 224 + std::size(specials))
             return specials[b - 224];
         return Raw<double>();
@@ -111,7 +121,8 @@ void Keep(const CSplineEngine& e, Results& r)
 bool Unchanged(const CSplineEngine& e, const Results& r)
 {
     return std::memcmp(r.x, e.m_dX, sizeof r.x) == 0 && std::memcmp(r.approx, e.m_dApprox, sizeof r.approx) == 0 &&
-           std::memcmp(r.data, e.m_dData, sizeof r.data) == 0 && std::memcmp(r.exact, e.m_dExact, sizeof r.exact) == 0 &&
+           std::memcmp(r.data, e.m_dData, sizeof r.data) == 0 &&
+           std::memcmp(r.exact, e.m_dExact, sizeof r.exact) == 0 &&
            std::memcmp(r.report, e.m_szReport, sizeof r.report) == 0 && r.count == e.m_nResultCount;
 }
 

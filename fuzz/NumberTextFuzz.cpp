@@ -2,8 +2,8 @@
 // command line and the dialog, and through the sample file's number reader,
 // each compared with the C library's reading of the same text.
 
-#include "text/StrictNumber.h"
 #include "engine/SampleFile.h"
+#include "text/StrictNumber.h"
 
 #include <cerrno>
 #include <cmath>

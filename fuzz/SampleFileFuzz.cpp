@@ -4,12 +4,12 @@
 #include "engine/CSplineEngine.h"
 #include "engine/SampleFile.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 

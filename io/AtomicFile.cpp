@@ -21,7 +21,10 @@ bool Fail(std::string* reason, const std::string& text)
     return false;
 }
 
-bool FailErrno(std::string* reason, int error) { return Fail(reason, std::strerror(error)); }
+bool FailErrno(std::string* reason, int error)
+{
+    return Fail(reason, std::strerror(error));
+}
 
 // The file a path finally names: the target of a symbolic link (of a chain
 // of them), or the path itself.

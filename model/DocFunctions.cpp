@@ -24,7 +24,7 @@ double Sign(double x)
 using Function = double (*)(double);
 
 constexpr Function kFunctions[kFunctionCount] = {
-    ExpSumMinusTwo, CosOfSine, RungeBump, RungeOdd,  SignedQuartic, Absolute,
+    ExpSumMinusTwo, CosOfSine, RungeBump,         RungeOdd,        SignedQuartic, Absolute,
     Footstep,       ExpOfSine, ThreeShiftedBumps, TwoShiftedBumps, ExpOfFastSine,
 };
 
@@ -44,31 +44,54 @@ constexpr const char* kCaptions[kFunctionCount] = {
 
 }  // namespace
 
-double ExpSumMinusTwo(double x) { return std::exp(-x) + std::exp(x) - 2.0; }
+double ExpSumMinusTwo(double x)
+{
+    return std::exp(-x) + std::exp(x) - 2.0;
+}
 
-double CosOfSine(double x) { return std::cos(4.7 * std::sin(x * kHalfPi)); }
+double CosOfSine(double x)
+{
+    return std::cos(4.7 * std::sin(x * kHalfPi));
+}
 
-double RungeBump(double x) { return 1.0 / (25.0 * x * x + 1.0); }
+double RungeBump(double x)
+{
+    return 1.0 / (25.0 * x * x + 1.0);
+}
 
-double RungeOdd(double x) { return 10.0 * x / (25.0 * x * x + 1.0); }
+double RungeOdd(double x)
+{
+    return 10.0 * x / (25.0 * x * x + 1.0);
+}
 
-double SignedQuartic(double x) { return Sign(x) * (1.0 - x * x) * x * x * 4.0; }
+double SignedQuartic(double x)
+{
+    return Sign(x) * (1.0 - x * x) * x * x * 4.0;
+}
 
-double Absolute(double x) { return std::fabs(x); }
+double Absolute(double x)
+{
+    return std::fabs(x);
+}
 
-double Footstep(double x) { return std::fabs(x) <= 0.5 ? 1.0 : 0.0; }
+double Footstep(double x)
+{
+    return std::fabs(x) <= 0.5 ? 1.0 : 0.0;
+}
 
 // As computed, not as the caption reads: the 1 is subtracted outside the
 // product with 3.
-double ExpOfSine(double x) { return std::exp(3.0 * std::sin(x * kEightPi) - 1.0); }
+double ExpOfSine(double x)
+{
+    return std::exp(3.0 * std::sin(x * kEightPi) - 1.0);
+}
 
 // As computed, not as the caption reads: the shifted bumps are subtracted.
 double ThreeShiftedBumps(double x)
 {
     const double left = x + 0.75;
     const double right = x - 0.75;
-    return 1.0 / (500.0 * (x * x) + 1.0) - 1.0 / (500.0 * (left * left) + 1.0) -
-           1.0 / (500.0 * (right * right) + 1.0);
+    return 1.0 / (500.0 * (x * x) + 1.0) - 1.0 / (500.0 * (left * left) + 1.0) - 1.0 / (500.0 * (right * right) + 1.0);
 }
 
 double TwoShiftedBumps(double x)
@@ -78,7 +101,10 @@ double TwoShiftedBumps(double x)
     return 1.0 / (1000.0 * (left * left) + 1.0) + 1.0 / (1000.0 * (right * right) + 1.0);
 }
 
-double ExpOfFastSine(double x) { return std::exp(5.0 * (std::sin(x * kSixteenPi) - 1.0)); }
+double ExpOfFastSine(double x)
+{
+    return std::exp(5.0 * (std::sin(x * kSixteenPi) - 1.0));
+}
 
 double Evaluate(int index, double x)
 {

@@ -110,7 +110,10 @@ std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSet
 
 // A byte no text editor writes into a settings file: control characters other
 // than tab, carriage return and line feed.
-bool IsBinaryByte(unsigned char byte) { return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7f; }
+bool IsBinaryByte(unsigned char byte)
+{
+    return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7f;
+}
 
 std::string HexByte(unsigned char byte)
 {
@@ -175,8 +178,8 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
             if (!version.empty())
                 return Fault(1, "the file is in version " + version + " of the experiment format; this Spln reads " +
                                     Quoted(kExperimentHeader) + ".");
-            return Fault(1, "this is not a Spln experiment file: its first line must be " +
-                                Quoted(kExperimentHeader) + ".");
+            return Fault(
+                1, "this is not a Spln experiment file: its first line must be " + Quoted(kExperimentHeader) + ".");
         }
 
         const std::string_view content = Trimmed(line);
@@ -191,8 +194,8 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
         if (!range)
             return Fault(lineNumber, Quoted(name) + " is not the name of a setting.");
         if (lineOf[range->id] != 0)
-            return Fault(lineNumber, Quoted(name) + " is given twice (first on line " +
-                                         std::to_string(lineOf[range->id]) + ").");
+            return Fault(lineNumber,
+                         Quoted(name) + " is given twice (first on line " + std::to_string(lineOf[range->id]) + ").");
         lineOf[range->id] = lineNumber;
         const std::string problem = ReadValue(*range, value, settings);
         if (!problem.empty())
@@ -230,8 +233,8 @@ ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& 
         return Fault(0, "this is a folder, not an experiment file.");
     if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxExperimentFileSize)
         return Fault(0, "the file is " + std::to_string(status.st_size) +
-                            " bytes long; an experiment file holds at most " +
-                            std::to_string(kMaxExperimentFileSize) + " bytes.");
+                            " bytes long; an experiment file holds at most " + std::to_string(kMaxExperimentFileSize) +
+                            " bytes.");
 
     // One byte more than allowed tells a stream that keeps going from a file
     // that just fits.
@@ -256,8 +259,9 @@ std::string DescribeExperimentFault(const std::string& path, const ExperimentRea
 bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)
 {
     for (const SettingRange& range : kSettingRanges) {
-        if (range.docWhole ? a.*range.docWhole != b.*range.docWhole
-                           : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))
+        if (range.docWhole
+                ? a.*range.docWhole != b.*range.docWhole
+                : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))
             return false;
     }
     return true;

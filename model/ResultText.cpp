@@ -5,20 +5,22 @@
 #include <cmath>
 #include <cstdio>
 
-#include "text/NumberFormat.h"
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
 
 namespace spln {
 namespace {
 
-void AppendJsonNumber(std::string& out, double value) {
+void AppendJsonNumber(std::string& out, double value)
+{
     if (std::isfinite(value))
         out += FormatNumber(value);
     else
         out += "null";  // JSON has no NaN or infinity
 }
 
-void AppendCsvNumber(std::string& out, double value) {
+void AppendCsvNumber(std::string& out, double value)
+{
     if (std::isnan(value))
         out += "nan";  // never "-nan"
     else if (std::isinf(value))
@@ -27,7 +29,8 @@ void AppendCsvNumber(std::string& out, double value) {
         out += FormatNumber(value);
 }
 
-void AppendJsonString(std::string& out, const std::string& text) {
+void AppendJsonString(std::string& out, const std::string& text)
+{
     out += '"';
     for (unsigned char c : text) {
         if (c == '"' || c == '\\') {
@@ -44,12 +47,14 @@ void AppendJsonString(std::string& out, const std::string& text) {
     out += '"';
 }
 
-void AppendJsonArray(std::string& out, const char* name, const double* values, int count) {
+void AppendJsonArray(std::string& out, const char* name, const double* values, int count)
+{
     out += "  \"";
     out += name;
     out += "\": [";
     for (int i = 0; i < count; ++i) {
-        if (i) out += ", ";
+        if (i)
+            out += ", ";
         if (values)
             AppendJsonNumber(out, values[i]);
         else
@@ -60,10 +65,12 @@ void AppendJsonArray(std::string& out, const char* name, const double* values, i
 
 }  // namespace
 
-std::string FormatJson(const RunResults& results) {
+std::string FormatJson(const RunResults& results)
+{
     std::string out = "{\n  \"settings\": {";
     for (const SettingRange& range : kSettingRanges) {
-        if (range.id) out += ",";
+        if (range.id)
+            out += ",";
         out += "\n    \"";
         out += range.flag;
         out += "\": ";
@@ -83,14 +90,16 @@ std::string FormatJson(const RunResults& results) {
     return out;
 }
 
-std::string FormatCsv(const RunResults& results) {
+std::string FormatCsv(const RunResults& results)
+{
     std::string out = "x,data,exact,approx\n";
     for (int i = 0; i < results.count; ++i) {
         AppendCsvNumber(out, results.x[i]);
         out += ',';
         AppendCsvNumber(out, results.data[i]);
         out += ',';
-        if (results.exact) AppendCsvNumber(out, results.exact[i]);
+        if (results.exact)
+            AppendCsvNumber(out, results.exact[i]);
         out += ',';
         AppendCsvNumber(out, results.approx[i]);
         out += '\n';
@@ -98,8 +107,10 @@ std::string FormatCsv(const RunResults& results) {
     return out;
 }
 
-std::string FormatSummaryLine(const RunResults& results) {
-    if (results.hasReport) return results.report + "\n";
+std::string FormatSummaryLine(const RunResults& results)
+{
+    if (results.hasReport)
+        return results.report + "\n";
     return "sample file approximated at " + std::to_string(results.count) + " points\n";
 }
 

@@ -6,7 +6,8 @@
 
 namespace spln {
 
-RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings) {
+RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
+{
     RunResults results;
     results.settings = settings;
     results.count = engine.m_nResultCount;

@@ -20,7 +20,7 @@ struct RunResults {
     const double* data = nullptr;
     const double* exact = nullptr;  // null for the sample file
     const double* approx = nullptr;
-    std::string report;             // empty for the sample file
+    std::string report;  // empty for the sample file
     bool hasReport = false;
 };
 

@@ -53,10 +53,10 @@ enum SettingId : int {
 
 struct SettingRange {
     SettingId id;
-    const char* member;   // the document's member the value is stored in, by name
-    const char* flag;     // command-line flag without the leading "--"; also the JSON key
+    const char* member;  // the document's member the value is stored in, by name
+    const char* flag;    // command-line flag without the leading "--"; also the JSON key
     SettingKind kind;
-    double min;           // inclusive bounds; whole numbers for Integer and Choice
+    double min;  // inclusive bounds; whole numbers for Integer and Choice
     double max;
     const char* choice0;  // Choice only: the names of the values 0 and 1
     const char* choice1;
@@ -65,10 +65,10 @@ struct SettingRange {
 
     // Where the value lives: exactly one of each pair is set, the int member
     // for Integer and Choice, the double member for Real.
-    int CSplnSettings::* docWhole;
-    double CSplnSettings::* docReal;
-    int CSplineEngine::* engineWhole;
-    double CSplineEngine::* engineReal;
+    int CSplnSettings::*docWhole;
+    double CSplnSettings::*docReal;
+    int CSplineEngine::*engineWhole;
+    double CSplineEngine::*engineReal;
     EngineForm engineForm;
 
     int control;     // the dialog's edit field, or the first button of a radio group
@@ -139,7 +139,10 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
 };
 // clang-format on
 
-constexpr const SettingRange& RangeOf(SettingId id) { return kSettingRanges[id]; }
+constexpr const SettingRange& RangeOf(SettingId id)
+{
+    return kSettingRanges[id];
+}
 
 // The settings in the order the dialog exchanges them.
 constexpr std::array<SettingId, kSettingCount> SettingsInDialogOrder()
@@ -155,13 +158,22 @@ constexpr std::array<SettingId, kSettingCount> SettingsInDialogOrder()
 // The method: the dialog's 0 (projection) and 1 (least squares) are the
 // engine's 1 and 2. A number at the end of int's range is no method either
 // way and stays as it is (the engine refuses it) rather than overflowing.
-constexpr int MethodToEngine(int method) { return method == INT_MAX ? method : method + 1; }
-constexpr int MethodFromEngine(int method) { return method == INT_MIN ? method : method - 1; }
+constexpr int MethodToEngine(int method)
+{
+    return method == INT_MAX ? method : method + 1;
+}
+constexpr int MethodFromEngine(int method)
+{
+    return method == INT_MIN ? method : method - 1;
+}
 
 // The dialog offers the projection kernels in another order than the engine
 // numbers them: its types 3 and 4 are the engine's 4 and 3. Only the copy
 // made for a run translates them; the document's engine keeps them as chosen.
-constexpr int ProjectionTypeForRun(int type) { return type == 3 ? 4 : type == 4 ? 3 : type; }
+constexpr int ProjectionTypeForRun(int type)
+{
+    return type == 3 ? 4 : type == 4 ? 3 : type;
+}
 
 // ---- Reading and writing a setting by its row
 
@@ -186,8 +198,7 @@ CSplnSettings DefaultSettings();
 
 // ---- Window check
 
-inline constexpr const char* kWindowCheckMessage =
-    "Window Averaging divide by Length of File should be less then 0.1";
+inline constexpr const char* kWindowCheckMessage = "Window Averaging divide by Length of File should be less then 0.1";
 
 // The nearest double to 1/4501: the sample file always holds 4501 values, so
 // its branch ignores the typed file length.
@@ -196,16 +207,20 @@ inline constexpr double kInverseFileSamples = 0.00022217285047767163;
 inline constexpr double kMaxWindowRatio = 0.1;
 
 // Window of averaging over the number of samples it is taken from.
-constexpr double WindowRatio(int source, int window, int fileLength) {
-    if (source != 0) return window * kInverseFileSamples;
+constexpr double WindowRatio(int source, int window, int fileLength)
+{
+    if (source != 0)
+        return window * kInverseFileSamples;
     return static_cast<double>(window) / static_cast<double>(fileLength);
 }
 
 // True when the window is at most a tenth of the samples (a ratio of exactly
 // 0.1 passes). A non-positive file length, which the ranges exclude, fails
 // rather than dividing by zero.
-constexpr bool WindowCheckPasses(int source, int window, int fileLength) {
-    if (source == 0 && fileLength <= 0) return false;
+constexpr bool WindowCheckPasses(int source, int window, int fileLength)
+{
+    if (source == 0 && fileLength <= 0)
+        return false;
     return !(WindowRatio(source, window, fileLength) > kMaxWindowRatio);
 }
 

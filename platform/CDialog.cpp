@@ -13,7 +13,8 @@ CDialog::~CDialog() = default;
 
 void CDialog::EnsureBuilt()
 {
-    if (m_bBuilt) return;
+    if (m_bBuilt)
+        return;
     m_bBuilt = true;
     BuildDialog(*this, m_template);
 }
@@ -48,7 +49,8 @@ bool CDialog::OnInitDialog()
 
 void CDialog::OnOK()
 {
-    if (!UpdateData(true)) return;
+    if (!UpdateData(true))
+        return;
     EndDialog(IDOK);
 }
 
@@ -89,7 +91,8 @@ void CDialog::EndDialog(int result)
 
 void CDialog::RegisterControl(int id, QWidget* control)
 {
-    if (id != IDC_STATIC) m_controls[id] = control;
+    if (id != IDC_STATIC)
+        m_controls[id] = control;
 }
 
 void CDialog::RegisterRadioGroup(int firstId, QButtonGroup* group)

@@ -20,7 +20,8 @@ CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
 
 CDocument::~CDocument()
 {
-    for (CView* view : m_views) view->m_pDocument = nullptr;
+    for (CView* view : m_views)
+        view->m_pDocument = nullptr;
 }
 
 bool CDocument::OnNewDocument()
@@ -71,14 +72,17 @@ void CDocument::Serialize(CArchive& /*ar*/) {}
 void CDocument::UpdateAllViews(CView* sender, long hint, void* pHint)
 {
     for (CView* view : m_views) {
-        if (view != sender) view->OnUpdate(sender, hint, pHint);
+        if (view != sender)
+            view->OnUpdate(sender, hint, pHint);
     }
 }
 
 void CDocument::AddView(CView* view)
 {
-    if (view->m_pDocument == this) return;
-    if (view->m_pDocument) view->m_pDocument->RemoveView(view);
+    if (view->m_pDocument == this)
+        return;
+    if (view->m_pDocument)
+        view->m_pDocument->RemoveView(view);
     m_views.push_back(view);
     view->m_pDocument = this;
 }
@@ -86,16 +90,19 @@ void CDocument::AddView(CView* view)
 void CDocument::RemoveView(CView* view)
 {
     auto it = std::find(m_views.begin(), m_views.end(), view);
-    if (it == m_views.end()) return;
+    if (it == m_views.end())
+        return;
     m_views.erase(it);
     view->m_pDocument = nullptr;
 }
 
 void CDocument::SetTitle(const QString& title)
 {
-    if (title == m_strTitle) return;
+    if (title == m_strTitle)
+        return;
     m_strTitle = title;
-    if (m_onTitleChanged) m_onTitleChanged(m_strTitle);
+    if (m_onTitleChanged)
+        m_onTitleChanged(m_strTitle);
 }
 
 void CDocument::SetPathName(const QString& path)
@@ -106,9 +113,11 @@ void CDocument::SetPathName(const QString& path)
 
 void CDocument::SetModifiedFlag(bool modified)
 {
-    if (modified == m_bModified) return;
+    if (modified == m_bModified)
+        return;
     m_bModified = modified;
-    if (m_onModifiedChanged) m_onModifiedChanged(m_bModified);
+    if (m_onModifiedChanged)
+        m_onModifiedChanged(m_bModified);
 }
 
 void CDocument::SetModifiedChangedHandler(std::function<void(bool)> handler)

@@ -4,8 +4,8 @@
 
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
-#include "platform/RecentFileList.h"
 #include "platform/CView.h"
+#include "platform/RecentFileList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,12 +34,24 @@ QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 {
     int key = 0;
     switch (entry.key) {
-    case VirtualKey::Letter: key = Qt::Key_A + (entry.letter - 'A'); break;
-    case VirtualKey::Back: key = Qt::Key_Backspace; break;
-    case VirtualKey::Delete: key = Qt::Key_Delete; break;
-    case VirtualKey::Insert: key = Qt::Key_Insert; break;
-    case VirtualKey::F1: key = Qt::Key_F1; break;
-    case VirtualKey::F6: key = Qt::Key_F6; break;
+    case VirtualKey::Letter:
+        key = Qt::Key_A + (entry.letter - 'A');
+        break;
+    case VirtualKey::Back:
+        key = Qt::Key_Backspace;
+        break;
+    case VirtualKey::Delete:
+        key = Qt::Key_Delete;
+        break;
+    case VirtualKey::Insert:
+        key = Qt::Key_Insert;
+        break;
+    case VirtualKey::F1:
+        key = Qt::Key_F1;
+        break;
+    case VirtualKey::F6:
+        key = Qt::Key_F6;
+        break;
     }
     Qt::KeyboardModifiers modifiers;
     if (entry.control)
@@ -51,7 +63,7 @@ QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
     return QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key)));
 }
 
-} // namespace
+}  // namespace
 
 CFrameWnd::CFrameWnd(QWidget* parent) : QMainWindow(parent)
 {
@@ -79,7 +91,10 @@ bool CFrameWnd::LoadFrame(const FrameResources& resources, const QString& appTit
     return OnCreate() != -1;
 }
 
-int CFrameWnd::OnCreate() { return 0; }
+int CFrameWnd::OnCreate()
+{
+    return 0;
+}
 
 void CFrameWnd::BuildMenu(const FrameResources& resources)
 {
@@ -214,7 +229,10 @@ void CFrameWnd::OnHelp()
         m_showHelp();
 }
 
-void CFrameWnd::OnHelpFinder() { OnHelp(); }
+void CFrameWnd::OnHelpFinder()
+{
+    OnHelp();
+}
 
 void CFrameWnd::OnContextHelp()
 {

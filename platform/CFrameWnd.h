@@ -20,7 +20,6 @@ class CToolBar;
 class CView;
 class QMenu;
 
-
 class CFrameWnd : public QMainWindow {
     Q_OBJECT
 

@@ -11,8 +11,8 @@ struct CPrintInfo {
     bool m_bDirect = false;          // print without asking (no print dialog)
     unsigned m_nCurPage = 1;         // page being drawn, 1-based
     unsigned m_nMinPage = 1;
-    unsigned m_nMaxPage = 0;         // 0: the page count is not known
-    bool m_bContinuePrinting = true; // cleared by OnPrepareDC after the last page
+    unsigned m_nMaxPage = 0;          // 0: the page count is not known
+    bool m_bContinuePrinting = true;  // cleared by OnPrepareDC after the last page
 
     void SetMaxPage(unsigned page) { m_nMaxPage = page; }
 };

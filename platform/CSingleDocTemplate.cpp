@@ -9,14 +9,18 @@
 
 #include <utility>
 
-CSingleDocTemplate::CSingleDocTemplate(unsigned resourceId, DocumentFactory makeDocument,
-                                       FrameFactory makeFrame, ViewFactory makeView)
-    : m_nResourceId(resourceId), m_makeDocument(std::move(makeDocument)),
-      m_makeFrame(std::move(makeFrame)), m_makeView(std::move(makeView))
-{
-}
+CSingleDocTemplate::CSingleDocTemplate(unsigned resourceId, DocumentFactory makeDocument, FrameFactory makeFrame,
+                                       ViewFactory makeView)
+    : m_nResourceId(resourceId),
+      m_makeDocument(std::move(makeDocument)),
+      m_makeFrame(std::move(makeFrame)),
+      m_makeView(std::move(makeView))
+{}
 
-CSingleDocTemplate::~CSingleDocTemplate() { CloseAll(); }
+CSingleDocTemplate::~CSingleDocTemplate()
+{
+    CloseAll();
+}
 
 void CSingleDocTemplate::CloseAll()
 {
@@ -31,8 +35,9 @@ bool CSingleDocTemplate::CreateDocumentFrameAndView()
     CView* view = m_pFrame ? m_makeView() : nullptr;
     if (!view) {
         CloseAll();
-        AfxMessageBox(QStringLiteral("Cannot create the main window: its menu, toolbar or status bar "
-                                     "could not be built."));
+        AfxMessageBox(
+            QStringLiteral("Cannot create the main window: its menu, toolbar or status bar "
+                           "could not be built."));
         return false;
     }
     m_pFrame->SetActiveView(view);

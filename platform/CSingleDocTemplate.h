@@ -20,8 +20,7 @@ public:
     using FrameFactory = std::function<std::unique_ptr<CFrameWnd>()>;
     using ViewFactory = std::function<CView*()>;
 
-    CSingleDocTemplate(unsigned resourceId, DocumentFactory makeDocument, FrameFactory makeFrame,
-                       ViewFactory makeView);
+    CSingleDocTemplate(unsigned resourceId, DocumentFactory makeDocument, FrameFactory makeFrame, ViewFactory makeView);
     ~CSingleDocTemplate();
 
     // A new document when path is empty, otherwise the file at path. Returns

@@ -16,7 +16,7 @@ constexpr unsigned kIndicatorCaps = 59137;
 constexpr unsigned kIndicatorNum = 59138;
 constexpr unsigned kIndicatorScroll = 59139;
 
-} // namespace
+}  // namespace
 
 CStatusBar::CStatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -61,7 +61,10 @@ void CStatusBar::SetIdleText(const QString& text)
     m_pMessagePane->setText(text);
 }
 
-QString CStatusBar::IdleText() const { return m_pMessagePane ? m_pMessagePane->text() : QString(); }
+QString CStatusBar::IdleText() const
+{
+    return m_pMessagePane ? m_pMessagePane->text() : QString();
+}
 
 QString CStatusBar::MessageText() const
 {

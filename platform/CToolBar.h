@@ -31,8 +31,8 @@ public:
     // Sets the buttons: one per id, ID_SEPARATOR for a gap, each with the
     // image from imageOf (buttons of imageWidth x imageHeight pixels).
     // False when a button has no image.
-    bool LoadToolBar(std::span<const unsigned> buttons, CommandTable& commands,
-                     QPixmap (*imageOf)(unsigned id), int imageWidth, int imageHeight);
+    bool LoadToolBar(std::span<const unsigned> buttons, CommandTable& commands, QPixmap (*imageOf)(unsigned id),
+                     int imageWidth, int imageHeight);
 
     // The edges this bar agrees to dock at (see CFrameWnd::DockControlBar).
     void EnableDocking(unsigned align) { m_nDockAlign = align; }

@@ -30,13 +30,15 @@ CView::CView(QWidget* parent) : QWidget(parent)
 
 CView::~CView()
 {
-    if (m_pDocument) m_pDocument->RemoveView(this);
+    if (m_pDocument)
+        m_pDocument->RemoveView(this);
 }
 
 void CView::OnPrepareDC(CDC* /*pDC*/, CPrintInfo* pInfo)
 {
     // Without a known page count a job is one page long.
-    if (pInfo) pInfo->m_bContinuePrinting = pInfo->m_nMaxPage != 0 || pInfo->m_nCurPage == 1;
+    if (pInfo)
+        pInfo->m_bContinuePrinting = pInfo->m_nMaxPage != 0 || pInfo->m_nCurPage == 1;
 }
 
 bool CView::OnPreparePrinting(CPrintInfo* pInfo)
@@ -46,8 +48,10 @@ bool CView::OnPreparePrinting(CPrintInfo* pInfo)
 
 bool CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
-    if (!pInfo->m_pPrinter) pInfo->m_pPrinter = &AppPrinter();
-    if (pInfo->m_bPreview || pInfo->m_bDirect) return true;
+    if (!pInfo->m_pPrinter)
+        pInfo->m_pPrinter = &AppPrinter();
+    if (pInfo->m_bPreview || pInfo->m_bDirect)
+        return true;
     QPrintDialog dialog(pInfo->m_pPrinter, this);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -102,9 +106,11 @@ int CView::PrintPages(QPaintDevice& device, CPrintInfo& info)
          ++info.m_nCurPage) {
         info.m_bContinuePrinting = true;
         OnPrepareDC(&dc, &info);
-        if (!info.m_bContinuePrinting) break;
+        if (!info.m_bContinuePrinting)
+            break;
         if (pages > 0) {
-            if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device)) paged->newPage();
+            if (auto* paged = dynamic_cast<QPagedPaintDevice*>(&device))
+                paged->newPage();
         }
         OnPrint(&dc, &info);
         ++pages;
@@ -117,7 +123,8 @@ int CView::PrintPages(QPaintDevice& device, CPrintInfo& info)
 
 void CView::RunPrintJob(CPrintInfo& info)
 {
-    if (!OnPreparePrinting(&info)) return;
+    if (!OnPreparePrinting(&info))
+        return;
     PrintPages(*info.m_pPrinter, info);
 }
 
@@ -138,7 +145,8 @@ void CView::OnFilePrintPreview()
 {
     CPrintInfo info;
     info.m_bPreview = true;
-    if (!OnPreparePrinting(&info)) return;
+    if (!OnPreparePrinting(&info))
+        return;
     QPrintPreviewDialog preview(info.m_pPrinter, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         CPrintInfo page;

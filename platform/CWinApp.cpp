@@ -8,8 +8,8 @@
 #include "platform/MessageBox.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QSettings>
 
@@ -27,7 +27,7 @@ QString SuggestedFileName(const CDocument& document)
     return QDir::current().filePath(name);
 }
 
-} // namespace
+}  // namespace
 
 CWinApp::CWinApp(QString appTitle) : m_strAppName(std::move(appTitle))
 {
@@ -59,7 +59,10 @@ void CWinApp::SetDocumentFileType(const QString& filters, const QString& default
     m_strDefaultSuffix = defaultSuffix;
 }
 
-void CWinApp::SetOpenFileNamePrompt(FileNamePrompt prompt) { m_promptOpenFileName = std::move(prompt); }
+void CWinApp::SetOpenFileNamePrompt(FileNamePrompt prompt)
+{
+    m_promptOpenFileName = std::move(prompt);
+}
 
 CWinApp::~CWinApp() = default;
 
@@ -71,7 +74,10 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
-void CWinApp::SetRegistryKey(const QString& registryKey) { m_strRegistryKey = registryKey; }
+void CWinApp::SetRegistryKey(const QString& registryKey)
+{
+    m_strRegistryKey = registryKey;
+}
 
 std::unique_ptr<QSettings> CWinApp::GetProfile() const
 {
@@ -80,8 +86,8 @@ std::unique_ptr<QSettings> CWinApp::GetProfile() const
 
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
 {
-    m_pRecentFileList = std::make_unique<CRecentFileList>(maxRecentFiles, QStringLiteral("Recent File List"),
-                                                          QStringLiteral("File"));
+    m_pRecentFileList =
+        std::make_unique<CRecentFileList>(maxRecentFiles, QStringLiteral("Recent File List"), QStringLiteral("File"));
     m_pRecentFileList->ReadList(*GetProfile());
     RecentFilesChanged();
 }
@@ -100,9 +106,15 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate)
     m_pDocTemplate = std::move(docTemplate);
 }
 
-CDocument* CWinApp::GetDocument() const { return m_pDocTemplate ? m_pDocTemplate->GetDocument() : nullptr; }
+CDocument* CWinApp::GetDocument() const
+{
+    return m_pDocTemplate ? m_pDocTemplate->GetDocument() : nullptr;
+}
 
-CFrameWnd* CWinApp::GetMainWnd() const { return m_pDocTemplate ? m_pDocTemplate->GetFrame() : nullptr; }
+CFrameWnd* CWinApp::GetMainWnd() const
+{
+    return m_pDocTemplate ? m_pDocTemplate->GetFrame() : nullptr;
+}
 
 CCommandLineInfo CWinApp::ParseCommandLine(const QStringList& arguments)
 {
@@ -209,11 +221,20 @@ bool CWinApp::SaveModified()
     return answer == IDNO;
 }
 
-bool CWinApp::OnFileSave() { return DoSave(false); }
+bool CWinApp::OnFileSave()
+{
+    return DoSave(false);
+}
 
-bool CWinApp::OnFileSaveAs() { return DoSave(true); }
+bool CWinApp::OnFileSaveAs()
+{
+    return DoSave(true);
+}
 
-void CWinApp::SetSaveFileNamePrompt(FileNamePrompt prompt) { m_promptSaveFileName = std::move(prompt); }
+void CWinApp::SetSaveFileNamePrompt(FileNamePrompt prompt)
+{
+    m_promptSaveFileName = std::move(prompt);
+}
 
 bool CWinApp::DoSave(bool alwaysAsk)
 {

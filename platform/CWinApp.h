@@ -24,7 +24,7 @@ struct CCommandLineInfo {
     enum Shell { FileNew, FileOpen, Invalid };
     Shell m_nShellCommand = FileNew;
     QString m_strFileName;
-    QString m_strError; // for Invalid: what is wrong with the arguments
+    QString m_strError;  // for Invalid: what is wrong with the arguments
 };
 
 class CWinApp {

@@ -14,12 +14,11 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-} // namespace
+}  // namespace
 
 CommandTable::CommandTable(QWidget* owner, StringLoader loadString)
     : QObject(owner), m_pOwner(owner), m_loadString(loadString)
-{
-}
+{}
 
 QAction* CommandTable::Action(unsigned id)
 {
@@ -55,7 +54,10 @@ void CommandTable::SetHandler(unsigned id, std::function<void()> handler)
     Action(id)->setEnabled(true);
 }
 
-bool CommandTable::HasHandler(unsigned id) const { return m_handlers.count(id) != 0; }
+bool CommandTable::HasHandler(unsigned id) const
+{
+    return m_handlers.count(id) != 0;
+}
 
 void CommandTable::Enable(unsigned id, bool enabled)
 {

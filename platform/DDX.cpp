@@ -3,8 +3,8 @@
 #include "platform/DDX.h"
 
 #include "platform/CDialog.h"
-#include "platform/MessageBox.h"
 #include "platform/FieldNumbers.h"
+#include "platform/MessageBox.h"
 #include "text/FieldMessages.h"
 
 #include <QAbstractButton>
@@ -16,13 +16,13 @@
 
 CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
     : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog)
-{
-}
+{}
 
 QWidget* CDataExchange::PrepareCtrl(int id)
 {
     QWidget* control = m_pDlgWnd->GetDlgItem(id);
-    if (!control) throw std::logic_error("dialog data exchange: no control with id " + std::to_string(id));
+    if (!control)
+        throw std::logic_error("dialog data exchange: no control with id " + std::to_string(id));
     m_pLastControl = control;
     return control;
 }
@@ -39,7 +39,8 @@ void CDataExchange::Fail()
 {
     if (m_pLastControl) {
         m_pLastControl->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(m_pLastControl)) edit->selectAll();
+        if (auto* edit = qobject_cast<QLineEdit*>(m_pLastControl))
+            edit->selectAll();
     }
     throw DataExchangeFailure{};
 }
@@ -48,19 +49,22 @@ void DDX_Radio(CDataExchange* pDX, int firstId, int& value)
 {
     pDX->PrepareCtrl(firstId);
     QButtonGroup* group = pDX->m_pDlgWnd->GetRadioGroup(firstId);
-    if (!group) throw std::logic_error("dialog data exchange: no radio group starts at " + std::to_string(firstId));
+    if (!group)
+        throw std::logic_error("dialog data exchange: no radio group starts at " + std::to_string(firstId));
     const QList<QAbstractButton*> buttons = group->buttons();
 
     if (pDX->m_bSaveAndValidate) {
         value = -1;
         for (int i = 0; i < buttons.size(); ++i) {
-            if (buttons[i]->isChecked()) value = i;
+            if (buttons[i]->isChecked())
+                value = i;
         }
         return;
     }
     // An exclusive group keeps one button checked; clearing all needs it lifted for a moment.
     group->setExclusive(false);
-    for (int i = 0; i < buttons.size(); ++i) buttons[i]->setChecked(i == value);
+    for (int i = 0; i < buttons.size(); ++i)
+        buttons[i]->setChecked(i == value);
     group->setExclusive(true);
 }
 
@@ -88,7 +92,8 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format form
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
-    ExchangeText(pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, spln::kNotAnInteger);
+    ExchangeText(
+        pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, spln::kNotAnInteger);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
@@ -98,14 +103,16 @@ void DDX_Text(CDataExchange* pDX, int id, double& value)
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
+    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max))
+        return;
     AfxMessageBox(QString::fromStdString(spln::IntegerRangeMessage(min, max)), MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }
 
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double min, double max)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max)) return;
+    if (!pDX->m_bSaveAndValidate || (value >= min && value <= max))
+        return;
     AfxMessageBox(QString::fromStdString(spln::NumberRangeMessage(min, max)), MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
 }

@@ -34,8 +34,10 @@ QWidget* CreateControl(const ControlTemplate& ct, CDialog& dialog)
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, &dialog);
         button->setDefault(ct.kind == ControlKind::DefPushButton);
-        if (ct.id == IDOK) QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
-        if (ct.id == IDCANCEL) QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
+        if (ct.id == IDOK)
+            QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+        if (ct.id == IDCANCEL)
+            QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
         return button;
     }
     case ControlKind::GroupBox: {
@@ -44,9 +46,10 @@ QWidget* CreateControl(const ControlTemplate& ct, CDialog& dialog)
         // A group box's caption sits on its top edge, the frame line running
         // through the middle of the text, so the rectangle's top is the
         // caption's top and the controls below keep clear of the line.
-        box->setStyleSheet(QStringLiteral(
-            "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
-            "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+        box->setStyleSheet(
+            QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+                           "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; "
+                           "padding: 0 2px; }"));
         return box;
     }
     case ControlKind::RadioButton:
@@ -109,7 +112,8 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
         // The stand-in face runs a little wider than the one the rectangles
         // were drawn for: a label may reach into the gap before its field
         // rather than lose its last letters.
-        if (ct.kind == ControlKind::Label) rect.setWidth(std::max(rect.width(), control->sizeHint().width()));
+        if (ct.kind == ControlKind::Label)
+            rect.setWidth(std::max(rect.width(), control->sizeHint().width()));
         control->setGeometry(rect);
         dialog.RegisterControl(ct.id, control);
         created.push_back(control);
@@ -117,7 +121,8 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
         // A group-start control ends the running radio group; a radio button
         // that starts a group opens the next one. Its value is the position
         // of the selected button within it.
-        if (ct.style & kGroupStart) radioGroup = nullptr;
+        if (ct.style & kGroupStart)
+            radioGroup = nullptr;
         if (ct.kind == ControlKind::RadioButton) {
             if (!radioGroup) {
                 radioGroup = new QButtonGroup(&dialog);
@@ -126,19 +131,24 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
             radioGroup->addButton(static_cast<QRadioButton*>(control), static_cast<int>(radioGroup->buttons().size()));
         }
 
-        if (ct.kind == ControlKind::GroupBox) groupBoxes.push_back(control);
-        if (control->focusPolicy() != Qt::NoFocus) tabOrder.push_back(control);
+        if (ct.kind == ControlKind::GroupBox)
+            groupBoxes.push_back(control);
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabOrder.push_back(control);
     }
 
     for (int i = 0; i < tmpl.controlCount; ++i) {
         const ControlTemplate& ct = tmpl.controls[i];
-        if (ct.kind != ControlKind::Label || ct.buddyId == 0) continue;
+        if (ct.kind != ControlKind::Label || ct.buddyId == 0)
+            continue;
         static_cast<QLabel*>(created[i])->setBuddy(dialog.GetDlgItem(ct.buddyId));
     }
 
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
     // Group boxes only frame their controls: keep them beneath, so that a
     // control created before its box still takes the clicks.
-    for (QWidget* box : groupBoxes) box->lower();
+    for (QWidget* box : groupBoxes)
+        box->lower();
 }

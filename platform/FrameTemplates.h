@@ -15,16 +15,16 @@ enum class MenuItemKind { Popup, EndPopup, Command, Separator };
 
 struct MenuItemTemplate {
     MenuItemKind kind;
-    std::string_view text; // with & mnemonics and "\t" accelerator text
+    std::string_view text;  // with & mnemonics and "\t" accelerator text
     unsigned id = 0;
-    bool grayed = false; // shown disabled whatever the handlers say
+    bool grayed = false;  // shown disabled whatever the handlers say
 };
 
 enum class VirtualKey { Letter, Back, Delete, Insert, F1, F6 };
 
 struct AcceleratorEntry {
     VirtualKey key;
-    char letter; // for VirtualKey::Letter: 'A'..'Z'
+    char letter;  // for VirtualKey::Letter: 'A'..'Z'
     bool control;
     bool shift;
     bool alt;

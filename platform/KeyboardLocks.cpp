@@ -3,8 +3,8 @@
 #include "platform/KeyboardLocks.h"
 
 #ifdef SPLN_HAVE_XKB
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
 // Xlib defines macros (Bool, None, Status...) that clash with Qt: include last.
 #include <X11/XKBlib.h>
 #endif

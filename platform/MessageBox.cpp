@@ -29,7 +29,8 @@ MessageBoxHook SetMessageBoxHook(MessageBoxHook hook)
 
 int AfxMessageBox(const QString& text, unsigned type, unsigned /*helpId*/)
 {
-    if (Hook()) return Hook()(text, type);
+    if (Hook())
+        return Hook()(text, type);
 
     if ((type & MB_TYPEMASK) == MB_YESNOCANCEL) {
         QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), text,
@@ -37,9 +38,12 @@ int AfxMessageBox(const QString& text, unsigned type, unsigned /*helpId*/)
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
         switch (box.exec()) {
-        case QMessageBox::Yes: return IDYES;
-        case QMessageBox::No: return IDNO;
-        default: return IDCANCEL;
+        case QMessageBox::Yes:
+            return IDYES;
+        case QMessageBox::No:
+            return IDNO;
+        default:
+            return IDCANCEL;
         }
     }
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,

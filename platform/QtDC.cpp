@@ -153,15 +153,25 @@ void QtDC::TextOut(int x, int y, const char* text, int length)
 
     qreal left = x;
     switch (m_nTextAlign & kHorizontalMask) {
-    case TA_CENTER: left = x - width / 2.0; break;
-    case TA_RIGHT: left = x - width; break;
-    default: break;
+    case TA_CENTER:
+        left = x - width / 2.0;
+        break;
+    case TA_RIGHT:
+        left = x - width;
+        break;
+    default:
+        break;
     }
     qreal top = y;
     switch (m_nTextAlign & kVerticalMask) {
-    case TA_BOTTOM: top = y - fm.height(); break;
-    case TA_BASELINE: top = y - fm.ascent(); break;
-    default: break;
+    case TA_BOTTOM:
+        top = y - fm.height();
+        break;
+    case TA_BASELINE:
+        top = y - fm.ascent();
+        break;
+    default:
+        break;
     }
 
     if (m_nBkMode == OPAQUE)
@@ -174,8 +184,7 @@ void QtDC::TextOut(int x, int y, const char* text, int length)
 
 void QtDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
 {
-    m_painter.drawRoundedRect(QRectF(left, top, right - left, bottom - top), ellipseWidth / 2.0,
-                              ellipseHeight / 2.0);
+    m_painter.drawRoundedRect(QRectF(left, top, right - left, bottom - top), ellipseWidth / 2.0, ellipseHeight / 2.0);
 }
 
 int QtDC::SetMapMode(int mode)
@@ -198,9 +207,15 @@ CSize QtDC::SetExtent(CSize& extent, int cx, int cy)
     return previous;
 }
 
-CSize QtDC::SetWindowExt(int cx, int cy) { return SetExtent(m_windowExt, cx, cy); }
+CSize QtDC::SetWindowExt(int cx, int cy)
+{
+    return SetExtent(m_windowExt, cx, cy);
+}
 
-CSize QtDC::SetViewportExt(int cx, int cy) { return SetExtent(m_viewportExt, cx, cy); }
+CSize QtDC::SetViewportExt(int cx, int cy)
+{
+    return SetExtent(m_viewportExt, cx, cy);
+}
 
 void QtDC::ApplyMapping()
 {

@@ -15,12 +15,11 @@ QString KeyOf(const QString& section, const QString& prefix, int slot)
     return section + QLatin1Char('/') + prefix + QString::number(slot);
 }
 
-} // namespace
+}  // namespace
 
 CRecentFileList::CRecentFileList(int maxSize, QString section, QString entryPrefix)
     : m_nMaxSize(maxSize), m_strSection(std::move(section)), m_strEntryPrefix(std::move(entryPrefix))
-{
-}
+{}
 
 void CRecentFileList::Add(const QString& path)
 {

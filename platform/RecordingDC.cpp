@@ -4,8 +4,7 @@
 
 RecordingDC::RecordingDC(TEXTMETRIC defaultMetrics, int logPixels)
     : m_defaultMetrics(defaultMetrics), m_nLogPixelsX(logPixels), m_nLogPixelsY(logPixels)
-{
-}
+{}
 
 void RecordingDC::SetFontMetrics(const std::string& face, int pointSizeTenths, TEXTMETRIC metrics)
 {
@@ -148,7 +147,10 @@ CSize RecordingDC::SetExtent(CSize& extent, DCCall call, int cx, int cy)
     return previous;
 }
 
-CSize RecordingDC::SetWindowExt(int cx, int cy) { return SetExtent(m_windowExt, DCCall::SetWindowExt, cx, cy); }
+CSize RecordingDC::SetWindowExt(int cx, int cy)
+{
+    return SetExtent(m_windowExt, DCCall::SetWindowExt, cx, cy);
+}
 
 CSize RecordingDC::SetViewportExt(int cx, int cy)
 {

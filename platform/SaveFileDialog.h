@@ -37,6 +37,6 @@ SaveFileAnswer ResolveFileType(const QString& typedPath, int chosenType, const s
 // the filters and returns the typed path (empty for Cancel) and the index of
 // the chosen filter. Returns the previous hook; an empty hook restores the
 // real dialog.
-using SaveFileHook = std::function<SaveFileAnswer(const QString& title, const QString& suggestion,
-                                                  const QStringList& filters)>;
+using SaveFileHook =
+    std::function<SaveFileAnswer(const QString& title, const QString& suggestion, const QStringList& filters)>;
 SaveFileHook SetSaveFileHook(SaveFileHook hook);

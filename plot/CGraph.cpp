@@ -45,8 +45,7 @@ double LayOutAxis(const std::vector<double>& values, unsigned count, int extent,
 
 }  // namespace
 
-CGraph::CGraph(CRect area, unsigned count)
-    : m_rcArea(area), m_nCount(std::min(count, kMaxPoints))
+CGraph::CGraph(CRect area, unsigned count) : m_rcArea(area), m_nCount(std::min(count, kMaxPoints))
 {
     m_pPixX = std::make_unique<int[]>(m_nCount);
     m_pPixY = std::make_unique<int[]>(m_nCount);
@@ -98,9 +97,9 @@ void CGraph::ScaleX(const std::vector<double>& x)
 {
     if (x.empty())
         return;
-    const double step = LayOutAxis(x, m_nCount, m_rcArea.right - m_rcArea.left,
-                                   {m_dMinX, m_dMaxX, m_dRangeX, m_nExpX, m_dStepX, m_nTicksX, m_nPixPerTickX,
-                                    m_nPlotLeft, m_nPlotRight});
+    const double step = LayOutAxis(
+        x, m_nCount, m_rcArea.right - m_rcArea.left,
+        {m_dMinX, m_dMaxX, m_dRangeX, m_nExpX, m_dStepX, m_nTicksX, m_nPixPerTickX, m_nPlotLeft, m_nPlotRight});
     // The largest multiple of the step strictly below the minimum; a minimum
     // of exactly 0 starts the axis at 0.
     const double steps = m_dMinX / step;
@@ -113,9 +112,9 @@ void CGraph::ScaleY(const std::vector<double>& y)
 {
     if (y.empty())
         return;
-    const double step = LayOutAxis(y, m_nCount, m_rcArea.bottom - m_rcArea.top,
-                                   {m_dMinY, m_dMaxY, m_dRangeY, m_nExpY, m_dStepY, m_nTicksY, m_nPixPerTickY,
-                                    m_nPlotTop, m_nPlotBottom});
+    const double step = LayOutAxis(
+        y, m_nCount, m_rcArea.bottom - m_rcArea.top,
+        {m_dMinY, m_dMaxY, m_dRangeY, m_nExpY, m_dStepY, m_nTicksY, m_nPixPerTickY, m_nPlotTop, m_nPlotBottom});
     // The smallest multiple of the step not below the maximum; unlike x, no
     // step is added and zero is not special.
     const double top = std::ceil(m_dMaxY / step) * step;

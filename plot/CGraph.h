@@ -47,7 +47,7 @@ public:
     double m_dStepX = 0.0;
     double m_dStartX = 0.0;  // in label units: data value / 10^m_nExpX
     double m_dStepY = 0.0;
-    double m_dTopY = 0.0;    // in label units: data value / 10^m_nExpY
+    double m_dTopY = 0.0;  // in label units: data value / 10^m_nExpY
     unsigned m_nTicksX = 0;
     int m_nPixPerTickX = 0;
     int m_nPlotLeft = 0;

@@ -105,11 +105,17 @@ std::string Format(const char* format, Args... args)
 
 }  // namespace
 
-std::string FormatNumber(const char* format, double value) { return Format(format, value); }
+std::string FormatNumber(const char* format, double value)
+{
+    return Format(format, value);
+}
 
 std::string FormatRange(double minimum, double maximum)
 {
     return Format("Range = (%.3g , %.3g)", minimum, maximum);
 }
 
-std::string FormatInt(int value) { return Format("%d", value); }
+std::string FormatInt(int value)
+{
+    return Format("%d", value);
+}

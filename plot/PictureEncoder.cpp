@@ -103,9 +103,12 @@ bool EncodePicture(PictureFormat format, int width, int height, const QString& t
     QBuffer buffer(bytes);
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
-    case PictureFormat::Png: return EncodePng(width, height, paint, buffer, reason);
-    case PictureFormat::Svg: return EncodeSvg(width, height, title, paint, buffer, reason);
-    case PictureFormat::Pdf: return EncodePdf(width, height, title, paint, buffer, reason);
+    case PictureFormat::Png:
+        return EncodePng(width, height, paint, buffer, reason);
+    case PictureFormat::Svg:
+        return EncodeSvg(width, height, title, paint, buffer, reason);
+    case PictureFormat::Pdf:
+        return EncodePdf(width, height, title, paint, buffer, reason);
     }
     return Fail(reason, "unknown picture format");
 }

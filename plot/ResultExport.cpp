@@ -2,8 +2,8 @@
 
 #include "plot/ResultExport.h"
 
-#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "model/SplnDocData.h"
 #include "platform/GuiApplication.h"
 #include "platform/QtDC.h"
 #include "plot/ResultPicture.h"

@@ -15,7 +15,6 @@
 class CSplineEngine;
 struct CSplnSettings;
 
-
 // Encodes the picture of the engine's last run for these settings, as the
 // view shows it in a window of width x height pixels at 96 dpi, into bytes
 // (a PNG image, an SVG drawing of that size, a one-page PDF of that size at

@@ -2,8 +2,8 @@
 
 #include "plot/ResultPicture.h"
 
-#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "model/SplnDocData.h"
 #include "model/SplnSettings.h"
 #include "plot/CGraph.h"
 

@@ -187,8 +187,8 @@ bool EncodeStudyPicture(const StudyResult& result, PictureFormat format, int wid
         [&](QPainter& painter) { Render(painter, result, width, height); }, bytes, reason);
 }
 
-bool ExportStudyPicture(const StudyResult& result, PictureFormat format, const std::string& path, int width,
-                        int height, std::string* error)
+bool ExportStudyPicture(const StudyResult& result, PictureFormat format, const std::string& path, int width, int height,
+                        std::string* error)
 {
     return WritePictureFile(
         path,

@@ -14,11 +14,17 @@ constexpr ControlTemplate kAboutControls[] = {
     {1, ControlKind::DefPushButton, "OK", 224, 7, 50, 14, kGroupStart | kTabStop, 0},
 };
 
-} // namespace
+}  // namespace
 
 const DialogTemplate kAboutDialogTemplate{
-    static_cast<int>(IDD_ABOUTBOX), "About Spln", 281, 55, "MS Sans Serif", 8,
-    kAboutControls, static_cast<int>(sizeof kAboutControls / sizeof kAboutControls[0]),
+    static_cast<int>(IDD_ABOUTBOX),
+    "About Spln",
+    281,
+    55,
+    "MS Sans Serif",
+    8,
+    kAboutControls,
+    static_cast<int>(sizeof kAboutControls / sizeof kAboutControls[0]),
 };
 
-} // namespace res
+}  // namespace res

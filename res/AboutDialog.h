@@ -11,4 +11,4 @@ constexpr int IDC_ABOUT_ICON = 1000;
 
 extern const DialogTemplate kAboutDialogTemplate;
 
-} // namespace res
+}  // namespace res

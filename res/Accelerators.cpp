@@ -35,8 +35,11 @@ constexpr std::array kAccelerators{
     AcceleratorEntry{V::F6, 0, false, true, false, ID_PREV_PANE},
 };
 
-} // namespace
+}  // namespace
 
-std::span<const AcceleratorEntry> MainAccelerators() { return kAccelerators; }
+std::span<const AcceleratorEntry> MainAccelerators()
+{
+    return kAccelerators;
+}
 
-} // namespace res
+}  // namespace res

@@ -11,4 +11,4 @@ namespace res {
 // The accelerator table (resource 128): virtual keys with modifiers.
 std::span<const AcceleratorEntry> MainAccelerators();
 
-} // namespace res
+}  // namespace res

@@ -58,4 +58,4 @@ constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;
 constexpr unsigned AFX_IDS_HELPMODEMESSAGE = 57346;
 constexpr unsigned AFX_IDS_PREVIEW_CLOSE = 61445;
 
-} // namespace res
+}  // namespace res

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kDrawingSide = 32; // the icon is drawn in a 32 by 32 square
+constexpr int kDrawingSide = 32;  // the icon is drawn in a 32 by 32 square
 constexpr int kPngSides[] = {16, 24, 32, 48, 64, 128, 256};
 
 // Opens `path` for a write that replaces it only when complete.
@@ -70,7 +70,7 @@ bool WriteSvg(const QString& theme)
     return Finish(file);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Usage: spln-icon-files THEME-FOLDER\n");
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen"); // fonts of the SVG writer need an application, not a screen
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // fonts of the SVG writer need an application, not a screen
     QGuiApplication application(argc, argv);
     const QString theme = QString::fromLocal8Bit(argv[1]);
     bool written = WriteSvg(theme);

@@ -25,8 +25,8 @@ const QColor kBrown(128, 64, 0);
 // A sheet with a folded top-right corner, its top-left at (x, y).
 void DrawPage(QPainter& p, int x, int y, int w, int h)
 {
-    const QPolygon outline{QPoint(x, y), QPoint(x + w - 4, y), QPoint(x + w - 1, y + 3),
-                           QPoint(x + w - 1, y + h - 1), QPoint(x, y + h - 1)};
+    const QPolygon outline{QPoint(x, y), QPoint(x + w - 4, y), QPoint(x + w - 1, y + 3), QPoint(x + w - 1, y + h - 1),
+                           QPoint(x, y + h - 1)};
     p.setPen(kOutline);
     p.setBrush(kPaper);
     p.drawPolygon(outline);
@@ -41,14 +41,16 @@ void DrawTextLines(QPainter& p, int x, int y, int w, int count)
         p.drawLine(x, y + 2 * i, x + w - 1, y + 2 * i);
 }
 
-void DrawNew(QPainter& p) { DrawPage(p, 3, 1, 10, 13); }
+void DrawNew(QPainter& p)
+{
+    DrawPage(p, 3, 1, 10, 13);
+}
 
 void DrawOpen(QPainter& p)
 {
     p.setPen(kOutline);
     p.setBrush(kFolderDark);
-    p.drawPolygon(QPolygon{QPoint(1, 3), QPoint(5, 3), QPoint(6, 4), QPoint(11, 4),
-                           QPoint(11, 12), QPoint(1, 12)});
+    p.drawPolygon(QPolygon{QPoint(1, 3), QPoint(5, 3), QPoint(6, 4), QPoint(11, 4), QPoint(11, 12), QPoint(1, 12)});
     p.setBrush(kFolder);
     p.drawPolygon(QPolygon{QPoint(3, 7), QPoint(15, 7), QPoint(12, 12), QPoint(1, 12)});
     p.setPen(kBlue);
@@ -136,27 +138,46 @@ void DrawContextHelp(QPainter& p)
 {
     p.setPen(kOutline);
     p.setBrush(kPaper);
-    p.drawPolygon(QPolygon{QPoint(1, 1), QPoint(1, 12), QPoint(4, 9), QPoint(6, 13),
-                           QPoint(7, 12), QPoint(5, 8), QPoint(9, 8)});
+    p.drawPolygon(
+        QPolygon{QPoint(1, 1), QPoint(1, 12), QPoint(4, 9), QPoint(6, 13), QPoint(7, 12), QPoint(5, 8), QPoint(9, 8)});
     DrawQuestionMark(p, 9, 2, kNavy);
 }
 
-} // namespace
+}  // namespace
 
 QPixmap ToolbarImage(unsigned id)
 {
     void (*draw)(QPainter&) = nullptr;
     switch (id) {
-    case ID_FILE_NEW: draw = DrawNew; break;
-    case ID_FILE_OPEN: draw = DrawOpen; break;
-    case ID_FILE_SAVE: draw = DrawSave; break;
-    case ID_EDIT_CUT: draw = DrawCut; break;
-    case ID_EDIT_COPY: draw = DrawCopy; break;
-    case ID_EDIT_PASTE: draw = DrawPaste; break;
-    case ID_FILE_PRINT: draw = DrawPrint; break;
-    case ID_APP_ABOUT: draw = DrawAbout; break;
-    case ID_CONTEXT_HELP: draw = DrawContextHelp; break;
-    default: return {};
+    case ID_FILE_NEW:
+        draw = DrawNew;
+        break;
+    case ID_FILE_OPEN:
+        draw = DrawOpen;
+        break;
+    case ID_FILE_SAVE:
+        draw = DrawSave;
+        break;
+    case ID_EDIT_CUT:
+        draw = DrawCut;
+        break;
+    case ID_EDIT_COPY:
+        draw = DrawCopy;
+        break;
+    case ID_EDIT_PASTE:
+        draw = DrawPaste;
+        break;
+    case ID_FILE_PRINT:
+        draw = DrawPrint;
+        break;
+    case ID_APP_ABOUT:
+        draw = DrawAbout;
+        break;
+    case ID_CONTEXT_HELP:
+        draw = DrawContextHelp;
+        break;
+    default:
+        return {};
     }
     QPixmap image(kToolbarImageWidth, kToolbarImageHeight);
     image.fill(Qt::transparent);
@@ -175,8 +196,8 @@ void PaintMainIcon(QPainter& p)
     p.drawLine(QPointF(16, 5), QPointF(16, 27));
     // Data points scattered round a smooth bump, and the curve through them.
     p.setPen(QPen(QColor(0, 160, 0), 2.2, Qt::SolidLine, Qt::RoundCap));
-    for (const QPointF& point : {QPointF(6, 24), QPointF(10, 21), QPointF(13, 12), QPointF(16, 7),
-                                 QPointF(19, 11), QPointF(23, 21), QPointF(26, 23)})
+    for (const QPointF& point : {QPointF(6, 24), QPointF(10, 21), QPointF(13, 12), QPointF(16, 7), QPointF(19, 11),
+                                 QPointF(23, 21), QPointF(26, 23)})
         p.drawPoint(point);
     QPainterPath curve(QPointF(5, 24));
     curve.cubicTo(QPointF(12, 24), QPointF(12, 6), QPointF(16, 6));
@@ -205,4 +226,4 @@ QIcon MainIcon()
     return icon;
 }
 
-} // namespace res
+}  // namespace res

@@ -21,4 +21,4 @@ void PaintMainIcon(QPainter& painter);
 QPixmap MainIconPixmap(int size);
 QIcon MainIcon();
 
-} // namespace res
+}  // namespace res

@@ -11,9 +11,18 @@ namespace {
 
 using K = MenuItemKind;
 
-constexpr MenuItemTemplate Popup(std::string_view text) { return {K::Popup, text}; }
-constexpr MenuItemTemplate End() { return {K::EndPopup, {}}; }
-constexpr MenuItemTemplate Separator() { return {K::Separator, {}}; }
+constexpr MenuItemTemplate Popup(std::string_view text)
+{
+    return {K::Popup, text};
+}
+constexpr MenuItemTemplate End()
+{
+    return {K::EndPopup, {}};
+}
+constexpr MenuItemTemplate Separator()
+{
+    return {K::Separator, {}};
+}
 constexpr MenuItemTemplate Item(std::string_view text, unsigned id, bool grayed = false)
 {
     return {K::Command, text, id, grayed};
@@ -59,8 +68,11 @@ constexpr std::array kMainMenu{
     End(),
 };
 
-} // namespace
+}  // namespace
 
-std::span<const MenuItemTemplate> MainMenuTemplate() { return kMainMenu; }
+std::span<const MenuItemTemplate> MainMenuTemplate()
+{
+    return kMainMenu;
+}
 
-} // namespace res
+}  // namespace res

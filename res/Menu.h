@@ -11,4 +11,4 @@ namespace res {
 // The main menu (resource 128).
 std::span<const MenuItemTemplate> MainMenuTemplate();
 
-} // namespace res
+}  // namespace res

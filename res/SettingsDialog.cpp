@@ -58,12 +58,6 @@ constexpr ControlTemplate kControls[] = {
 }  // namespace
 
 const DialogTemplate kSettingsDialogTemplate = {
-    IDD_SETTINGS,
-    "Velmoric splines in problems of approximation",
-    416,
-    325,
-    "MS Sans Serif",
-    8,
-    kControls,
-    static_cast<int>(sizeof kControls / sizeof kControls[0]),
+    IDD_SETTINGS, "Velmoric splines in problems of approximation",          416, 325, "MS Sans Serif", 8,
+    kControls,    static_cast<int>(sizeof kControls / sizeof kControls[0]),
 };

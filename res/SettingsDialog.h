@@ -9,11 +9,14 @@ constexpr int IDD_SETTINGS = 131;
 
 // Control ids of the settings dialog. The fields of the settings and the
 // first button of each radio group take their ids from the settings record.
-constexpr int IDC_SOURCE_EXAMPLE = spln::RangeOf(spln::kSettingSource).control;  // radio group m_nSource: example / file
+constexpr int IDC_SOURCE_EXAMPLE =
+    spln::RangeOf(spln::kSettingSource).control;  // radio group m_nSource: example / file
 constexpr int IDC_SOURCE_FILE = IDC_SOURCE_EXAMPLE + 1;
-constexpr int IDC_METHOD_SCHWARZ = spln::RangeOf(spln::kSettingMethod).control;  // radio group m_nMethod: projection / least squares
+constexpr int IDC_METHOD_SCHWARZ =
+    spln::RangeOf(spln::kSettingMethod).control;  // radio group m_nMethod: projection / least squares
 constexpr int IDC_METHOD_LSQ = IDC_METHOD_SCHWARZ + 1;
-constexpr int IDC_BOARD_GIVEN = spln::RangeOf(spln::kSettingBoard).control;  // radio group m_nBoard: given values / estimation
+constexpr int IDC_BOARD_GIVEN =
+    spln::RangeOf(spln::kSettingBoard).control;  // radio group m_nBoard: given values / estimation
 constexpr int IDC_BOARD_ESTIMATE = IDC_BOARD_GIVEN + 1;
 constexpr int IDC_SCHWARZ_TYPE = spln::RangeOf(spln::kSettingSchwarzType).control;
 constexpr int IDC_FILE_LENGTH = spln::RangeOf(spln::kSettingFileLength).control;

@@ -65,7 +65,7 @@ std::pair<std::string_view, std::string_view> SplitPrompt(std::string_view text)
     return {text.substr(0, newline), text.substr(newline + 1)};
 }
 
-} // namespace
+}  // namespace
 
 std::string_view LoadStringResource(unsigned id)
 {
@@ -100,4 +100,4 @@ std::string_view DocumentStringField(int index)
     return rest.substr(0, rest.find('\n'));
 }
 
-} // namespace res
+}  // namespace res

@@ -20,4 +20,4 @@ std::string_view TooltipOf(unsigned id);
 // Field `index` (0-based) of the newline-separated document string 128.
 std::string_view DocumentStringField(int index);
 
-} // namespace res
+}  // namespace res

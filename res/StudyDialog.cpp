@@ -39,12 +39,6 @@ constexpr ControlTemplate kControls[] = {
 }  // namespace
 
 const DialogTemplate kStudyDialogTemplate = {
-    IDD_STUDY,
-    "Study",
-    310,
-    272,
-    "MS Sans Serif",
-    8,
-    kControls,
-    static_cast<int>(sizeof kControls / sizeof kControls[0]),
+    IDD_STUDY,       "Study", 310,       272,
+    "MS Sans Serif", 8,       kControls, static_cast<int>(sizeof kControls / sizeof kControls[0]),
 };

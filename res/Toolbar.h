@@ -12,4 +12,4 @@ constexpr int kToolbarImageHeight = 15;
 
 std::span<const unsigned> MainToolbarButtons();
 
-} // namespace res
+}  // namespace res

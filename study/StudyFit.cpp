@@ -77,8 +77,7 @@ std::string DescribeOrder(const OrderFit& fit)
     if (!fit.clear)
         return "no clear order";
     char text[128];
-    std::snprintf(text, sizeof text, "interior error \u2248 C\u00b7n^-p, p = %.2f (C = %.3g)", fit.order,
-                  fit.constant);
+    std::snprintf(text, sizeof text, "interior error \u2248 C\u00b7n^-p, p = %.2f (C = %.3g)", fit.order, fit.constant);
     return text;
 }
 

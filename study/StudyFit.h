@@ -16,10 +16,10 @@ inline constexpr double kFitErrorFloor = 1e-13;
 inline constexpr int kMinFitPoints = 4;
 
 struct OrderFit {
-    bool clear = false;    // at least kMinFitPoints rows qualified
-    double order = 0.0;    // p in interior error ~ C n^-p
-    double constant = 0.0; // C
-    int points = 0;        // rows the fit used
+    bool clear = false;     // at least kMinFitPoints rows qualified
+    double order = 0.0;     // p in interior error ~ C n^-p
+    double constant = 0.0;  // C
+    int points = 0;         // rows the fit used
 };
 
 // Least-squares line through (log value, log interior error) over the rows

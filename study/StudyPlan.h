@@ -35,9 +35,9 @@ struct StudyPlan {
     int from = 15;
     int to = 501;
     Spacing spacing = Spacing::Step;
-    int step = 2;        // Step: the difference between neighbouring values
-    int logCount = 20;   // Log: how many values
-    int repeat = 100;    // Repeat: how many runs
+    int step = 2;                       // Step: the difference between neighbouring values
+    int logCount = 20;                  // Log: how many values
+    int repeat = 100;                   // Repeat: how many runs
     std::uint32_t seed = kDefaultSeed;  // start of the study's own noise sequence
 };
 

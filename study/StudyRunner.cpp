@@ -126,8 +126,8 @@ StudyResult RunStudy(const StudyPlan& plan, const CSplnSettings& base, StudyProg
         else if (result.failure.empty() && !failures[i].empty())
             result.failure = failures[i];
     }
-    result.cancelled = watched.cancel.load() && result.failure.empty() &&
-                       static_cast<int>(result.rows.size()) < result.planned;
+    result.cancelled =
+        watched.cancel.load() && result.failure.empty() && static_cast<int>(result.rows.size()) < result.planned;
     return result;
 }
 

@@ -30,10 +30,10 @@ struct StudyProgress {
 struct StudyResult {
     StudyPlan plan;
     CSplnSettings base;
-    int planned = 0;              // runs the plan asked for
-    std::vector<StudyRow> rows;   // the finished runs, in plan order
-    bool cancelled = false;       // stopped early on request; rows holds the runs done
-    std::string failure;          // a run that could not finish, else empty
+    int planned = 0;             // runs the plan asked for
+    std::vector<StudyRow> rows;  // the finished runs, in plan order
+    bool cancelled = false;      // stopped early on request; rows holds the runs done
+    std::string failure;         // a run that could not finish, else empty
 };
 
 // Number of runs of the plan.

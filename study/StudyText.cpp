@@ -70,8 +70,8 @@ std::string FormatStudyJson(const StudyResult& result)
         const StudyRow& row = result.rows[i];
         out += i ? ",\n    {\"" : "\n    {\"";
         out += name + "\": " + std::to_string(row.value) + ", \"left_error\": " + Number(row.leftError) +
-               ", \"interior_error\": " + Number(row.interiorError) + ", \"right_error\": " +
-               Number(row.rightError) + ", \"milliseconds\": " + Number(row.milliseconds) + "}";
+               ", \"interior_error\": " + Number(row.interiorError) + ", \"right_error\": " + Number(row.rightError) +
+               ", \"milliseconds\": " + Number(row.milliseconds) + "}";
     }
     out += result.rows.empty() ? "],\n" : "\n  ],\n";
     if (sweep) {

@@ -6,7 +6,8 @@
 
 namespace spln {
 
-std::string FormatNumber(double value) {
+std::string FormatNumber(double value)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;

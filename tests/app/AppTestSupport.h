@@ -23,9 +23,8 @@ inline const CSplineEngine& DefaultEngine()
 inline auto SettingsTuple(const CSplnSettings& s)
 {
     return std::tuple(s.m_nSource, s.m_nFileLength, s.m_dAmplitude, s.m_nExample, s.m_nBoard, s.m_dLeftValue,
-                      s.m_dRightValue, s.m_dRightDeriv, s.m_dLeftDeriv, s.m_nLeftMargin, s.m_nRightMargin,
-                      s.m_nMethod, s.m_nWindow, s.m_nSchwarzCount, s.m_nSchwarzType, s.m_nLsqCount,
-                      s.m_nLsqType);
+                      s.m_dRightValue, s.m_dRightDeriv, s.m_dLeftDeriv, s.m_nLeftMargin, s.m_nRightMargin, s.m_nMethod,
+                      s.m_nWindow, s.m_nSchwarzCount, s.m_nSchwarzType, s.m_nLsqCount, s.m_nLsqType);
 }
 
 // The settings held by an engine, in the document's numbering.
@@ -45,7 +44,8 @@ inline QLineEdit* EditOf(const CDialog& dialog, int id)
 inline CSettingsDlg* OpenSettingsDialog()
 {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<CSettingsDlg*>(widget); dialog && dialog->isVisible()) return dialog;
+        if (auto* dialog = qobject_cast<CSettingsDlg*>(widget); dialog && dialog->isVisible())
+            return dialog;
     }
     return nullptr;
 }

@@ -177,8 +177,10 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        if (metric == PdmWidth) return 17 * kDpi / 2;
-        if (metric == PdmHeight) return 11 * kDpi;
+        if (metric == PdmWidth)
+            return 17 * kDpi / 2;
+        if (metric == PdmHeight)
+            return 11 * kDpi;
         if (metric == PdmDpiX || metric == PdmDpiY || metric == PdmPhysicalDpiX || metric == PdmPhysicalDpiY)
             return kDpi;
         return QPicture::metric(metric);
@@ -191,7 +193,8 @@ double DarkShare(const QImage& image, const QRect& area)
     int dark = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) ++dark;
+            if (qGray(image.pixel(x, y)) < 128)
+                ++dark;
         }
     }
     return static_cast<double>(dark) / (area.width() * area.height());

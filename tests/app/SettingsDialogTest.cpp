@@ -68,11 +68,21 @@ TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
     for (int i = 0; i < kSettingsDialogTemplate.controlCount; ++i) {
         const ControlTemplate& ct = kSettingsDialogTemplate.controls[i];
         switch (ct.kind) {
-        case ControlKind::Edit: ++edits; break;
-        case ControlKind::RadioButton: ++radios; break;
-        case ControlKind::Label: ++labels; break;
-        case ControlKind::GroupBox: ++boxes; break;
-        default: ++buttons; break;
+        case ControlKind::Edit:
+            ++edits;
+            break;
+        case ControlKind::RadioButton:
+            ++radios;
+            break;
+        case ControlKind::Label:
+            ++labels;
+            break;
+        case ControlKind::GroupBox:
+            ++boxes;
+            break;
+        default:
+            ++buttons;
+            break;
         }
         if (ct.id != IDC_STATIC) {
             QWidget* control = dialog->GetDlgItem(ct.id);
@@ -130,12 +140,13 @@ TEST_F(SettingsDialogTest, ThreeRadioGroupsOfTwoButtons)
 TEST_F(SettingsDialogTest, TabGoesThroughTheFieldsInTemplateOrder)
 {
     Open();
-    const int order[] = {IDC_FILE_LENGTH, IDC_AMPLITUDE, IDC_LEFT_DERIV, IDC_EXAMPLE, IDC_RIGHT_DERIV,
-                         IDC_LEFT_MARGIN, IDC_RIGHT_MARGIN, IDC_SCHWARZ_TYPE, IDC_SCHWARZ_COUNT, IDC_LSQ_TYPE,
-                         IDC_LSQ_COUNT, IDC_WINDOW};
+    const int order[] = {IDC_FILE_LENGTH,   IDC_AMPLITUDE,   IDC_LEFT_DERIV,   IDC_EXAMPLE,
+                         IDC_RIGHT_DERIV,   IDC_LEFT_MARGIN, IDC_RIGHT_MARGIN, IDC_SCHWARZ_TYPE,
+                         IDC_SCHWARZ_COUNT, IDC_LSQ_TYPE,    IDC_LSQ_COUNT,    IDC_WINDOW};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget* next = dialog->GetDlgItem(order[i - 1])->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus || qobject_cast<QRadioButton*>(next)) next = next->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus || qobject_cast<QRadioButton*>(next))
+            next = next->nextInFocusChain();
         EXPECT_EQ(next, dialog->GetDlgItem(order[i])) << "after " << order[i - 1];
     }
 }
@@ -169,11 +180,12 @@ TEST_F(SettingsDialogTest, FirstOpeningShowsTheEngineDefaults)
     EXPECT_TRUE(Radio(IDC_METHOD_SCHWARZ)->isChecked());
     EXPECT_TRUE(Radio(IDC_BOARD_ESTIMATE)->isChecked());
     const std::pair<int, const char*> fields[] = {
-        {IDC_FILE_LENGTH, "10000"}, {IDC_AMPLITUDE, "0"},      {IDC_EXAMPLE, "1"},       {IDC_LEFT_VALUE, "0"},
-        {IDC_LEFT_DERIV, "0"},      {IDC_RIGHT_VALUE, "0"},    {IDC_RIGHT_DERIV, "0"},   {IDC_LEFT_MARGIN, "250"},
-        {IDC_RIGHT_MARGIN, "250"},  {IDC_WINDOW, "1"},         {IDC_SCHWARZ_TYPE, "1"},  {IDC_SCHWARZ_COUNT, "51"},
+        {IDC_FILE_LENGTH, "10000"}, {IDC_AMPLITUDE, "0"},   {IDC_EXAMPLE, "1"},      {IDC_LEFT_VALUE, "0"},
+        {IDC_LEFT_DERIV, "0"},      {IDC_RIGHT_VALUE, "0"}, {IDC_RIGHT_DERIV, "0"},  {IDC_LEFT_MARGIN, "250"},
+        {IDC_RIGHT_MARGIN, "250"},  {IDC_WINDOW, "1"},      {IDC_SCHWARZ_TYPE, "1"}, {IDC_SCHWARZ_COUNT, "51"},
         {IDC_LSQ_TYPE, "5"},        {IDC_LSQ_COUNT, "35"}};
-    for (const auto& [id, text] : fields) EXPECT_EQ(Edit(id)->text(), text) << id;
+    for (const auto& [id, text] : fields)
+        EXPECT_EQ(Edit(id)->text(), text) << id;
     EXPECT_EQ(doc.m_bValid, 1);
     EXPECT_EQ(SettingsTuple(doc), SettingsTuple(SettingsOf(*engine)));
     EXPECT_TRUE(messages.texts.empty());
@@ -186,11 +198,12 @@ TEST_F(SettingsDialogTest, OkStoresEveryFieldIntoTheDocument)
     Radio(IDC_METHOD_LSQ)->click();
     Radio(IDC_BOARD_GIVEN)->click();
     const std::pair<int, const char*> fields[] = {
-        {IDC_FILE_LENGTH, "5000"}, {IDC_AMPLITUDE, "0.1"},   {IDC_EXAMPLE, "7"},       {IDC_LEFT_VALUE, "-0.5"},
+        {IDC_FILE_LENGTH, "5000"}, {IDC_AMPLITUDE, "0.1"},    {IDC_EXAMPLE, "7"},       {IDC_LEFT_VALUE, "-0.5"},
         {IDC_LEFT_DERIV, "2.5"},   {IDC_RIGHT_VALUE, "0.75"}, {IDC_RIGHT_DERIV, "-10"}, {IDC_LEFT_MARGIN, "10"},
-        {IDC_RIGHT_MARGIN, "20"},  {IDC_WINDOW, "5"},        {IDC_SCHWARZ_TYPE, "3"},  {IDC_SCHWARZ_COUNT, "101"},
+        {IDC_RIGHT_MARGIN, "20"},  {IDC_WINDOW, "5"},         {IDC_SCHWARZ_TYPE, "3"},  {IDC_SCHWARZ_COUNT, "101"},
         {IDC_LSQ_TYPE, "2"},       {IDC_LSQ_COUNT, "12"}};
-    for (const auto& [id, text] : fields) Edit(id)->setText(text);
+    for (const auto& [id, text] : fields)
+        Edit(id)->setText(text);
     dialog->OnOK();
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(dialog->result(), IDOK);
@@ -271,9 +284,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsDialogTest, TheFirstFailingFieldStopsTheExchange)
 {
     Open();
-    Edit(IDC_FILE_LENGTH)->setText("200");   // stored before the failure
-    Edit(IDC_EXAMPLE)->setText("0");         // fails
-    Edit(IDC_WINDOW)->setText("900");        // would fail too, never reached
+    Edit(IDC_FILE_LENGTH)->setText("200");  // stored before the failure
+    Edit(IDC_EXAMPLE)->setText("0");        // fails
+    Edit(IDC_WINDOW)->setText("900");       // would fail too, never reached
     doc.m_bValid = 1;
     dialog->OnOK();
     ASSERT_EQ(messages.texts.size(), 1u);
@@ -301,7 +314,8 @@ TEST_P(SettingsDialogWindowCheck, DecidesValidityAndResetsOnFailure)
 {
     const WindowCase c = GetParam();
     Open();
-    if (c.fileSource) Radio(IDC_SOURCE_FILE)->click();
+    if (c.fileSource)
+        Radio(IDC_SOURCE_FILE)->click();
     Edit(IDC_FILE_LENGTH)->setText(c.fileLength);
     Edit(IDC_WINDOW)->setText(c.window);
     Edit(IDC_EXAMPLE)->setText("4");
@@ -325,10 +339,8 @@ TEST_P(SettingsDialogWindowCheck, DecidesValidityAndResetsOnFailure)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, SettingsDialogWindowCheck,
-                         ::testing::Values(WindowCase{false, "100", "10", true},
-                                           WindowCase{false, "100", "11", false},
-                                           WindowCase{false, "5000", "500", true},
-                                           WindowCase{true, "100", "450", true},
+                         ::testing::Values(WindowCase{false, "100", "10", true}, WindowCase{false, "100", "11", false},
+                                           WindowCase{false, "5000", "500", true}, WindowCase{true, "100", "450", true},
                                            WindowCase{true, "10000", "451", false},
                                            WindowCase{true, "100", "451", false}),
                          [](const ::testing::TestParamInfo<WindowCase>& info) {

@@ -33,7 +33,10 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-qint64 SizeOf(const QString& path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
+qint64 SizeOf(const QString& path)
+{
+    return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
+}
 
 QByteArray ExperimentText(const CSplnSettings& settings)
 {
@@ -86,7 +89,7 @@ private:
     void (*m_handler)(int);
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ShellTest, SaveAsksForANameOnceAndWritesTheSettings)
 {
@@ -118,7 +121,7 @@ TEST_F(ShellTest, SaveAsksForANameOnceAndWritesTheSettings)
 TEST_F(ShellTest, CancelledOrFailedSaveChangesNothing)
 {
     ASSERT_TRUE(Start());
-    Choose(ID_FILE_SAVE); // no answer: the user cancelled
+    Choose(ID_FILE_SAVE);  // no answer: the user cancelled
     EXPECT_EQ(suggestions.size(), 1u);
     EXPECT_TRUE(Doc().GetPathName().isEmpty());
     EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("Untitled - Spln"));
@@ -197,8 +200,10 @@ TEST_F(ShellTest, BadFilesAreRefusedAndTheOpenDocumentStays)
         {"wrong-header.spl", "Spln settings\nexample = 2\n", ", line 1: this is not a Spln experiment file"},
         {"unknown.spl", (header + "colour = red\n").toLatin1(), ", line 2: \"colour\" is not the name of a setting."},
         {"repeated.spl", (header + "example = 2\nexample = 4\n").toLatin1(), ", line 3: \"example\" is given twice"},
-        {"not-number.spl", (header + "amplitude = a lot\n").toLatin1(), ", line 2: amplitude = a lot: Please enter a number."},
-        {"range.spl", (header + "window = 501\n").toLatin1(), ", line 2: window = 501: Please enter an integer between 1 and 500."},
+        {"not-number.spl", (header + "amplitude = a lot\n").toLatin1(),
+         ", line 2: amplitude = a lot: Please enter a number."},
+        {"range.spl", (header + "window = 501\n").toLatin1(),
+         ", line 2: window = 501: Please enter an integer between 1 and 500."},
         {"window.spl", (header + "samples = 200\nwindow = 21\n").toLatin1(), ", line 3: Window Averaging divide"},
         {"binary.spl", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), ", line 1: "},
         {"huge.spl", {}, ": the file is 104857600 bytes long"},
@@ -292,7 +297,7 @@ TEST_F(ShellTest, CommandLineOpensTheNamedFile)
     EXPECT_EQ(App().GetRecentFileList()->GetSize(), 1);
     EXPECT_TRUE(Frame().isVisible());
 
-    ASSERT_TRUE(Start({QStringLiteral("from elsewhere.txt")})); // relative to the current folder
+    ASSERT_TRUE(Start({QStringLiteral("from elsewhere.txt")}));  // relative to the current folder
     EXPECT_EQ(Doc().GetPathName(), PathIn("from elsewhere.txt"));
     EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
     EXPECT_TRUE(messages.texts.empty());

@@ -23,7 +23,7 @@ using namespace res;
 
 struct Entry {
     std::string menu;
-    std::string text; // "-" for a separator
+    std::string text;  // "-" for a separator
     unsigned id;
     bool enabled;
     bool operator==(const Entry&) const = default;
@@ -59,7 +59,7 @@ void Activate(QWidget& window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
 {
@@ -142,8 +142,8 @@ TEST_F(ShellTest, ManualPageListsEveryShortcut)
     for (const auto& [id, action] : Frame().Commands().Actions()) {
         for (const QKeySequence& keys : action->shortcuts()) {
             const QString name = keys.toString(QKeySequence::PortableText);
-            const QRegularExpression alone(QStringLiteral("(?<![\\w+])%1(?![\\w+])")
-                                               .arg(QRegularExpression::escape(name)));
+            const QRegularExpression alone(
+                QStringLiteral("(?<![\\w+])%1(?![\\w+])").arg(QRegularExpression::escape(name)));
             EXPECT_TRUE(text.contains(alone)) << name.toStdString();
         }
     }
@@ -182,8 +182,8 @@ TEST_F(ShellTest, ToolbarHasTwelveItemsInOrderWithImagesAndTooltips)
 
     const std::vector<std::tuple<unsigned, const char*, bool>> buttons{
         {ID_FILE_NEW, "New", true},     {ID_FILE_OPEN, "Open", true},  {ID_FILE_SAVE, "Save", true},
-        {ID_EDIT_CUT, "Cut", false},    {ID_EDIT_COPY, "Copy", false},  {ID_EDIT_PASTE, "Paste", false},
-        {ID_FILE_PRINT, "Print", true}, {ID_APP_ABOUT, "About", true},  {ID_CONTEXT_HELP, "Help", true},
+        {ID_EDIT_CUT, "Cut", false},    {ID_EDIT_COPY, "Copy", false}, {ID_EDIT_PASTE, "Paste", false},
+        {ID_FILE_PRINT, "Print", true}, {ID_APP_ABOUT, "About", true}, {ID_CONTEXT_HELP, "Help", true},
     };
     for (const auto& [id, tip, enabled] : buttons) {
         QAction* action = ActionOf(id);

@@ -29,7 +29,7 @@ void Touch(const QString& path)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-} // namespace
+}  // namespace
 
 TEST(RecentFileList, KeepsMostRecentFirstWithoutDuplicatesUpToItsSize)
 {
@@ -128,9 +128,8 @@ TEST_F(ShellTest, RecentListHoldsAtMostFourAndWritesThemAtExit)
         answers = {PathIn(QString::fromLatin1(name))};
         Choose(ID_FILE_SAVE_AS);
     }
-    EXPECT_EQ(RecentMenuTexts(Frame()),
-              (QStringList{QStringLiteral("&1 e.spl"), QStringLiteral("&2 d.spl"), QStringLiteral("&3 c.spl"),
-                           QStringLiteral("&4 b.spl")}));
+    EXPECT_EQ(RecentMenuTexts(Frame()), (QStringList{QStringLiteral("&1 e.spl"), QStringLiteral("&2 d.spl"),
+                                                     QStringLiteral("&3 c.spl"), QStringLiteral("&4 b.spl")}));
     SplnProfile().clear();
     App().ExitInstance();
     QSettings profile = SplnProfile();
@@ -149,13 +148,13 @@ TEST_F(ShellTest, ChoosingARecentFileOpensItAndAMissingOneIsDropped)
     Choose(ID_FILE_SAVE_AS);
     ASSERT_EQ(RecentMenuTexts(Frame()).size(), 3);
 
-    Choose(ID_FILE_MRU_FILE1 + 2); // kept.spl
+    Choose(ID_FILE_MRU_FILE1 + 2);  // kept.spl
     EXPECT_EQ(Doc().GetPathName(), PathIn("kept.spl"));
     EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("kept.spl - Spln"));
     EXPECT_EQ(RecentMenuTexts(Frame()).front(), QStringLiteral("&1 kept.spl"));
 
     ASSERT_TRUE(QFile::remove(PathIn("gone.spl")));
-    Choose(ID_FILE_MRU_FILE1 + 2); // gone.spl
+    Choose(ID_FILE_MRU_FILE1 + 2);  // gone.spl
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].contains(PathIn("gone.spl")));
     EXPECT_EQ(Doc().GetPathName(), PathIn("kept.spl"));

@@ -70,7 +70,7 @@ protected:
     Counts counts;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(DocTemplateTest, FirstOpenBuildsAllThreeAndLaterOpensReuseThem)
 {

@@ -101,8 +101,8 @@ protected:
         return ink;
     }
 
-    std::deque<QString> answers;     // file names Save and Open get, in order
-    std::vector<QString> suggestions; // what Save and Open suggested each time
+    std::deque<QString> answers;       // file names Save and Open get, in order
+    std::vector<QString> suggestions;  // what Save and Open suggested each time
     CapturedMessages messages;
 
 private:

@@ -46,9 +46,11 @@ protected:
             CSettingsDlg* dialog = OpenSettingsDialog();
             ASSERT_NE(dialog, nullptr);
             seen = true;
-            if (edit) edit(*dialog);
+            if (edit)
+                edit(*dialog);
             static_cast<QPushButton*>(dialog->GetDlgItem(accept ? IDOK : IDCANCEL))->click();
-            if (dialog->isVisible()) dialog->done(0);  // an entry failed: do not hang the test
+            if (dialog->isVisible())
+                dialog->done(0);  // an entry failed: do not hang the test
         });
         doc.OnSplineRun();
         EXPECT_TRUE(seen);
@@ -85,7 +87,8 @@ TEST_F(SplineRunTest, MethodGoesToTheEnginePlusOneAndKernelTypesAsChosen)
     EXPECT_EQ(DocEngine().m_nMethod, 1);
     EXPECT_EQ(DocEngine().m_nSchwarzType, 3) << "no exchange of types 3 and 4 in the document's engine";
 
-    Run([](CSettingsDlg& d) {
+    Run(
+        [](CSettingsDlg& d) {
             static_cast<QRadioButton*>(d.GetDlgItem(IDC_METHOD_LSQ))->click();
             Type(d, IDC_SCHWARZ_TYPE, "4");
         },
@@ -120,7 +123,8 @@ TEST_F(SplineRunTest, CancelAfterAnAcceptedRunChangesNothing)
     doc.m_arrX[5] = 0.25;  // as a paint would have filled it
     const auto accepted = SettingsTuple(doc);
 
-    Run([](CSettingsDlg& d) {
+    Run(
+        [](CSettingsDlg& d) {
             Type(d, IDC_EXAMPLE, "9");
             Type(d, IDC_WINDOW, "abc");
             d.OnOK();  // fails at the window, after the example was stored
@@ -137,7 +141,8 @@ TEST_F(SplineRunTest, CancelAfterAnAcceptedRunChangesNothing)
 
 TEST_F(SplineRunTest, SecondOpeningShowsTheAcceptedValuesIncludingAReset)
 {
-    Run([](CSettingsDlg& d) {
+    Run(
+        [](CSettingsDlg& d) {
             Type(d, IDC_FILE_LENGTH, "100");
             Type(d, IDC_WINDOW, "11");
             Type(d, IDC_AMPLITUDE, "0.125");
@@ -148,7 +153,8 @@ TEST_F(SplineRunTest, SecondOpeningShowsTheAcceptedValuesIncludingAReset)
     EXPECT_EQ(DocEngine().m_nWindow, 1);
     EXPECT_EQ(DocEngine().m_nSamples, 10000);
 
-    Run([](CSettingsDlg& d) {
+    Run(
+        [](CSettingsDlg& d) {
             EXPECT_EQ(EditOf(d, IDC_FILE_LENGTH)->text(), "10000");
             EXPECT_EQ(EditOf(d, IDC_WINDOW)->text(), "1");
             EXPECT_EQ(EditOf(d, IDC_AMPLITUDE)->text(), "0.125");

@@ -17,19 +17,22 @@ using Args = std::vector<std::string>;
 
 namespace {
 
-std::string Text(double value) {
+std::string Text(double value)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;
 }
 
-ParseOutcome Accepted(const Args& args) {
+ParseOutcome Accepted(const Args& args)
+{
     ParseOutcome outcome = ParseArguments(args);
     EXPECT_TRUE(outcome.Accepted()) << outcome.error;
     return outcome;
 }
 
-std::string Refused(const Args& args) {
+std::string Refused(const Args& args)
+{
     ParseOutcome outcome = ParseArguments(args);
     EXPECT_FALSE(outcome.Accepted()) << "accepted: " << ::testing::PrintToString(args);
     return outcome.error;
@@ -37,7 +40,8 @@ std::string Refused(const Args& args) {
 
 }  // namespace
 
-TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering) {
+TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering)
+{
     const ParseOutcome outcome = Accepted({});
     const CSplnSettings& s = outcome.options.settings;
     EXPECT_EQ(s.m_nSource, 0);
@@ -64,13 +68,14 @@ TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering) {
     EXPECT_FALSE(outcome.options.help);
 }
 
-TEST(ArgumentParser, EveryFlagReachesItsSetting) {
-    const ParseOutcome outcome = Accepted({"--source", "file", "--example", "7", "--amplitude", "0.25", "--samples",
-                                           "5000", "--board", "given", "--left-value", "-0.5", "--right-value",
-                                           "0.75", "--left-deriv", "-3", "--right-deriv", "9.5", "--left-margin", "12",
-                                           "--right-margin", "34", "--method", "lsq", "--window", "7",
-                                           "--schwarz-type", "3", "--schwarz-count", "101", "--lsq-type", "2",
-                                           "--lsq-count", "21"});
+TEST(ArgumentParser, EveryFlagReachesItsSetting)
+{
+    const ParseOutcome outcome =
+        Accepted({"--source",      "file",  "--example",      "7",    "--amplitude",     "0.25", "--samples",    "5000",
+                  "--board",       "given", "--left-value",   "-0.5", "--right-value",   "0.75", "--left-deriv", "-3",
+                  "--right-deriv", "9.5",   "--left-margin",  "12",   "--right-margin",  "34",   "--method",     "lsq",
+                  "--window",      "7",     "--schwarz-type", "3",    "--schwarz-count", "101",  "--lsq-type",   "2",
+                  "--lsq-count",   "21"});
     const CSplnSettings& s = outcome.options.settings;
     EXPECT_EQ(s.m_nSource, 1);
     EXPECT_EQ(s.m_nExample, 7);
@@ -93,7 +98,8 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting) {
 
 // Every row of the settings record, given at each end of its range, reaches
 // its own setting and leaves the others at their defaults.
-TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting) {
+TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting)
+{
     for (const spln::SettingRange& range : spln::kSettingRanges) {
         for (double value : {range.min, range.max}) {
             const std::string arg = std::string("--") + range.flag + "=" + Text(value);
@@ -107,11 +113,12 @@ TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting) {
     }
 }
 
-TEST(ArgumentParser, ChoicesByNameOrNumber) {
+TEST(ArgumentParser, ChoicesByNameOrNumber)
+{
     struct Case {
         const char* flag;
         const char* value;
-        int CSplnSettings::* member;
+        int CSplnSettings::*member;
         int expected;
     };
     const Case cases[] = {
@@ -133,7 +140,8 @@ TEST(ArgumentParser, ChoicesByNameOrNumber) {
     }
 }
 
-TEST(ArgumentParser, BothFormsAndTheLastValueWins) {
+TEST(ArgumentParser, BothFormsAndTheLastValueWins)
+{
     EXPECT_EQ(Accepted({"--example=4"}).options.settings.m_nExample, 4);
     EXPECT_EQ(Accepted({"--amplitude=-0"}).options.settings.m_dAmplitude, 0.0);
     EXPECT_EQ(Accepted({"--example", "4", "--example=9"}).options.settings.m_nExample, 9);
@@ -143,18 +151,19 @@ TEST(ArgumentParser, BothFormsAndTheLastValueWins) {
 
 // Each range is accepted at both bounds and refused just outside, with a
 // message that names the flag and both bounds.
-TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds) {
+TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds)
+{
     struct Range {
         const char* flag;
         double min, max;
         bool whole;
     };
     const Range ranges[] = {
-        {"example", 1, 11, true},       {"amplitude", 0, 0.5, false},    {"samples", 100, 10000, true},
-        {"left-value", -1, 1, false},   {"right-value", -1, 1, false},   {"left-deriv", -10, 10, false},
-        {"right-deriv", -10, 10, false}, {"left-margin", 1, 250, true},   {"right-margin", 1, 250, true},
-        {"window", 1, 500, true},       {"schwarz-type", 1, 4, true},    {"schwarz-count", 15, 501, true},
-        {"lsq-type", 1, 5, true},       {"lsq-count", 5, 51, true},
+        {"example", 1, 11, true},        {"amplitude", 0, 0.5, false},  {"samples", 100, 10000, true},
+        {"left-value", -1, 1, false},    {"right-value", -1, 1, false}, {"left-deriv", -10, 10, false},
+        {"right-deriv", -10, 10, false}, {"left-margin", 1, 250, true}, {"right-margin", 1, 250, true},
+        {"window", 1, 500, true},        {"schwarz-type", 1, 4, true},  {"schwarz-count", 15, 501, true},
+        {"lsq-type", 1, 5, true},        {"lsq-count", 5, 51, true},
     };
     for (const Range& r : ranges) {
         const std::string flag = std::string("--") + r.flag;
@@ -177,7 +186,8 @@ TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds) {
     }
 }
 
-TEST(ArgumentParser, ValuesThatAreNotNumbers) {
+TEST(ArgumentParser, ValuesThatAreNotNumbers)
+{
     for (const char* flag : {"--example", "--samples", "--window", "--schwarz-type", "--lsq-count"}) {
         for (const char* value : {"12abc", "501.5", "1e2", "abc", ""}) {
             const std::string error = Refused({flag + std::string("=") + value});
@@ -195,7 +205,8 @@ TEST(ArgumentParser, ValuesThatAreNotNumbers) {
     EXPECT_NE(error.find("10000"), std::string::npos) << error;
 }
 
-TEST(ArgumentParser, NumberFormsAcceptedAndRefused) {
+TEST(ArgumentParser, NumberFormsAcceptedAndRefused)
+{
     EXPECT_EQ(Accepted({"--example", "+7"}).options.settings.m_nExample, 7);
     EXPECT_EQ(Accepted({"--amplitude", "+.25"}).options.settings.m_dAmplitude, 0.25);
     EXPECT_EQ(Accepted({"--left-deriv", "-1E1"}).options.settings.m_dLeftDeriv, -10.0);
@@ -206,7 +217,8 @@ TEST(ArgumentParser, NumberFormsAcceptedAndRefused) {
         Refused({"--amplitude=" + std::string(value)});
 }
 
-TEST(ArgumentParser, UnknownFlagsStrayWordsAndMissingValues) {
+TEST(ArgumentParser, UnknownFlagsStrayWordsAndMissingValues)
+{
     EXPECT_NE(Refused({"--exmaple", "3"}).find("--exmaple"), std::string::npos);
     EXPECT_NE(Refused({"-x"}).find("-x"), std::string::npos);
     EXPECT_NE(Refused({"3"}).find("\"3\""), std::string::npos);
@@ -220,14 +232,16 @@ TEST(ArgumentParser, UnknownFlagsStrayWordsAndMissingValues) {
     EXPECT_NE(Refused({"--data", std::string(5000, 'd')}).find("--data"), std::string::npos);
 }
 
-TEST(ArgumentParser, HelpWinsOverEverythingElse) {
+TEST(ArgumentParser, HelpWinsOverEverythingElse)
+{
     EXPECT_TRUE(Accepted({"--help"}).options.help);
     EXPECT_TRUE(Accepted({"--bogus", "-h"}).options.help);
 }
 
-TEST(ArgumentParser, OutputsAreKeptInOrderAndMayNotShareADestination) {
-    const ParseOutcome outcome = Accepted({"--csv", "a.csv", "--json", "-", "--json=b.json", "--repeat", "3",
-                                           "--timing", "--data", "my.dat"});
+TEST(ArgumentParser, OutputsAreKeptInOrderAndMayNotShareADestination)
+{
+    const ParseOutcome outcome =
+        Accepted({"--csv", "a.csv", "--json", "-", "--json=b.json", "--repeat", "3", "--timing", "--data", "my.dat"});
     const auto& outputs = outcome.options.outputs;
     ASSERT_EQ(outputs.size(), 3u);
     EXPECT_EQ(outputs[0].kind, OutputKind::Csv);
@@ -243,7 +257,8 @@ TEST(ArgumentParser, OutputsAreKeptInOrderAndMayNotShareADestination) {
     EXPECT_NE(Refused({"--json", "x", "--csv", "x"}).find("\"x\""), std::string::npos);
 }
 
-TEST(ArgumentParser, WindowCheckForTheBuiltInFunction) {
+TEST(ArgumentParser, WindowCheckForTheBuiltInFunction)
+{
     Accepted({"--samples", "100", "--window", "10"});
     EXPECT_EQ(Refused({"--samples", "100", "--window", "11"}), spln::kWindowCheckMessage);
     Accepted({"--window", "500"});  // the default 10000 samples
@@ -252,18 +267,21 @@ TEST(ArgumentParser, WindowCheckForTheBuiltInFunction) {
     EXPECT_EQ(Refused({"--window", "11", "--samples", "100"}), spln::kWindowCheckMessage);
 }
 
-TEST(ArgumentParser, WindowCheckForTheSampleFileIgnoresTheFileLength) {
+TEST(ArgumentParser, WindowCheckForTheSampleFileIgnoresTheFileLength)
+{
     Accepted({"--source", "file", "--window", "450", "--samples", "100"});
     EXPECT_EQ(Refused({"--source", "file", "--window", "451"}), spln::kWindowCheckMessage);
     EXPECT_EQ(Refused({"--source", "file", "--window", "451", "--samples", "10000"}), spln::kWindowCheckMessage);
 }
 
-TEST(ArgumentParser, RangeFaultsComeBeforeTheWindowCheck) {
+TEST(ArgumentParser, RangeFaultsComeBeforeTheWindowCheck)
+{
     const std::string error = Refused({"--samples", "99", "--window", "500"});
     EXPECT_NE(error.find("--samples"), std::string::npos) << error;
 }
 
-TEST(ArgumentParser, PictureOutputsAndTheirSize) {
+TEST(ArgumentParser, PictureOutputsAndTheirSize)
+{
     const ParseOutcome outcome = Accepted({"--png", "a.png", "--svg=b.svg", "--pdf", "c.pdf", "--size", "1024x768"});
     const auto& outputs = outcome.options.outputs;
     ASSERT_EQ(outputs.size(), 3u);

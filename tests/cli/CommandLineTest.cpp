@@ -31,20 +31,26 @@ namespace {
 
 const std::string kProgram = SPLN_CLI_PATH;
 
-ProcessResult Cli(const std::vector<std::string>& args, const std::string& directory = "") {
+ProcessResult Cli(const std::vector<std::string>& args, const std::string& directory = "")
+{
     return RunProcess(kProgram, args, directory);
 }
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
-std::uint64_t Bits(double value) {
+std::uint64_t Bits(double value)
+{
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     return bits;
 }
 
 // 4501 values of a smooth signal, one a line.
-std::string SampleFileText(int count = spln::kFileSamples) {
+std::string SampleFileText(int count = spln::kFileSamples)
+{
     std::string text;
     char line[64];
     for (int i = 0; i < count; ++i) {
@@ -68,7 +74,8 @@ private:
 
 }  // namespace
 
-TEST(CommandLine, BadInputExitsWithTwoAndNamesTheFault) {
+TEST(CommandLine, BadInputExitsWithTwoAndNamesTheFault)
+{
     struct Case {
         std::vector<std::string> args;
         std::string says;
@@ -96,7 +103,8 @@ TEST(CommandLine, BadInputExitsWithTwoAndNamesTheFault) {
     }
 }
 
-TEST(CommandLine, WindowCheckFailurePrintsTheDialogsMessageAndDoesNotRun) {
+TEST(CommandLine, WindowCheckFailurePrintsTheDialogsMessageAndDoesNotRun)
+{
     const std::string message = std::string(spln::kWindowCheckMessage) + "\n";
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"--samples", "100", "--window", "11"}, {"--source", "file", "--window", "451", "--samples", "10000"}}) {
@@ -108,7 +116,8 @@ TEST(CommandLine, WindowCheckFailurePrintsTheDialogsMessageAndDoesNotRun) {
     EXPECT_EQ(Cli({"--samples", "100", "--window", "10"}).exitCode, 0);
 }
 
-TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
+TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault)
+{
     const ProcessResult result = Cli({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     for (const spln::SettingRange& range : spln::kSettingRanges)
@@ -126,7 +135,8 @@ TEST(CommandLine, HelpListsEveryFlagWithRangeAndDefault) {
 // An experiment saved by one run replays in another to the same bits; flags
 // override single settings of the file wherever they stand; a bad file is bad
 // input that names its line.
-TEST(CommandLine, ExperimentFilesReplayRunsAndFlagsOverrideThem) {
+TEST(CommandLine, ExperimentFilesReplayRunsAndFlagsOverrideThem)
+{
     const TempDir dir;
     const auto read = [](const std::string& path) {
         std::ifstream file(path, std::ios::binary);
@@ -153,10 +163,14 @@ TEST(CommandLine, ExperimentFilesReplayRunsAndFlagsOverrideThem) {
         std::vector<std::string> args;
         std::string err;
     } bad[] = {
-        {{"--settings", dir / "bad.spl"}, dir / "bad.spl" + ", line 3: example = 12: Please enter an integer between 1 and 11.\n"},
-        {{"--settings", dir / "none.spl"}, dir / "none.spl" + ": the file cannot be opened: No such file or directory.\n"},
-        {{"--settings", dir / "study.spl", "--settings", dir / "wide.spl"}, "--settings is given twice; the settings start from one file\n"},
-        {{"--settings", dir / "study.spl", "--samples", "20"}, "--samples: 20 is out of range; it must be a whole number from 100 to 10000\n"},
+        {{"--settings", dir / "bad.spl"},
+         dir / "bad.spl" + ", line 3: example = 12: Please enter an integer between 1 and 11.\n"},
+        {{"--settings", dir / "none.spl"},
+         dir / "none.spl" + ": the file cannot be opened: No such file or directory.\n"},
+        {{"--settings", dir / "study.spl", "--settings", dir / "wide.spl"},
+         "--settings is given twice; the settings start from one file\n"},
+        {{"--settings", dir / "study.spl", "--samples", "20"},
+         "--samples: 20 is out of range; it must be a whole number from 100 to 10000\n"},
     };
     for (const auto& c : bad) {
         const ProcessResult result = Cli(c.args);
@@ -169,21 +183,24 @@ TEST(CommandLine, ExperimentFilesReplayRunsAndFlagsOverrideThem) {
     EXPECT_TRUE(Contains(folder.err, "The experiment file \"" + dir.Path() + "\" could not be written")) << folder.err;
 }
 
-TEST(CommandLine, DefaultRunPrintsTheReportLine) {
+TEST(CommandLine, DefaultRunPrintsTheReportLine)
+{
     const ProcessResult result = Cli({});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(std::regex_match(result.out, std::regex("left board error = [0-9]+\\.[0-9]{6}    internal error = "
-                                                        "[0-9]+\\.[0-9]{6}    right board error = [0-9]+\\.[0-9]{6}\n")))
+    EXPECT_TRUE(
+        std::regex_match(result.out, std::regex("left board error = [0-9]+\\.[0-9]{6}    internal error = "
+                                                "[0-9]+\\.[0-9]{6}    right board error = [0-9]+\\.[0-9]{6}\n")))
         << result.out;
     EXPECT_TRUE(result.err.empty()) << result.err;
 }
 
 // What the executable writes is the engine's result to the last bit: the
 // same settings run in this process give the same doubles.
-TEST(CommandLine, JsonOnStandardOutputCarriesTheEnginesResultsExactly) {
-    const std::vector<std::string> settings = {"--example", "8", "--method", "lsq", "--lsq-type", "2",
-                                               "--amplitude", "0.05", "--samples", "3000", "--window", "5",
-                                               "--repeat", "2"};
+TEST(CommandLine, JsonOnStandardOutputCarriesTheEnginesResultsExactly)
+{
+    const std::vector<std::string> settings = {"--example", "8",           "--method", "lsq",       "--lsq-type",
+                                               "2",         "--amplitude", "0.05",     "--samples", "3000",
+                                               "--window",  "5",           "--repeat", "2"};
     std::vector<std::string> args = settings;
     args.insert(args.end(), {"--json", "-"});
     const ProcessResult result = Cli(args);
@@ -204,8 +221,8 @@ TEST(CommandLine, JsonOnStandardOutputCarriesTheEnginesResultsExactly) {
     const struct {
         const char* name;
         const double* values;
-    } arrays[] = {{"x", engine->m_dX}, {"data", engine->m_dData}, {"exact", engine->m_dExact},
-                  {"approx", engine->m_dApprox}};
+    } arrays[] = {
+        {"x", engine->m_dX}, {"data", engine->m_dData}, {"exact", engine->m_dExact}, {"approx", engine->m_dApprox}};
     for (const auto& array : arrays) {
         ASSERT_EQ(json[array.name].items.size(), 640u);
         for (int i = 0; i < 640; ++i)
@@ -216,7 +233,8 @@ TEST(CommandLine, JsonOnStandardOutputCarriesTheEnginesResultsExactly) {
     EXPECT_EQ(json["settings"]["samples"].text, "3000");
 }
 
-TEST(CommandLine, WritesCsvAndJsonFilesTogether) {
+TEST(CommandLine, WritesCsvAndJsonFilesTogether)
+{
     TempDir dir;
     const ProcessResult result = Cli({"--csv", dir / "r.csv", "--json", dir / "r.json", "--example", "6"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -229,7 +247,8 @@ TEST(CommandLine, WritesCsvAndJsonFilesTogether) {
     EXPECT_TRUE(spln::test::ParseJson(spln::test::ReadFile(dir / "r.json"), json, error)) << error;
 }
 
-TEST(CommandLine, SampleFileRunsWithEitherBoundaryMode) {
+TEST(CommandLine, SampleFileRunsWithEitherBoundaryMode)
+{
     TempDir dir;
     spln::test::WriteFile(dir / "sig.dat", SampleFileText());
     for (const char* board : {"given", "estimate"}) {
@@ -256,7 +275,8 @@ TEST(CommandLine, SampleFileRunsWithEitherBoundaryMode) {
     }
 }
 
-TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile) {
+TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile)
+{
     TempDir dir;
     // No sig.dat in the working directory.
     ProcessResult result = Cli({"--source", "file", "--json", dir / "never.json"}, dir.Path());
@@ -277,7 +297,8 @@ TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile) {
     EXPECT_FALSE(Contains(result.err, "run time")) << "no timing for runs that failed";
 }
 
-TEST(CommandLine, OutputNamingAnInputOrAnotherOutputIsRefused) {
+TEST(CommandLine, OutputNamingAnInputOrAnotherOutputIsRefused)
+{
     TempDir dir;
     const std::string data = SampleFileText();
     spln::test::WriteFile(dir / "f.dat", data);
@@ -313,13 +334,15 @@ TEST(CommandLine, OutputNamingAnInputOrAnotherOutputIsRefused) {
     EXPECT_EQ(Cli({"--data", "f.dat", "--json", "g.json", "--csv", "-"}, dir.Path()).exitCode, 0);
 }
 
-TEST(CommandLine, SampleFileThatNeverEndsIsRefused) {
+TEST(CommandLine, SampleFileThatNeverEndsIsRefused)
+{
     const ProcessResult result = Cli({"--source", "file", "--data", "/dev/zero"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(Contains(result.err, "/dev/zero")) << result.err;
 }
 
-TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
+TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile)
+{
     const std::string path = "/nonexistent-directory/out.json";
     const ProcessResult result = Cli({"--json", path});
     EXPECT_EQ(result.exitCode, 1);
@@ -328,7 +351,8 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile) {
 
 // A failed output leaves an earlier file as it was and no partial file; the
 // outputs that can be written still are.
-TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched) {
+TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched)
+{
     TempDir dir;
     std::filesystem::create_directory(dir / "taken.json");
     const std::pair<std::string, std::string> targets[] = {{dir / "taken.json", "it is a folder"},
@@ -343,17 +367,19 @@ TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary file is left";
 }
 
-TEST(CommandLine, TimingLineOnStandardError) {
+TEST(CommandLine, TimingLineOnStandardError)
+{
     const ProcessResult result = Cli({"--repeat", "4", "--timing", "--samples", "1000"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(std::regex_match(result.err,
-                                 std::regex("run time: median [0-9]+\\.[0-9]{3} ms, min [0-9]+\\.[0-9]{3} ms over 4 runs\n")))
+    EXPECT_TRUE(std::regex_match(
+        result.err, std::regex("run time: median [0-9]+\\.[0-9]{3} ms, min [0-9]+\\.[0-9]{3} ms over 4 runs\n")))
         << result.err;
     EXPECT_TRUE(Contains(result.out, "left board error = "));
 }
 
 #ifdef SPLN_CLI_PICTURES
-TEST(CommandLine, WritesEachPictureFormatWithoutADisplay) {
+TEST(CommandLine, WritesEachPictureFormatWithoutADisplay)
+{
     TempDir dir;
     const ProcessResult result = Cli({"--example", "7", "--amplitude", "0.05", "--png", dir / "f.png", "--svg",
                                       dir / "f.svg", "--pdf", dir / "f.pdf", "--size", "400x300"});
@@ -365,7 +391,8 @@ TEST(CommandLine, WritesEachPictureFormatWithoutADisplay) {
     EXPECT_EQ(spln::test::ReadFile(dir / "f.pdf").substr(0, 5), "%PDF-");
 }
 
-TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten) {
+TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten)
+{
     TempDir dir;
     const ProcessResult result = Cli({"--source", "file", "--png", dir / "f.png"}, dir.Path());
     EXPECT_EQ(result.exitCode, 1);

@@ -18,7 +18,8 @@ namespace {
 struct OnePoint {
     double x = 0.5, data = 1.0, exact = 2.0, approx = 3.0;
     RunResults results;
-    OnePoint() {
+    OnePoint()
+    {
         results.count = 1;
         results.x = &x;
         results.data = &data;
@@ -31,7 +32,8 @@ struct OnePoint {
 
 }  // namespace
 
-TEST(OutputWriter, WithoutRequestsTheSummaryGoesToStandardOutput) {
+TEST(OutputWriter, WithoutRequestsTheSummaryGoesToStandardOutput)
+{
     OnePoint point;
     std::ostringstream out, err;
     EXPECT_TRUE(WriteOutputs({}, point.results, out, err));
@@ -41,7 +43,8 @@ TEST(OutputWriter, WithoutRequestsTheSummaryGoesToStandardOutput) {
 
 // One output that fails does not keep the others from being written, and the
 // failure is still reported.
-TEST(OutputWriter, AFailedOutputIsNamedAndTheOthersAreStillWritten) {
+TEST(OutputWriter, AFailedOutputIsNamedAndTheOthersAreStillWritten)
+{
     OnePoint point;
     const std::string dir = spln::test::MakeTempDirectory();
     const std::vector<OutputRequest> outputs = {{OutputKind::Json, dir + "/missing/r.json"},
@@ -53,7 +56,8 @@ TEST(OutputWriter, AFailedOutputIsNamedAndTheOthersAreStillWritten) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(OutputWriter, StandardOutputThatFailsIsReported) {
+TEST(OutputWriter, StandardOutputThatFailsIsReported)
+{
     OnePoint point;
     std::ostringstream out, err;
     out.setstate(std::ios::badbit);

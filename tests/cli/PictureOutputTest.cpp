@@ -26,7 +26,8 @@ struct ExportCall {
 
 }  // namespace
 
-TEST(PictureOutput, EachPictureGoesToTheExporterAfterTheRunWithTheViewsSettings) {
+TEST(PictureOutput, EachPictureGoesToTheExporterAfterTheRunWithTheViewsSettings)
+{
     std::vector<ExportCall> calls;
     const PictureExporter exporter = [&calls](const CSplnSettings& settings, CSplineEngine& engine, OutputKind kind,
                                               const std::string& path, int width, int height, std::string*) {
@@ -35,9 +36,9 @@ TEST(PictureOutput, EachPictureGoesToTheExporterAfterTheRunWithTheViewsSettings)
     };
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCommandLine({"--samples", "500", "--method", "lsq", "--svg", "p.svg", "--png", "p.png",
-                                       "--size", "640x480"},
-                                      out, err, exporter);
+    const int status =
+        RunCommandLine({"--samples", "500", "--method", "lsq", "--svg", "p.svg", "--png", "p.png", "--size", "640x480"},
+                       out, err, exporter);
     EXPECT_EQ(status, spln::cli::kExitDone) << err.str();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].kind, OutputKind::Svg);
@@ -50,10 +51,11 @@ TEST(PictureOutput, EachPictureGoesToTheExporterAfterTheRunWithTheViewsSettings)
     EXPECT_TRUE(out.str().empty()) << "a picture alone replaces the report line on standard output";
 }
 
-TEST(PictureOutput, AFailedPictureIsReportedAndTheOtherOutputsAreStillWritten) {
+TEST(PictureOutput, AFailedPictureIsReportedAndTheOtherOutputsAreStillWritten)
+{
     int calls = 0;
-    const PictureExporter exporter = [&calls](const CSplnSettings&, CSplineEngine&, OutputKind,
-                                              const std::string& path, int, int, std::string* error) {
+    const PictureExporter exporter = [&calls](const CSplnSettings&, CSplineEngine&, OutputKind, const std::string& path,
+                                              int, int, std::string* error) {
         ++calls;
         *error = "Cannot write the picture file \"" + path + "\"";
         return false;
@@ -67,7 +69,8 @@ TEST(PictureOutput, AFailedPictureIsReportedAndTheOtherOutputsAreStillWritten) {
     EXPECT_NE(out.str().find("\"approx\""), std::string::npos) << "the JSON is still written";
 }
 
-TEST(PictureOutput, WithoutAnExporterPicturesAreRefusedBeforeAnyRun) {
+TEST(PictureOutput, WithoutAnExporterPicturesAreRefusedBeforeAnyRun)
+{
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine({"--pdf", "p.pdf"}, out, err), spln::cli::kExitBadInput);

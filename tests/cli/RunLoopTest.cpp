@@ -17,7 +17,8 @@ using namespace spln::cli;
 
 namespace {
 
-std::unique_ptr<CSplineEngine> EngineFor(const std::vector<std::string>& args) {
+std::unique_ptr<CSplineEngine> EngineFor(const std::vector<std::string>& args)
+{
     const ParseOutcome parsed = ParseArguments(args);
     EXPECT_TRUE(parsed.Accepted()) << parsed.error;
     auto engine = std::make_unique<CSplineEngine>();
@@ -29,7 +30,8 @@ std::unique_ptr<CSplineEngine> EngineFor(const std::vector<std::string>& args) {
 
 // The command line puts settings into its engine as the result view does,
 // not as the document's engine keeps them.
-TEST(PrepareEngine, CopiesAsTheViewDoesBeforeARun) {
+TEST(PrepareEngine, CopiesAsTheViewDoesBeforeARun)
+{
     EXPECT_EQ(EngineFor({"--schwarz-type", "1"})->m_nSchwarzType, 1);
     EXPECT_EQ(EngineFor({"--schwarz-type", "2"})->m_nSchwarzType, 2);
     EXPECT_EQ(EngineFor({"--schwarz-type", "3"})->m_nSchwarzType, 4);
@@ -52,13 +54,15 @@ TEST(PrepareEngine, CopiesAsTheViewDoesBeforeARun) {
     EXPECT_EQ(engine->m_nMaxLsqSamples, 501);
 }
 
-TEST(PrepareEngine, NoDataFlagMeansTheDefaultSampleFile) {
+TEST(PrepareEngine, NoDataFlagMeansTheDefaultSampleFile)
+{
     EXPECT_STREQ(EngineFor({})->m_szDataPath, "");
 }
 
 // K runs in one process continue the noise like K repaints: the results are
 // those of the K-th run of a sequence, not a repetition of the first.
-TEST(RunRepeatedly, NoiseGoesOnFromRunToRun) {
+TEST(RunRepeatedly, NoiseGoesOnFromRunToRun)
+{
     const std::vector<std::string> args = {"--amplitude", "0.1", "--samples", "500", "--example", "3"};
     std::vector<double> times;
 
@@ -77,7 +81,8 @@ TEST(RunRepeatedly, NoiseGoesOnFromRunToRun) {
     EXPECT_STREQ(single->m_szReport, repeated->m_szReport);
 }
 
-TEST(RunRepeatedly, StopsAtTheFirstRunThatCannotContinue) {
+TEST(RunRepeatedly, StopsAtTheFirstRunThatCannotContinue)
+{
     auto engine = EngineFor({"--source", "file", "--data", "/nonexistent-directory/sig.dat"});
     std::vector<double> times;
     EXPECT_FALSE(RunRepeatedly(*engine, 5, times));
@@ -85,7 +90,8 @@ TEST(RunRepeatedly, StopsAtTheFirstRunThatCannotContinue) {
     EXPECT_EQ(engine->m_eFailure, spln::RunFailure::FileMissing);
 }
 
-TEST(TimingSummary, MedianOfOddAndEvenCountsAndMinimum) {
+TEST(TimingSummary, MedianOfOddAndEvenCountsAndMinimum)
+{
     TimingSummary odd = SummariseTimes({5.0, 1.0, 3.0});
     EXPECT_EQ(odd.median, 3.0);
     EXPECT_EQ(odd.min, 1.0);
@@ -98,6 +104,7 @@ TEST(TimingSummary, MedianOfOddAndEvenCountsAndMinimum) {
     EXPECT_EQ(one.min, 2.5);
 }
 
-TEST(TimingSummary, LineFormat) {
+TEST(TimingSummary, LineFormat)
+{
     EXPECT_EQ(FormatTimingLine({12.3456, 0.5, 7}), "run time: median 12.346 ms, min 0.500 ms over 7 runs\n");
 }

@@ -18,22 +18,33 @@ using spln::test::ProcessResult;
 
 namespace {
 
-ProcessResult Cli(const std::vector<std::string>& args) { return spln::test::RunProcess(SPLN_CLI_PATH, args); }
+ProcessResult Cli(const std::vector<std::string>& args)
+{
+    return spln::test::RunProcess(SPLN_CLI_PATH, args);
+}
 
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
-JsonValue ParsedJson(const ProcessResult& result) {
+JsonValue ParsedJson(const ProcessResult& result)
+{
     JsonValue json;
     std::string error;
     EXPECT_TRUE(spln::test::ParseJson(result.out, json, error)) << error << "\n" << result.out;
     return json;
 }
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 }  // namespace
 
-TEST(StudyCommand, BadStudyArgumentsExitWithTwoAndNameTheFault) {
+TEST(StudyCommand, BadStudyArgumentsExitWithTwoAndNameTheFault)
+{
     struct Case {
         std::vector<std::string> args;
         std::string says;
@@ -69,7 +80,8 @@ TEST(StudyCommand, BadStudyArgumentsExitWithTwoAndNameTheFault) {
     }
 }
 
-TEST(StudyCommand, SweepJsonCarriesSettingsRowsAndOrder) {
+TEST(StudyCommand, SweepJsonCarriesSettingsRowsAndOrder)
+{
     const ProcessResult result = Cli({"--study", "schwarz-count=15:201:log6", "--example", "3", "--json", "-"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const JsonValue json = ParsedJson(result);
@@ -96,7 +108,8 @@ TEST(StudyCommand, SweepJsonCarriesSettingsRowsAndOrder) {
     }
 }
 
-TEST(StudyCommand, RepeatWithTheSameSeedGivesTheSameErrors) {
+TEST(StudyCommand, RepeatWithTheSameSeedGivesTheSameErrors)
+{
     const std::vector<std::string> args = {"--study-repeat", "6", "--amplitude", "0.2", "--seed", "9", "--csv", "-"};
     const ProcessResult first = Cli(args);
     const ProcessResult second = Cli(args);
@@ -120,7 +133,8 @@ TEST(StudyCommand, RepeatWithTheSameSeedGivesTheSameErrors) {
 }
 
 #ifdef SPLN_CLI_PICTURES
-TEST(StudyCommand, PicturesOfTheStudyAreWritten) {
+TEST(StudyCommand, PicturesOfTheStudyAreWritten)
+{
     const std::string folder = spln::test::MakeTempDirectory();
     const ProcessResult result = Cli({"--study", "window=1:9:2", "--png", folder + "/s.png", "--svg", folder + "/s.svg",
                                       "--pdf", folder + "/s.pdf", "--size", "400x300"});
@@ -133,8 +147,10 @@ TEST(StudyCommand, PicturesOfTheStudyAreWritten) {
 }
 #endif
 
-TEST(StudyCommand, HelpListsTheStudyFlags) {
+TEST(StudyCommand, HelpListsTheStudyFlags)
+{
     const ProcessResult result = Cli({"--help"});
-    for (const char* flag : {"--study NAME=FROM:TO[:STEP]", "--study NAME=FROM:TO:logN", "--study-repeat K", "--seed S"})
+    for (const char* flag :
+         {"--study NAME=FROM:TO[:STEP]", "--study NAME=FROM:TO:logN", "--study-repeat K", "--seed S"})
         EXPECT_TRUE(Contains(result.out, flag)) << flag;
 }

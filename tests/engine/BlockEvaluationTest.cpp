@@ -82,8 +82,8 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
                     double sum = 0.0;
                     for (int i = window.first; i <= window.last; ++i)
                         sum = sum + coefficients[i] * Kernel(type, (0.1 - centres[i]) / b);
-                    ASSERT_TRUE(SameBits(
-                        WindowedKernelSum(type, 0.1, b, coefficients.data(), centres.data(), window), sum))
+                    ASSERT_TRUE(
+                        SameBits(WindowedKernelSum(type, 0.1, b, coefficients.data(), centres.data(), window), sum))
                         << "type " << type << " b " << b << " from " << window.first;
                 }
             }

@@ -48,8 +48,8 @@ TEST(ExampleFunctions, NotableValues)
 TEST(ExampleFunctions, OperandOrderOfTheBumps)
 {
     const double x = 0.3;
-    EXPECT_EQ(ExampleAt(10, x), 1.0 / (1000.0 * ((x + 0.1) * (x + 0.1)) + 1.0) +
-                                    1.0 / (1000.0 * ((x - 0.1) * (x - 0.1)) + 1.0));
+    EXPECT_EQ(ExampleAt(10, x),
+              1.0 / (1000.0 * ((x + 0.1) * (x + 0.1)) + 1.0) + 1.0 / (1000.0 * ((x - 0.1) * (x - 0.1)) + 1.0));
     EXPECT_EQ(ExampleAt(3, x), 1.0 / (25.0 * x * x + 1.0));
 }
 

@@ -61,8 +61,8 @@ TEST(GoldenBits, NoisyLeastSquaresOnRationalFunctions)
         e->m_nLsqCount = c.count;
         ResetNoise();
         e->Run();
-        EXPECT_EQ(ResultBits(*e), c.bits) << std::hex << "example " << c.example << " basis " << c.type << ": 0x"
-                                          << ResultBits(*e);
+        EXPECT_EQ(ResultBits(*e), c.bits)
+            << std::hex << "example " << c.example << " basis " << c.type << ": 0x" << ResultBits(*e);
     }
 }
 

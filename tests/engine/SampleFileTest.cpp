@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace spln;
@@ -72,8 +72,8 @@ TEST(SampleNumberSyntax, AcceptedForms)
         const char* text;
         float value;
     };
-    for (const Case c : {Case{"1", 1.0f}, Case{"-1.5", -1.5f}, Case{"+.5", 0.5f}, Case{"1.", 1.0f},
-                         Case{"1e5", 1e5f}, Case{"2.5E-3", 2.5e-3f}, Case{"-7e+2", -700.0f}, Case{"0.1", 0.1f},
+    for (const Case c : {Case{"1", 1.0f}, Case{"-1.5", -1.5f}, Case{"+.5", 0.5f}, Case{"1.", 1.0f}, Case{"1e5", 1e5f},
+                         Case{"2.5E-3", 2.5e-3f}, Case{"-7e+2", -700.0f}, Case{"0.1", 0.1f},
                          Case{"16777217", 16777216.0f}, Case{"3.4028235e38", 3.4028235e38f}, Case{"007", 7.0f}}) {
         ASSERT_EQ(Parse(c.text, v), RunFailure::None) << c.text;
         EXPECT_EQ(v, c.value) << c.text;
@@ -83,8 +83,8 @@ TEST(SampleNumberSyntax, AcceptedForms)
 TEST(SampleNumberSyntax, RejectedForms)
 {
     float v = 0;
-    for (const char* text : {"+", "-", ".", "e5", "1e", "1e+", "1.5abc", "0x10", "inf", "nan", "1,5", "--1",
-                             "1..2", ".e1", "1e5.0", "+-3"})
+    for (const char* text : {"+", "-", ".", "e5", "1e", "1e+", "1.5abc", "0x10", "inf", "nan", "1,5", "--1", "1..2",
+                             ".e1", "1e5.0", "+-3"})
         EXPECT_EQ(Parse(text, v), RunFailure::NotANumber) << text;
 }
 
@@ -169,7 +169,10 @@ TEST(SampleFileReader, ByteOrderMarkAndEndlessStreams)
         {"mark alone", bom, RunFailure::None, 0, 0},
         {"mark after a space", " " + bom + "1", RunFailure::NotANumber, 1, 0},
         {"second mark", bom + bom + "1", RunFailure::NotANumber, 1, 0},
-        {"part of a mark", "\xEF\xBB" "1", RunFailure::NotANumber, 1, 0},
+        {"part of a mark",
+         "\xEF\xBB"
+         "1",
+         RunFailure::NotANumber, 1, 0},
         {"NUL bytes", std::string(600, '\0'), RunFailure::NotANumber, 1, 0},
         {"at the size limit", "1 2" + std::string(995, ' '), RunFailure::None, 0, 2},
         {"past the size limit", "1 2" + std::string(996, ' '), RunFailure::TooLarge, 0, 0},
@@ -277,7 +280,7 @@ TEST_F(SampleFileRun, CompletedRunClearsTheFailure)
 TEST_F(SampleFileRun, DataShowEverySeventhNormalisedSample)
 {
     std::vector<double> numbers = Ramp(4501);
-    numbers[7] = 4.0;    // largest magnitude: becomes exactly 1
+    numbers[7] = 4.0;  // largest magnitude: becomes exactly 1
     numbers[14] = -2.0;
     RunOn(NumbersText(numbers));
     ASSERT_EQ(engine->m_eFailure, RunFailure::None);

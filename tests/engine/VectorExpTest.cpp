@@ -173,8 +173,8 @@ struct RunCase {
 // The heaviest projection of each kernel type, the heaviest least squares of
 // each basis, and the defaults for each example function built on exp.
 const RunCase kRuns[] = {
-    {"projection kernel 1", 1, 1, 5, 1}, {"projection kernel 2", 1, 2, 5, 1}, {"projection kernel 3", 1, 3, 5, 1},
-    {"projection kernel 4", 1, 4, 5, 1}, {"least squares basis 1", 2, 1, 1, 1}, {"least squares basis 2", 2, 1, 2, 1},
+    {"projection kernel 1", 1, 1, 5, 1},   {"projection kernel 2", 1, 2, 5, 1},   {"projection kernel 3", 1, 3, 5, 1},
+    {"projection kernel 4", 1, 4, 5, 1},   {"least squares basis 1", 2, 1, 1, 1}, {"least squares basis 2", 2, 1, 2, 1},
     {"least squares basis 3", 2, 1, 3, 1}, {"least squares basis 4", 2, 1, 4, 1}, {"least squares basis 5", 2, 1, 5, 1},
     {"defaults example 8", 0, 1, 5, 8},    {"defaults example 11", 0, 1, 5, 11},
 };

@@ -1,7 +1,7 @@
 // The document's own formulas against the engine's.
 
-#include "model/DocFunctions.h"
 #include "engine/CSplineEngine.h"
+#include "model/DocFunctions.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ TEST(DocFunctions, ValuesAtTheirSpecialPoints)
     EXPECT_EQ(doc::Footstep(-0.5), 1.0);
     EXPECT_EQ(doc::Footstep(std::nextafter(0.5, 1.0)), 0.0);
     EXPECT_EQ(doc::Footstep(std::nextafter(-0.5, -1.0)), 0.0);
-    EXPECT_EQ(doc::ExpOfFastSine(1.0 / 32.0), 1.0);           // sin(pi/2) = 1: the maximum
+    EXPECT_EQ(doc::ExpOfFastSine(1.0 / 32.0), 1.0);                 // sin(pi/2) = 1: the maximum
     EXPECT_NEAR(doc::ExpOfSine(1.0 / 16.0), std::exp(2.0), 1e-12);  // 3 sin - 1, not 3 (sin - 1)
     EXPECT_LT(doc::ThreeShiftedBumps(0.75), 0.0);                   // the shifted bumps are subtracted
     EXPECT_EQ(doc::Evaluate(-1, 0.3), 0.0);

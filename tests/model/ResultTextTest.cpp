@@ -24,7 +24,8 @@ using spln::test::ParseJson;
 
 namespace {
 
-std::uint64_t Bits(double value) {
+std::uint64_t Bits(double value)
+{
     std::uint64_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     return bits;
@@ -33,16 +34,30 @@ std::uint64_t Bits(double value) {
 // Doubles whose shortest faithful text needs all 17 digits, or sit at the
 // ends of the format: a writer with fewer digits or a locale comma fails here.
 const std::vector<double> kAwkward = {
-    0.1, 1.0 / 3.0, -2.0 / 3.0, std::nextafter(1.0, 2.0), std::nextafter(1.0, 0.0), -0.0, 0.0,
-    DBL_MAX, -DBL_MAX, DBL_MIN, std::numeric_limits<double>::denorm_min(), 1e-300, 123456789.12345678,
-    -1.0000000000000002, 5e-324, 0.30000000000000004,
+    0.1,
+    1.0 / 3.0,
+    -2.0 / 3.0,
+    std::nextafter(1.0, 2.0),
+    std::nextafter(1.0, 0.0),
+    -0.0,
+    0.0,
+    DBL_MAX,
+    -DBL_MAX,
+    DBL_MIN,
+    std::numeric_limits<double>::denorm_min(),
+    1e-300,
+    123456789.12345678,
+    -1.0000000000000002,
+    5e-324,
+    0.30000000000000004,
 };
 
 struct Fixture {
     std::vector<double> x, data, exact, approx;
     RunResults results;
 
-    explicit Fixture(const std::vector<double>& values, bool builtIn = true) {
+    explicit Fixture(const std::vector<double>& values, bool builtIn = true)
+    {
         const size_t n = values.size();
         for (size_t i = 0; i < n; ++i) {
             x.push_back(values[i]);
@@ -64,7 +79,8 @@ struct Fixture {
     }
 };
 
-JsonValue ParsedJson(const RunResults& results) {
+JsonValue ParsedJson(const RunResults& results)
+{
     JsonValue value;
     std::string error;
     const std::string text = FormatJson(results);
@@ -72,29 +88,35 @@ JsonValue ParsedJson(const RunResults& results) {
     return value;
 }
 
-std::vector<std::string> Split(const std::string& text, char separator) {
+std::vector<std::string> Split(const std::string& text, char separator)
+{
     std::vector<std::string> parts;
     std::string part;
     std::istringstream stream(text);
-    while (std::getline(stream, part, separator)) parts.push_back(part);
-    if (!text.empty() && text.back() == separator && separator != '\n') parts.push_back("");
+    while (std::getline(stream, part, separator))
+        parts.push_back(part);
+    if (!text.empty() && text.back() == separator && separator != '\n')
+        parts.push_back("");
     return parts;
 }
 
 }  // namespace
 
-TEST(JsonOutput, IsOneValidObjectWithTheNamedMembersInOrder) {
+TEST(JsonOutput, IsOneValidObjectWithTheNamedMembersInOrder)
+{
     Fixture f({-1.0, 0.0, 1.0});
     const JsonValue json = ParsedJson(f.results);
     ASSERT_EQ(json.type, JsonValue::Type::Object);
     const std::vector<std::string> names = {"settings", "points", "x", "data", "exact", "approx", "report"};
     EXPECT_EQ(json.order, names);
     EXPECT_EQ(json["points"].text, "3");
-    for (const char* array : {"x", "data", "exact", "approx"}) EXPECT_EQ(json[array].items.size(), 3u) << array;
+    for (const char* array : {"x", "data", "exact", "approx"})
+        EXPECT_EQ(json[array].items.size(), 3u) << array;
     EXPECT_EQ(json["report"].text, f.results.report);
 }
 
-TEST(JsonOutput, SettingsAreWrittenAsTypedUnderTheirFlagNames) {
+TEST(JsonOutput, SettingsAreWrittenAsTypedUnderTheirFlagNames)
+{
     Fixture f({0.0});
     CSplnSettings& s = f.results.settings;
     s.m_nMethod = 1;
@@ -111,7 +133,8 @@ TEST(JsonOutput, SettingsAreWrittenAsTypedUnderTheirFlagNames) {
     EXPECT_EQ(Bits(settings["left-deriv"].Number()), Bits(-2.35));
 }
 
-TEST(JsonOutput, EveryDoubleReadsBackToTheSameBits) {
+TEST(JsonOutput, EveryDoubleReadsBackToTheSameBits)
+{
     Fixture f(kAwkward);
     const JsonValue json = ParsedJson(f.results);
     const std::vector<double>* arrays[] = {&f.x, &f.data, &f.exact, &f.approx};
@@ -125,40 +148,47 @@ TEST(JsonOutput, EveryDoubleReadsBackToTheSameBits) {
     }
 }
 
-TEST(JsonOutput, ValuesThatAreNotFiniteBecomeNull) {
+TEST(JsonOutput, ValuesThatAreNotFiniteBecomeNull)
+{
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     Fixture f({nan, -nan, inf, -inf, 1.5});
     const JsonValue json = ParsedJson(f.results);
     const JsonValue& x = json["x"];
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(x.items[i].type, JsonValue::Type::Null) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(x.items[i].type, JsonValue::Type::Null) << i;
     EXPECT_EQ(x.items[4].text, "1.5");
 }
 
-TEST(JsonOutput, SampleFileRunHasNullExactValuesAndNoReport) {
+TEST(JsonOutput, SampleFileRunHasNullExactValuesAndNoReport)
+{
     Fixture f({-1.0, 0.5, 1.0}, false);
     const JsonValue json = ParsedJson(f.results);
     ASSERT_EQ(json["exact"].items.size(), 3u) << "same length as the other arrays";
-    for (const JsonValue& item : json["exact"].items) EXPECT_EQ(item.type, JsonValue::Type::Null);
+    for (const JsonValue& item : json["exact"].items)
+        EXPECT_EQ(item.type, JsonValue::Type::Null);
     EXPECT_EQ(json["report"].type, JsonValue::Type::Null);
     EXPECT_EQ(json["settings"]["source"].text, "1");
 }
 
-TEST(JsonOutput, ReportTextIsEscaped) {
+TEST(JsonOutput, ReportTextIsEscaped)
+{
     Fixture f({0.0});
     f.results.report = "quote \" backslash \\ tab \t bell \x07 end";
     const JsonValue json = ParsedJson(f.results);
     EXPECT_EQ(json["report"].text, f.results.report);
 }
 
-TEST(JsonOutput, NoPointsStillGivesValidJson) {
+TEST(JsonOutput, NoPointsStillGivesValidJson)
+{
     Fixture f({});
     const JsonValue json = ParsedJson(f.results);
     EXPECT_EQ(json["points"].text, "0");
     EXPECT_TRUE(json["x"].items.empty());
 }
 
-TEST(CsvOutput, HeaderAndOneRowOfFourFieldsAPointReadingBackExactly) {
+TEST(CsvOutput, HeaderAndOneRowOfFourFieldsAPointReadingBackExactly)
+{
     Fixture f(kAwkward);
     const std::vector<std::string> lines = Split(FormatCsv(f.results), '\n');
     ASSERT_EQ(lines.size(), kAwkward.size() + 1);
@@ -173,7 +203,8 @@ TEST(CsvOutput, HeaderAndOneRowOfFourFieldsAPointReadingBackExactly) {
     }
 }
 
-TEST(CsvOutput, SampleFileLeavesTheExactColumnEmpty) {
+TEST(CsvOutput, SampleFileLeavesTheExactColumnEmpty)
+{
     Fixture f({-1.0, 1.0}, false);
     const std::vector<std::string> lines = Split(FormatCsv(f.results), '\n');
     ASSERT_EQ(lines.size(), 3u);
@@ -181,14 +212,16 @@ TEST(CsvOutput, SampleFileLeavesTheExactColumnEmpty) {
     EXPECT_EQ(lines[2], "1,-1,,-1");
 }
 
-TEST(CsvOutput, NonFiniteValuesHaveOneSpellingEach) {
+TEST(CsvOutput, NonFiniteValuesHaveOneSpellingEach)
+{
     const double nan = std::numeric_limits<double>::quiet_NaN();
     Fixture f({-nan, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 2.0});
     const std::vector<std::string> lines = Split(FormatCsv(f.results), '\n');
     EXPECT_EQ(lines[1], "nan,inf,-inf,2");
 }
 
-TEST(SummaryLine, ReportLineOrPointCount) {
+TEST(SummaryLine, ReportLineOrPointCount)
+{
     Fixture builtIn({0.0});
     EXPECT_EQ(FormatSummaryLine(builtIn.results), builtIn.results.report + "\n");
     Fixture file(std::vector<double>(640, 0.0), false);

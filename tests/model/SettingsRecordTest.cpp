@@ -12,7 +12,8 @@ using namespace spln;
 
 // The table is indexed by SettingId: each row must sit at its own position,
 // with its own flag, member, control and step in the dialog's exchange.
-TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls) {
+TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls)
+{
     std::set<std::string> flags, members;
     std::set<int> controls, steps;
     for (int i = 0; i < kSettingCount; ++i) {
@@ -39,7 +40,8 @@ TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls) {
 }
 
 // The defaults are what a dialog opened on a fresh engine shows.
-TEST(SettingsRecord, DefaultsAreTheFreshEngines) {
+TEST(SettingsRecord, DefaultsAreTheFreshEngines)
+{
     auto engine = test::MakeEngine();
     CSplnSettings loaded;
     LoadSettingsFromEngine(*engine, loaded);
@@ -51,7 +53,8 @@ TEST(SettingsRecord, DefaultsAreTheFreshEngines) {
 // Every row, set alone to a value of its own, travels to the engine and back
 // unchanged, reaches the engine's member in the engine's form, and disturbs
 // no other setting.
-TEST(SettingsRecord, EveryRowRoundTripsThroughTheEngine) {
+TEST(SettingsRecord, EveryRowRoundTripsThroughTheEngine)
+{
     auto engine = test::MakeEngine();
     for (const SettingRange& range : kSettingRanges) {
         for (double value : {range.min, range.max}) {
@@ -61,8 +64,8 @@ TEST(SettingsRecord, EveryRowRoundTripsThroughTheEngine) {
 
             StoreSettingsInEngine(settings, *engine);
             const double stored = range.engineReal ? engine.get()->*range.engineReal : engine.get()->*range.engineWhole;
-            const double expected = range.engineForm == EngineForm::MethodNumber ? MethodToEngine(static_cast<int>(value))
-                                                                                 : value;
+            const double expected =
+                range.engineForm == EngineForm::MethodNumber ? MethodToEngine(static_cast<int>(value)) : value;
             EXPECT_EQ(stored, expected) << range.flag;
 
             CSplnSettings loaded;
@@ -74,7 +77,8 @@ TEST(SettingsRecord, EveryRowRoundTripsThroughTheEngine) {
     }
 }
 
-TEST(SettingsRecord, TranslationsIntoTheEngine) {
+TEST(SettingsRecord, TranslationsIntoTheEngine)
+{
     EXPECT_EQ(MethodToEngine(0), 1);
     EXPECT_EQ(MethodToEngine(1), 2);
     EXPECT_EQ(MethodFromEngine(2), 1);
@@ -83,7 +87,8 @@ TEST(SettingsRecord, TranslationsIntoTheEngine) {
         EXPECT_EQ(ProjectionTypeForRun(type), forRun[type]) << type;
 }
 
-TEST(SettingsRecord, DialogOrderTakesTheRadioGroupsFirst) {
+TEST(SettingsRecord, DialogOrderTakesTheRadioGroupsFirst)
+{
     const auto order = SettingsInDialogOrder();
     EXPECT_EQ(order[0], kSettingSource);
     EXPECT_EQ(order[1], kSettingMethod);
@@ -92,7 +97,8 @@ TEST(SettingsRecord, DialogOrderTakesTheRadioGroupsFirst) {
     EXPECT_EQ(order[kSettingCount - 1], kSettingLsqCount);
 }
 
-TEST(WindowCheck, BuiltInFunctionAllowsATenthOfTheSamples) {
+TEST(WindowCheck, BuiltInFunctionAllowsATenthOfTheSamples)
+{
     EXPECT_TRUE(WindowCheckPasses(0, 10, 100));  // exactly 0.1
     EXPECT_FALSE(WindowCheckPasses(0, 11, 100));
     EXPECT_TRUE(WindowCheckPasses(0, 500, 10000));
@@ -104,7 +110,8 @@ TEST(WindowCheck, BuiltInFunctionAllowsATenthOfTheSamples) {
             EXPECT_EQ(WindowCheckPasses(0, window, samples), 10 * window <= samples) << window << "/" << samples;
 }
 
-TEST(WindowCheck, SampleFileIgnoresTheFileLength) {
+TEST(WindowCheck, SampleFileIgnoresTheFileLength)
+{
     for (int fileLength : {100, 4501, 10000, 0}) {
         EXPECT_TRUE(WindowCheckPasses(1, 450, fileLength));
         EXPECT_FALSE(WindowCheckPasses(1, 451, fileLength));
@@ -112,11 +119,13 @@ TEST(WindowCheck, SampleFileIgnoresTheFileLength) {
     EXPECT_EQ(WindowRatio(1, 4501, 100), 4501 * kInverseFileSamples);
 }
 
-TEST(WindowCheck, ZeroSamplesFailsInsteadOfDividingByZero) {
+TEST(WindowCheck, ZeroSamplesFailsInsteadOfDividingByZero)
+{
     EXPECT_FALSE(WindowCheckPasses(0, 1, 0));
     EXPECT_FALSE(WindowCheckPasses(0, 0, 0));
 }
 
-TEST(WindowCheck, MessageText) {
+TEST(WindowCheck, MessageText)
+{
     EXPECT_STREQ(kWindowCheckMessage, "Window Averaging divide by Length of File should be less then 0.1");
 }

@@ -133,19 +133,19 @@ TEST_P(FailedExchange, StopsAtTheFieldWithItsMessageAndFocus)
     EXPECT_EQ(dlg.m_nOther, 3) << "fields after the failing one are not";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Entries, FailedExchange,
-    ::testing::Values(FailingEntry{kCount, "501.5", "Please enter an integer."},
-                      FailingEntry{kCount, "", "Please enter an integer."},
-                      FailingEntry{kCount, "0", "Please enter an integer between 1 and 10."},
-                      FailingEntry{kCount, "11", "Please enter an integer between 1 and 10."},
-                      FailingEntry{kValue, "half", "Please enter a number."},
-                      FailingEntry{kValue, "nan", "Please enter a number."},
-                      FailingEntry{kValue, "0.5000001", "Please enter a number between -1 and 0.5."},
-                      FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}),
-    [](const ::testing::TestParamInfo<FailingEntry>& info) {
-        return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
-    });
+INSTANTIATE_TEST_SUITE_P(Entries, FailedExchange,
+                         ::testing::Values(FailingEntry{kCount, "501.5", "Please enter an integer."},
+                                           FailingEntry{kCount, "", "Please enter an integer."},
+                                           FailingEntry{kCount, "0", "Please enter an integer between 1 and 10."},
+                                           FailingEntry{kCount, "11", "Please enter an integer between 1 and 10."},
+                                           FailingEntry{kValue, "half", "Please enter a number."},
+                                           FailingEntry{kValue, "nan", "Please enter a number."},
+                                           FailingEntry{kValue, "0.5000001",
+                                                        "Please enter a number between -1 and 0.5."},
+                                           FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}),
+                         [](const ::testing::TestParamInfo<FailingEntry>& info) {
+                             return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+                         });
 
 TEST(DataExchange, BoundsThemselvesAreAccepted)
 {

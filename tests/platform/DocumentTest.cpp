@@ -20,7 +20,8 @@ public:
     void Serialize(CArchive& ar) override
     {
         ar.IsStoring() ? ++m_nStores : ++m_nLoads;
-        if (ar.IsStoring() && !m_payload.isEmpty()) ar.GetFile()->write(m_payload);
+        if (ar.IsStoring() && !m_payload.isEmpty())
+            ar.GetFile()->write(m_payload);
     }
     int m_nDeletes = 0;
     int m_nStores = 0;

@@ -31,7 +31,8 @@ TEST(FieldNumbers, RealsAcceptDecimalNotation)
 
 TEST(FieldNumbers, RealsRefuseNonNumbersAndNonFiniteValues)
 {
-    for (const char* text : {"", "abc", "1,5", "inf", "-Infinity", "nan", "NaN", "1e400", "0x1p3", "1e", ".", "-", "1.2.3", "0.1 x"})
+    for (const char* text :
+         {"", "abc", "1,5", "inf", "-Infinity", "nan", "NaN", "1e400", "0x1p3", "1e", ".", "-", "1.2.3", "0.1 x"})
         EXPECT_FALSE(ParseDoubleField(text).has_value()) << '"' << text << '"';
 }
 

@@ -29,7 +29,10 @@ void MapHundredths(CDC& dc)
     dc.SetViewportExt(dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY));
 }
 
-bool IsColour(QRgb pixel, int r, int g, int b) { return qRed(pixel) == r && qGreen(pixel) == g && qBlue(pixel) == b; }
+bool IsColour(QRgb pixel, int r, int g, int b)
+{
+    return qRed(pixel) == r && qGreen(pixel) == g && qBlue(pixel) == b;
+}
 
 // The bounding box of the pixels that differ from the background.
 QRect InkBox(const QImage& image, QRgb background)

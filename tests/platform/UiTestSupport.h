@@ -27,8 +27,7 @@ public:
               replies.pop_front();
               return reply;
           }))
-    {
-    }
+    {}
     ~CapturedMessages() { SetMessageBoxHook(m_previous); }
     CapturedMessages(const CapturedMessages&) = delete;
     CapturedMessages& operator=(const CapturedMessages&) = delete;
@@ -70,10 +69,14 @@ inline ColourCounts CountColours(const QImage& image)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c == QColor(0, 255, 0)) ++counts.green;
-            else if (c == QColor(0, 0, 255)) ++counts.blue;
-            else if (c == QColor(255, 0, 0)) ++counts.red;
-            else if (c != QColor(255, 255, 255)) ++counts.other;
+            if (c == QColor(0, 255, 0))
+                ++counts.green;
+            else if (c == QColor(0, 0, 255))
+                ++counts.blue;
+            else if (c == QColor(255, 0, 0))
+                ++counts.red;
+            else if (c != QColor(255, 255, 255))
+                ++counts.other;
         }
     }
     return counts;

@@ -46,8 +46,8 @@ TEST_F(FrameFixture, TheUsualXAxisIsLabelledFromMinusOnePointTwoWithAnAccumulate
     Draw(graph, AccumulatedAbscissae(640), Linear(640, 0.0, 1.0862));
     const std::vector<std::string> texts = Texts(dc);
     const std::vector<std::string> xLabels(texts.begin(), texts.begin() + 13);
-    EXPECT_EQ(xLabels, (std::vector<std::string>{"-1.2", "-1.0", "-0.8", "-0.6", "-0.4", "-0.2", "-0.0", "0.2",
-                                                 "0.4", "0.6", "0.8", "1.0", "1.2"}));
+    EXPECT_EQ(xLabels, (std::vector<std::string>{"-1.2", "-1.0", "-0.8", "-0.6", "-0.4", "-0.2", "-0.0", "0.2", "0.4",
+                                                 "0.6", "0.8", "1.0", "1.2"}));
     // y labels: 1.1 at the top down to 0.0, then the range line.
     EXPECT_EQ(texts[13], "  1.1");
     EXPECT_EQ(texts[13 + 11], "  0.0");

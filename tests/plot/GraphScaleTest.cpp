@@ -47,7 +47,7 @@ TEST(GraphScale, AnXMinimumOfExactlyZeroStartsTheAxisThereWithOneIntervalLess)
     CGraph shifted(kArea, 100);
     shifted.ScaleX(Linear(100, 0.01, 0.96));
     EXPECT_DOUBLE_EQ(shifted.m_dStartX, 0.0);  // largest multiple strictly below 0.01
-    EXPECT_EQ(shifted.m_nTicksX, 11u);        // trunc(9.5) + 2
+    EXPECT_EQ(shifted.m_nTicksX, 11u);         // trunc(9.5) + 2
 }
 
 TEST(GraphScale, YFromZeroToTheFunctionOneMaximumGivesElevenIntervalsUpToOnePointOne)

@@ -2,8 +2,8 @@
 // offscreen platform: the file is written, it shows the curves in their
 // colours, and a file that cannot be written is reported by name.
 
-#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "model/SplnDocData.h"
 #include "model/SplnSettings.h"
 #include "plot/ResultExport.h"
 
@@ -12,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <memory>
 
 namespace {
@@ -72,8 +72,7 @@ TEST_F(ExportFixture, APngOfTheFootstepShowsGridDataExactCurveAndApproximation)
     RunExample(7);
     const fs::path file = dir / "footstep.png";
     std::string error;
-    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Png, file.string(), 800, 600, &error))
-        << error;
+    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Png, file.string(), 800, 600, &error)) << error;
     QImage image(QString::fromStdString(file.string()));
     ASSERT_EQ(image.width(), 800);
     ASSERT_EQ(image.height(), 600);
@@ -105,8 +104,7 @@ TEST_F(ExportFixture, TheFileSourceHasNoBlueCurve)
 
     const fs::path file = dir / "data.png";
     std::string error;
-    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Png, file.string(), 640, 480, &error))
-        << error;
+    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Png, file.string(), 640, 480, &error)) << error;
     const ColourCounts counts = CountColours(QImage(QString::fromStdString(file.string())));
     EXPECT_GT(counts.green, 100);
     EXPECT_GT(counts.red, 100);
@@ -119,8 +117,7 @@ TEST_F(ExportFixture, SvgAndPdfFilesAreWritten)
     RunExample(2);
     std::string error;
     const fs::path svg = dir / "picture.svg";
-    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Svg, svg.string(), 800, 600, &error))
-        << error;
+    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Svg, svg.string(), 800, 600, &error)) << error;
     QFile svgFile(QString::fromStdString(svg.string()));
     ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
     const QByteArray svgText = svgFile.readAll();
@@ -129,8 +126,7 @@ TEST_F(ExportFixture, SvgAndPdfFilesAreWritten)
     EXPECT_TRUE(svgText.contains("#ff0000"));
 
     const fs::path pdf = dir / "picture.pdf";
-    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Pdf, pdf.string(), 800, 600, &error))
-        << error;
+    ASSERT_TRUE(ExportResultPicture(settings, *engine, PictureFormat::Pdf, pdf.string(), 800, 600, &error)) << error;
     QFile pdfFile(QString::fromStdString(pdf.string()));
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdfFile.read(5).startsWith("%PDF-"));

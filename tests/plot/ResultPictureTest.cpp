@@ -3,8 +3,8 @@
 // and the document hold afterwards.
 
 #include "GraphTestSupport.h"
-#include "model/SplnDocData.h"
 #include "engine/CSplineEngine.h"
+#include "model/SplnDocData.h"
 #include "plot/ResultPicture.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +89,8 @@ struct PictureFixture : ::testing::Test {
 TEST_F(PictureFixture, ABuiltInFunctionDrawsGridDataExactCurveReportAndApproximationInThatOrder)
 {
     ASSERT_TRUE(Draw());
-    EXPECT_EQ(LineColourRuns(), (std::vector<COLORREF>{kFramePenColour, kDataPenColour, kExactPenColour,
-                                                       kApproxPenColour}));
+    EXPECT_EQ(LineColourRuns(),
+              (std::vector<COLORREF>{kFramePenColour, kDataPenColour, kExactPenColour, kApproxPenColour}));
     EXPECT_EQ(CountLines(kDataPenColour), 640u);
     EXPECT_EQ(CountLines(kExactPenColour), 640u);
     EXPECT_EQ(CountLines(kApproxPenColour), 640u);
