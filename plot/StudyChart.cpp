@@ -74,6 +74,21 @@ QLogValueAxis* ErrorAxis(const StudyResult& result)
     return axis;
 }
 
+// One error of every row as a series on the chart, in that error's colour. A
+// log axis cannot place 0, so rows whose error is exactly 0 are left out.
+void AddErrorSeries(QChart* chart, QXYSeries* series, const ErrorSeries& error, const StudyResult& result,
+                    QAbstractAxis* valueAxis, QLogValueAxis* errorAxis)
+{
+    series->setName(error.name);
+    series->setColor(error.colour);
+    for (const StudyRow& row : result.rows)
+        if (row.*error.error > 0.0)
+            series->append(row.value, row.*error.error);
+    chart->addSeries(series);
+    series->attachAxis(valueAxis);
+    series->attachAxis(errorAxis);
+}
+
 void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis)
 {
     const int first = result.rows.empty() ? 1 : result.rows.front().value;
@@ -88,17 +103,10 @@ void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis
     chart->addAxis(valueAxis, Qt::AlignBottom);
     chart->addAxis(errorAxis, Qt::AlignLeft);
 
-    for (const ErrorSeries& spec : kErrorSeries) {
+    for (const ErrorSeries& error : kErrorSeries) {
         auto* series = new QLineSeries;
-        series->setName(spec.name);
-        series->setColor(spec.colour);
         series->setPointsVisible(true);
-        for (const StudyRow& row : result.rows)
-            if (row.*spec.error > 0.0)
-                series->append(row.value, row.*spec.error);
-        chart->addSeries(series);
-        series->attachAxis(valueAxis);
-        series->attachAxis(errorAxis);
+        AddErrorSeries(chart, series, error, result, valueAxis, errorAxis);
     }
 
     const spln::study::OrderFit fit = spln::study::FitOrder(result.rows);
@@ -124,18 +132,11 @@ void AddRepeat(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxi
     runAxis->setRange(0, std::max(1, static_cast<int>(result.rows.size())) + 1);
     chart->addAxis(runAxis, Qt::AlignBottom);
     chart->addAxis(errorAxis, Qt::AlignLeft);
-    for (const ErrorSeries& spec : kErrorSeries) {
+    for (const ErrorSeries& error : kErrorSeries) {
         auto* series = new QScatterSeries;
-        series->setName(spec.name);
-        series->setColor(spec.colour);
-        series->setBorderColor(spec.colour);
+        series->setBorderColor(error.colour);
         series->setMarkerSize(result.rows.size() > 200 ? 4.0 : 7.0);
-        for (const StudyRow& row : result.rows)
-            if (row.*spec.error > 0.0)
-                series->append(row.value, row.*spec.error);
-        chart->addSeries(series);
-        series->attachAxis(runAxis);
-        series->attachAxis(errorAxis);
+        AddErrorSeries(chart, series, error, result, runAxis, errorAxis);
     }
 }
 
