@@ -49,7 +49,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();
-                    *m_pShownEngine = engine;
+                    CopyRunOutcome(engine, *m_pShownEngine);
                     m_shownSettings = *doc;
                 }
             }

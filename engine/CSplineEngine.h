@@ -139,3 +139,9 @@ public:
     double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table
     char m_wsPath[spln::kPathSize];                           // directory plus file name
 };
+
+// Copies what a finished run leaves for its readers (the settings, the result
+// arrays, the report line and errors, the data path and the failure) from
+// `from` into `to`, leaving out the run workspace and the linear system: they
+// are most of the engine's megabyte and mean nothing once the run is over.
+void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <regex>
 #include <string>
 #include <vector>
@@ -96,6 +97,32 @@ TEST(RunBuiltIn, DefaultRunFillsTheResults)
     // Without noise the data are the function itself, up to the trend line's rounding.
     EXPECT_NEAR(e->m_dData[100], e->m_dExact[100], 1e-15);
     EXPECT_NEAR(e->m_dApprox[320], e->m_dExact[320], 1e-3);
+}
+
+// The copy the desktop view keeps of the run it drew: whatever a reader of
+// the results sees must be the same in the copy, for both methods.
+TEST(RunBuiltIn, OutcomeCopyKeepsWhatReadersSee)
+{
+    for (int method : {1, 2}) {
+        CSplineEngine run;
+        run.m_nMethod = method;
+        run.m_nExample = 7;
+        run.m_dAmplitude = 0.1;
+        run.Run();
+        ASSERT_EQ(run.m_eFailure, RunFailure::None);
+        CSplineEngine copy;
+        CopyRunOutcome(run, copy);
+        EXPECT_EQ(std::memcmp(copy.m_dX, run.m_dX, sizeof run.m_dX), 0);
+        EXPECT_EQ(std::memcmp(copy.m_dData, run.m_dData, sizeof run.m_dData), 0);
+        EXPECT_EQ(std::memcmp(copy.m_dExact, run.m_dExact, sizeof run.m_dExact), 0);
+        EXPECT_EQ(std::memcmp(copy.m_dApprox, run.m_dApprox, sizeof run.m_dApprox), 0);
+        EXPECT_EQ(copy.m_nResultCount, run.m_nResultCount);
+        EXPECT_STREQ(copy.m_szReport, run.m_szReport);
+        EXPECT_EQ(copy.m_dInteriorError, run.m_dInteriorError);
+        EXPECT_EQ(copy.m_nMethod, method);
+        EXPECT_EQ(copy.m_nExample, 7);
+        EXPECT_EQ(copy.m_dAmplitude, 0.1);
+    }
 }
 
 TEST(RunBuiltIn, BoundaryCubicFromTheDerivativeTable)
