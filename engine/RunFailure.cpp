@@ -4,6 +4,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/RunDomain.h"
+#include "io/InputFile.h"
 
 #include <string>
 #include <system_error>
@@ -33,6 +34,8 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::TooLarge:
         return file + " goes on past " + std::to_string(spln::kMaxSampleFileBytes >> 20) +
                " MB without ending; a sample file holds " + std::to_string(spln::kFileSamples) + " numbers.";
+    case RunFailure::NotAFile:
+        return file + " " + spln::NotReadBecause(static_cast<spln::InputKind>(engine.m_nFailureDetail)) + ".";
     }
     return "The last run stopped early for an unknown reason.";
 }

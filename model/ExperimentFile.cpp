@@ -2,11 +2,13 @@
 
 #include "model/ExperimentFile.h"
 
+#include "io/InputFile.h"
 #include "model/SettingsRecord.h"
 #include "text/FieldMessages.h"
 #include "text/StrictNumber.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <bit>
@@ -15,7 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace spln {
 namespace {
@@ -146,6 +147,8 @@ std::string FormatExperiment(const CSplnSettings& settings)
 
 ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults)
 {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
     if (text.empty()) {
         ExperimentRead read;
         read.status = ExperimentStatus::Empty;
@@ -220,17 +223,20 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
 
 ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults)
 {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return Fault(0, std::string("the file cannot be opened: ") + std::strerror(errno) + ".");
-    struct stat status {};
-    if (fstat(fileno(file.get()), &status) != 0)
-        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
-    if (S_ISDIR(status.st_mode))
+    const InputOpening opening = OpenInput(path.c_str());
+    if (opening.error == EISDIR)
         return Fault(0, "this is a folder, not an experiment file.");
+    if (opening.fd < 0 && opening.error == 0)
+        return Fault(0, std::string("this ") + NotReadBecause(opening.refused) + ".");
+    if (opening.fd < 0)
+        return Fault(0, std::string("the file cannot be opened: ") + std::strerror(opening.error) + ".");
+    struct FileCloser {
+        int fd;
+        ~FileCloser() { close(fd); }
+    } closer{opening.fd};
+    struct stat status {};
+    if (fstat(opening.fd, &status) != 0)
+        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
     if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxExperimentFileSize)
         return Fault(0, "the file is " + std::to_string(status.st_size) +
                             " bytes long; an experiment file holds at most " + std::to_string(kMaxExperimentFileSize) +
@@ -239,9 +245,15 @@ ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& 
     // One byte more than allowed tells a stream that keeps going from a file
     // that just fits.
     std::string text(kMaxExperimentFileSize + 1, '\0');
-    const std::size_t size = std::fread(text.data(), 1, text.size(), file.get());
-    if (std::ferror(file.get()))
-        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+    std::size_t size = 0;
+    while (size < text.size()) {
+        const ssize_t got = read(opening.fd, text.data() + size, text.size() - size);
+        if (got == 0)
+            break;
+        if (got < 0 && errno != EINTR)
+            return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+        size += got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
     if (size > kMaxExperimentFileSize)
         return Fault(0, "the file holds more than " + std::to_string(kMaxExperimentFileSize) +
                             " bytes; an experiment file is far smaller.");

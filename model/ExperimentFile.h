@@ -39,12 +39,14 @@ struct ExperimentRead {
     std::string message;     // Fault: what is wrong, for a person
 };
 
-// Reads the text of an experiment file. A setting the file leaves out takes
-// its value from defaults; the result passes the window check.
+// Reads the text of an experiment file; a UTF-8 byte-order mark before the
+// first line is skipped. A setting the file leaves out takes its value from
+// defaults; the result passes the window check.
 ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults);
 
 // Reads the file at path (a folder, a missing file, one too large or one that
-// cannot be read is a fault of the file as a whole).
+// cannot be read is a fault of the file as a whole, and so is a pipe or a
+// device other than standard input, which is never waited on).
 ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults);
 
 // "PATH, line N: message", or "PATH: message" for the file as a whole.
