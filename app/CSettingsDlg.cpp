@@ -43,10 +43,10 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     for (spln::SettingId id : spln::SettingsInDialogOrder())
         ExchangeSetting(pDX, spln::RangeOf(id), *m_pDoc);
-    CheckWindow();
+    CheckWindow(pDX);
 }
 
-void CSettingsDlg::CheckWindow()
+void CSettingsDlg::CheckWindow(CDataExchange* pDX)
 {
     CSplnDoc& doc = *m_pDoc;
     if (spln::WindowCheckPasses(doc.m_nSource, doc.m_nWindow, doc.m_nFileLength)) {
@@ -54,6 +54,12 @@ void CSettingsDlg::CheckWindow()
         return;
     }
     AfxMessageBox(QString::fromLatin1(spln::kWindowCheckMessage), MB_OK);
+    if (pDX->m_bSaveAndValidate) {
+        // What was typed stays for the user to correct, as after a range
+        // check: the dialog stays open with the window field selected.
+        pDX->PrepareEditCtrl(spln::RangeOf(spln::kSettingWindow).control);
+        pDX->Fail();
+    }
     doc.m_nWindow = 1;
     doc.m_nFileLength = 10000;
     doc.m_bValid = 0;
