@@ -60,14 +60,17 @@ bool CSplnApp::InitInstance()
         res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); }, [this] { return CreateMainFrame(); },
         [this] { return CreateView(); }));
 
-    const CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
-    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
+    CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
+    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid)
         AfxMessageBox(
             QStringLiteral("Usage: spln [file]\nThe command line is not valid: %1.").arg(commandLine.m_strError));
-        return false;
+    // A file that cannot be opened has been reported; the window opens all
+    // the same, on a new experiment, and the user goes on from there.
+    if (commandLine.m_nShellCommand != CCommandLineInfo::FileOpen || !ProcessShellCommand(commandLine)) {
+        commandLine = CCommandLineInfo{};
+        if (!ProcessShellCommand(commandLine))
+            return false;
     }
-    if (!ProcessShellCommand(commandLine))
-        return false;
     SetRecentFilesChangedHandler([this] { UpdateRecentFileMenu(); });
 
     CFrameWnd* frame = GetMainWnd();

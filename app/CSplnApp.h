@@ -25,8 +25,9 @@ public:
     void SetCommandLine(const QStringList& arguments) { m_arguments = arguments; }
 
     // Builds everything; false when the program should end (the frame could
-    // not be created, the file could not be opened, bad arguments). The
-    // reason has been reported through AfxMessageBox.
+    // not be created), the reason reported through AfxMessageBox. A file
+    // that cannot be opened and bad arguments are reported too, and the
+    // window opens on a new experiment.
     bool InitInstance() override;
 
     // Help > About Spln.
