@@ -25,7 +25,10 @@ constexpr int kMaxRecentFiles = 4;
 
 // The commands that take the picture out of the window: enabled while one is shown.
 constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY};
-const char* const kRegistryKey = "Local AppWizard-Generated Applications";
+// The profile lives under the program's own name (~/.config/Spln/); earlier
+// versions kept it under the organisation key of the original resources.
+const char* const kRegistryKey = "Spln";
+const char* const kEarlierRegistryKey = "Local AppWizard-Generated Applications";
 
 QString AppTitleString()
 {
@@ -51,6 +54,7 @@ bool CSplnApp::InitInstance()
     SetRegistryKey(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setOrganizationName(RegistryKey());
     QCoreApplication::setApplicationName(AppTitle());
+    MoveProfileFrom(QString::fromLatin1(kEarlierRegistryKey));
     LoadStdProfileSettings(kMaxRecentFiles);
     SetDocumentFileType(
         QStringLiteral("Spln experiments (*.%1);;All files (*)").arg(QString::fromLatin1(spln::kExperimentSuffix)),
