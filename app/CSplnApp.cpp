@@ -129,8 +129,9 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
     EnablePictureCommands(frame, false);
-    // Closing the window settles unsaved changes first.
-    frame.SetCloseQuery([this] { return SaveModified(); });
+    // Closing the window (Exit, the close box) asks before a study is lost,
+    // then settles unsaved changes.
+    frame.SetCloseQuery([this] { return MayLoseStudies() && SaveModified(); });
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot),
                             [this, slot] { OnOpenRecentFile(slot); });
@@ -185,6 +186,25 @@ void CSplnApp::OnSplineStudy()
     m_study.reset();
     m_study = std::make_unique<StudyJob>(m_lastStudyPlan, base, GetMainWnd(),
                                          [this](const spln::study::StudyResult& result) { ShowStudyResult(result); });
+}
+
+bool CSplnApp::MayLoseStudies()
+{
+    QString loss;
+    if (m_study && m_study->Running()) {
+        loss = QStringLiteral("A study is still running; quitting stops it, and its results are lost.");
+    } else if (CFrameWnd* frame = GetMainWnd()) {
+        qsizetype unexported = 0;
+        for (const CStudyWnd* window : frame->findChildren<CStudyWnd*>())
+            unexported += !window->Exported();
+        if (unexported == 1)
+            loss = QStringLiteral("The results of a study have not been exported; quitting loses them.");
+        else if (unexported > 1)
+            loss = QStringLiteral("The results of %1 studies have not been exported; quitting loses them.")
+                       .arg(unexported);
+    }
+    return loss.isEmpty() ||
+           AfxMessageBox(loss + QStringLiteral("\nQuit Spln all the same?"), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void CSplnApp::ShowStudyResult(const spln::study::StudyResult& result)

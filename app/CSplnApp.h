@@ -51,6 +51,10 @@ private:
     void UpdateRecentFileMenu();
 
     void ShowStudyResult(const spln::study::StudyResult& result);
+    // Before the window closes: true when no study would be lost, or the user
+    // answers that Spln may quit all the same (a study still running, or
+    // study results never exported).
+    bool MayLoseStudies();
 
     QStringList m_arguments;
     spln::study::StudyPlan m_lastStudyPlan;  // what the study dialog offers next

@@ -22,10 +22,15 @@ public:
     // The table as tab-separated lines with the summary below, for the clipboard.
     QString CopyText() const;
 
+    // Whether Export has written the result to a file: until then, quitting
+    // loses it.
+    bool Exported() const { return m_exported; }
+
 private:
     void OnExport();
     void OnCopy();
 
     spln::study::StudyResult m_result;
     QWidget* m_chartView = nullptr;
+    bool m_exported = false;
 };
