@@ -342,6 +342,12 @@ TEST_F(ShellTest, CommandLineOpensTheNamedFile)
     ASSERT_TRUE(Start({QStringLiteral("from elsewhere.txt")}));  // relative to the current folder
     EXPECT_EQ(Doc().GetPathName(), PathIn("from elsewhere.txt"));
     EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
+
+    // A file an editor saved with a byte-order mark.
+    WriteFile(PathIn("marked.spl"), "\xEF\xBB\xBF" + ExperimentText(Study()));
+    ASSERT_TRUE(Start({PathIn("marked.spl")}));
+    EXPECT_EQ(Doc().GetPathName(), PathIn("marked.spl"));
+    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
     EXPECT_TRUE(messages.texts.empty());
 }
 
