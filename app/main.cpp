@@ -7,6 +7,7 @@
 #include "io/AtomicFile.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
+#include "text/PrintableText.h"
 
 #include <QApplication>
 
@@ -44,7 +45,7 @@ public:
     {
         const bool showBox = PlatformShowsWindows();
         m_previous = SetMessageBoxHook([showBox, this](const QString& text, unsigned type) {
-            std::fprintf(stderr, "spln: %s\n", qPrintable(text));
+            std::fprintf(stderr, "spln: %s\n", spln::PrintableText(text.toStdString()).c_str());
             if (!showBox)
                 return IDOK;
             MessageBoxHook self = SetMessageBoxHook(m_previous);

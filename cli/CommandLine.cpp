@@ -9,6 +9,7 @@
 #include "cli/ArgumentParser.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
+#include "cli/PrintableErrors.h"
 #include "cli/RunLoop.h"
 #include "cli/SameFileCheck.h"
 #include "dist/Version.h"
@@ -67,9 +68,12 @@ int Answer(std::ostream& out, std::ostream& err, const std::string& text, const 
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& rawErr,
                    const PictureEncoder& encodePicture, const StudyPictureEncoder& encodeStudyPicture)
 {
+    // Messages echo arguments and file names: their control characters are shown escaped.
+    PrintableErrors printable(rawErr);
+    std::ostream err(&printable);
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";

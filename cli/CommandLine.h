@@ -27,7 +27,8 @@ using PictureEncoder = std::function<bool(const CSplnSettings& settings, CSpline
 // The whole command: parse the arguments (after the program name), run the
 // engine or the study, write the outputs, all of them or, when one cannot be
 // written, none. Pictures need an encoder; without one they are refused as
-// bad input. Returns the exit status.
+// bad input. Messages go to err with their control characters escaped.
+// Returns the exit status.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    const PictureEncoder& encodePicture = {}, const StudyPictureEncoder& encodeStudyPicture = {});
 
