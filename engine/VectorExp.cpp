@@ -1,19 +1,22 @@
-// Chooses the path of ExpBlock at first use and guards it against std::exp.
+// Chooses the vector path at first use and guards its exponential against std::exp.
 
 #include "engine/VectorExp.h"
 
-#include "engine/VectorExpPaths.h"
+#include "engine/VectorPaths.h"
 
 #include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+// The engine's build says whether the vector paths are compiled (1) or not (0).
+#if !defined(SPLN_VECTOR_PATHS)
+#error "SPLN_VECTOR_PATHS must be defined to 0 or 1"
+#endif
+
 namespace spln {
 
 namespace {
-
-using BlockFunction = void (*)(const double*, double*, int);
 
 void ExpBlockScalar(const double* x, double* y, int n)
 {
@@ -27,28 +30,23 @@ void ExpNegBlockScalar(const double* a, double* y, int n)
         y[i] = a[i] > 100.0 ? 0.0 : std::exp(-a[i]);
 }
 
-BlockFunction NegFunctionOf(ExpPath path)
-{
-    switch (path) {
-    case ExpPath::Avx2Fma:
-        return detail::ExpNegBlockAvx2Fma;
-    case ExpPath::Avx512:
-        return detail::ExpNegBlockAvx512;
-    default:
-        return ExpNegBlockScalar;
-    }
-}
+// The scalar path has no fused kernel sums: the windowed sums take the block path.
+constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr};
 
-BlockFunction FunctionOf(ExpPath path)
+const detail::PathFunctions& FunctionsOf(ExpPath path)
 {
+#if SPLN_VECTOR_PATHS
     switch (path) {
     case ExpPath::Avx2Fma:
-        return detail::ExpBlockAvx2Fma;
+        return detail::kAvx2FmaFunctions;
     case ExpPath::Avx512:
-        return detail::ExpBlockAvx512;
+        return detail::kAvx512Functions;
     default:
-        return ExpBlockScalar;
+        break;
     }
+#endif
+    (void)path;
+    return kScalarFunctions;
 }
 
 struct GuardSet {
@@ -107,14 +105,14 @@ void ExpBlock(const double* x, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(x, n, false);
-    FunctionOf(ActiveExpPath())(x, y, n);
+    FunctionsOf(ActiveExpPath()).exp(x, y, n);
 }
 
 void ExpNegBlock(const double* a, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(a, n, true);
-    NegFunctionOf(ActiveExpPath())(a, y, n);
+    FunctionsOf(ActiveExpPath()).expNeg(a, y, n);
 }
 
 const char* ExpPathName(ExpPath path)
@@ -132,10 +130,16 @@ const char* ExpPathName(ExpPath path)
 bool ExpPathAvailable(ExpPath path)
 {
     switch (path) {
+#if SPLN_VECTOR_PATHS
     case ExpPath::Avx2Fma:
         return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     case ExpPath::Avx512:
         return __builtin_cpu_supports("avx512f");
+#else
+    case ExpPath::Avx2Fma:
+    case ExpPath::Avx512:
+        return false;
+#endif
     default:
         return true;
     }
@@ -147,18 +151,18 @@ bool ExpPathMatchesLibrary(ExpPath path)
         return false;
     const GuardSet& guard = Guard();
     double got[kGuardArgumentCount];
-    FunctionOf(path)(guard.arguments, got, kGuardArgumentCount);
+    FunctionsOf(path).exp(guard.arguments, got, kGuardArgumentCount);
     if (!SameBits(got, guard.expected, kGuardArgumentCount))
         return false;
-    NegFunctionOf(path)(guard.negated, got, kGuardArgumentCount);
+    FunctionsOf(path).expNeg(guard.negated, got, kGuardArgumentCount);
     if (!SameBits(got, guard.negatedExpected, kGuardArgumentCount))
         return false;
     // Short blocks take the padded tail; each length must agree as well.
     for (int n = 1; n < 16; ++n) {
-        FunctionOf(path)(guard.arguments + 3584, got, n);
+        FunctionsOf(path).exp(guard.arguments + 3584, got, n);
         if (!SameBits(got, guard.expected + 3584, n))
             return false;
-        NegFunctionOf(path)(guard.negated + 3584, got, n);
+        FunctionsOf(path).expNeg(guard.negated + 3584, got, n);
         if (!SameBits(got, guard.negatedExpected + 3584, n))
             return false;
     }
@@ -183,12 +187,12 @@ bool ExpPathAccepted(ExpPath path)
 
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n)
 {
-    FunctionOf(path)(x, y, n);
+    FunctionsOf(path).exp(x, y, n);
 }
 
 void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n)
 {
-    NegFunctionOf(path)(a, y, n);
+    FunctionsOf(path).expNeg(a, y, n);
 }
 
 bool ForceExpPath(ExpPath path)
@@ -202,6 +206,17 @@ bool ForceExpPath(ExpPath path)
 void ResetExpPath()
 {
     g_forcedPath.store(-1, std::memory_order_relaxed);
+}
+
+FusedKernelSum ActiveFusedKernelSum()
+{
+    // The fused four-wide sums serve whenever a vector path is in use and the
+    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
+    // they overlap the exponentials with the chain of additions better than
+    // the block at a time does.
+    if (ActiveExpPath() == ExpPath::Scalar || !ExpPathAccepted(ExpPath::Avx2Fma))
+        return nullptr;
+    return FunctionsOf(ExpPath::Avx2Fma).kernelSum;
 }
 
 void ObserveExpBlocks(ExpBlockObserver observer)
