@@ -401,3 +401,43 @@ TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten)
     EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
 }
 #endif
+
+// The command line treats its arguments alike wherever they come from and
+// never waits on what it was not handed: each case a shell line, its exit
+// status and all it says on standard error.
+TEST(CommandLine, ArgumentsAndInputsAreHandledConsistently)
+{
+    struct Case {
+        const char* what;
+        std::string script;  // $CLI is spln-cli
+        int status;
+        std::string err;
+    };
+    const std::string stdinOnly = "a pipe or a terminal is read only as standard input (/dev/stdin).\n";
+    const Case cases[] = {
+        {"control characters are shown escaped", "$CLI --example \"$(printf '3\\033]0;x\\007')\"", 2,
+         "--example: \"3\\x1B]0;x\\x07\" is not a whole number\n"},
+        {"in a file name too", "$CLI --json \"$(printf '/none\\033[2J/r.json')\"", 1,
+         "The output file \"/none\\x1B[2J/r.json\" could not be written: the folder \"/none\\x1B[2J\" does not "
+         "exist.\n"},
+        {"help that cannot be written", "$CLI --help > /dev/full", 1,
+         "The help could not be written to standard output.\n"},
+        {"a version that cannot be written", "$CLI --version > /dev/full", 1,
+         "The version could not be written to standard output.\n"},
+        {"an experiment file that is a pipe", "mkfifo p; timeout 20 $CLI --settings p", 2,
+         "p: this is a named pipe, not a regular file; " + stdinOnly},
+        {"a sample file that is a pipe", "mkfifo p; timeout 20 $CLI --source file --data p", 1,
+         "The sample file \"p\" is a named pipe, not a regular file; " + stdinOnly},
+        {"an experiment on standard input", "printf 'Spln experiment 1\\nexample = 3\\n' | $CLI --settings /dev/stdin",
+         0, ""},
+        {"a sample file on standard input", "printf '1 2\\n' | $CLI --source file --data /dev/stdin", 1,
+         "The sample file \"/dev/stdin\" holds 2 numbers; it must hold exactly 4501.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempDir dir;
+        const ProcessResult result = spln::test::RunShell(c.script, dir.Path(), kProgram);
+        EXPECT_EQ(result.exitCode, c.status);
+        EXPECT_EQ(result.err, c.err);
+    }
+}

@@ -28,16 +28,6 @@ struct Expected {
     std::string bytes;  // a file's, or a link's target's
 };
 
-// Runs script with sh in dir; $CLI in it is a quick run of spln-cli (whose
-// path holds no blank).
-ProcessResult RunScript(const std::string& dir, const std::string& script)
-{
-    std::string command = kProgram;
-    for (const std::string& arg : kQuickRun)
-        command += " " + arg;
-    return RunProcess("/bin/sh", {"-c", "CLI='" + command + "'; " + script}, dir);
-}
-
 std::vector<Expected> Contents(const std::string& dir)
 {
     std::vector<Expected> found;
@@ -101,7 +91,7 @@ TEST(OutputFiles, DescriptorsPipesLinksLongNamesAndFailedWritesLeaveTheRightByte
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::string dir = spln::test::MakeTempDirectory();
-        const ProcessResult result = RunScript(dir, c.script);
+        const ProcessResult result = spln::test::RunShell(c.script, dir, kProgram, kQuickRun);
         EXPECT_EQ(result.exitCode, c.status) << result.err;
         if (c.says.empty())
             EXPECT_EQ(result.err, "");
