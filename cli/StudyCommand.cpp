@@ -61,8 +61,8 @@ int RunStudyCommand(const CliOptions& options, OutputSet& outputs, std::ostream&
                 outputs.AddUndrawn(request.path, reason);
             continue;
         }
-        outputs.Add(request.path, request.kind == OutputKind::Json ? study::FormatStudyJson(result)
-                                                                   : study::FormatStudyCsv(result));
+        outputs.Add(request.path,
+                    request.kind == OutputKind::Json ? study::FormatStudyJson(result) : study::FormatStudyCsv(result));
     }
     return outputs.Commit() ? kExitDone : kExitFailed;
 }

@@ -15,8 +15,8 @@ namespace spln::cli {
 
 // Draws the study's plot as the bytes of a PNG, SVG or PDF file of the given
 // size; false with the reason in *reason when it cannot.
-using StudyPictureEncoder = std::function<bool(const study::StudyResult& result, OutputKind kind, int width,
-                                               int height, std::string* bytes, std::string* reason)>;
+using StudyPictureEncoder = std::function<bool(const study::StudyResult& result, OutputKind kind, int width, int height,
+                                               std::string* bytes, std::string* reason)>;
 
 // The table of rows with the order or the spread below, as standard output shows it.
 std::string FormatStudyTable(const study::StudyResult& result);

@@ -19,8 +19,8 @@ namespace spln {
 
 struct FileBatch::Entry {
     OutputTarget target;
-    std::string temporary;  // File: the complete new contents, renamed at Commit
-    std::string bytes;      // Descriptor and InPlace: written at Commit
+    std::string temporary;                    // File: the complete new contents, renamed at Commit
+    std::string bytes;                        // Descriptor and InPlace: written at Commit
     std::function<bool(std::string*)> write;  // a write of the caller's own
 };
 
@@ -172,8 +172,8 @@ bool FileBatch::Add(const std::string& path, std::string_view bytes, std::string
     if (fd < 0) {
         const int error = errno;
         entry.temporary.clear();
-        return Fail(reason, "a new file cannot be made in the folder \"" +
-                                ShownFolder(FolderOf(entry.target.path)) + "\": " + std::strerror(error));
+        return Fail(reason, "a new file cannot be made in the folder \"" + ShownFolder(FolderOf(entry.target.path)) +
+                                "\": " + std::strerror(error));
     }
     // Any failure from here on removes the temporary file again.
     int error = 0;

@@ -22,8 +22,8 @@ enum class InputKind {
 };
 
 struct InputOpening {
-    int fd = -1;                               // open for reading (blocking), or -1
-    int error = 0;                             // errno when the path could not be opened; EISDIR for a folder
+    int fd = -1;                                 // open for reading (blocking), or -1
+    int error = 0;                               // errno when the path could not be opened; EISDIR for a folder
     InputKind refused = InputKind::RegularFile;  // what the path named when it is not read (error 0)
 };
 

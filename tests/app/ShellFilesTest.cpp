@@ -150,7 +150,8 @@ TEST_F(ShellTest, AFailedSaveLeavesTheOldFileAsItWas)
     }
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].contains(PathIn("study.spl")));
-    EXPECT_TRUE(messages.texts[0].endsWith(QStringLiteral(": File too large. The file on the disk was left as it was.")))
+    EXPECT_TRUE(
+        messages.texts[0].endsWith(QStringLiteral(": File too large. The file on the disk was left as it was.")))
         << messages.texts[0].toStdString();
     EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(Study()));
     EXPECT_TRUE(Doc().IsModified());
@@ -365,7 +366,8 @@ TEST_F(ShellTest, CommandLineFailuresAreReportedAndTheWindowOpensAllTheSame)
         SCOPED_TRACE(says[i]);
         ASSERT_TRUE(Start(bad[i]));
         ASSERT_EQ(messages.texts.size(), i + 1);
-        EXPECT_TRUE(messages.texts.back().contains(QString::fromLatin1(says[i]))) << messages.texts.back().toStdString();
+        EXPECT_TRUE(messages.texts.back().contains(QString::fromLatin1(says[i])))
+            << messages.texts.back().toStdString();
         EXPECT_TRUE(Frame().isVisible());
         EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("Untitled - Spln"));
         EXPECT_TRUE(App().GetRecentFileList()->IsEmpty());

@@ -16,10 +16,10 @@
 
 namespace {
 
-const QString kRunning = QStringLiteral(
-    "A study is still running; quitting stops it, and its results are lost.\nQuit Spln all the same?");
-const QString kUnexported = QStringLiteral(
-    "The results of a study have not been exported; quitting loses them.\nQuit Spln all the same?");
+const QString kRunning =
+    QStringLiteral("A study is still running; quitting stops it, and its results are lost.\nQuit Spln all the same?");
+const QString kUnexported =
+    QStringLiteral("The results of a study have not been exported; quitting loses them.\nQuit Spln all the same?");
 
 class ShellQuitTest : public ShellTest {
 protected:
@@ -67,8 +67,9 @@ TEST_F(ShellQuitTest, QuittingAsksBeforeARunningOrAnUnexportedStudyIsLost)
     EXPECT_TRUE(Frame().isVisible());
 
     // Exported, the results are safe: quitting asks no more.
-    const SaveFileHook previous = SetSaveFileHook(
-        [this](const QString&, const QString&, const QStringList&) { return SaveFileAnswer{PathIn("s.csv"), 0}; });
+    const SaveFileHook previous = SetSaveFileHook([this](const QString&, const QString&, const QStringList&) {
+        return SaveFileAnswer{PathIn("s.csv"), 0};
+    });
     for (QPushButton* button : StudyWindows().front()->findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("&Export..."))
             button->click();

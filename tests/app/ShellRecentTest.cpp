@@ -172,7 +172,8 @@ TEST_F(ShellTest, TheEarlierProfileIsTakenOverOnce)
     EXPECT_EQ(RecentMenuTexts(Frame()), QStringList{QStringLiteral("&1 old.spl")});
     EXPECT_EQ(SplnProfile().value(QStringLiteral("Recent File List/File1")).toString(), PathIn("old.spl"));
     EXPECT_TRUE(QFile::exists(SplnProfile().fileName()));
-    EXPECT_TRUE(SplnProfile().fileName().endsWith(QStringLiteral("/Spln/Spln.conf"))) << SplnProfile().fileName().toStdString();
+    EXPECT_TRUE(SplnProfile().fileName().endsWith(QStringLiteral("/Spln/Spln.conf")))
+        << SplnProfile().fileName().toStdString();
 
     // A list emptied since stays empty.
     App().GetRecentFileList()->Remove(0);

@@ -64,28 +64,56 @@ TEST(OutputFiles, DescriptorsPipesLinksLongNamesAndFailedWritesLeaveTheRightByte
     struct Case {
         const char* what;
         std::string script;
-        int status;         // the script's, which is spln-cli's
-        std::string says;   // a part of its standard error; empty: nothing
+        int status;                   // the script's, which is spln-cli's
+        std::string says;             // a part of its standard error; empty: nothing
         std::vector<Expected> after;  // sorted by name
     };
     const Case cases[] = {
-        {"standard output appended to a file", "printf 'precious\\n' > log; $CLI --json /dev/stdout >> log", 0, "",
+        {"standard output appended to a file",
+         "printf 'precious\\n' > log; $CLI --json /dev/stdout >> log",
+         0,
+         "",
          {{"log", Entry::File, "precious\n" + json}}},
-        {"two outputs on one descriptor", "$CLI --json - --csv /dev/stdout > f", 0, "", {{"f", Entry::File, json + csv}}},
-        {"every spelling of a descriptor", "$CLI --csv /dev/fd/1 --json /proc/self/fd/1 > f", 0, "",
+        {"two outputs on one descriptor",
+         "$CLI --json - --csv /dev/stdout > f",
+         0,
+         "",
+         {{"f", Entry::File, json + csv}}},
+        {"every spelling of a descriptor",
+         "$CLI --csv /dev/fd/1 --json /proc/self/fd/1 > f",
+         0,
+         "",
          {{"f", Entry::File, csv + json}}},
-        {"a named pipe with a reader", "mkfifo p; cat p > got & $CLI --csv p; s=$?; wait; exit $s", 0, "",
+        {"a named pipe with a reader",
+         "mkfifo p; cat p > got & $CLI --csv p; s=$?; wait; exit $s",
+         0,
+         "",
          {{"got", Entry::File, csv}, {"p", Entry::Pipe, ""}}},
-        {"past the file-size limit", "echo earlier > out.csv; ulimit -f 8; $CLI --csv out.csv", 1, "File too large",
+        {"past the file-size limit",
+         "echo earlier > out.csv; ulimit -f 8; $CLI --csv out.csv",
+         1,
+         "File too large",
          {{"out.csv", Entry::File, "earlier\n"}}},
-        {"a full disk with two outputs", "echo earlier > out.json; $CLI --json out.json --csv /dev/full", 1,
-         "\"/dev/full\" could not be written: No space left on device", {{"out.json", Entry::File, "earlier\n"}}},
-        {"a dangling link", "mkdir sub; ln -s sub/made.csv link.csv; $CLI --csv link.csv", 0, "",
+        {"a full disk with two outputs",
+         "echo earlier > out.json; $CLI --json out.json --csv /dev/full",
+         1,
+         "\"/dev/full\" could not be written: No space left on device",
+         {{"out.json", Entry::File, "earlier\n"}}},
+        {"a dangling link",
+         "mkdir sub; ln -s sub/made.csv link.csv; $CLI --csv link.csv",
+         0,
+         "",
          {{"link.csv", Entry::Link, csv}, {"sub", Entry::Folder, ""}, {"sub/made.csv", Entry::File, csv}}},
-        {"a link into a missing folder", "ln -s gone/made.csv link.csv; $CLI --csv link.csv", 1,
-         "/gone\" does not exist", {{"link.csv", Entry::Link, ""}}},
+        {"a link into a missing folder",
+         "ln -s gone/made.csv link.csv; $CLI --csv link.csv",
+         1,
+         "/gone\" does not exist",
+         {{"link.csv", Entry::Link, ""}}},
         {"a 250-byte name", "$CLI --csv " + longName, 0, "", {{longName, Entry::File, csv}}},
-        {"a read-only file", "echo earlier > ro.csv; chmod 444 ro.csv; $CLI --csv ro.csv", 1, "Permission denied",
+        {"a read-only file",
+         "echo earlier > ro.csv; chmod 444 ro.csv; $CLI --csv ro.csv",
+         1,
+         "Permission denied",
          {{"ro.csv", Entry::File, "earlier\n"}}},
     };
     for (const Case& c : cases) {
@@ -105,8 +133,8 @@ TEST(OutputFiles, DescriptorsPipesLinksLongNamesAndFailedWritesLeaveTheRightByte
         for (std::size_t i = 0; i < after.size(); ++i) {
             EXPECT_EQ(after[i].name, c.after[i].name) << names;
             EXPECT_EQ(after[i].kind, c.after[i].kind) << after[i].name;
-            EXPECT_TRUE(after[i].bytes == c.after[i].bytes) << after[i].name << " holds " << after[i].bytes.size()
-                                                            << " bytes, not " << c.after[i].bytes.size();
+            EXPECT_TRUE(after[i].bytes == c.after[i].bytes)
+                << after[i].name << " holds " << after[i].bytes.size() << " bytes, not " << c.after[i].bytes.size();
         }
         fs::remove_all(dir);
     }

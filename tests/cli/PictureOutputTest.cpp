@@ -39,9 +39,9 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
     };
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCommandLine({"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png",
-                                       dir + "/p.png", "--size", "640x480"},
-                                      out, err, encoder);
+    const int status = RunCommandLine(
+        {"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png", dir + "/p.png", "--size", "640x480"},
+        out, err, encoder);
     EXPECT_EQ(status, spln::cli::kExitDone) << err.str();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].kind, OutputKind::Svg);
