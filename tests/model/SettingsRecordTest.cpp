@@ -32,7 +32,7 @@ TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNames)
         EXPECT_EQ(range.engineReal != nullptr, real) << range.flag;
         EXPECT_EQ(range.engineWhole != nullptr, !real) << range.flag;
     }
-    EXPECT_EQ(flags.size(), 17u);
+    EXPECT_EQ(flags.size(), static_cast<std::size_t>(kSettingCount));
 }
 
 // Pinned: the names, ranges and defaults users type, read in --help and keep
