@@ -2,7 +2,6 @@
 
 #include "engine/CSplineEngine.h"
 
-
 // Settings take their defaults; results, systems, report and failure start
 // empty, as they would in a zero-initialised program-wide instance, because an
 // engine may also live on the heap. The workspace is left as it is: a run

@@ -47,14 +47,22 @@ struct SettingControl {
 // takes them: the radio groups first. A storing exchange stops at the first
 // field it refuses, so this order decides which of two bad fields is reported.
 inline constexpr SettingControl kSettingControls[] = {
-    {spln::kSettingSource, IDC_SOURCE_EXAMPLE},     {spln::kSettingMethod, IDC_METHOD_SCHWARZ},
-    {spln::kSettingBoard, IDC_BOARD_GIVEN},         {spln::kSettingFileLength, IDC_FILE_LENGTH},
-    {spln::kSettingAmplitude, IDC_AMPLITUDE},       {spln::kSettingExample, IDC_EXAMPLE},
-    {spln::kSettingLeftValue, IDC_LEFT_VALUE},      {spln::kSettingLeftDeriv, IDC_LEFT_DERIV},
-    {spln::kSettingRightValue, IDC_RIGHT_VALUE},    {spln::kSettingRightDeriv, IDC_RIGHT_DERIV},
-    {spln::kSettingLeftMargin, IDC_LEFT_MARGIN},    {spln::kSettingRightMargin, IDC_RIGHT_MARGIN},
-    {spln::kSettingWindow, IDC_WINDOW},             {spln::kSettingSchwarzType, IDC_SCHWARZ_TYPE},
-    {spln::kSettingSchwarzCount, IDC_SCHWARZ_COUNT}, {spln::kSettingLsqType, IDC_LSQ_TYPE},
+    {spln::kSettingSource, IDC_SOURCE_EXAMPLE},
+    {spln::kSettingMethod, IDC_METHOD_SCHWARZ},
+    {spln::kSettingBoard, IDC_BOARD_GIVEN},
+    {spln::kSettingFileLength, IDC_FILE_LENGTH},
+    {spln::kSettingAmplitude, IDC_AMPLITUDE},
+    {spln::kSettingExample, IDC_EXAMPLE},
+    {spln::kSettingLeftValue, IDC_LEFT_VALUE},
+    {spln::kSettingLeftDeriv, IDC_LEFT_DERIV},
+    {spln::kSettingRightValue, IDC_RIGHT_VALUE},
+    {spln::kSettingRightDeriv, IDC_RIGHT_DERIV},
+    {spln::kSettingLeftMargin, IDC_LEFT_MARGIN},
+    {spln::kSettingRightMargin, IDC_RIGHT_MARGIN},
+    {spln::kSettingWindow, IDC_WINDOW},
+    {spln::kSettingSchwarzType, IDC_SCHWARZ_TYPE},
+    {spln::kSettingSchwarzCount, IDC_SCHWARZ_COUNT},
+    {spln::kSettingLsqType, IDC_LSQ_TYPE},
     {spln::kSettingLsqCount, IDC_LSQ_COUNT},
 };
 

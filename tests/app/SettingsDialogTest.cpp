@@ -241,9 +241,9 @@ TEST_F(SettingsDialogTest, EveryRowOfTheRecordTravelsFromItsControlToItsMember)
 TEST_F(SettingsDialogTest, FieldsAreCheckedInTheirExchangeOrder)
 {
     using namespace spln;
-    const SettingId order[] = {kSettingFileLength,  kSettingAmplitude,   kSettingExample,     kSettingLeftValue,
-                               kSettingLeftDeriv,   kSettingRightValue,  kSettingRightDeriv,  kSettingLeftMargin,
-                               kSettingRightMargin, kSettingWindow,      kSettingSchwarzType, kSettingSchwarzCount,
+    const SettingId order[] = {kSettingFileLength,  kSettingAmplitude,  kSettingExample,     kSettingLeftValue,
+                               kSettingLeftDeriv,   kSettingRightValue, kSettingRightDeriv,  kSettingLeftMargin,
+                               kSettingRightMargin, kSettingWindow,     kSettingSchwarzType, kSettingSchwarzCount,
                                kSettingLsqType,     kSettingLsqCount};
     Open();
     for (const SettingId id : order)

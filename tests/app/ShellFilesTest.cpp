@@ -177,7 +177,8 @@ TEST_F(ShellTest, BadFilesAreRefusedAndTheOpenDocumentStays)
 {
     WriteFile(PathIn("study.spl"), ExperimentText(Study()));
     ASSERT_TRUE(Start({PathIn("study.spl")}));
-    WriteFile(PathIn("range.spl"), QByteArray::fromStdString(std::string(spln::kExperimentHeader) + "\nwindow = 501\n"));
+    WriteFile(PathIn("range.spl"),
+              QByteArray::fromStdString(std::string(spln::kExperimentHeader) + "\nwindow = 501\n"));
     const struct {
         const char* name;
         const char* message;

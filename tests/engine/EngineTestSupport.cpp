@@ -77,8 +77,8 @@ bool SameBits(double a, double b)
     for (int i = 0; i < count; ++i) {
         if (!SameBits(expected[i], actual[i])) {
             char text[160];
-            std::snprintf(text, sizeof text, "%s differs first at point %d: expected %.17g (%a), got %.17g (%a)", what, i,
-                          expected[i], expected[i], actual[i], actual[i]);
+            std::snprintf(text, sizeof text, "%s differs first at point %d: expected %.17g (%a), got %.17g (%a)", what,
+                          i, expected[i], expected[i], actual[i], actual[i]);
             return ::testing::AssertionFailure() << text;
         }
     }

@@ -43,12 +43,23 @@ TEST(SettingsRecord, PublishedNamesRangesAndDefaults)
         const char* flag;
         double min, max, defaultValue;
     } published[kSettingCount] = {
-        {"source", 0, 1, 0},           {"example", 1, 11, 1},         {"amplitude", 0, 0.5, 0},
-        {"samples", 100, 10000, 10000}, {"board", 0, 1, 1},            {"left-value", -1, 1, 0},
-        {"right-value", -1, 1, 0},     {"left-deriv", -10, 10, 0},    {"right-deriv", -10, 10, 0},
-        {"left-margin", 1, 250, 250},  {"right-margin", 1, 250, 250}, {"method", 0, 1, 0},
-        {"window", 1, 500, 1},         {"schwarz-type", 1, 4, 1},     {"schwarz-count", 15, 501, 51},
-        {"lsq-type", 1, 5, 5},         {"lsq-count", 5, 51, 35},
+        {"source", 0, 1, 0},
+        {"example", 1, 11, 1},
+        {"amplitude", 0, 0.5, 0},
+        {"samples", 100, 10000, 10000},
+        {"board", 0, 1, 1},
+        {"left-value", -1, 1, 0},
+        {"right-value", -1, 1, 0},
+        {"left-deriv", -10, 10, 0},
+        {"right-deriv", -10, 10, 0},
+        {"left-margin", 1, 250, 250},
+        {"right-margin", 1, 250, 250},
+        {"method", 0, 1, 0},
+        {"window", 1, 500, 1},
+        {"schwarz-type", 1, 4, 1},
+        {"schwarz-count", 15, 501, 51},
+        {"lsq-type", 1, 5, 5},
+        {"lsq-count", 5, 51, 35},
     };
     for (const SettingRange& range : kSettingRanges) {
         const auto& expected = published[range.id];
