@@ -9,19 +9,17 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 #include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
 
 namespace spln::test {
 
 // The value as text that reads back to the same double.
 inline std::string SettingValueText(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return FormatNumber(value);
 }
 
 // A value of the row's own other than its default: the other choice, or a
