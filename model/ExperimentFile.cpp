@@ -114,7 +114,7 @@ std::string FormatExperiment(const CSplnSettings& settings)
     return text;
 }
 
-ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults)
+ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults, WindowCheck check)
 {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
@@ -174,23 +174,25 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
             return Fault(lineNumber, std::string(name) + " = " + std::string(value) + ": " + problem);
     }
 
-    if (!WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength)) {
-        // Point at the line that set the window, else at the one that set the
-        // sample count or the source; the defaults alone always pass.
-        int line = 0;
-        for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
-            if (line == 0)
-                line = lineOf[id];
-        return Fault(line, kWindowCheckMessage);
-    }
+    // A failed window check points at the line that set the window, else at
+    // the one that set the sample count or the source; the defaults alone
+    // always pass.
+    int windowLine = 0;
+    for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
+        if (windowLine == 0)
+            windowLine = lineOf[id];
+    if (check == WindowCheck::InFile &&
+        !WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
+        return Fault(windowLine, kWindowCheckMessage);
 
     ExperimentRead read;
     read.status = ExperimentStatus::Settings;
     read.settings = settings;
+    read.windowLine = windowLine;
     return read;
 }
 
-ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults)
+ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults, WindowCheck check)
 {
     const InputOpening opening = OpenInput(path.c_str());
     if (opening.error == EISDIR)
@@ -227,7 +229,7 @@ ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& 
         return Fault(0, "the file holds more than " + std::to_string(kMaxExperimentFileSize) +
                             " bytes; an experiment file is far smaller.");
     text.resize(size);
-    return ParseExperiment(text, defaults);
+    return ParseExperiment(text, defaults, check);
 }
 
 std::string DescribeExperimentFault(const std::string& path, const ExperimentRead& read)

@@ -414,7 +414,22 @@ TEST(CommandLine, ArgumentsAndInputsAreHandledConsistently)
         std::string err;
     };
     const std::string stdinOnly = "a pipe or a terminal is read only as standard input (/dev/stdin).\n";
+    const std::string window = std::string(spln::kWindowCheckMessage) + "\n";
+    const std::string wide = "printf 'Spln experiment 1\\nsamples = 100\\nwindow = 11\\n' > w.spl; ";
     const Case cases[] = {
+        {"a setting given twice", "$CLI --example 3 --example 4", 2,
+         "--example is given twice; a setting takes one value\n"},
+        {"a setting given twice in both forms", "$CLI --window=2 --example 3 --window 2", 2,
+         "--window is given twice; a setting takes one value\n"},
+        {"a sample file given twice", "$CLI --data a.dat --data b.dat", 2,
+         "--data is given twice; a run reads one sample file\n"},
+        {"a flag that makes the file's settings pass", wide + "$CLI --settings w.spl --window 5", 0, ""},
+        {"a flag that makes them fail",
+         "$CLI --settings /dev/stdin --window 11 <<E\nSpln experiment 1\nsamples = 100\nE", 2, window},
+        {"a file whose settings fail on their own", wide + "$CLI --settings w.spl --example 3", 2,
+         "w.spl, line 3: " + window},
+        {"a study that sweeps the window the file had",
+         wide + "$CLI --settings w.spl --study window=1:10 --csv /dev/null", 0, ""},
         {"control characters are shown escaped", "$CLI --example \"$(printf '3\\033]0;x\\007')\"", 2,
          "--example: \"3\\x1B]0;x\\x07\" is not a whole number\n"},
         {"in a file name too", "$CLI --json \"$(printf '/none\\033[2J/r.json')\"", 1,
