@@ -93,8 +93,7 @@ const char* NotReadBecause(InputKind kind)
 {
     switch (kind) {
     case InputKind::Pipe:
-        return "is a named pipe, not a regular file; a pipe or a terminal is read only as standard input "
-               "(/dev/stdin)";
+        return "is a pipe, not a regular file; a pipe or a terminal is read only as standard input (/dev/stdin)";
     case InputKind::Device:
         return "is a device, not a regular file; a pipe or a terminal is read only as standard input (/dev/stdin)";
     case InputKind::Socket:

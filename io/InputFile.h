@@ -32,7 +32,7 @@ struct InputOpening {
 InputOpening OpenInput(const char* path);
 
 // Why a refused kind is not read, as the end of a sentence about the file:
-// "is a named pipe, not a regular file; ...".
+// "is a pipe, not a regular file; ...".
 const char* NotReadBecause(InputKind kind);
 
 }  // namespace spln

@@ -329,7 +329,7 @@ TEST_F(ShellTest, CommandLineFailuresAreReportedAndTheWindowOpensAllTheSame)
                                {QStringLiteral("a.spl"), QStringLiteral("b.spl")},
                                {PathIn("pipe.spl")}};
     ASSERT_EQ(::mkfifo(QFile::encodeName(PathIn("pipe.spl")).constData(), 0600), 0);
-    const char* const says[] = {"missing.spl", "this is a folder", "Usage: spln [file]", "is a named pipe"};
+    const char* const says[] = {"missing.spl", "this is a folder", "Usage: spln [file]", "is a pipe"};
     for (std::size_t i = 0; i < std::size(bad); ++i) {
         SCOPED_TRACE(says[i]);
         ASSERT_TRUE(Start(bad[i]));

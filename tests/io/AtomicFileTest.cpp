@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -56,34 +55,3 @@ TEST(AtomicFile, ReplacesKeepingPermissionsAndLinksAndFailsLeavingEverythingAsIt
     fs::remove_all(dir);
 }
 
-// Root may write any file: a replaced one still keeps its owner, and one
-// its owner made read-only is still refused.
-TEST(AtomicFile, AReplacedFileKeepsItsOwnerAndModeAndAReadOnlyOneIsRefused)
-{
-    const fs::path dir = fs::temp_directory_path() / ("spln-io-owner-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const fs::path shared = dir / "shared.csv", locked = dir / "locked.csv";
-    std::ofstream(shared) << "earlier";
-    std::ofstream(locked) << "earlier";
-    const bool root = ::geteuid() == 0;
-    const uid_t owner = root ? 65534 : ::geteuid();
-    const gid_t group = root ? 65534 : ::getegid();
-    ASSERT_EQ(::chown(shared.c_str(), owner, group), 0);
-    ASSERT_EQ(::chmod(shared.c_str(), 0640), 0);
-    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
-
-    ASSERT_TRUE(spln::WriteFileAtomically(shared.string(), "new"));
-    struct stat status {};
-    ASSERT_EQ(::stat(shared.c_str(), &status), 0);
-    EXPECT_EQ(status.st_uid, owner);
-    EXPECT_EQ(status.st_gid, group);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(Read(shared), "new");
-
-    std::string reason;
-    EXPECT_FALSE(spln::WriteFileAtomically(locked.string(), "lost", &reason));
-    EXPECT_EQ(reason, "Permission denied");
-    EXPECT_EQ(Read(locked), "earlier");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "no temporary file is left";
-    fs::remove_all(dir);
-}

@@ -108,16 +108,3 @@ TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
     }
 }
 
-// Editors that mark UTF-8 files put the mark before the first line; anywhere
-// else it is text of its line.
-TEST(ExperimentFile, AByteOrderMarkBeforeTheFirstLineIsSkipped)
-{
-    const std::string mark = "\xEF\xBB\xBF";
-    const ExperimentRead read = ParseExperiment(mark + "Spln experiment 1\nexample = 3\n", DefaultSettings());
-    ASSERT_EQ(read.status, ExperimentStatus::Settings) << read.message;
-    EXPECT_EQ(read.settings.m_nExample, 3);
-    EXPECT_EQ(ParseExperiment(mark, DefaultSettings()).status, ExperimentStatus::Empty);
-    const ExperimentRead inside = ParseExperiment("Spln experiment 1\n" + mark + "example = 3\n", DefaultSettings());
-    EXPECT_EQ(inside.status, ExperimentStatus::Fault);
-    EXPECT_EQ(inside.line, 2);
-}
