@@ -121,7 +121,8 @@ bool ResolveOutput(const std::string& path, OutputTarget& target, std::string* r
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         // An entry of a descriptor folder is an open file of a process, not a
         // link to follow: /dev/stdout is the descriptor 1 itself.
-        std::string_view name = NameOf(current);
+        const std::string entry = NameOf(current);
+        std::string_view name = entry;
         const long number = TakeNumber(name);
         if (number >= 0 && name.empty()) {
             const long owner = DescriptorFolderOwner(Resolved(FolderOf(current)));
