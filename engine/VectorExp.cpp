@@ -65,7 +65,7 @@ struct BitSource {
     }
 
     // Uniform in [lo, hi).
-    double Uniform(double lo, double hi) { return lo + (hi - lo) * ((Next() >> 11) * 0x1p-53); }
+    double Uniform(double lo, double hi) { return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1p-53); }
 };
 
 struct GuardSet {

@@ -46,7 +46,8 @@ void CheckAccepted(const spln::cli::CliOptions& options)
     // list the same-file check goes through.
     std::size_t files = 0;
     for (const cli::CommandFile& file : cli::CommandFiles(options))
-        files += file.written;
+        if (file.written)
+            ++files;
     if (files + toStandardOutput != options.outputs.size() + !options.saveSettingsPath.empty())
         std::abort();
 }

@@ -149,7 +149,7 @@ constexpr std::array<SettingId, kSettingCount> SettingsInDialogOrder()
 {
     std::array<SettingId, kSettingCount> order{};
     for (const SettingRange& range : kSettingRanges)
-        order[range.dialogStep] = range.id;
+        order[static_cast<std::size_t>(range.dialogStep)] = range.id;
     return order;
 }
 

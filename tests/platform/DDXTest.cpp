@@ -143,8 +143,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, FailedExchange,
                                            FailingEntry{kValue, "0.5000001",
                                                         "Please enter a number between -1 and 0.5."},
                                            FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}),
-                         [](const ::testing::TestParamInfo<FailingEntry>& info) {
-                             return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+                         [](const ::testing::TestParamInfo<FailingEntry>& test) {
+                             return "Field" + std::to_string(test.param.field) + "Case" + std::to_string(test.index);
                          });
 
 TEST(DataExchange, BoundsThemselvesAreAccepted)

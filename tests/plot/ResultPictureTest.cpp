@@ -68,7 +68,8 @@ struct PictureFixture : ::testing::Test {
     {
         std::size_t count = 0;
         for (const RecordedCall& call : dc.CallsOf(DCCall::LineTo))
-            count += call.pen != nullptr && call.pen->Colour() == colour ? 1 : 0;
+            if (call.pen != nullptr && call.pen->Colour() == colour)
+                ++count;
         return count;
     }
 
