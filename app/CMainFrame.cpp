@@ -5,6 +5,7 @@
 #include "app/HelpText.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
+#include "platform/QtStrings.h"
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
 #include "res/Icons.h"
@@ -40,8 +41,7 @@ FrameResources MainFrameResources()
 
 QString AppTitle()
 {
-    const std::string_view title = res::LoadStringResource(res::AFX_IDS_APP_TITLE);
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return spln::ToQString(res::LoadStringResource(res::AFX_IDS_APP_TITLE));
 }
 
 }  // namespace

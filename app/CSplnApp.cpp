@@ -14,6 +14,7 @@
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
 #include "platform/MessageBox.h"
+#include "platform/QtStrings.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 
@@ -29,8 +30,7 @@ const char* const kRegistryKey = "Local AppWizard-Generated Applications";
 
 QString AppTitleString()
 {
-    const std::string_view title = res::LoadStringResource(res::AFX_IDS_APP_TITLE);
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return spln::ToQString(res::LoadStringResource(res::AFX_IDS_APP_TITLE));
 }
 
 }  // namespace

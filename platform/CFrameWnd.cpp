@@ -5,6 +5,7 @@
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
 #include "platform/CView.h"
+#include "platform/QtStrings.h"
 #include "platform/RecentFileList.h"
 
 #include <QAction>
@@ -24,11 +25,6 @@ namespace {
 // Standard command and string ids the frame handles itself.
 constexpr unsigned kIdsIdleMessage = 57345;
 constexpr unsigned kIdsHelpModeMessage = 57346;
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 {
@@ -102,7 +98,7 @@ void CFrameWnd::BuildMenu(const FrameResources& resources)
     for (const MenuItemTemplate& item : resources.menu) {
         switch (item.kind) {
         case MenuItemKind::Popup: {
-            const QString title = ToQString(item.text);
+            const QString title = spln::ToQString(item.text);
             QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
             // Ticks follow the bars' real state whenever a menu opens.
             connect(menu, &QMenu::aboutToShow, this, &CFrameWnd::UpdateBarChecks);
@@ -121,7 +117,7 @@ void CFrameWnd::BuildMenu(const FrameResources& resources)
             if (open.empty())
                 break;
             QAction* action = m_pCommands->Action(item.id);
-            action->setText(ToQString(item.text));
+            action->setText(spln::ToQString(item.text));
             if (item.grayed)
                 action->setEnabled(false);
             open.back()->addAction(action);
@@ -209,7 +205,7 @@ void CFrameWnd::SetMessageBar(CStatusBar* bar)
     m_pMessageBar = bar;
     setStatusBar(bar);
     if (m_resources.loadString)
-        bar->SetIdleText(ToQString(m_resources.loadString(kIdsIdleMessage)));
+        bar->SetIdleText(spln::ToQString(m_resources.loadString(kIdsIdleMessage)));
 }
 
 void CFrameWnd::DockControlBar(CToolBar* toolBar)
@@ -242,7 +238,7 @@ void CFrameWnd::OnContextHelp()
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
     qApp->installEventFilter(this);
     if (m_pMessageBar && m_resources.loadString)
-        m_pMessageBar->showMessage(ToQString(m_resources.loadString(kIdsHelpModeMessage)));
+        m_pMessageBar->showMessage(spln::ToQString(m_resources.loadString(kIdsHelpModeMessage)));
 }
 
 void CFrameWnd::LeaveHelpMode(bool showHelp)

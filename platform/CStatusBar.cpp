@@ -4,6 +4,7 @@
 
 #include "platform/FrameTemplates.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/QtStrings.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -37,7 +38,7 @@ bool CStatusBar::SetIndicators(std::span<const unsigned> ids, StringLoader loadS
         if (text.empty())
             return false;
         auto* label = new QLabel(this);
-        const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QString caption = spln::ToQString(text);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);

@@ -2,19 +2,12 @@
 
 #include "platform/CommandTable.h"
 
+#include "platform/QtStrings.h"
+
 #include <QAction>
 #include <QWidget>
 
 #include <utility>
-
-namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 CommandTable::CommandTable(QWidget* owner, StringLoader loadString)
     : QObject(owner), m_pOwner(owner), m_loadString(loadString)
@@ -32,9 +25,9 @@ QAction* CommandTable::Action(unsigned id)
         // A prompt is "status-bar text\ntooltip"; either part may be missing.
         const std::string_view prompt = m_loadString(id);
         const auto newline = prompt.find('\n');
-        action->setStatusTip(ToQString(prompt.substr(0, newline)));
+        action->setStatusTip(spln::ToQString(prompt.substr(0, newline)));
         if (newline != std::string_view::npos)
-            action->setToolTip(ToQString(prompt.substr(newline + 1)));
+            action->setToolTip(spln::ToQString(prompt.substr(newline + 1)));
     }
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
     m_pOwner->addAction(action);

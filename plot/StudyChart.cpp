@@ -67,8 +67,8 @@ QLogValueAxis* ErrorAxis(const StudyResult& result)
     }
     auto* axis = new QLogValueAxis;
     axis->setBase(10.0);
-    axis->setLabelFormat("%.0e");
-    axis->setTitleText("error");
+    axis->setLabelFormat(QStringLiteral("%.0e"));
+    axis->setTitleText(QStringLiteral("error"));
     axis->setMinorTickCount(-1);
     FitLogAxis(axis, low, high);
     return axis;
@@ -79,7 +79,7 @@ QLogValueAxis* ErrorAxis(const StudyResult& result)
 void AddErrorSeries(QChart* chart, QXYSeries* series, const ErrorSeries& error, const StudyResult& result,
                     QAbstractAxis* valueAxis, QLogValueAxis* errorAxis)
 {
-    series->setName(error.name);
+    series->setName(QString::fromUtf8(error.name));
     series->setColor(error.colour);
     for (const StudyRow& row : result.rows)
         if (row.*error.error > 0.0)
@@ -96,7 +96,7 @@ void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis
     auto* valueAxis = new QLogValueAxis;
     // Powers of two label a narrow sweep better than the one or two powers of ten in it.
     valueAxis->setBase(last <= 64 * first ? 2.0 : 10.0);
-    valueAxis->setLabelFormat("%g");
+    valueAxis->setLabelFormat(QStringLiteral("%g"));
     valueAxis->setMinorTickCount(-1);
     valueAxis->setTitleText(QString::fromStdString(spln::study::ValueColumnName(result)));
     FitLogAxis(valueAxis, first, last);
@@ -128,7 +128,7 @@ void AddRepeat(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxi
 {
     auto* runAxis = new QValueAxis;
     runAxis->setTitleText(QStringLiteral("run"));
-    runAxis->setLabelFormat("%d");
+    runAxis->setLabelFormat(QStringLiteral("%d"));
     runAxis->setRange(0, std::max(1, static_cast<int>(result.rows.size())) + 1);
     chart->addAxis(runAxis, Qt::AlignBottom);
     chart->addAxis(errorAxis, Qt::AlignLeft);
