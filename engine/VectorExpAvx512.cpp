@@ -9,9 +9,14 @@
 #include <cmath>
 #include <cstdint>
 
-// GCC 12 reports the undefined start value inside _mm512_set1_* as possibly uninitialised.
+// GCC 12 reports the undefined start value inside _mm512_set1_* as possibly
+// uninitialised; without optimisation its gathers are macros that hand their
+// all-ones mask to the builtin as a plain char, which -Wsign-conversion reports here.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#ifndef __OPTIMIZE__
+#pragma GCC diagnostic ignored "-Wsign-conversion"
+#endif
 #endif
 
 namespace spln::detail {
