@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
 using graphtest::AccumulatedAbscissae;
