@@ -83,7 +83,7 @@ void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)
     const unsigned oldAlign = dc.SetTextAlign(TA_CENTER | TA_TOP);
     const COLORREF oldColour = dc.SetTextColor(RGB(0, 0, 0));
     dc.TextOut(centreX, top, std::string("No result: the run stopped before it could finish."));
-    dc.TextOut(centreX, top + 2 * metrics.tmHeight, DescribeRunFailure(ViewEngine()));
+    dc.TextOut(centreX, top + 2 * metrics.tmHeight, spln::DescribeRunFailure(ViewEngine()));
     dc.TextOut(centreX, top + 4 * metrics.tmHeight,
                std::string("Correct the file, or choose another source with Spline > Run."));
     dc.SetTextColor(oldColour);
