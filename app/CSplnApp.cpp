@@ -89,7 +89,7 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
     // Who handles what; every command not named here stays disabled (Cut,
     // Paste, Undo, next and previous pane).
-    CommandTable& commands = frame.Commands();
+    spln::CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
     commands.SetHandler(res::ID_FILE_OPEN, [this] { OnFileOpen(); });

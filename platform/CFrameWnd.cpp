@@ -63,7 +63,7 @@ QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 
 CFrameWnd::CFrameWnd(QWidget* parent) : QMainWindow(parent)
 {
-    m_pCommands = new CommandTable(this, nullptr);
+    m_pCommands = new spln::CommandTable(this, nullptr);
 }
 
 CFrameWnd::~CFrameWnd()

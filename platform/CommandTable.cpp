@@ -9,8 +9,10 @@
 
 #include <utility>
 
+namespace spln {
+
 CommandTable::CommandTable(QWidget* owner, StringLoader loadString)
-    : QObject(owner), m_pOwner(owner), m_loadString(loadString)
+    : QObject(owner), m_owner(owner), m_loadString(loadString)
 {}
 
 QAction* CommandTable::Action(unsigned id)
@@ -18,19 +20,19 @@ QAction* CommandTable::Action(unsigned id)
     if (QAction* existing = FindAction(id))
         return existing;
 
-    auto* action = new QAction(m_pOwner);
+    auto* action = new QAction(m_owner);
     action->setData(id);
     action->setEnabled(false);
     if (m_loadString) {
         // A prompt is "status-bar text\ntooltip"; either part may be missing.
         const std::string_view prompt = m_loadString(id);
         const auto newline = prompt.find('\n');
-        action->setStatusTip(spln::ToQString(prompt.substr(0, newline)));
+        action->setStatusTip(ToQString(prompt.substr(0, newline)));
         if (newline != std::string_view::npos)
-            action->setToolTip(spln::ToQString(prompt.substr(newline + 1)));
+            action->setToolTip(ToQString(prompt.substr(newline + 1)));
     }
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
-    m_pOwner->addAction(action);
+    m_owner->addAction(action);
     m_actions.emplace(id, action);
     return action;
 }
@@ -68,3 +70,5 @@ bool CommandTable::Execute(unsigned id)
     run();
     return true;
 }
+
+}  // namespace spln
