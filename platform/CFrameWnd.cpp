@@ -1,4 +1,6 @@
-// The frame window: menu, toolbar, status bar and the view in between.
+// The frame window: menu, accelerators, control bars, caption and the view
+// in between (help mode in CFrameWndHelp.cpp, the recent-file entries in
+// CFrameWndRecentFiles.cpp).
 
 #include "platform/CFrameWnd.h"
 
@@ -6,13 +8,10 @@
 #include "platform/CToolBar.h"
 #include "platform/CView.h"
 #include "platform/QtStrings.h"
-#include "platform/RecentFileList.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -22,9 +21,8 @@
 
 namespace {
 
-// Standard command and string ids the frame handles itself.
+// The standard string id of the status bar's idle text.
 constexpr unsigned kIdsIdleMessage = 57345;
-constexpr unsigned kIdsHelpModeMessage = 57346;
 
 QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 {
@@ -217,66 +215,6 @@ void CFrameWnd::DockControlBar(CToolBar* toolBar)
     addToolBar(Qt::TopToolBarArea, toolBar);
 }
 
-void CFrameWnd::OnHelp()
-{
-    if (m_bHelpMode)
-        LeaveHelpMode(false);
-    if (m_showHelp)
-        m_showHelp();
-}
-
-void CFrameWnd::OnHelpFinder()
-{
-    OnHelp();
-}
-
-void CFrameWnd::OnContextHelp()
-{
-    if (m_bHelpMode)
-        return;
-    m_bHelpMode = true;
-    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    qApp->installEventFilter(this);
-    if (m_pMessageBar && m_resources.loadString)
-        m_pMessageBar->showMessage(spln::ToQString(m_resources.loadString(kIdsHelpModeMessage)));
-}
-
-void CFrameWnd::LeaveHelpMode(bool showHelp)
-{
-    m_bHelpMode = false;
-    qApp->removeEventFilter(this);
-    QApplication::restoreOverrideCursor();
-    if (m_pMessageBar)
-        m_pMessageBar->clearMessage();
-    if (showHelp && m_showHelp)
-        m_showHelp();
-}
-
-bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!m_bHelpMode)
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        LeaveHelpMode(true);
-        return true;
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return true;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_F1) {
-            LeaveHelpMode(key == Qt::Key_F1);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 QMenu* CFrameWnd::FindMenuOfCommand(unsigned id) const
 {
     const QAction* target = m_pCommands->FindAction(id);
@@ -288,43 +226,4 @@ QMenu* CFrameWnd::FindMenuOfCommand(unsigned id) const
             return menu;
     }
     return nullptr;
-}
-
-void CFrameWnd::UpdateRecentFileMenu(const CRecentFileList& files, unsigned firstId)
-{
-    QAction* first = m_pCommands->FindAction(firstId);
-    QMenu* menu = FindMenuOfCommand(firstId);
-    if (!first || !menu)
-        return;
-    if (m_strRecentPlaceholder.isEmpty())
-        m_strRecentPlaceholder = first->text();
-
-    // Slots 2.. follow the first one; they are created the first time needed.
-    QAction* previous = first;
-    const QString currentDir = QDir::currentPath();
-    for (int slot = 0; slot < files.GetMaxSize(); ++slot) {
-        const unsigned id = firstId + static_cast<unsigned>(slot);
-        QAction* action = m_pCommands->FindAction(id);
-        const QList<QAction*> entries = menu->actions();
-        const bool inMenu = action && entries.contains(action);
-        if (!inMenu && slot >= files.GetSize())
-            continue;
-        if (!inMenu) {
-            action = m_pCommands->Action(id);
-            const qsizetype after = entries.indexOf(previous) + 1;
-            menu->insertAction(after < entries.size() ? entries[after] : nullptr, action);
-        }
-        if (slot < files.GetSize()) {
-            action->setText(files.MenuText(slot, currentDir));
-            action->setEnabled(m_pCommands->HasHandler(id));
-            action->setVisible(true);
-        } else if (slot == 0) {
-            action->setText(m_strRecentPlaceholder);
-            action->setEnabled(false);
-            action->setVisible(true);
-        } else {
-            action->setVisible(false);
-        }
-        previous = action;
-    }
 }
