@@ -32,7 +32,7 @@ void CheckAccepted(const spln::cli::CliOptions& options)
         std::abort();
     if (options.dataPath.size() >= static_cast<std::size_t>(kPathSize))
         std::abort();
-    int toStandardOutput = 0;
+    std::size_t toStandardOutput = 0;
     for (const cli::OutputRequest& output : options.outputs) {
         if (output.path.empty() || output.flag.empty())
             std::abort();
@@ -46,8 +46,7 @@ void CheckAccepted(const spln::cli::CliOptions& options)
     // list the same-file check goes through.
     std::size_t files = 0;
     for (const cli::CommandFile& file : cli::CommandFiles(options))
-        if (file.written)
-            ++files;
+        files += file.written;
     if (files + toStandardOutput != options.outputs.size() + !options.saveSettingsPath.empty())
         std::abort();
 }
