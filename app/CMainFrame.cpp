@@ -18,6 +18,8 @@
 
 #include <array>
 
+namespace res = spln::res;
+
 namespace {
 
 // The status bar's panes: the message pane, then the lock-key indicators.

@@ -20,6 +20,8 @@
 
 #include <QCoreApplication>
 
+namespace res = spln::res;
+
 namespace {
 
 constexpr int kMaxRecentFiles = 4;

@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace res;
+using namespace spln::res;
 
 QByteArray ReadAll(const QString& path)
 {

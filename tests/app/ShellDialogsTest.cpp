@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+namespace res = spln::res;
+
 TEST(AboutBox, ShowsTitleIconAndTextsAtTheirPlaces)
 {
     CAboutDlg dialog;

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace res;
+using namespace spln::res;
 
 QStringList RecentMenuTexts(CMainFrame& frame)
 {
