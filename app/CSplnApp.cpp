@@ -21,6 +21,9 @@
 #include <QCoreApplication>
 
 namespace res = spln::res;
+using spln::CopyResult;
+using spln::ExportData;
+using spln::ExportPicture;
 
 namespace {
 

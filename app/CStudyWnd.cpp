@@ -23,6 +23,7 @@
 
 #include <vector>
 
+using namespace spln;
 using namespace spln::study;
 
 namespace {

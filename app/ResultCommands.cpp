@@ -15,6 +15,8 @@
 
 #include <string>
 
+namespace spln {
+
 namespace {
 
 const std::vector<FileType> kPictureTypes{
@@ -106,3 +108,5 @@ void CopyResult(CSplnView& view)
     if (QMimeData* data = ResultMimeData(view))
         QApplication::clipboard()->setMimeData(data);
 }
+
+}  // namespace spln

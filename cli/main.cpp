@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     };
     exportStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind,
                                        const std::string& path, int width, int height, std::string* error) {
-        EnsureWidgetApplication(argc, argv);
+        spln::EnsureWidgetApplication(argc, argv);
         return spln::ExportStudyPicture(result, FormatOf(kind), path, width, height, error);
     };
 #endif

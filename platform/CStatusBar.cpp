@@ -84,7 +84,7 @@ QLabel* CStatusBar::Indicator(unsigned id) const
 
 void CStatusBar::UpdateIndicators()
 {
-    const std::optional<KeyboardLockState> state = ReadKeyboardLocks();
+    const std::optional<spln::KeyboardLockState> state = spln::ReadKeyboardLocks();
     for (auto& pane : m_indicators) {
         if (!state) {
             pane.label->setText(pane.text);

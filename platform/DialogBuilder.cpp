@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace spln {
+
 namespace {
 
 // a * b / c rounded to the nearest integer, halves away from zero.
@@ -152,3 +154,5 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
     for (QWidget* box : groupBoxes)
         box->lower();
 }
+
+}  // namespace spln

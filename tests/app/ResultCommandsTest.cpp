@@ -16,6 +16,7 @@
 
 namespace {
 
+using namespace spln;
 using namespace spln::res;
 
 QByteArray ReadAll(const QString& path)

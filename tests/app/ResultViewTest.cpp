@@ -19,6 +19,8 @@
 
 #include <cstring>
 
+using namespace spln;
+
 namespace {
 
 class ResultViewTest : public ::testing::Test {

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
 const char* const kWindowMessage = "Window Averaging divide by Length of File should be less then 0.1";

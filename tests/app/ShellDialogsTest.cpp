@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 
 namespace res = spln::res;
+using namespace spln;
 
 TEST(AboutBox, ShowsTitleIconAndTextsAtTheirPlaces)
 {

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace spln;
+
 namespace {
 
 constexpr int kChoiceA = 100, kChoiceB = 101, kCount = 200, kValue = 201, kOther = 202, kCountLabel = 300;
