@@ -96,7 +96,7 @@ int CMainFrame::OnCreate()
 void CMainFrame::ShowHelpWindow()
 {
     if (!m_pHelpWindow)
-        m_pHelpWindow = CreateHelpWindow(this);
+        m_pHelpWindow = spln::CreateHelpWindow(this);
     m_pHelpWindow->show();
     m_pHelpWindow->raise();
     m_pHelpWindow->activateWindow();

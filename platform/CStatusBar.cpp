@@ -45,7 +45,7 @@ bool CStatusBar::SetIndicators(std::span<const unsigned> ids, StringLoader loadS
         // The pane keeps the width of its text while the text is hidden.
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(caption) + 8);
         addPermanentWidget(label);
-        m_indicators.push_back({id, label, caption});
+        m_arrIndicators.push_back({id, label, caption});
     }
     if (qApp)
         qApp->installEventFilter(this);
@@ -75,7 +75,7 @@ QString CStatusBar::MessageText() const
 
 QLabel* CStatusBar::Indicator(unsigned id) const
 {
-    for (const auto& pane : m_indicators) {
+    for (const auto& pane : m_arrIndicators) {
         if (pane.id == id)
             return pane.label;
     }
@@ -85,7 +85,7 @@ QLabel* CStatusBar::Indicator(unsigned id) const
 void CStatusBar::UpdateIndicators()
 {
     const std::optional<spln::KeyboardLockState> state = spln::ReadKeyboardLocks();
-    for (auto& pane : m_indicators) {
+    for (auto& pane : m_arrIndicators) {
         if (!state) {
             pane.label->setText(pane.text);
             pane.label->setEnabled(false);
