@@ -6,6 +6,7 @@
 #include "app/Engines.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "model/RunResults.h"
 #include "plot/ResultPicture.h"
 
 namespace {
@@ -49,7 +50,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();
-                    CopyRunOutcome(engine, *m_pShownEngine);
+                    spln::CopyRunOutcome(engine, *m_pShownEngine);
                     m_shownSettings = *doc;
                 }
             }
