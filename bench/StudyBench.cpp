@@ -27,10 +27,7 @@ void RunPlan(benchmark::State& state, const spln::study::StudyPlan& plan, const 
 void BM_SweepProjectionSplines(benchmark::State& state)
 {
     spln::study::StudyPlan plan;
-    plan.setting = spln::kSettingSchwarzCount;
-    plan.from = 15;
-    plan.to = 501;
-    plan.step = 2;
+    plan.sweep = {spln::kSettingSchwarzCount, 15, 501, spln::study::Spacing::Step, 2, 0};
     RunPlan(state, plan, FreshSettings());
 }
 
