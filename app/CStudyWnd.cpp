@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 using namespace spln::study;
@@ -35,6 +36,7 @@ namespace {
 constexpr int kPreferredWidth = 1180;
 constexpr int kPreferredHeight = 640;
 constexpr double kScreenShare = 0.9;
+constexpr double kTableShare = 0.36;  // the chart keeps the rest
 constexpr int kMinChartWidth = 360;
 
 // The file types of Export.
@@ -44,8 +46,9 @@ const std::vector<FileType> kExportTypes = {
     {QStringLiteral("PDF document"), QStringLiteral("pdf")},
 };
 
-// A cell as the table shows it: whole numbers, errors and scores with seven
-// digits, orders and times with three decimals; empty where there is no number.
+// A cell as the table shows it: whole numbers, errors and scores with five
+// digits (Copy gives every digit), orders and times with three decimals;
+// empty where there is no number.
 QString ShownCell(StudyColumn column, double value)
 {
     if (column == StudyColumn::Value || column == StudyColumn::Across)
@@ -59,8 +62,25 @@ QString ShownCell(StudyColumn column, double value)
     case StudyColumn::Freedom:
         return QString::number(value, 'f', 2);
     default:
-        return QString::number(value, 'e', 6);
+        return QString::number(value, 'e', 4);
     }
+}
+
+// A long heading on two lines, broken at the space nearest its middle.
+QString TwoLineHeading(const std::string& heading)
+{
+    QString text = QString::fromStdString(heading);
+    constexpr int kShortHeading = 10;
+    if (text.size() <= kShortHeading)
+        return text;
+    int best = -1;
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(i - text.size() / 2) < std::abs(best - text.size() / 2)))
+            best = i;
+    if (best > 0)
+        text[best] = QLatin1Char('\n');
+    return text;
 }
 
 // The same cell for the clipboard: every digit of the numbers a run computed.
@@ -83,9 +103,10 @@ QTableWidget* MakeTable(const StudyResult& result, QWidget* parent)
     auto* table = new QTableWidget(static_cast<int>(result.rows.size()), columnCount, parent);
     QStringList headings;
     for (StudyColumn column : columns)
-        headings << QString::fromStdString(ColumnHeading(result, column));
+        headings << TwoLineHeading(ColumnHeading(result, column));
     table->setHorizontalHeaderLabels(headings);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int r = 0; r < static_cast<int>(result.rows.size()); ++r) {
@@ -164,7 +185,7 @@ CStudyWnd::CStudyWnd(const StudyResult& result, QWidget* parent) : QWidget(paren
         size = size.boundedTo(QSize(static_cast<int>(available.width() * kScreenShare),
                                     static_cast<int>(available.height() * kScreenShare)));
     }
-    const int tableWidth = std::min(TableWidth(table), size.width() / 2);
+    const int tableWidth = std::min(TableWidth(table), static_cast<int>(size.width() * kTableShare));
     splitter->setSizes({size.width() - tableWidth, tableWidth});
     resize(size);
 }

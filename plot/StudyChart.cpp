@@ -11,14 +11,20 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -60,40 +66,114 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// Three significant digits, as the tick labels write numbers ("4.86e-4").
 QString Short(double value)
 {
-    return QString::number(value, 'g', 3);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3g", value);
+    return Text(TickLabel(std::strtod(text, nullptr)));
 }
+
+// The ticks of an axis for a target count; the range does not depend on the target.
+using TickMaker = std::function<AxisTicks(int target)>;
+
+// Puts the ticks on a category axis, each label at its value's place.
+void FillAxis(QCategoryAxis* axis, const AxisTicks& ticks, const std::function<double(double)>& map)
+{
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+    const double low = map(ticks.low);
+    const double high = map(ticks.high);
+    axis->setRange(low, high);
+    // A hair below the range, so that a tick on its low end keeps its label.
+    const double start = low - 1e-9 * (high - low);
+    axis->setStartValue(start);
+    double previous = start;
+    for (size_t i = 0; i < ticks.values.size(); ++i) {
+        const double at = map(ticks.values[i]);
+        if (at > previous && at <= high) {
+            axis->append(Text(ticks.labels[i]), at);
+            previous = at;
+        }
+    }
+}
+
+// Chooses the ticks of each axis again for the room the plot area gives it,
+// so that a narrow chart shows fewer labels rather than cut ones.
+class AxisTicker : public QObject {
+public:
+    explicit AxisTicker(QChart* chart) : QObject(chart)
+    {
+        connect(chart, &QChart::plotAreaChanged, this, [this](const QRectF& area) { Fit(area); });
+    }
+
+    void Add(QCategoryAxis* axis, TickMaker maker, std::function<double(double)> map, bool horizontal)
+    {
+        m_axes.push_back({axis, std::move(maker), std::move(map), horizontal, {}});
+    }
+
+private:
+    struct Entry {
+        QCategoryAxis* axis;
+        TickMaker maker;
+        std::function<double(double)> map;
+        bool horizontal;
+        std::vector<std::string> shown;
+    };
+
+    void Fit(const QRectF& area)
+    {
+        constexpr double kLabelGap = 14.0;
+        for (Entry& entry : m_axes) {
+            const QFontMetricsF metrics(entry.axis->labelsFont());
+            const double room = entry.horizontal ? area.width() : area.height();
+            AxisTicks ticks = entry.maker(kTickTarget);
+            for (int target = kTickTarget - 1; target >= 2; --target) {
+                double needed = 0.0;
+                for (const std::string& label : ticks.labels)
+                    needed +=
+                        (entry.horizontal ? metrics.horizontalAdvance(Text(label)) : metrics.height()) + kLabelGap;
+                if (needed <= room)
+                    break;
+                ticks = entry.maker(target);
+            }
+            if (ticks.labels != entry.shown) {
+                entry.shown = ticks.labels;
+                FillAxis(entry.axis, ticks, entry.map);
+            }
+        }
+    }
+
+    std::vector<Entry> m_axes;
+};
 
 // An axis of the chart: the values' ticks and their place in the chart's
 // coordinates, the log of the value on a log axis.
 class Axis {
 public:
-    explicit Axis(AxisTicks ticks) : m_ticks(std::move(ticks)) {}
+    explicit Axis(TickMaker maker) : m_maker(std::move(maker)), m_ticks(m_maker(kTickTarget)) {}
 
     double Map(double value) const { return m_ticks.log ? std::log10(value) : value; }
     double Low() const { return Map(m_ticks.low); }
     double High() const { return Map(m_ticks.high); }
 
-    QCategoryAxis* Make(const QString& title) const
+    // A new axis with these ticks, added to the chart at the given side; the
+    // ticker chooses its ticks again as the chart's size changes.
+    QCategoryAxis* Place(QChart* chart, AxisTicker& ticker, const QString& title, Qt::Alignment side) const
     {
         auto* axis = new QCategoryAxis;
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-        axis->setRange(Low(), High());
-        axis->setStartValue(Low());
-        double previous = Low();
-        for (size_t i = 0; i < m_ticks.values.size(); ++i) {
-            const double at = Map(m_ticks.values[i]);
-            if (at > previous && at <= High()) {
-                axis->append(Text(m_ticks.labels[i]), at);
-                previous = at;
-            }
-        }
+        const bool log = m_ticks.log;
+        const auto map = [log](double value) { return log ? std::log10(value) : value; };
+        FillAxis(axis, m_ticks, map);
         axis->setTitleText(title);
+        chart->addAxis(axis, side);
+        ticker.Add(axis, m_maker, map, side == Qt::AlignBottom || side == Qt::AlignTop);
         return axis;
     }
 
 private:
+    TickMaker m_maker;
     AxisTicks m_ticks;
 };
 
@@ -112,19 +192,21 @@ struct Extent {
     bool Empty() const { return !(high > 0.0); }
 };
 
-AxisTicks LogTicksOf(const Extent& extent)
+TickMaker LogTicksOf(const Extent& extent)
 {
-    return extent.Empty() ? LogTicks(1e-16, 1.0, kTickTarget) : LogTicks(extent.low, extent.high, kTickTarget);
+    const double low = extent.Empty() ? 1e-16 : extent.low;
+    const double high = extent.Empty() ? 1.0 : extent.high;
+    return [low, high](int target) { return LogTicks(low, high, target); };
 }
 
-AxisTicks ValueTicksOf(const std::vector<StudyRow>& rows, int StudyRow::*value)
+TickMaker ValueTicksOf(const std::vector<StudyRow>& rows, int StudyRow::*value)
 {
     Extent extent;
     for (const StudyRow& row : rows)
         extent.Take(row.*value);
     if (extent.Empty())
-        return LinearTicks(0.0, 1.0, kTickTarget);
-    return ValueTicks(extent.low, extent.high, kTickTarget);
+        return [](int target) { return LinearTicks(0.0, 1.0, target); };
+    return [extent](int target) { return ValueTicks(extent.low, extent.high, target); };
 }
 
 void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y)
@@ -197,7 +279,7 @@ QAreaSeries* Band(double x0, double x1, double y0, double y1, const QColor& colo
     return band;
 }
 
-void AddSweep(QChart* chart, const StudyResult& result)
+void AddSweep(QChart* chart, AxisTicker& ticker, const StudyResult& result)
 {
     const std::vector<StudyRow>& rows = result.rows;
     const Axis x(ValueTicksOf(rows, &StudyRow::value));
@@ -206,16 +288,14 @@ void AddSweep(QChart* chart, const StudyResult& result)
         for (const ErrorStyle& style : kErrorStyles)
             errors.Take(row.*style.error);
     const Axis y(LogTicksOf(errors));
-    QCategoryAxis* xAxis = x.Make(Text(SettingLabel(result.plan.sweep.setting)));
-    QCategoryAxis* yAxis = y.Make(QStringLiteral("error"));
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
+    QCategoryAxis* xAxis = x.Place(chart, ticker, Text(SettingLabel(result.plan.sweep.setting)), Qt::AlignBottom);
+    QCategoryAxis* yAxis = y.Place(chart, ticker, QStringLiteral("error"), Qt::AlignLeft);
 
     const Convergence convergence = JudgeConvergence(rows);
     const OrderFit& fit = convergence.order;
     if (fit.clear) {
         QAreaSeries* band = Band(x.Map(fit.first), x.Map(fit.last), y.Low(), y.High(), kRangeColour);
-        band->setName(QStringLiteral("fitted range %1 to %2").arg(fit.first).arg(fit.last));
+        band->setName(QStringLiteral("fitted range"));
         Attach(chart, band, xAxis, yAxis);
     }
     for (const ErrorStyle& style : kErrorStyles)
@@ -223,7 +303,7 @@ void AddSweep(QChart* chart, const StudyResult& result)
     if (fit.clear) {
         // Straight on log-log axes; sampled, so that it bends as it should on a linear value axis.
         QLineSeries* line = Line(kFitColour, 2.0);
-        line->setName(QStringLiteral("fit: p = %1").arg(fit.order, 0, 'f', 2));
+        line->setName(QStringLiteral("fit p = %1").arg(fit.order, 0, 'f', 2));
         constexpr int kSamples = 32;
         for (int i = 0; i <= kSamples; ++i) {
             const double value =
@@ -235,7 +315,7 @@ void AddSweep(QChart* chart, const StudyResult& result)
     if (convergence.plateau.found) {
         const Plateau& plateau = convergence.plateau;
         QLineSeries* level = Line(kPlateauColour, 2.0, Qt::DashDotLine);
-        level->setName(QStringLiteral("plateau %1 from %2").arg(Short(plateau.level)).arg(plateau.from));
+        level->setName(QStringLiteral("plateau %1").arg(Short(plateau.level)));
         level->append(x.Map(plateau.from), y.Map(plateau.level));
         level->append(x.Map(rows.back().value), y.Map(plateau.level));
         Attach(chart, level, xAxis, yAxis);
@@ -280,15 +360,15 @@ CellAxis MakeCellAxis(const std::vector<StudyRow>& rows, int StudyRow::*value)
     return axis;
 }
 
-AxisTicks TicksOver(const CellAxis& cells)
+TickMaker TicksOver(const CellAxis& cells)
 {
     if (cells.edges.empty())
-        return LinearTicks(0.0, 1.0, kTickTarget);
+        return [](int target) { return LinearTicks(0.0, 1.0, target); };
     const double low = cells.edges.front();
     const double high = cells.edges.back();
     if (cells.log)
-        return LogTicks(std::pow(10.0, low), std::pow(10.0, high), kTickTarget);
-    return LinearTicks(low, high, kTickTarget);
+        return [low, high](int target) { return LogTicks(std::pow(10.0, low), std::pow(10.0, high), target); };
+    return [low, high](int target) { return LinearTicks(low, high, target); };
 }
 
 size_t Position(const CellAxis& axis, int value)
@@ -296,24 +376,22 @@ size_t Position(const CellAxis& axis, int value)
     return static_cast<size_t>(std::lower_bound(axis.values.begin(), axis.values.end(), value) - axis.values.begin());
 }
 
-void AddGrid(QChart* chart, const StudyResult& result)
+void AddGrid(QChart* chart, AxisTicker& ticker, const StudyResult& result)
 {
     const std::vector<StudyRow>& rows = result.rows;
     const CellAxis columns = MakeCellAxis(rows, &StudyRow::value);
     const CellAxis lines = MakeCellAxis(rows, &StudyRow::across);
     const Axis x(TicksOver(columns));
     const Axis y(TicksOver(lines));
-    QCategoryAxis* xAxis = x.Make(Text(SettingLabel(result.plan.sweep.setting)));
-    QCategoryAxis* yAxis = y.Make(Text(SettingLabel(result.plan.across.setting)));
+    QCategoryAxis* xAxis = x.Place(chart, ticker, Text(SettingLabel(result.plan.sweep.setting)), Qt::AlignBottom);
+    QCategoryAxis* yAxis = y.Place(chart, ticker, Text(SettingLabel(result.plan.across.setting)), Qt::AlignLeft);
     xAxis->setGridLineVisible(false);
     yAxis->setGridLineVisible(false);
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
 
     Extent errors;
     for (const StudyRow& row : rows)
         errors.Take(row.interiorError);
-    const AxisTicks scale = LogTicksOf(errors);
+    const AxisTicks scale = LogTicksOf(errors)(kTickTarget);
     const double low = std::log10(scale.low);
     const double high = std::log10(scale.high);
 
@@ -326,12 +404,7 @@ void AddGrid(QChart* chart, const StudyResult& result)
     if (const std::optional<size_t> at = BestRow(rows)) {
         const StudyRow& row = rows[*at];
         best->append(x.Map(row.value), y.Map(row.across));
-        best->setName(
-            QStringLiteral("least %1 %2 at %3 = %4, %5 = %6")
-                .arg(kInteriorErrorName, Short(row.interiorError), Text(RangeOf(result.plan.sweep.setting).flag))
-                .arg(row.value)
-                .arg(Text(RangeOf(result.plan.across.setting).flag))
-                .arg(row.across));
+        best->setName(QStringLiteral("least %1 %2").arg(kInteriorErrorName, Short(row.interiorError)));
     }
     Attach(chart, best, xAxis, yAxis);
 
@@ -355,7 +428,7 @@ void AddGrid(QChart* chart, const StudyResult& result)
     chart->setMargins(margins);
 }
 
-void AddSelection(QChart* chart, const StudyResult& result)
+void AddSelection(QChart* chart, AxisTicker& ticker, const StudyResult& result)
 {
     const std::vector<StudyRow>& rows = result.rows;
     const bool errors = HasErrors(result);
@@ -367,10 +440,8 @@ void AddSelection(QChart* chart, const StudyResult& result)
         interior.Take(row.interiorError);
     }
     const Axis y(LogTicksOf(criteria));
-    QCategoryAxis* xAxis = x.Make(Text(SettingLabel(result.plan.sweep.setting)));
-    QCategoryAxis* yAxis = y.Make(QStringLiteral("generalized cross-validation"));
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
+    QCategoryAxis* xAxis = x.Place(chart, ticker, Text(SettingLabel(result.plan.sweep.setting)), Qt::AlignBottom);
+    QCategoryAxis* yAxis = y.Place(chart, ticker, QStringLiteral("generalized cross-validation"), Qt::AlignLeft);
 
     QLineSeries* line = Line(kCriterionColour, 1.5);
     auto* markers = new QScatterSeries;
@@ -396,8 +467,7 @@ void AddSelection(QChart* chart, const StudyResult& result)
         Attach(chart, mark, xAxis, yAxis);
         HideFromLegend(chart, mark);
         auto* star = new QScatterSeries;
-        star->setName(
-            QStringLiteral("chosen: %1 = %2").arg(Text(RangeOf(result.plan.sweep.setting).flag)).arg(row.value));
+        star->setName(QStringLiteral("chosen %1").arg(row.value));
         star->setMarkerShape(QScatterSeries::MarkerShapeStar);
         star->setMarkerSize(18.0);
         star->setColor(kChosenColour);
@@ -410,8 +480,8 @@ void AddSelection(QChart* chart, const StudyResult& result)
 
     // The true error beside the criterion, on an axis of its own at the right.
     const Axis e(LogTicksOf(interior));
-    QCategoryAxis* eAxis = e.Make(QString::fromLatin1(kInteriorErrorName));
-    chart->addAxis(eAxis, Qt::AlignRight);
+    QCategoryAxis* eAxis = e.Place(chart, ticker, QString::fromLatin1(kInteriorErrorName), Qt::AlignRight);
+    eAxis->setGridLineVisible(false);  // the criterion's grid serves both
     AddErrorSeries(chart, kInteriorStyle, rows, x, e, xAxis, eAxis);
     if (const std::optional<size_t> best = BestRow(rows)) {
         auto* ring = new QScatterSeries;
@@ -443,7 +513,7 @@ QLineSeries* Outline(const Histogram& histogram, const Axis& x, const QColor& co
     return outline;
 }
 
-void AddRepeat(QChart* chart, const StudyResult& result)
+void AddRepeat(QChart* chart, AxisTicker& ticker, const StudyResult& result)
 {
     const std::vector<StudyRow>& rows = result.rows;
     Extent errors;
@@ -459,13 +529,13 @@ void AddRepeat(QChart* chart, const StudyResult& result)
     const Axis x(LogTicksOf(errors));
     // The spreads sit in a band above the tallest bar.
     const double top = tallest * 1.3;
-    AxisTicks counts = LinearTicks(0.0, top, 6);
-    counts.low = 0.0;
-    const Axis y(counts);
-    QCategoryAxis* xAxis = x.Make(QStringLiteral("error"));
-    QCategoryAxis* yAxis = y.Make(QStringLiteral("number of runs"));
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
+    const Axis y([top](int target) {
+        AxisTicks counts = LinearTicks(0.0, top, std::min(target, 6));
+        counts.low = 0.0;
+        return counts;
+    });
+    QCategoryAxis* xAxis = x.Place(chart, ticker, QStringLiteral("error"), Qt::AlignBottom);
+    QCategoryAxis* yAxis = y.Place(chart, ticker, QStringLiteral("number of runs"), Qt::AlignLeft);
 
     const ErrorSpreads spreads = SpreadsOf(rows);
     const Spread* spreadOf[] = {&spreads.left, &spreads.interior, &spreads.right};
@@ -477,8 +547,7 @@ void AddRepeat(QChart* chart, const StudyResult& result)
         auto* area = new QAreaSeries(Outline(histograms[k], x, style.colour));
         area->setColor(fill);
         area->setBorderColor(style.colour);
-        area->setName(
-            QStringLiteral("%1: mean %2, deviation %3").arg(style.name, Short(spread.mean), Short(spread.deviation)));
+        area->setName(QString::fromLatin1(style.name));
         Attach(chart, area, xAxis, yAxis);
         if (!(spread.mean > 0.0))
             continue;
@@ -502,16 +571,87 @@ void AddRepeat(QChart* chart, const StudyResult& result)
     }
 }
 
-// The title's lines below the study's name: what the rows say.
+// The study's name in bold, on two lines when it is long, and below it in a
+// few short lines what the rows say.
 QString Headline(const StudyResult& result)
 {
-    QString summary = Text(FormatStudySummary(result)).trimmed().toHtmlEscaped();
-    if (result.plan.kind == StudyKind::Repeat) {
-        // The spread lines stand in the legend; the title names the runs.
-        summary = QStringLiteral("%1 runs with new noise from seed %2").arg(result.rows.size()).arg(result.plan.seed);
+    QString title = Text(StudyTitle(result)).toHtmlEscaped();
+    constexpr int kLongTitle = 56;
+    const qsizetype comma = title.lastIndexOf(QStringLiteral(", "));
+    if (title.size() > kLongTitle && comma > 0)
+        title.replace(comma, 2, QStringLiteral("<br>"));
+    QStringList lines;
+    const std::vector<StudyRow>& rows = result.rows;
+    switch (result.plan.kind) {
+    case StudyKind::Sweep: {
+        const Convergence convergence = JudgeConvergence(rows);
+        const OrderFit& fit = convergence.order;
+        if (fit.clear) {
+            lines << QStringLiteral("p = %1 (95 % interval %2 to %3), R\u00b2 = %4")
+                         .arg(fit.order, 0, 'f', 2)
+                         .arg(fit.low, 0, 'f', 2)
+                         .arg(fit.high, 0, 'f', 2)
+                         .arg(fit.r2, 0, 'f', 4);
+            lines
+                << QStringLiteral("fitted over %1 to %2, C = %3").arg(fit.first).arg(fit.last).arg(Short(fit.constant));
+        } else {
+            lines << QStringLiteral("no clear order");
+        }
+        if (convergence.plateau.found)
+            lines << QStringLiteral("plateau at %1 from %2")
+                         .arg(Short(convergence.plateau.level))
+                         .arg(convergence.plateau.from);
+        break;
     }
-    summary.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    return QStringLiteral("<b>%1</b><br>%2").arg(Text(StudyTitle(result)).toHtmlEscaped(), summary);
+    case StudyKind::Grid:
+        if (const std::optional<size_t> best = BestRow(rows))
+            lines << QStringLiteral("least %1 %2 at %3, %4")
+                         .arg(kInteriorErrorName, Short(rows[*best].interiorError))
+                         .arg(rows[*best].value)
+                         .arg(rows[*best].across);
+        break;
+    case StudyKind::Select:
+        if (const std::optional<size_t> chosen = ChosenRow(rows)) {
+            lines << (HasErrors(result) ? QStringLiteral("chosen %1, %2 %3")
+                                              .arg(rows[*chosen].value)
+                                              .arg(kInteriorErrorName, Short(rows[*chosen].interiorError))
+                                        : QStringLiteral("chosen %1, %2 degrees of freedom")
+                                              .arg(rows[*chosen].value)
+                                              .arg(rows[*chosen].freedom, 0, 'f', 1));
+            if (HasErrors(result)) {
+                const StudyRow& best = rows[*BestRow(rows)];
+                lines << QStringLiteral("least %1 %2 at %3")
+                             .arg(kInteriorErrorName, Short(best.interiorError))
+                             .arg(best.value);
+            }
+        }
+        break;
+    case StudyKind::Repeat: {
+        const ErrorSpreads spreads = SpreadsOf(rows);
+        const Spread* spreadOf[] = {&spreads.left, &spreads.interior, &spreads.right};
+        for (size_t k = 0; k < std::size(kErrorStyles); ++k)
+            lines << QStringLiteral("%1: mean %2, deviation %3")
+                         .arg(kErrorStyles[k].name, Short(spreadOf[k]->mean), Short(spreadOf[k]->deviation));
+        break;
+    }
+    }
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    return QStringLiteral("<b>%1</b><br>%2").arg(title, lines.join(QStringLiteral("<br>")));
+}
+
+// The legend goes below the plot when its entries fit in one row there, else beside it.
+void PlaceLegend(QChart* chart)
+{
+    constexpr qreal kMarkerRoom = 40.0;  // the marker and the gaps around an entry
+    const QFontMetricsF metrics(chart->legend()->font());
+    qreal width = kMarkerRoom;
+    for (QLegendMarker* marker : chart->legend()->markers())
+        if (marker->isVisible())
+            width += metrics.horizontalAdvance(marker->label()) + kMarkerRoom;
+    const Qt::Alignment wanted = width <= chart->size().width() ? Qt::AlignBottom : Qt::AlignRight;
+    if (chart->legend()->alignment() != wanted)
+        chart->legend()->setAlignment(wanted);
 }
 
 void Render(QPainter& painter, const StudyResult& result, int width, int height)
@@ -531,23 +671,25 @@ void Render(QPainter& painter, const StudyResult& result, int width, int height)
 QChart* BuildStudyChart(const StudyResult& result)
 {
     auto* chart = new QChart;
+    auto* ticker = new AxisTicker(chart);
     chart->setTitle(Headline(result));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
     switch (result.plan.kind) {
     case StudyKind::Sweep:
-        AddSweep(chart, result);
+        AddSweep(chart, *ticker, result);
         break;
     case StudyKind::Grid:
-        AddGrid(chart, result);
+        AddGrid(chart, *ticker, result);
         break;
     case StudyKind::Select:
-        AddSelection(chart, result);
+        AddSelection(chart, *ticker, result);
         break;
     case StudyKind::Repeat:
-        AddRepeat(chart, result);
+        AddRepeat(chart, *ticker, result);
         break;
     }
+    QObject::connect(chart, &QGraphicsWidget::geometryChanged, chart, [chart] { PlaceLegend(chart); });
     return chart;
 }
 

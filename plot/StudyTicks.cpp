@@ -134,17 +134,18 @@ std::string TickLabel(double value)
         return "0";
     char text[32];
     const double magnitude = std::fabs(value);
-    if (magnitude >= 1e-3 && magnitude < 1e6)
+    if (magnitude >= 1e-3 && magnitude < 1e6) {
         std::snprintf(text, sizeof text, "%.6g", value);
-    else
-        std::snprintf(text, sizeof text, "%.3g", value);
-    // "2e-05" and "1e+07" read as "2e-5" and "1e7".
+        return text;
+    }
+    // "4.860e-04" reads as "4.86e-4", "1.000e+07" as "1e7".
+    std::snprintf(text, sizeof text, "%.3e", value);
     std::string label = text;
     const size_t e = label.find('e');
-    if (e != std::string::npos) {
-        std::string mantissa = label.substr(0, e);
-        const int exponent = std::atoi(label.c_str() + e + 1);
-        label = mantissa + "e" + std::to_string(exponent);
-    }
-    return label;
+    std::string mantissa = label.substr(0, e);
+    while (mantissa.back() == '0')
+        mantissa.pop_back();
+    if (mantissa.back() == '.')
+        mantissa.pop_back();
+    return mantissa + "e" + std::to_string(std::atoi(label.c_str() + e + 1));
 }

@@ -33,5 +33,6 @@ AxisTicks LinearTicks(double low, double high, int target);
 // A log axis when it fits, else a linear one.
 AxisTicks ValueTicks(double low, double high, int target);
 
-// "0.002", "50", "10000", "2e-05" -> "2e-5": the shortest of a few significant digits.
+// "0.002", "50", "10000"; below 0.001 and from a million on "2e-5", "4.86e-4":
+// up to six significant digits, or four with an exponent.
 std::string TickLabel(double value);

@@ -220,15 +220,14 @@ std::string DescribeOrder(const OrderFit& fit)
     }
     if (!fit.clear) {
         std::snprintf(text, sizeof text,
-                      "no clear order: p = %.2f over %d to %d, but its 95 %% interval %.2f to %.2f is wider than %.1f",
+                      "no clear order: p = %.2f over %d to %d,\nbut its 95 %% interval %.2f to %.2f is wider than %.1f",
                       fit.order, fit.first, fit.last, fit.low, fit.high, kMaxOrderWidth);
         return text;
     }
-    std::snprintf(
-        text, sizeof text,
-        "internal error \u2248 C\u00b7n^-p, p = %.2f (95 %% interval %.2f to %.2f, R\u00b2 = %.4f) over %d to "
-        "%d, C = %.3g",
-        fit.order, fit.low, fit.high, fit.r2, fit.first, fit.last, fit.constant);
+    std::snprintf(text, sizeof text,
+                  "internal error \u2248 C\u00b7n^-p, p = %.2f (95 %% interval %.2f to %.2f, R\u00b2 = %.4f)\n"
+                  "fitted over %d to %d, C = %.3g",
+                  fit.order, fit.low, fit.high, fit.r2, fit.first, fit.last, fit.constant);
     return text;
 }
 

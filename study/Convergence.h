@@ -66,8 +66,9 @@ Convergence JudgeConvergence(const std::vector<StudyRow>& rows);
 // The two-sided 95 % quantile of Student's t with the given degrees of freedom (at least 1).
 double StudentQuantile95(int freedom);
 
-// "internal error ≈ C·n^-p, p = 3.92 (95 % interval 3.90 to 3.94, R² = 0.9998) over
-// 15 to 201, C = 1.2e+03", or "no clear order" with the reason.
+// "internal error ≈ C·n^-p, p = 3.92 (95 % interval 3.90 to 3.94, R² = 0.9998)"
+// and on a second line "fitted over 15 to 201, C = 1.2e+03", or "no clear
+// order" with the reason.
 std::string DescribeOrder(const OrderFit& fit);
 
 // "plateau at 4.8e-04 from 546", or "no plateau".

@@ -168,8 +168,8 @@ std::string SelectionSummary(const StudyResult& result)
         return out + line;
     }
     const StudyRow& best = result.rows[*BestRow(result.rows)];
-    std::snprintf(line, sizeof line, " (%s %.3g); the least, %.3g, is at ", kInteriorErrorName, row.interiorError,
-                  best.interiorError);
+    std::snprintf(line, sizeof line, " (%s %.3g)\nthe least %s, %.3g, is at ", kInteriorErrorName, row.interiorError,
+                  kInteriorErrorName, best.interiorError);
     return out + line + RowPlace(result, best) + "\n";
 }
 
