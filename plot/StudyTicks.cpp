@@ -12,17 +12,6 @@ namespace {
 // The widening of a range on each side, as a share of its span.
 constexpr double kMargin = 0.04;
 
-// The step of 1, 2 or 5 times a power of ten nearest above span / target.
-double NiceStep(double span, int target)
-{
-    const double raw = span / std::max(1, target);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double mantissa : {1.0, 2.0, 5.0})
-        if (mantissa * power >= raw)
-            return mantissa * power;
-    return 10.0 * power;
-}
-
 // Every multiple of step in [low, high], each as an integer times the step.
 std::vector<double> Multiples(double low, double high, double step)
 {
@@ -30,6 +19,21 @@ std::vector<double> Multiples(double low, double high, double step)
     for (double k = std::ceil(low / step - 1e-9); k * step <= high + 1e-9 * step; k += 1.0)
         values.push_back(k * step);
     return values;
+}
+
+// The multiples of the smallest step of 1, 2, 2.5 or 5 times a power of ten
+// that gives at most `target` of them in [low, high].
+std::vector<double> RoundSteps(double low, double high, int target)
+{
+    const double span = high - low;
+    const double power = std::pow(10.0, std::floor(std::log10(span / std::max(1, target))) - 1.0);
+    for (double scale = power;; scale *= 10.0) {
+        for (double mantissa : {1.0, 2.0, 2.5, 5.0}) {
+            std::vector<double> values = Multiples(low, high, mantissa * scale);
+            if (static_cast<int>(values.size()) <= std::max(2, target))
+                return values;
+        }
+    }
 }
 
 void Label(AxisTicks& ticks)
@@ -98,7 +102,7 @@ AxisTicks LogTicks(double low, double high, int target)
     }
     // Under a decade or so no pattern gives two ticks: round steps instead.
     if (ticks.values.size() < 2 || (highLog - lowLog < 1.0 && ticks.values.size() < 3))
-        ticks.values = Multiples(ticks.low, ticks.high, NiceStep(ticks.high - ticks.low, std::max(2, target / 2)));
+        ticks.values = RoundSteps(ticks.low, ticks.high, target);
     Label(ticks);
     return ticks;
 }
@@ -118,7 +122,7 @@ AxisTicks LinearTicks(double low, double high, int target)
     const double margin = kMargin * (high - low);
     ticks.low = low - margin;
     ticks.high = high + margin;
-    ticks.values = Multiples(ticks.low, ticks.high, NiceStep(ticks.high - ticks.low, target));
+    ticks.values = RoundSteps(ticks.low, ticks.high, target);
     Label(ticks);
     return ticks;
 }

@@ -26,8 +26,8 @@ bool LogAxisFits(double low, double high);
 // at most. The range is widened a little so that no value sits on its edge.
 AxisTicks LogTicks(double low, double high, int target);
 
-// Ticks for values from low to high on a linear axis: steps of 1, 2 or 5
-// times a power of ten, about `target` of them at most; the range widened a little.
+// Ticks for values from low to high on a linear axis: steps of 1, 2, 2.5 or 5
+// times a power of ten, at most `target` of them; the range widened a little.
 AxisTicks LinearTicks(double low, double high, int target);
 
 // A log axis when it fits, else a linear one.
