@@ -109,12 +109,13 @@ std::string HelpText()
     text += "\nJudging a sweep (errors at or below " + Short(study::kFitErrorFloor) + " are rounding and left out):\n";
     AppendRow(text, "local order", "-log(e_k / e_k-1) / log(n_k / n_k-1) between each row and the one before");
     AppendRow(text, "plateau",
-              "the longest tail of at least " + std::to_string(study::kMinPlateauRows) + " rows spanning a factor " +
-                  Short(study::kPlateauSpan) + " of the value whose errors");
+              "the longest tail of at least " + std::to_string(study::kMinPlateauRows) + " rows, spanning a factor " +
+                  Short(study::kPlateauSpan) + " of the value,");
     AppendRow(
         text, "",
-        "lie within a factor " + Short(study::kPlateauBand) + " of their median (its level) and whose fitted order");
-    AppendRow(text, "", "lies within " + Short(study::kPlateauOrder) + " of 0; it begins at the tail's first value");
+        "whose errors lie within a factor " + Short(study::kPlateauBand) + " of their median (its level) and whose");
+    AppendRow(text, "",
+              "fitted order lies within " + Short(study::kPlateauOrder) + " of 0; it begins at the tail's first value");
     AppendRow(text, "asymptotic range", "the rows up to the last (or, with a plateau, the last whose error is at");
     AppendRow(
         text, "",
@@ -123,7 +124,8 @@ std::string HelpText()
               Short(study::kOrderBand * 100) + " % (at least " + Short(study::kMinOrderBand) +
                   ") of the median of those after it;");
     AppendRow(text, "", "every row up to there when fewer than " + std::to_string(study::kMinFitPoints) + " qualify");
-    AppendRow(text, "order p", "least squares on log-log axes over that range, with R^2 and a 95 % interval;");
+    AppendRow(text, "order p", "least squares on log-log axes over that range, with R^2 and a 95 %");
+    AppendRow(text, "", "interval;");
     AppendRow(text, "",
               "\"no clear order\" with fewer than " + std::to_string(study::kMinFitPoints) +
                   " rows or an interval wider than " + Short(study::kMaxOrderWidth));

@@ -16,7 +16,9 @@ TEST(StudyTicks, RoundValuesInsideAWidenedRange)
     };
     const Case cases[] = {
         {"decades of errors", LogTicks(3e-7, 0.2, 8), true, {"1e-6", "1e-5", "1e-4", "0.001", "0.01", "0.1"}},
-        {"many decades, every second", LogTicks(1e-15, 1.0, 8), true,
+        {"many decades, every second",
+         LogTicks(1e-15, 1.0, 8),
+         true,
          {"1e-14", "1e-12", "1e-10", "1e-8", "1e-6", "1e-4", "0.01", "1"}},
         {"splines", LogTicks(15, 501, 8), true, {"20", "30", "50", "100", "200", "300", "500"}},
         {"samples", LogTicks(100, 10000, 8), true, {"100", "200", "500", "1000", "2000", "5000", "10000"}},
@@ -43,7 +45,7 @@ TEST(StudyTicks, RoundValuesInsideAWidenedRange)
 TEST(StudyTicks, LabelsReadShort)
 {
     const std::pair<double, const char*> cases[] = {
-        {0.0, "0"},     {0.002, "0.002"}, {50.0, "50"},         {10000.0, "10000"},
+        {0.0, "0"},     {0.002, "0.002"},     {50.0, "50"}, {10000.0, "10000"},
         {2e-5, "2e-5"}, {4.86e-4, "4.86e-4"}, {1e7, "1e7"}, {-0.5, "-0.5"},
     };
     for (const auto& [value, label] : cases)
