@@ -1,9 +1,13 @@
 #pragma once
 
-// Kernel formulas that the windowed sums evaluate on whole blocks of
-// arguments, visible inline so that the compiler can apply them to several
-// arguments at once. Each is the exact operation sequence of Kernel(); IEEE
-// arithmetic gives the same bits in one lane or many.
+// The kernel formulas, written once over a vocabulary of operations on one
+// double (VectorOpsScalar.h) or on a vector of them (VectorOpsAvx2.h,
+// VectorOpsAvx512.h): the scalar Kernel(), the block path of the windowed
+// sums and the fused vector sums all evaluate these. Each operation rounds to
+// double in the order written, so one lane or many give the same bits.
+//
+// A kernel is computed in three steps: a = KernelExpArgument(u), d = ExpNeg(a)
+// (not for type 4) and KernelFromExp(u, a, d); the caller supplies ExpNeg.
 
 #include <cmath>
 
@@ -15,87 +19,46 @@ inline constexpr double kPi = 3.141592653589793;
 // 1 / 38.559: brings kernel type 2 to about the mass of the Gaussian.
 inline constexpr double kType2Factor = -0.025934282528073862;
 
-// The argument of the Gaussian's exponential for kernel types 1 and 2: u / sqrt(2).
-inline double GaussianArgument(double u)
+// The argument of ExpNeg in the kernel of the type at u: for types 1 and 2
+// the square of u / sqrt(2) (ExpNegSquare(z) is ExpNeg(z * z)), for type 3
+// |u|; type 4 has no exponential.
+template <int type, class V>
+[[gnu::always_inline]] inline typename V::Vec KernelExpArgument(typename V::Vec u)
 {
-    return u / std::sqrt(2.0);
+    if constexpr (type == 3) {
+        return V::Abs(u);
+    } else if constexpr (type == 4) {
+        return u;
+    } else {
+        const typename V::Vec z = V::Div(u, V::Set(std::sqrt(2.0)));
+        return V::Mul(z, z);
+    }
 }
 
-// Kernel type 3 near the centre, 1/(d + 1/d + 2), from d = ExpNeg(|u|).
-inline double LogisticNear(double d)
+// The kernel of the type (1 to 4) at u from a = KernelExpArgument(u) and d = ExpNeg(a).
+template <int type, class V>
+[[gnu::always_inline]] inline typename V::Vec KernelFromExp(typename V::Vec u, typename V::Vec a, typename V::Vec d)
 {
-    return 1.0 / (d + 1.0 / d + 2.0);
-}
-
-// Kernel type 3 at a = |u| from d = ExpNeg(a) and near = LogisticNear(d). Far
-// out the near formula equals e^-a to working precision and 1/d would
-// overflow, so the tail is d itself.
-inline double LogisticSelect(double a, double d, double near)
-{
-    return a > 15.0 ? d : near;
-}
-
-// Kernel type 2 at u from e = ExpNegSquare(GaussianArgument(u)); 0 for |u| >= 2.
-inline double Type2Kernel(double u, double e)
-{
-    const double b = u * u;
-    if (b >= 4.0)
-        return 0.0;
-    const double v = b - 4.0;
-    return e * (v * v * v) * kType2Factor;
-}
-
-// Erf(x) from e = ExpNegSquare(x).
-inline double ErfFrom(double x, double e)
-{
-    const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));
-    const double poly = 0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
-    const double r = 1.0 - t * poly * e;
-    if (x < 0.0)
-        return -r;
-    if (x > 0.0)
-        return r;
-    return 0.0;
-}
-
-// ErfIntegral(x) from e = ExpNegSquare(x).
-inline double ErfIntegralFrom(double x, double e)
-{
-    return x * ErfFrom(x, e) + e / std::sqrt(kPi);
-}
-
-// KernelPrimitive(3, x) from d = ExpNeg(|x|).
-inline double LogisticPrimitive(double x, double d)
-{
-    const double b = 1.0 / (d + 1.0) - 0.5;
-    return x >= 0.0 ? b : -b;
-}
-
-// KernelMoment(3, x) from d = ExpNeg(|x|) and g = e^|x|, which is read only
-// for |x| <= 15: above, e^|x| would only feed a quotient that d gives directly.
-inline double LogisticMoment(double x, double d, double g)
-{
-    const double a = std::fabs(x);
-    const double tail = std::log(1.0 + d);
-    if (a > 15.0)
-        return -a * d - tail;
-    return -a / (g + 1.0) - tail;
-}
-
-// The hat function convolved with a kernel from the kernel's primitive f and
-// moment g at x + 1, x - 1 and x (arguments already divided by the stretch s);
-// m is the moment's scale.
-inline double HatCombination(double s, double m, double x, double f1, double f2, double f3, double g1, double g2,
-                             double g3)
-{
-    return s * ((f1 - f2) + x * (f1 + f2 - 2.0 * f3)) + m * (2.0 * g3 - g1 - g2);
-}
-
-// Kernel type 4: 1 / (u^2/3 + 1)^2, the square multiplied out as IntPower does.
-inline double RationalKernel(double u)
-{
-    const double v = u * u * kOneThird + 1.0;
-    return 1.0 / (v * v);
+    using Vec = typename V::Vec;
+    if constexpr (type == 1) {
+        return d;
+    } else if constexpr (type == 2) {
+        // e (u^2 - 4)^3 / 38.559, and 0 for |u| >= 2.
+        const Vec square = V::Mul(u, u);
+        const Vec v = V::Sub(square, V::Set(4.0));
+        const Vec k = V::Mul(V::Mul(d, V::Mul(V::Mul(v, v), v)), V::Set(kType2Factor));
+        return V::Select(V::GreaterEqual(square, V::Set(4.0)), V::Set(0.0), k);
+    } else if constexpr (type == 3) {
+        // 1/(d + 1/d + 2). Far out it equals e^-a to working precision and
+        // 1/d would overflow, so the tail is d itself.
+        const Vec one = V::Set(1.0);
+        const Vec near = V::Div(one, V::Add(V::Add(d, V::Div(one, d)), V::Set(2.0)));
+        return V::Select(V::Greater(a, V::Set(15.0)), d, near);
+    } else {
+        // 1 / (u^2/3 + 1)^2, the square multiplied out as IntPower does.
+        const Vec v = V::Add(V::Mul(V::Mul(u, u), V::Set(kOneThird)), V::Set(1.0));
+        return V::Div(V::Set(1.0), V::Mul(v, v));
+    }
 }
 
 }  // namespace spln

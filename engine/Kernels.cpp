@@ -3,9 +3,9 @@
 #include "engine/Kernels.h"
 
 #include "engine/KernelFormulas.h"
-
 #include "engine/VectorClones.h"
 #include "engine/VectorExp.h"
+#include "engine/VectorOpsScalar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +15,60 @@ namespace spln {
 namespace {
 
 constexpr double kOneOverPi = 0.3183098861837907;
+
+// Erf(x) from e = ExpNegSquare(x).
+inline double ErfFrom(double x, double e)
+{
+    const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));
+    const double poly = 0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
+    const double r = 1.0 - t * poly * e;
+    if (x < 0.0)
+        return -r;
+    if (x > 0.0)
+        return r;
+    return 0.0;
+}
+
+// ErfIntegral(x) from e = ExpNegSquare(x).
+inline double ErfIntegralFrom(double x, double e)
+{
+    return x * ErfFrom(x, e) + e / std::sqrt(kPi);
+}
+
+// KernelPrimitive(3, x) from d = ExpNeg(|x|).
+inline double LogisticPrimitive(double x, double d)
+{
+    const double b = 1.0 / (d + 1.0) - 0.5;
+    return x >= 0.0 ? b : -b;
+}
+
+// KernelMoment(3, x) from d = ExpNeg(|x|) and g = e^|x|, which is read only
+// for |x| <= 15: above, e^|x| would only feed a quotient that d gives directly.
+inline double LogisticMoment(double x, double d, double g)
+{
+    const double a = std::fabs(x);
+    const double tail = std::log(1.0 + d);
+    if (a > 15.0)
+        return -a * d - tail;
+    return -a / (g + 1.0) - tail;
+}
+
+// The hat function convolved with a kernel from the kernel's primitive f and
+// moment g at x + 1, x - 1 and x (arguments already divided by the stretch s);
+// m is the moment's scale.
+inline double HatCombination(double s, double m, double x, double f1, double f2, double f3, double g1, double g2,
+                             double g3)
+{
+    return s * ((f1 - f2) + x * (f1 + f2 - 2.0 * f3)) + m * (2.0 * g3 - g1 - g2);
+}
+
+// Kernel(type, u) for a type 1 to 4.
+template <int type>
+double KernelOfType(double u)
+{
+    const double a = KernelExpArgument<type, scalar::Ops>(u);
+    return KernelFromExp<type, scalar::Ops>(u, a, type == 4 ? a : ExpNeg(a));
+}
 
 }  // namespace
 
@@ -118,16 +172,13 @@ double Kernel(int type, double u)
 {
     switch (type) {
     case 1:
-        return ExpNegSquare(GaussianArgument(u));
+        return KernelOfType<1>(u);
     case 2:
-        return u * u >= 4.0 ? 0.0 : Type2Kernel(u, ExpNegSquare(GaussianArgument(u)));
-    case 3: {
-        const double a = std::fabs(u);
-        const double d = ExpNeg(a);
-        return LogisticSelect(a, d, LogisticNear(d));
-    }
+        return KernelOfType<2>(u);
+    case 3:
+        return KernelOfType<3>(u);
     case 4:
-        return RationalKernel(u);
+        return KernelOfType<4>(u);
     default:
         return 0.0;
     }

@@ -6,10 +6,10 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/KernelFormulas.h"
-#include "engine/KernelSumAvx2.h"
 #include "engine/Kernels.h"
 #include "engine/VectorClones.h"
 #include "engine/VectorExp.h"
+#include "engine/VectorOpsScalar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,48 +81,54 @@ IndexWindow Type2Support(double x, double b, const double* q, IndexWindow window
 // terms one by one in index order, exactly as a term-by-term loop would.
 constexpr int kBlock = 64;
 
+// The kernel values from u, the exponentials' arguments a and their ExpNeg d.
+template <int type>
+void KernelsFromExp(const double* u, const double* a, const double* d, int count, double* k)
+{
+    for (int i = 0; i < count; ++i)
+        k[i] = KernelFromExp<type, scalar::Ops>(u[i], a[i], d[i]);
+}
+
+template <int type>
+void ExpArguments(const double* u, int count, double* a)
+{
+    for (int i = 0; i < count; ++i)
+        a[i] = KernelExpArgument<type, scalar::Ops>(u[i]);
+}
+
+// u[i] = (x - q[i]) / b and a[i] = KernelExpArgument(type, u[i]) for i < count.
 SPLN_VECTOR_CLONES
 void KernelArguments(int type, double x, double b, const double* q, int count, double* u, double* a)
 {
+    for (int i = 0; i < count; ++i)
+        u[i] = (x - q[i]) / b;
     switch (type) {
     case 1:
     case 2:
-        // ExpNegSquare(z) is ExpNeg(z * z): the squares join the vector pass.
-        for (int i = 0; i < count; ++i)
-            u[i] = (x - q[i]) / b;
-        for (int i = 0; i < count; ++i) {
-            const double z = GaussianArgument(u[i]);
-            a[i] = z * z;
-        }
+        ExpArguments<1>(u, count, a);
         return;
     case 3:
-        for (int i = 0; i < count; ++i)
-            a[i] = std::fabs((x - q[i]) / b);
+        ExpArguments<3>(u, count, a);
         return;
     default:
-        for (int i = 0; i < count; ++i)
-            u[i] = (x - q[i]) / b;
+        ExpArguments<4>(u, count, a);
         return;
     }
 }
 
+// k[i] from u[i], a[i] and d[i] = ExpNeg(a[i]); type 4 reads no exponential.
 SPLN_VECTOR_CLONES
 void KernelValues(int type, const double* u, const double* a, const double* d, int count, double* k)
 {
     switch (type) {
     case 2:
-        for (int i = 0; i < count; ++i)
-            k[i] = Type2Kernel(u[i], d[i]);
+        KernelsFromExp<2>(u, a, d, count, k);
         return;
     case 3:
-        for (int i = 0; i < count; ++i)
-            k[i] = LogisticNear(d[i]);
-        for (int i = 0; i < count; ++i)
-            k[i] = LogisticSelect(a[i], d[i], k[i]);
+        KernelsFromExp<3>(u, a, d, count, k);
         return;
     case 4:
-        for (int i = 0; i < count; ++i)
-            k[i] = RationalKernel(u[i]);
+        KernelsFromExp<4>(u, a, a, count, k);
         return;
     default:
         for (int i = 0; i < count; ++i)
@@ -158,12 +164,10 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
 
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
 {
-    // The fused four-wide sums serve whenever a vector path is in use and the
-    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
-    // they overlap the exponentials with the chain of additions better than
-    // the block at a time does.
-    if (type >= 1 && type <= 3 && ActiveExpPath() != ExpPath::Scalar && ExpPathAccepted(ExpPath::Avx2Fma))
-        return WindowedKernelSumAvx2Fma(type, x, b, p, q, window.first, window.last);
+    if (type >= 1 && type <= 3) {
+        if (const FusedKernelSum fused = ActiveFusedKernelSum())
+            return fused(type, x, b, p, q, window.first, window.last);
+    }
     double sum = 0.0;
     double k[kBlock];
     for (int start = window.first; start <= window.last; start += kBlock) {

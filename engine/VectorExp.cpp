@@ -1,20 +1,22 @@
-// Chooses the path of ExpBlock at first use and guards it against std::exp.
+// Chooses the vector path at first use and guards its exponential against std::exp.
 
 #include "engine/VectorExp.h"
 
-#include "engine/VectorExpPaths.h"
+#include "engine/VectorPaths.h"
 
 #include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
+
+// The engine's build says whether the vector paths are compiled (1) or not (0).
+#if !defined(SPLN_VECTOR_PATHS)
+#error "SPLN_VECTOR_PATHS must be defined to 0 or 1"
+#endif
 
 namespace spln {
 
 namespace {
-
-using BlockFunction = void (*)(const double*, double*, int);
 
 void ExpBlockScalar(const double* x, double* y, int n)
 {
@@ -28,45 +30,24 @@ void ExpNegBlockScalar(const double* a, double* y, int n)
         y[i] = a[i] > 100.0 ? 0.0 : std::exp(-a[i]);
 }
 
-BlockFunction NegFunctionOf(ExpPath path)
+// The scalar path has no fused kernel sums: the windowed sums take the block path.
+constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr};
+
+const detail::PathFunctions& FunctionsOf(ExpPath path)
 {
+#if SPLN_VECTOR_PATHS
     switch (path) {
     case ExpPath::Avx2Fma:
-        return detail::ExpNegBlockAvx2Fma;
+        return detail::kAvx2FmaFunctions;
     case ExpPath::Avx512:
-        return detail::ExpNegBlockAvx512;
+        return detail::kAvx512Functions;
     default:
-        return ExpNegBlockScalar;
+        break;
     }
+#endif
+    (void)path;
+    return kScalarFunctions;
 }
-
-BlockFunction FunctionOf(ExpPath path)
-{
-    switch (path) {
-    case ExpPath::Avx2Fma:
-        return detail::ExpBlockAvx2Fma;
-    case ExpPath::Avx512:
-        return detail::ExpBlockAvx512;
-    default:
-        return ExpBlockScalar;
-    }
-}
-
-// A fixed sequence of pseudo-random bits (SplitMix64), the same on every machine.
-struct BitSource {
-    std::uint64_t state;
-
-    std::uint64_t Next()
-    {
-        std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-
-    // Uniform in [lo, hi).
-    double Uniform(double lo, double hi) { return lo + (hi - lo) * ((Next() >> 11) * 0x1p-53); }
-};
 
 struct GuardSet {
     double arguments[kGuardArgumentCount];
@@ -124,14 +105,14 @@ void ExpBlock(const double* x, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(x, n, false);
-    FunctionOf(ActiveExpPath())(x, y, n);
+    FunctionsOf(ActiveExpPath()).exp(x, y, n);
 }
 
 void ExpNegBlock(const double* a, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(a, n, true);
-    NegFunctionOf(ActiveExpPath())(a, y, n);
+    FunctionsOf(ActiveExpPath()).expNeg(a, y, n);
 }
 
 const char* ExpPathName(ExpPath path)
@@ -149,10 +130,16 @@ const char* ExpPathName(ExpPath path)
 bool ExpPathAvailable(ExpPath path)
 {
     switch (path) {
+#if SPLN_VECTOR_PATHS
     case ExpPath::Avx2Fma:
         return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
     case ExpPath::Avx512:
         return __builtin_cpu_supports("avx512f");
+#else
+    case ExpPath::Avx2Fma:
+    case ExpPath::Avx512:
+        return false;
+#endif
     default:
         return true;
     }
@@ -164,18 +151,18 @@ bool ExpPathMatchesLibrary(ExpPath path)
         return false;
     const GuardSet& guard = Guard();
     double got[kGuardArgumentCount];
-    FunctionOf(path)(guard.arguments, got, kGuardArgumentCount);
+    FunctionsOf(path).exp(guard.arguments, got, kGuardArgumentCount);
     if (!SameBits(got, guard.expected, kGuardArgumentCount))
         return false;
-    NegFunctionOf(path)(guard.negated, got, kGuardArgumentCount);
+    FunctionsOf(path).expNeg(guard.negated, got, kGuardArgumentCount);
     if (!SameBits(got, guard.negatedExpected, kGuardArgumentCount))
         return false;
     // Short blocks take the padded tail; each length must agree as well.
     for (int n = 1; n < 16; ++n) {
-        FunctionOf(path)(guard.arguments + 3584, got, n);
+        FunctionsOf(path).exp(guard.arguments + 3584, got, n);
         if (!SameBits(got, guard.expected + 3584, n))
             return false;
-        NegFunctionOf(path)(guard.negated + 3584, got, n);
+        FunctionsOf(path).expNeg(guard.negated + 3584, got, n);
         if (!SameBits(got, guard.negatedExpected + 3584, n))
             return false;
     }
@@ -200,12 +187,12 @@ bool ExpPathAccepted(ExpPath path)
 
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n)
 {
-    FunctionOf(path)(x, y, n);
+    FunctionsOf(path).exp(x, y, n);
 }
 
 void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n)
 {
-    NegFunctionOf(path)(a, y, n);
+    FunctionsOf(path).expNeg(a, y, n);
 }
 
 bool ForceExpPath(ExpPath path)
@@ -221,76 +208,20 @@ void ResetExpPath()
     g_forcedPath.store(-1, std::memory_order_relaxed);
 }
 
+FusedKernelSum ActiveFusedKernelSum()
+{
+    // The fused four-wide sums serve whenever a vector path is in use and the
+    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
+    // they overlap the exponentials with the chain of additions better than
+    // the block at a time does.
+    if (ActiveExpPath() == ExpPath::Scalar || !ExpPathAccepted(ExpPath::Avx2Fma))
+        return nullptr;
+    return FunctionsOf(ExpPath::Avx2Fma).kernelSum;
+}
+
 void ObserveExpBlocks(ExpBlockObserver observer)
 {
     g_observer.store(observer, std::memory_order_relaxed);
-}
-
-void GuardArguments(double* out)
-{
-    constexpr double kLn2N = 0x1.62e42fefa39efp-8;  // ln 2 / 128
-    constexpr double kInf = std::numeric_limits<double>::infinity();
-    BitSource bits{12345};
-    int i = 0;
-    // Ordinary arguments over the whole finite-result range, then the kernels' range.
-    while (i < 1024)
-        out[i++] = bits.Uniform(-745.5, 709.9);
-    while (i < 2048)
-        out[i++] = bits.Uniform(-100.0, 0.0);
-    // Where x 128/ln2 lies halfway between integers the reduction's rounding
-    // picks the table entry: the nearest doubles and their neighbours. Also
-    // the table's own points k ln2/128.
-    while (i < 3072) {
-        const double k = std::floor(bits.Uniform(-107000.0, 91000.0));
-        const double half = (k + 0.5) * kLn2N;
-        out[i++] = std::nextafter(half, -kInf);
-        out[i++] = half;
-        out[i++] = std::nextafter(half, kInf);
-        out[i++] = k * kLn2N;
-    }
-    // Sub-normal and vanishing results.
-    while (i < 3584)
-        out[i++] = bits.Uniform(-746.0, -708.3);
-    // Cut-offs, edges of the main path and special values.
-    const double edges[] = {-100.0,
-                            -15.0,
-                            -4.0,
-                            -2.0,
-                            -1.0,
-                            0.0,
-                            0x1p-54,
-                            0x1p-55,
-                            0x1p-1022,
-                            0x1p-1074,
-                            512.0,
-                            709.782712893384,
-                            709.7827128933841,
-                            710.0,
-                            -708.3964185322641,
-                            -708.4,
-                            -745.1332191019411,
-                            -745.1332191019412,
-                            -745.2,
-                            1e300,
-                            std::numeric_limits<double>::max(),
-                            kInf,
-                            std::numeric_limits<double>::quiet_NaN(),
-                            1.0,
-                            0.5,
-                            1e-10,
-                            1e-17,
-                            100.0,
-                            15.0};
-    for (double edge : edges) {
-        for (double x : {edge, -edge}) {
-            out[i++] = std::nextafter(x, -kInf);
-            out[i++] = x;
-            out[i++] = std::nextafter(x, kInf);
-        }
-    }
-    // The rest: more of the kernels' range, where nearly every argument lies.
-    while (i < kGuardArgumentCount)
-        out[i++] = bits.Uniform(-70.0, 0.0);
 }
 
 }  // namespace spln

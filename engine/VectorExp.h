@@ -53,6 +53,11 @@ void GuardArguments(double* out);
 bool ForceExpPath(ExpPath path);
 void ResetExpPath();
 
+// WindowedKernelSum for kernel types 1 to 3 over the indices first..last,
+// fused on the vector path in use; nullptr where the block path serves.
+using FusedKernelSum = double (*)(int type, double x, double b, const double* p, const double* q, int first, int last);
+FusedKernelSum ActiveFusedKernelSum();
+
 // For tests: called with the arguments of every block ExpBlock (negated
 // false) or ExpNegBlock (negated true) evaluates, before the evaluation, from
 // whichever thread evaluates it; nullptr for none.

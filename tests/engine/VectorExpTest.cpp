@@ -80,6 +80,9 @@ TEST(ExpTable, HeadsTailsAndReductionConstantsAreTheNearestDoubles)
     EXPECT_LT(fabsq(-ln2N - t::kNegLn2HiN), static_cast<__float128>(0x1p-44));
     EXPECT_EQ(t::kNegLn2LoN, static_cast<double>(-ln2N - t::kNegLn2HiN));
     EXPECT_EQ(t::kShift, 0x1.8p52);
+    // The main path's range, 2^-54 <= |x| < 512, by the biased exponent field.
+    EXPECT_EQ(t::kTopTiny, static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(0x1p-54) >> 52));
+    EXPECT_EQ(t::kTopLarge, static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(512.0) >> 52));
 }
 
 // At least ten million arguments per vector path, drawn from the whole

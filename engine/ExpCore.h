@@ -1,0 +1,127 @@
+#pragma once
+
+// The exponential on whole vectors, written once over a vocabulary of vector
+// operations (VectorOpsAvx2.h, VectorOpsAvx512.h) and compiled for each
+// instruction set inside its target region (VectorTarget.h).
+//
+// The operations are the C library's exp in its FMA build, one for one:
+// x = k ln2/128 + r, 2^(k/128) = H (1 + T) from the table, and
+// e^x = H + H (T + r + r^2 (C2 + r C3) + r^4 (C4 + r C5)), with the
+// multiply-adds fused exactly where that build fuses them. Changing any of
+// them, or their order, changes the last bit of some results. Lanes outside
+// the main path's range are taken from std::exp itself.
+
+#include "engine/ExpTable.h"
+
+#include <cmath>
+
+namespace spln::lanes {
+
+// e^x in each lane for the main path's arguments; the bits of special mark
+// the lanes the caller must take from std::exp.
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ExpCore(typename V::Vec x, unsigned& special)
+{
+    namespace t = exp_table;
+    using Vec = typename V::Vec;
+    using Int = typename V::Int;
+    const Int top = V::And(V::template ShiftRight<52>(V::Bits(x)), V::SetInt(0x7ff));
+    special = V::LaneBits(V::Or(V::IntLess(top, V::SetInt(t::kTopTiny)), V::IntLess(V::SetInt(t::kTopLarge - 1), top)));
+
+    Vec kd = V::MulAdd(x, V::Set(t::kInvLn2N), V::Set(t::kShift));
+    const Int ki = V::Bits(kd);
+    kd = V::Sub(kd, V::Set(t::kShift));
+    Vec r = V::MulAdd(kd, V::Set(t::kNegLn2HiN), x);
+    r = V::MulAdd(kd, V::Set(t::kNegLn2LoN), r);
+
+    Vec tail;
+    Int head;
+    V::TableEntries(V::And(ki, V::SetInt((1 << t::kTableBits) - 1)), tail, head);
+    const Vec scale = V::FromBits(V::AddInt(head, V::template ShiftLeft<52 - t::kTableBits>(ki)));
+
+    const Vec r2 = V::Mul(r, r);
+    const Vec low = V::MulAdd(r, V::Set(t::kC3), V::Set(t::kC2));
+    const Vec high = V::MulAdd(r, V::Set(t::kC5), V::Set(t::kC4));
+    Vec tmp = V::Add(tail, r);
+    tmp = V::MulAdd(r2, low, tmp);
+    tmp = V::MulAdd(V::Mul(r2, r2), high, tmp);
+    return V::MulAdd(scale, tmp, scale);
+}
+
+// Replaces the lanes of value marked in lanes with std::exp of the same lanes of x.
+template <class V>
+typename V::Vec PatchLanes(typename V::Vec value, typename V::Vec x, unsigned lanes)
+{
+    alignas(64) double args[V::kLanes];
+    alignas(64) double out[V::kLanes];
+    V::Store(args, x);
+    V::Store(out, value);
+    for (int l = 0; l < V::kLanes; ++l) {
+        if ((lanes >> l) & 1u)
+            out[l] = std::exp(args[l]);
+    }
+    return V::Load(out);
+}
+
+// std::exp in each lane, to the bit.
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec Exp(typename V::Vec x)
+{
+    unsigned special;
+    const typename V::Vec out = ExpCore<V>(x, special);
+    return special == 0 ? out : PatchLanes<V>(out, x, special);
+}
+
+// ExpNeg in each lane, to the bit: e^(-a), and 0 without evaluating e^(-a) where a > 100.
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ExpNeg(typename V::Vec a)
+{
+    using Vec = typename V::Vec;
+    const typename V::Mask beyond = V::Greater(a, V::Set(100.0));
+    const Vec x = V::Select(beyond, V::Set(-1.0), V::Neg(a));
+    unsigned special;
+    Vec out = ExpCore<V>(x, special);
+    special &= ~V::LaneBits(beyond);
+    if (special != 0)
+        out = PatchLanes<V>(out, x, special);
+    return V::Select(beyond, V::Set(0.0), out);
+}
+
+// The first count <= kLanes values from p, the other lanes pad.
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec LoadFirst(const double* p, int count, double pad)
+{
+    alignas(64) double lanes[V::kLanes];
+    for (int l = 0; l < V::kLanes; ++l)
+        lanes[l] = l < count ? p[l] : pad;
+    return V::Load(lanes);
+}
+
+// The first count <= kLanes lanes of v into p.
+template <class V>
+[[gnu::always_inline]] inline void StoreFirst(double* p, typename V::Vec v, int count)
+{
+    alignas(64) double lanes[V::kLanes];
+    V::Store(lanes, v);
+    for (int l = 0; l < count; ++l)
+        p[l] = lanes[l];
+}
+
+// y[i] = std::exp(in[i]) (negate false) or ExpNeg(in[i]) (negate true) for i < n.
+template <class V, bool negate>
+void ExpBlock(const double* in, double* y, int n)
+{
+    constexpr int kLanes = V::kLanes;
+    int i = 0;
+    for (; i + kLanes <= n; i += kLanes) {
+        const typename V::Vec x = V::Load(in + i);
+        V::Store(y + i, negate ? ExpNeg<V>(x) : Exp<V>(x));
+    }
+    if (i == n)
+        return;
+    // The last few arguments, padded with an ordinary one.
+    const typename V::Vec x = LoadFirst<V>(in + i, n - i, 0.5);
+    StoreFirst<V>(y + i, negate ? ExpNeg<V>(x) : Exp<V>(x), n - i);
+}
+
+}  // namespace spln::lanes

@@ -1,0 +1,23 @@
+// The vector paths with AVX-512: the generic code on eight doubles.
+
+// GCC 12 takes the deliberately undefined start values inside the AVX-512
+// intrinsics (_mm512_undefined_*) for uninitialised variables.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
+#include "engine/VectorOpsAvx512.h"
+#include "engine/VectorPaths.h"
+#include "engine/VectorTarget.h"
+
+#include <cmath>
+
+SPLN_BEGIN_TARGET_AVX512
+#include "engine/ExpCore.h"
+#include "engine/KernelFormulas.h"
+#include "engine/KernelSumLanes.h"
+#include "engine/VectorPathFunctions.h"
+
+const spln::detail::PathFunctions spln::detail::kAvx512Functions = spln::lanes::PathFunctionsOf<spln::avx512::Ops>();
+SPLN_END_TARGET

@@ -1,0 +1,78 @@
+#pragma once
+
+// The vocabulary of vector operations on four doubles with AVX2 and FMA, for
+// the generic code of ExpCore.h and KernelSumLanes.h. Each operation is one
+// IEEE operation per lane (MulAdd rounds once, as a fused multiply-add does).
+
+#include "engine/ExpTable.h"
+#include "engine/VectorTarget.h"
+
+#include <immintrin.h>
+
+#include <cstdint>
+
+SPLN_BEGIN_TARGET_AVX2
+
+namespace spln::avx2 {
+
+struct Ops {
+    static constexpr int kLanes = 4;
+    using Vec = __m256d;   // doubles
+    using Int = __m256i;   // 64-bit integers
+    using Mask = __m256d;  // a lane is all ones where a comparison holds
+
+    static Vec Set(double v) { return _mm256_set1_pd(v); }
+    static Int SetInt(std::int64_t v) { return _mm256_set1_epi64x(v); }
+    static Vec Load(const double* p) { return _mm256_loadu_pd(p); }
+    static void Store(double* p, Vec v) { _mm256_storeu_pd(p, v); }
+
+    static Vec Add(Vec a, Vec b) { return _mm256_add_pd(a, b); }
+    static Vec Sub(Vec a, Vec b) { return _mm256_sub_pd(a, b); }
+    static Vec Mul(Vec a, Vec b) { return _mm256_mul_pd(a, b); }
+    static Vec Div(Vec a, Vec b) { return _mm256_div_pd(a, b); }
+    static Vec MulAdd(Vec a, Vec b, Vec c) { return _mm256_fmadd_pd(a, b, c); }
+    static Vec Abs(Vec a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
+    static Vec Neg(Vec a) { return _mm256_xor_pd(a, _mm256_set1_pd(-0.0)); }
+
+    static Mask Greater(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
+    static Mask GreaterEqual(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
+    static Mask Or(Mask a, Mask b) { return _mm256_or_pd(a, b); }
+    static unsigned LaneBits(Mask m) { return static_cast<unsigned>(_mm256_movemask_pd(m)); }
+    static Vec Select(Mask m, Vec yes, Vec no) { return _mm256_blendv_pd(no, yes, m); }
+
+    static Int Bits(Vec v) { return _mm256_castpd_si256(v); }
+    static Vec FromBits(Int i) { return _mm256_castsi256_pd(i); }
+    static Int And(Int a, Int b) { return _mm256_and_si256(a, b); }
+    static Int AddInt(Int a, Int b) { return _mm256_add_epi64(a, b); }
+    static Mask IntLess(Int a, Int b) { return _mm256_castsi256_pd(_mm256_cmpgt_epi64(b, a)); }
+    template <int n>
+    static Int ShiftLeft(Int a)
+    {
+        return _mm256_slli_epi64(a, n);
+    }
+    template <int n>
+    static Int ShiftRight(Int a)
+    {
+        return _mm256_srli_epi64(a, n);
+    }
+
+    // The exponential table's tails and heads at the entries in index. Each
+    // entry is a (tail, head) pair in 16 bytes: four pair loads and two
+    // unpacks cost less than two gathers on many processors.
+    static void TableEntries(Int index, Vec& tail, Int& head)
+    {
+        alignas(32) std::int64_t entry[4];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(entry), index);
+        const auto* pairs = reinterpret_cast<const double*>(exp_table::kTable);
+        const __m256d pair02 = _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_load_pd(pairs + 2 * entry[0])),
+                                                    _mm_load_pd(pairs + 2 * entry[2]), 1);
+        const __m256d pair13 = _mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_load_pd(pairs + 2 * entry[1])),
+                                                    _mm_load_pd(pairs + 2 * entry[3]), 1);
+        tail = _mm256_unpacklo_pd(pair02, pair13);
+        head = _mm256_castpd_si256(_mm256_unpackhi_pd(pair02, pair13));
+    }
+};
+
+}  // namespace spln::avx2
+
+SPLN_END_TARGET

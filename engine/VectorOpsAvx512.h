@@ -1,0 +1,71 @@
+#pragma once
+
+// The vocabulary of vector operations on eight doubles with AVX-512, for the
+// generic code of ExpCore.h and KernelSumLanes.h: the operations of
+// VectorOpsAvx2.h, each the same IEEE operation per lane.
+
+#include "engine/ExpTable.h"
+#include "engine/VectorTarget.h"
+
+#include <immintrin.h>
+
+#include <cstdint>
+
+SPLN_BEGIN_TARGET_AVX512
+
+namespace spln::avx512 {
+
+struct Ops {
+    static constexpr int kLanes = 8;
+    using Vec = __m512d;
+    using Int = __m512i;
+    using Mask = __mmask8;  // bit l for lane l
+
+    static Vec Set(double v) { return _mm512_set1_pd(v); }
+    static Int SetInt(std::int64_t v) { return _mm512_set1_epi64(v); }
+    static Vec Load(const double* p) { return _mm512_loadu_pd(p); }
+    static void Store(double* p, Vec v) { _mm512_storeu_pd(p, v); }
+
+    static Vec Add(Vec a, Vec b) { return _mm512_add_pd(a, b); }
+    static Vec Sub(Vec a, Vec b) { return _mm512_sub_pd(a, b); }
+    static Vec Mul(Vec a, Vec b) { return _mm512_mul_pd(a, b); }
+    static Vec Div(Vec a, Vec b) { return _mm512_div_pd(a, b); }
+    static Vec MulAdd(Vec a, Vec b, Vec c) { return _mm512_fmadd_pd(a, b, c); }
+    static Vec Abs(Vec a) { return _mm512_abs_pd(a); }
+    static Vec Neg(Vec a) { return FromBits(_mm512_xor_si512(Bits(a), _mm512_set1_epi64(INT64_MIN))); }
+
+    static Mask Greater(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
+    static Mask GreaterEqual(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GE_OQ); }
+    static Mask Or(Mask a, Mask b) { return static_cast<Mask>(a | b); }
+    static unsigned LaneBits(Mask m) { return m; }
+    static Vec Select(Mask m, Vec yes, Vec no) { return _mm512_mask_blend_pd(m, no, yes); }
+
+    static Int Bits(Vec v) { return _mm512_castpd_si512(v); }
+    static Vec FromBits(Int i) { return _mm512_castsi512_pd(i); }
+    static Int And(Int a, Int b) { return _mm512_and_si512(a, b); }
+    static Int AddInt(Int a, Int b) { return _mm512_add_epi64(a, b); }
+    static Mask IntLess(Int a, Int b) { return _mm512_cmplt_epi64_mask(a, b); }
+    template <int n>
+    static Int ShiftLeft(Int a)
+    {
+        return _mm512_slli_epi64(a, n);
+    }
+    template <int n>
+    static Int ShiftRight(Int a)
+    {
+        return _mm512_srli_epi64(a, n);
+    }
+
+    // The exponential table's tails and heads at the entries in index, by two gathers.
+    static void TableEntries(Int index, Vec& tail, Int& head)
+    {
+        const Int pair = _mm512_slli_epi64(index, 1);
+        const auto* table = reinterpret_cast<const long long*>(exp_table::kTable);
+        tail = _mm512_castsi512_pd(_mm512_i64gather_epi64(pair, table, 8));
+        head = _mm512_i64gather_epi64(pair, table + 1, 8);
+    }
+};
+
+}  // namespace spln::avx512
+
+SPLN_END_TARGET

@@ -1,0 +1,23 @@
+#pragma once
+
+// The functions each vector path provides, compiled for its own instruction
+// set (VectorAvx2.cpp, VectorAvx512.cpp) and called only where the processor
+// has it (VectorExp.cpp).
+
+namespace spln::detail {
+
+struct PathFunctions {
+    // std::exp of x[i] into y[i] for i < n; lanes that need the library's
+    // special cases (|x| >= 512, |x| < 2^-54, infinities, NaN) are recomputed
+    // with std::exp itself.
+    void (*exp)(const double* x, double* y, int n);
+    // ExpNeg(a[i]) into y[i] for i < n; arguments beyond the cut-off are not evaluated.
+    void (*expNeg)(const double* a, double* y, int n);
+    // WindowedKernelSum for kernel types 1 to 3 over the indices first..last.
+    double (*kernelSum)(int type, double x, double b, const double* p, const double* q, int first, int last);
+};
+
+extern const PathFunctions kAvx2FmaFunctions;
+extern const PathFunctions kAvx512Functions;
+
+}  // namespace spln::detail
