@@ -274,6 +274,9 @@ QAreaSeries* Band(double x0, double x1, double y0, double y1, const QColor& colo
     lower->append(x0, y0);
     lower->append(x1, y0);
     auto* band = new QAreaSeries(upper, lower);
+    // An area series does not own its lines: they go with it.
+    upper->setParent(band);
+    lower->setParent(band);
     band->setColor(colour);
     band->setBorderColor(Qt::transparent);
     return band;
@@ -544,7 +547,9 @@ void AddRepeat(QChart* chart, AxisTicker& ticker, const StudyResult& result)
         const Spread& spread = *spreadOf[k];
         QColor fill = style.colour;
         fill.setAlpha(60);
-        auto* area = new QAreaSeries(Outline(histograms[k], x, style.colour));
+        QLineSeries* outline = Outline(histograms[k], x, style.colour);
+        auto* area = new QAreaSeries(outline);
+        outline->setParent(area);  // an area series does not own its line
         area->setColor(fill);
         area->setBorderColor(style.colour);
         area->setName(QString::fromLatin1(style.name));
