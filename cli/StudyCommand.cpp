@@ -24,7 +24,8 @@ std::string FormatStudyTable(const study::StudyResult& result, bool timing)
     for (study::StudyColumn column : columns) {
         const std::string heading = study::ColumnHeading(result, column);
         widths.push_back(std::max(14, static_cast<int>(heading.size())));
-        text += " " + std::string(static_cast<size_t>(widths.back()) - heading.size(), ' ') + heading;
+        text.append(static_cast<size_t>(widths.back()) + 1 - heading.size(), ' ');
+        text += heading;
     }
     text += "\n";
     char cell[64];
