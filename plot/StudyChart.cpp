@@ -580,11 +580,25 @@ void AddRepeat(QChart* chart, AxisTicker& ticker, const StudyResult& result)
 // few short lines what the rows say.
 QString Headline(const StudyResult& result)
 {
-    QString title = Text(StudyTitle(result)).toHtmlEscaped();
-    constexpr int kLongTitle = 56;
-    const qsizetype comma = title.lastIndexOf(QStringLiteral(", "));
-    if (title.size() > kLongTitle && comma > 0)
-        title.replace(comma, 2, QStringLiteral("<br>"));
+    // A chart elides its whole title when one line is too wide: the name
+    // goes on lines of a few words, the count of runs on a line of its own.
+    const QString name = Text(StudyTitle(result));
+    const qsizetype comma = name.lastIndexOf(QStringLiteral(", "));
+    QStringList titleLines;
+    constexpr qsizetype kTitleLine = 40;
+    for (const QString& word : name.left(comma).split(QLatin1Char(' '))) {
+        if (titleLines.isEmpty() || titleLines.back().size() + 1 + word.size() > kTitleLine)
+            titleLines << word;
+        else
+            titleLines.back() += QLatin1Char(' ') + word;
+    }
+    if (name.size() > kTitleLine)
+        titleLines << name.mid(comma + 2);
+    else
+        titleLines.back() += name.mid(comma);
+    for (QString& line : titleLines)
+        line = line.toHtmlEscaped();
+    const QString title = titleLines.join(QStringLiteral("<br>"));
     QStringList lines;
     const std::vector<StudyRow>& rows = result.rows;
     switch (result.plan.kind) {
