@@ -170,12 +170,8 @@ void CSplnApp::OnSplineStudy()
     }
     CSplnSettings base;
     LoadSettingsFromEngine(DocEngine(), base);
-    if (base.m_nSource != 0) {
-        AfxMessageBox(
-            QStringLiteral("A study measures the error against the exact function, which the sample file "
-                           "does not have. Choose Example in Spline > Run first."));
-        return;
-    }
+    // On the sample file the dialog offers the choice from the data alone.
+    m_lastStudyPlan.dataPath = DocEngine().m_szDataPath;
     CStudyDlg dialog(base, m_lastStudyPlan, GetMainWnd());
     if (dialog.DoModal() != IDOK)
         return;

@@ -17,8 +17,9 @@ namespace spln::cli {
 using StudyPictureExporter = std::function<bool(const study::StudyResult& result, OutputKind kind,
                                                 const std::string& path, int width, int height, std::string* error)>;
 
-// The table of rows with the order or the spread below, as standard output shows it.
-std::string FormatStudyTable(const study::StudyResult& result);
+// The table of rows with what they say below, as standard output shows it;
+// the run time of each row only with timing.
+std::string FormatStudyTable(const study::StudyResult& result, bool timing);
 
 // Runs the study of the parsed options and writes its outputs; returns the exit status.
 int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& err,

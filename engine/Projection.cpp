@@ -192,14 +192,7 @@ double SmoothAt(double halfWidth, int type, int n, double x, double b, const dou
     return sum * h / b * KernelNorm(type);
 }
 
-}  // namespace spln
-
-using namespace spln;
-
-namespace {
-
-// Half width of the expansion window for the integrated kernel of each type; 0 for none.
-int HatWindow(int type)
+int ExpansionHalfWidth(int type)
 {
     switch (type) {
     case 1:
@@ -215,7 +208,9 @@ int HatWindow(int type)
     }
 }
 
-}  // namespace
+}  // namespace spln
+
+using namespace spln;
 
 // The n values p at the abscissae q (spaced 2H/(n-1) from -H) averaged around
 // x with the unit-mass kernel of the given type and bandwidth b.
@@ -228,7 +223,7 @@ double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const do
 // unit-mass kernel itself, at x.
 double CSplineEngine::KernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, 3, n);
+    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, ExpansionHalfWidth(2), n);
     return WindowedKernelSum(type, x, b, p, q, window) * KernelNorm(type);
 }
 
@@ -236,7 +231,7 @@ double CSplineEngine::KernelSum(int type, int n, double x, double b, const doubl
 // integrated kernels, at x.
 double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const int w = HatWindow(type);
+    const int w = ExpansionHalfWidth(type);
     if (w == 0)
         return 0.0;
     const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);

@@ -23,6 +23,11 @@ double KernelNorm(int type);
 // the nearest integer to 5 ln(10) b / h, plus 1. The kernels are negligible beyond it.
 int SmoothingHalfWidth(double b, double h);
 
+// Half width, in centres, of the window of the kernel expansion at a point:
+// the integrated kernels of types 1, 3 and 4 and the type-2 kernel itself are
+// negligible beyond it. 0 for a type without an expansion.
+int ExpansionHalfWidth(int type);
+
 // Sum of p[i] * Kernel(type, (x - q[i]) / b) over the window, in increasing i.
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window);
 

@@ -36,10 +36,6 @@ constexpr double kExampleRightDeriv[11] = {2.35, 0.0, -0.0125, -0.75, -8.0, 1.0,
 // The double nearest to 1/4500, the spacing of the file's 4501 samples on [-1, 1] divided by 2.
 constexpr double kFileSpacingFactor = 0.00022222222222222223;
 
-// First samples and first index of the last samples that the boundary cubic is fitted to.
-constexpr int kFitLeftCount = 250;
-constexpr int kFitRightStart = 4250;
-
 void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char* path)
 {
     e.m_eFailure = failure;
@@ -76,18 +72,18 @@ void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
     for (int k = 0; k < 4; ++k) {
         for (int l = 0; l < 4; ++l) {
             double sum = 0.0;
-            for (int i = 0; i < kFitLeftCount; ++i)
+            for (int i = 0; i < kBoundaryFitLeftCount; ++i)
                 sum = sum + IntPower(l, x[i]) * IntPower(k, x[i]);
-            for (int i = kFitRightStart; i < kFileSamples; ++i)
+            for (int i = kBoundaryFitRightStart; i < kFileSamples; ++i)
                 sum = sum + IntPower(l, x[i]) * IntPower(k, x[i]);
             e.m_dMatrix[k][l] = sum;
         }
     }
     for (int l = 0; l < 4; ++l) {
         double sum = 0.0;
-        for (int i = 0; i < kFitLeftCount; ++i)
+        for (int i = 0; i < kBoundaryFitLeftCount; ++i)
             sum = sum + IntPower(l, x[i]) * y[i];
-        for (int i = kFitRightStart; i < kFileSamples; ++i)
+        for (int i = kBoundaryFitRightStart; i < kFileSamples; ++i)
             sum = sum + IntPower(l, x[i]) * y[i];
         e.m_dVector[l] = sum;
     }
