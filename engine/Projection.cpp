@@ -160,18 +160,12 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
     KernelValues(type, u, a, d, count, k);
 }
 
-}  // namespace
-
-double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+// sum plus the terms of the indices first..last, a block of kernel values at a time.
+double BlockSum(int type, double x, double b, const double* p, const double* q, int first, int last, double sum)
 {
-    if (type >= 1 && type <= 3) {
-        if (const FusedKernelSum fused = ActiveFusedKernelSum())
-            return fused(type, x, b, p, q, window.first, window.last);
-    }
-    double sum = 0.0;
     double k[kBlock];
-    for (int start = window.first; start <= window.last; start += kBlock) {
-        const int count = std::min(kBlock, window.last - start + 1);
+    for (int start = first; start <= last; start += kBlock) {
+        const int count = std::min(kBlock, last - start + 1);
         KernelBlock(type, x, b, q + start, count, k);
         const double* values = p + start;
         for (int i = 0; i < count; ++i)
@@ -180,16 +174,82 @@ double WindowedKernelSum(int type, double x, double b, const double* p, const do
     return sum;
 }
 
-double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
-                bool increasingAndFinite)
+// The block path for kBlockGroup nodes at once: over the windows' common
+// length the nodes' additions are interleaved, independent chains each in
+// its own order; the rest of each window is summed alone.
+constexpr int kBlockGroup = 4;
+
+void BlockSums(int type, const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
+               double* sums)
+{
+    int common = windows[0].last - windows[0].first + 1;
+    for (int g = 1; g < kBlockGroup; ++g)
+        common = std::min(common, windows[g].last - windows[g].first + 1);
+    double sum[kBlockGroup] = {};
+    double k[kBlockGroup][kBlock];
+    int done = 0;
+    while (done < common) {
+        const int count = std::min(kBlock, common - done);
+        for (int g = 0; g < kBlockGroup; ++g)
+            KernelBlock(type, x[g], b, q + windows[g].first + done, count, k[g]);
+        for (int i = 0; i < count; ++i) {
+            for (int g = 0; g < kBlockGroup; ++g)
+                sum[g] = sum[g] + p[windows[g].first + done + i] * k[g][i];
+        }
+        done += count;
+    }
+    for (int g = 0; g < kBlockGroup; ++g)
+        sums[g] = BlockSum(type, x[g], b, p, q, windows[g].first + done, windows[g].last, sum[g]);
+}
+
+}  // namespace
+
+void WindowedKernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
+                        const IndexWindow* windows, double* sums)
+{
+    if (type >= 1 && type <= 4) {
+        if (const FusedKernelSums fused = ActiveFusedKernelSums()) {
+            fused(type, count, x, b, p, q, windows, sums);
+            return;
+        }
+    }
+    int j = 0;
+    for (; j + kBlockGroup <= count; j += kBlockGroup)
+        BlockSums(type, x + j, b, p, q, windows + j, sums + j);
+    for (; j < count; ++j)
+        sums[j] = BlockSum(type, x[j], b, p, q, windows[j].first, windows[j].last, 0.0);
+}
+
+double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+{
+    double sum;
+    WindowedKernelSums(type, 1, &x, b, p, q, &window, &sum);
+    return sum;
+}
+
+IndexWindow SmoothingWindow(double halfWidth, int type, int n, double x, double b, const double* q,
+                            bool increasingAndFinite)
 {
     const double H = halfWidth;
     const double h = (H - (-H)) / (n - 1);
-    IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
+    const IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
     if (type == 2 && increasingAndFinite && window.first <= window.last)
-        window = Type2Support(x, b, q, window);
-    const double sum = WindowedKernelSum(type, x, b, p, q, window);
+        return Type2Support(x, b, q, window);
+    return window;
+}
+
+double SmoothingResult(double halfWidth, int type, int n, double b, double sum)
+{
+    const double H = halfWidth;
+    const double h = (H - (-H)) / (n - 1);
     return sum * h / b * KernelNorm(type);
+}
+
+double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
+                bool increasingAndFinite)
+{
+    const IndexWindow window = SmoothingWindow(halfWidth, type, n, x, b, q, increasingAndFinite);
+    return SmoothingResult(halfWidth, type, n, b, WindowedKernelSum(type, x, b, p, q, window));
 }
 
 }  // namespace spln

@@ -26,6 +26,21 @@ int SmoothingHalfWidth(double b, double h);
 // Sum of p[i] * Kernel(type, (x - q[i]) / b) over the window, in increasing i.
 double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window);
 
+// sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count:
+// several sums at once, so that their additions keep the processor busy,
+// each sum still in increasing index order.
+void WindowedKernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
+                        const IndexWindow* windows, double* sums);
+
+// The window KernelSmooth sums over at x for n values at abscissae q spaced
+// 2 halfWidth / (n - 1): WindowAround with SmoothingHalfWidth, narrowed to
+// where the type-2 kernel can be non-zero when increasingAndFinite (see SmoothAt).
+IndexWindow SmoothingWindow(double halfWidth, int type, int n, double x, double b, const double* q,
+                            bool increasingAndFinite);
+
+// KernelSmooth's value from the sum over its window.
+double SmoothingResult(double halfWidth, int type, int n, double b, double sum);
+
 // KernelSmooth's value: the n values p at the abscissae q averaged around x
 // with the unit-mass kernel of the given type and bandwidth b, on [-halfWidth,
 // halfWidth]. When the caller guarantees that q increases and every p is

@@ -208,15 +208,9 @@ void ResetExpPath()
     g_forcedPath.store(-1, std::memory_order_relaxed);
 }
 
-FusedKernelSum ActiveFusedKernelSum()
+FusedKernelSums ActiveFusedKernelSums()
 {
-    // The fused four-wide sums serve whenever a vector path is in use and the
-    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
-    // they overlap the exponentials with the chain of additions better than
-    // the block at a time does.
-    if (ActiveExpPath() == ExpPath::Scalar || !ExpPathAccepted(ExpPath::Avx2Fma))
-        return nullptr;
-    return FunctionsOf(ExpPath::Avx2Fma).kernelSum;
+    return FunctionsOf(ActiveExpPath()).kernelSums;
 }
 
 void ObserveExpBlocks(ExpBlockObserver observer)

@@ -9,6 +9,8 @@
 
 namespace spln {
 
+struct IndexWindow;
+
 enum class ExpPath {
     Scalar,   // std::exp one argument at a time
     Avx2Fma,  // four arguments at once
@@ -53,10 +55,12 @@ void GuardArguments(double* out);
 bool ForceExpPath(ExpPath path);
 void ResetExpPath();
 
-// WindowedKernelSum for kernel types 1 to 3 over the indices first..last,
-// fused on the vector path in use; nullptr where the block path serves.
-using FusedKernelSum = double (*)(int type, double x, double b, const double* p, const double* q, int first, int last);
-FusedKernelSum ActiveFusedKernelSum();
+// sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count
+// and kernel types 1 to 4, fused on the vector path in use, several nodes at
+// once; nullptr where the block path serves.
+using FusedKernelSums = void (*)(int type, int count, const double* x, double b, const double* p, const double* q,
+                                 const IndexWindow* windows, double* sums);
+FusedKernelSums ActiveFusedKernelSums();
 
 // For tests: called with the arguments of every block ExpBlock (negated
 // false) or ExpNegBlock (negated true) evaluates, before the evaluation, from

@@ -17,6 +17,10 @@ namespace spln::avx2 {
 
 struct Ops {
     static constexpr int kLanes = 4;
+    // How many nodes' windowed sums of the kernel type run side by side
+    // (KernelSumLanes.h): as many as the sixteen registers hold with the next
+    // vectors' divisions in flight; the logistic kernel's three divisions leave room for one.
+    static constexpr int NodesAtOnce(int type) { return type == 3 ? 1 : 2; }
     using Vec = __m256d;   // doubles
     using Int = __m256i;   // 64-bit integers
     using Mask = __m256d;  // a lane is all ones where a comparison holds

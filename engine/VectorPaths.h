@@ -4,6 +4,8 @@
 // set (VectorAvx2.cpp, VectorAvx512.cpp) and called only where the processor
 // has it (VectorExp.cpp).
 
+#include "engine/Projection.h"
+
 namespace spln::detail {
 
 struct PathFunctions {
@@ -13,8 +15,9 @@ struct PathFunctions {
     void (*exp)(const double* x, double* y, int n);
     // ExpNeg(a[i]) into y[i] for i < n; arguments beyond the cut-off are not evaluated.
     void (*expNeg)(const double* a, double* y, int n);
-    // WindowedKernelSum for kernel types 1 to 3 over the indices first..last.
-    double (*kernelSum)(int type, double x, double b, const double* p, const double* q, int first, int last);
+    // sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count, kernel types 1 to 4.
+    void (*kernelSums)(int type, int count, const double* x, double b, const double* p, const double* q,
+                       const IndexWindow* windows, double* sums);
 };
 
 extern const PathFunctions kAvx2FmaFunctions;
