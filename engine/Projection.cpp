@@ -252,13 +252,6 @@ double SmoothAt(double halfWidth, int type, int n, double x, double b, const dou
     return SmoothingResult(halfWidth, type, n, b, WindowedKernelSum(type, x, b, p, q, window));
 }
 
-}  // namespace spln
-
-using namespace spln;
-
-namespace {
-
-// Half width of the expansion window for the integrated kernel of each type; 0 for none.
 int HatWindow(int type)
 {
     switch (type) {
@@ -275,7 +268,9 @@ int HatWindow(int type)
     }
 }
 
-}  // namespace
+}  // namespace spln
+
+using namespace spln;
 
 // The n values p at the abscissae q (spaced 2H/(n-1) from -H) averaged around
 // x with the unit-mass kernel of the given type and bandwidth b.
@@ -288,7 +283,7 @@ double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const do
 // unit-mass kernel itself, at x.
 double CSplineEngine::KernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, 3, n);
+    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, kExpansionHalfWidth, n);
     return WindowedKernelSum(type, x, b, p, q, window) * KernelNorm(type);
 }
 

@@ -16,6 +16,12 @@ struct IndexWindow {
 // clipped to 0..n-1.
 IndexWindow WindowAround(double x, double halfWidth, double spacing, int w, int n);
 
+// Half width of KernelSum's window, in nodes.
+inline constexpr int kExpansionHalfWidth = 3;
+
+// Half width of HatKernelSum's window for the integrated kernel of each type, in nodes; 0 for none.
+int HatWindow(int type);
+
 // The factor that gives the kernel of the given type unit mass.
 double KernelNorm(int type);
 

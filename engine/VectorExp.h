@@ -23,8 +23,24 @@ void ExpBlock(const double* x, double* y, int n);
 // y[i] = ExpNeg(a[i]): e^(-a), cut to 0 when a > 100. a and y may be the same array.
 void ExpNegBlock(const double* a, double* y, int n);
 
-// The path ExpBlock uses.
+// The path ExpBlock and the fused kernel sums use: of the vector paths the
+// guard accepts, the fastest on a short fixed workload timed at first use
+// (CalibrationSeconds, FastestPath), or the scalar path where it accepts none.
 ExpPath ActiveExpPath();
+
+// Seconds each of the given vector paths takes for the fixed workload (an
+// ExpNegBlock and fused kernel sums, a thousand terms each), the least of several tries taken in turns.
+void CalibrationSeconds(const ExpPath* paths, int count, double* seconds);
+
+// Of the measured paths, listed narrowest first, the fastest: a wider path
+// only where it beats the best narrower one by more than kWiderPathMargin,
+// so that a path that measures no faster is never chosen for its width.
+struct PathTime {
+    ExpPath path;
+    double seconds;
+};
+inline constexpr double kWiderPathMargin = 0.03;
+ExpPath FastestPath(const PathTime* measured, int count);
 
 // The path's name as the benchmark and test output show it.
 const char* ExpPathName(ExpPath path);
@@ -42,6 +58,10 @@ bool ExpPathAccepted(ExpPath path);
 // ExpBlock and ExpNegBlock on the given path, which must be available.
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n);
 void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n);
+
+// y[i] = a[i] / b[i] on the given path, which must be available: the
+// benchmark's measure of how fast the path divides.
+void DivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n);
 
 // The guard's fixed arguments: ordinary ones, both sides of the reduction's
 // rounding points, the kernels' cut-offs, sub-normal and overflowing results,

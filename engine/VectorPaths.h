@@ -5,6 +5,7 @@
 // has it (VectorExp.cpp).
 
 #include "engine/Projection.h"
+#include "engine/VectorExp.h"
 
 namespace spln::detail {
 
@@ -18,9 +19,14 @@ struct PathFunctions {
     // sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count, kernel types 1 to 4.
     void (*kernelSums)(int type, int count, const double* x, double b, const double* p, const double* q,
                        const IndexWindow* windows, double* sums);
+    // y[i] = a[i] / b[i] for i < n: how fast the path divides, for the benchmark's floor.
+    void (*divide)(const double* a, const double* b, double* y, int n);
 };
 
 extern const PathFunctions kAvx2FmaFunctions;
 extern const PathFunctions kAvx512Functions;
+
+// The path's functions; the scalar path has no fused kernel sums (nullptr).
+const PathFunctions& FunctionsOf(ExpPath path);
 
 }  // namespace spln::detail
