@@ -11,29 +11,54 @@
 
 namespace spln::lanes {
 
-// u = (x - q) / b and the exponential's argument a = KernelExpArgument(u), in each lane.
-template <class V>
-struct KernelArguments {
-    typename V::Vec u;
-    typename V::Vec a;
+// The terms of a windowed sum: Prepare takes a vector of abscissae q to the
+// arguments of the exponentials (the divisions), Value those to the kernel values.
+
+// Kernel(type, (x - q) / b).
+template <int type, class V>
+struct KernelTerm {
+    struct Arguments {
+        typename V::Vec u;
+        typename V::Vec a;  // KernelExpArgument(u)
+    };
+
+    [[gnu::always_inline]] static Arguments Prepare(typename V::Vec x, typename V::Vec b, typename V::Vec q)
+    {
+        const typename V::Vec u = V::Div(V::Sub(x, q), b);
+        return {u, KernelExpArgument<type, V>(u)};
+    }
+
+    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
+    {
+        return KernelFromExp<type, V>(k.u, k.a, type == 4 ? k.a : ExpNeg<V>(k.a));
+    }
 };
 
-template <int type, class V>
-[[gnu::always_inline]] inline KernelArguments<V> ArgumentsAt(typename V::Vec x, typename V::Vec b, typename V::Vec q)
-{
-    const typename V::Vec u = V::Div(V::Sub(x, q), b);
-    return {u, KernelExpArgument<type, V>(u)};
-}
+// IntegratedKernel(1, b, x, q): the hat function smoothed by the Gaussian.
+template <class V>
+struct IntegratedGaussianTerm {
+    struct Arguments {
+        typename V::Vec z[3];
+    };
 
-// Kernel(type, u) in each lane from its arguments.
-template <int type, class V>
-[[gnu::always_inline]] inline typename V::Vec KernelOf(const KernelArguments<V>& k)
-{
-    return KernelFromExp<type, V>(k.u, k.a, type == 4 ? k.a : ExpNeg<V>(k.a));
-}
+    [[gnu::always_inline]] static Arguments Prepare(typename V::Vec x, typename V::Vec b, typename V::Vec q)
+    {
+        Arguments k;
+        IntegratedGaussianArguments<V>(V::Div(V::Sub(x, q), b), k.z);
+        return k;
+    }
 
-// sum plus p[i] * Kernel(type, (x - q[i]) / b) for i = 0..count-1, added one by one in increasing i.
-template <int type, class V>
+    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
+    {
+        typename V::Vec f[3];
+        for (int i = 0; i < 3; ++i)
+            f[i] = ErfIntegralFrom<V>(k.z[i], ExpNeg<V>(V::Mul(k.z[i], k.z[i])));
+        return IntegratedGaussianFrom<V>(f);
+    }
+};
+
+// sum plus p[i] * Term(x, b, q[i]) for i = 0..count-1, added one by one in increasing i.
+template <class Term, class V>
 double NodeSum(double x, double b, const double* p, const double* q, int count, double sum)
 {
     constexpr int kLanes = V::kLanes;
@@ -42,12 +67,12 @@ double NodeSum(double x, double b, const double* p, const double* q, int count, 
     alignas(64) double terms[V::kLanes];
     const int full = count > 0 ? count / kLanes : 0;
     if (full > 0) {
-        KernelArguments<V> next = ArgumentsAt<type, V>(vx, vb, V::Load(q));
+        typename Term::Arguments next = Term::Prepare(vx, vb, V::Load(q));
         for (int s = 0; s < full; ++s) {
-            const KernelArguments<V> current = next;
+            const typename Term::Arguments current = next;
             if (s + 1 < full)
-                next = ArgumentsAt<type, V>(vx, vb, V::Load(q + (s + 1) * kLanes));
-            V::Store(terms, V::Mul(V::Load(p + s * kLanes), KernelOf<type, V>(current)));
+                next = Term::Prepare(vx, vb, V::Load(q + (s + 1) * kLanes));
+            V::Store(terms, V::Mul(V::Load(p + s * kLanes), Term::Value(current)));
             for (int l = 0; l < kLanes; ++l)
                 sum = sum + terms[l];
         }
@@ -55,18 +80,20 @@ double NodeSum(double x, double b, const double* p, const double* q, int count, 
     const int done = full * kLanes;
     if (done >= count)
         return sum;
-    // The last terms; the padding lanes (u = 0, p = 0) are computed and dropped.
-    const typename V::Vec k = KernelOf<type, V>(ArgumentsAt<type, V>(vx, vb, LoadFirst<V>(q + done, count - done, x)));
+    // The last terms; the padding lanes (u = 1/2, an ordinary argument of
+    // every term, and p = 0) are computed and dropped.
+    const double pad = x - 0.5 * b;
+    const typename V::Vec k = Term::Value(Term::Prepare(vx, vb, LoadFirst<V>(q + done, count - done, pad)));
     V::Store(terms, V::Mul(LoadFirst<V>(p + done, count - done, 0.0), k));
     for (int l = 0; l < count - done; ++l)
         sum = sum + terms[l];
     return sum;
 }
 
-// sums[g] = NodeSum over first[g]..last[g] at x[g] for G nodes at once: the
+// sums[g] = NodeSum over windows[g] at x[g] for G nodes at once: the
 // windows' common length in lockstep, G independent chains of additions;
 // the rest of each window alone.
-template <int type, class V, int G>
+template <class Term, class V, int G>
 void NodeSums(const double* x, double b, const double* p, const double* q, const IndexWindow* windows, double* sums)
 {
     constexpr int kLanes = V::kLanes;
@@ -82,22 +109,22 @@ void NodeSums(const double* x, double b, const double* p, const double* q, const
     double sum[G] = {};
     if (full > 0) {
         typename V::Vec vx[G];
-        KernelArguments<V> next[G];
+        typename Term::Arguments next[G];
         for (int g = 0; g < G; ++g) {
             vx[g] = V::Set(x[g]);
-            next[g] = ArgumentsAt<type, V>(vx[g], vb, V::Load(q + first[g]));
+            next[g] = Term::Prepare(vx[g], vb, V::Load(q + first[g]));
         }
         alignas(64) double terms[G][V::kLanes];
         for (int s = 0; s < full; ++s) {
-            KernelArguments<V> current[G];
+            typename Term::Arguments current[G];
             for (int g = 0; g < G; ++g)
                 current[g] = next[g];
             if (s + 1 < full) {
                 for (int g = 0; g < G; ++g)
-                    next[g] = ArgumentsAt<type, V>(vx[g], vb, V::Load(q + first[g] + (s + 1) * kLanes));
+                    next[g] = Term::Prepare(vx[g], vb, V::Load(q + first[g] + (s + 1) * kLanes));
             }
             for (int g = 0; g < G; ++g)
-                V::Store(terms[g], V::Mul(V::Load(p + first[g] + s * kLanes), KernelOf<type, V>(current[g])));
+                V::Store(terms[g], V::Mul(V::Load(p + first[g] + s * kLanes), Term::Value(current[g])));
             for (int l = 0; l < kLanes; ++l) {
                 for (int g = 0; g < G; ++g)
                     sum[g] = sum[g] + terms[g][l];
@@ -106,22 +133,21 @@ void NodeSums(const double* x, double b, const double* p, const double* q, const
     }
     const int done = full * kLanes;
     for (int g = 0; g < G; ++g)
-        sums[g] = NodeSum<type, V>(x[g], b, p + first[g] + done, q + first[g] + done,
+        sums[g] = NodeSum<Term, V>(x[g], b, p + first[g] + done, q + first[g] + done,
                                    windows[g].last - first[g] + 1 - done, sum[g]);
 }
 
-// The nodes' sums V::NodesAtOnce(type) at a time; count may be anything.
-template <int type, class V>
+// The nodes' sums `group` at a time; count may be anything.
+template <class Term, class V, int group>
 void NodeSumsOf(int count, const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
                 double* sums)
 {
-    constexpr int kGroup = V::NodesAtOnce(type);
     int j = 0;
-    for (; j + kGroup <= count; j += kGroup)
-        NodeSums<type, V, kGroup>(x + j, b, p, q, windows + j, sums + j);
+    for (; j + group <= count; j += group)
+        NodeSums<Term, V, group>(x + j, b, p, q, windows + j, sums + j);
     for (; j < count; ++j) {
         const IndexWindow w = windows[j];
-        sums[j] = NodeSum<type, V>(x[j], b, p + w.first, q + w.first, w.last - w.first + 1, 0.0);
+        sums[j] = NodeSum<Term, V>(x[j], b, p + w.first, q + w.first, w.last - w.first + 1, 0.0);
     }
 }
 
@@ -132,13 +158,58 @@ void KernelSums(int type, int count, const double* x, double b, const double* p,
 {
     switch (type) {
     case 1:
-        return NodeSumsOf<1, V>(count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(count, x, b, p, q, windows, sums);
     case 2:
-        return NodeSumsOf<2, V>(count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(count, x, b, p, q, windows, sums);
     case 3:
-        return NodeSumsOf<3, V>(count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(count, x, b, p, q, windows, sums);
     default:
-        return NodeSumsOf<4, V>(count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(count, x, b, p, q, windows, sums);
+    }
+}
+
+// sums[l] = NodeSum over windows[l] at x[l] for kLanes points whose windows
+// have the same length: one point in each lane, the lanes' nodes gathered,
+// each lane adding its point's terms in increasing index order.
+template <class Term, class V>
+void SumsAcrossLanes(const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
+                     double* sums)
+{
+    int first[V::kLanes];
+    for (int l = 0; l < V::kLanes; ++l)
+        first[l] = windows[l].first;
+    const int length = windows[0].last - windows[0].first + 1;
+    const typename V::Vec vx = V::Load(x);
+    const typename V::Vec vb = V::Set(b);
+    typename V::Vec sum = V::Set(0.0);
+    for (int k = 0; k < length; ++k) {
+        const typename V::Vec term = Term::Value(Term::Prepare(vx, vb, V::Gather(q + k, first)));
+        sum = V::Add(sum, V::Mul(V::Gather(p + k, first), term));
+    }
+    V::Store(sums, sum);
+}
+
+// The expansion's sums in the integrated Gaussian at count points. Their
+// windows hold a dozen nodes, too few to fill the lanes of one point well,
+// so a run of points with windows of one length takes a lane each.
+template <class V>
+void IntegratedGaussianSums(int count, const double* x, double b, const double* p, const double* q,
+                            const IndexWindow* windows, double* sums)
+{
+    using Term = IntegratedGaussianTerm<V>;
+    int j = 0;
+    while (j < count) {
+        const int length = windows[j].last - windows[j].first + 1;
+        int same = 1;
+        while (same < V::kLanes && j + same < count && windows[j + same].last - windows[j + same].first + 1 == length)
+            ++same;
+        if (same == V::kLanes && length > 0) {
+            SumsAcrossLanes<Term, V>(x + j, b, p, q, windows + j, sums + j);
+            j += V::kLanes;
+        } else {
+            sums[j] = NodeSum<Term, V>(x[j], b, p + windows[j].first, q + windows[j].first, length, 0.0);
+            ++j;
+        }
     }
 }
 

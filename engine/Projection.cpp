@@ -283,25 +283,67 @@ double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const do
 // unit-mass kernel itself, at x.
 double CSplineEngine::KernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, kExpansionHalfWidth, n);
-    return WindowedKernelSum(type, x, b, p, q, window) * KernelNorm(type);
+    double sum;
+    KernelSumsAt(*this, type, n, &x, 1, b, p, q, &sum);
+    return sum;
 }
 
 // The expansion with the n coefficients p on the nodes q (spacing b) in the
 // integrated kernels, at x.
 double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const int w = HatWindow(type);
-    if (w == 0)
-        return 0.0;
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);
-    double k[kBlock];
-    double sum = 0.0;
-    for (int start = window.first; start <= window.last; start += kBlock) {
-        const int count = std::min(kBlock, window.last - start + 1);
-        IntegratedKernelBlock(type, b, x, q + start, count, k);
-        for (int i = 0; i < count; ++i)
-            sum = sum + p[start + i] * k[i];
-    }
+    double sum;
+    HatKernelSumsAt(*this, type, n, &x, 1, b, p, q, &sum);
     return sum;
 }
+
+namespace spln {
+
+void KernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b, const double* p,
+                  const double* q, double* out)
+{
+    IndexWindow windows[kMaxPointsAtOnce];
+    for (int start = 0; start < count; start += kMaxPointsAtOnce) {
+        const int points = std::min(kMaxPointsAtOnce, count - start);
+        for (int k = 0; k < points; ++k)
+            windows[k] = WindowAround(x[start + k], engine.m_dHalfWidth, b, kExpansionHalfWidth, n);
+        WindowedKernelSums(type, points, x + start, b, p, q, windows, out + start);
+        for (int k = 0; k < points; ++k)
+            out[start + k] = out[start + k] * KernelNorm(type);
+    }
+}
+
+void HatKernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b,
+                     const double* p, const double* q, double* out)
+{
+    const int w = HatWindow(type);
+    IndexWindow windows[kMaxPointsAtOnce];
+    for (int start = 0; start < count; start += kMaxPointsAtOnce) {
+        const int points = std::min(kMaxPointsAtOnce, count - start);
+        for (int k = 0; k < points; ++k)
+            windows[k] = WindowAround(x[start + k], engine.m_dHalfWidth, b, w, n);
+        const FusedIntegratedSums fused = type == 1 ? ActiveFusedIntegratedGaussianSums() : nullptr;
+        if (fused) {
+            fused(points, x + start, b, p, q, windows, out + start);
+            continue;
+        }
+        for (int k = 0; k < points; ++k) {
+            if (w == 0) {
+                out[start + k] = 0.0;
+                continue;
+            }
+            const IndexWindow window = windows[k];
+            double kernels[kBlock];
+            double sum = 0.0;
+            for (int first = window.first; first <= window.last; first += kBlock) {
+                const int terms = std::min(kBlock, window.last - first + 1);
+                IntegratedKernelBlock(type, b, x[start + k], q + first, terms, kernels);
+                for (int i = 0; i < terms; ++i)
+                    sum = sum + p[first + i] * kernels[i];
+            }
+            out[start + k] = sum;
+        }
+    }
+}
+
+}  // namespace spln

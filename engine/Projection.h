@@ -3,6 +3,8 @@
 // Helpers of the windowed kernel sums shared by the projection routines and
 // the parallel projection of a run.
 
+class CSplineEngine;
+
 namespace spln {
 
 // Consecutive indices first..last of the entries a windowed sum visits; empty when first > last.
@@ -55,5 +57,14 @@ double SmoothingResult(double halfWidth, int type, int n, double b, double sum);
 // +0 and can never be -0, so the result keeps every bit.
 double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
                 bool increasingAndFinite);
+
+// out[k] = engine.KernelSum(type, n, x[k], b, p, q) and
+// engine.HatKernelSum(type, n, x[k], b, p, q) for k < count: the expansions
+// at several points at once, each sum in its own order.
+inline constexpr int kMaxPointsAtOnce = 64;
+void KernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b, const double* p,
+                  const double* q, double* out);
+void HatKernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b,
+                     const double* p, const double* q, double* out);
 
 }  // namespace spln

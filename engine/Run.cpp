@@ -5,6 +5,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 #include "engine/NodeSmoothing.h"
+#include "engine/Projection.h"
 #include "engine/RunDomain.h"
 #include "engine/SampleFile.h"
 
@@ -220,14 +221,18 @@ Projection ApproximateResidual(CSplineEngine& e, int N, double w)
     return projection;
 }
 
-// The approximated residual at x.
-double ResidualAt(const CSplineEngine& e, const Projection& projection, double x)
+// The approximated residual S[k] at x[k] for k < count, the expansions' sums side by side.
+void ResidualsAt(const CSplineEngine& e, const Projection& projection, const double* x, int count, double* S)
 {
-    if (e.m_nMethod == 2)
-        return e.LsqSum(e.m_nLsqType, x, e.m_wsLsq);
-    if (e.m_nSchwarzType == 2)
-        return e.KernelSum(2, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
-    return e.HatKernelSum(e.m_nSchwarzType, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
+    if (e.m_nMethod == 2) {
+        for (int k = 0; k < count; ++k)
+            S[k] = e.LsqSum(e.m_nLsqType, x[k], e.m_wsLsq);
+    } else if (e.m_nSchwarzType == 2) {
+        KernelSumsAt(e, 2, projection.M, x, count, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre, S);
+    } else {
+        HatKernelSumsAt(e, e.m_nSchwarzType, projection.M, x, count, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre,
+                        S);
+    }
 }
 
 // Fills the result arrays at the output points and, for a built-in function,
@@ -252,10 +257,10 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
             xi = xi + d;
         }
         e.TrendLines(x, trend, count);
-        for (int k = 0; k < count; ++k) {
-            const double S = ResidualAt(e, projection, x[k]);
-            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S + cubic.a0;
-        }
+        double S[kChunk];
+        ResidualsAt(e, projection, x, count, S);
+        for (int k = 0; k < count; ++k)
+            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S[k] + cubic.a0;
         if (builtIn) {
             e.ExampleFunctions(x, e.m_dExact + start, count);
             e.NoisySamples(x, e.m_dData + start, count);

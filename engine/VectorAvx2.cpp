@@ -1,5 +1,11 @@
 // The vector paths with AVX2 and FMA: the generic code on four doubles.
 
+// GCC 12 takes the deliberately undefined start value inside the gather
+// intrinsics for an uninitialised variable.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 #include "engine/VectorOpsAvx2.h"
 #include "engine/VectorPaths.h"
 #include "engine/VectorTarget.h"

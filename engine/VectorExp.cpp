@@ -37,7 +37,8 @@ void DivideBlockScalar(const double* a, const double* b, double* y, int n)
 }
 
 // The scalar path has no fused kernel sums: the windowed sums take the block path.
-constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr, DivideBlockScalar};
+constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr, nullptr,
+                                                    DivideBlockScalar};
 
 }  // namespace
 
@@ -236,6 +237,11 @@ void ResetExpPath()
 FusedKernelSums ActiveFusedKernelSums()
 {
     return detail::FunctionsOf(ActiveExpPath()).kernelSums;
+}
+
+FusedIntegratedSums ActiveFusedIntegratedGaussianSums()
+{
+    return detail::FunctionsOf(ActiveExpPath()).integratedGaussianSums;
 }
 
 void ObserveExpBlocks(ExpBlockObserver observer)

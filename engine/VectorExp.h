@@ -82,6 +82,13 @@ using FusedKernelSums = void (*)(int type, int count, const double* x, double b,
                                  const IndexWindow* windows, double* sums);
 FusedKernelSums ActiveFusedKernelSums();
 
+// sums[j] = the sum of p[i] * IntegratedKernel(1, b, x[j], q[i]) over
+// windows[j], in increasing i, for j < count: HatKernelSum's sums for the
+// Gaussian, fused on the vector path in use; nullptr where the block path serves.
+using FusedIntegratedSums = void (*)(int count, const double* x, double b, const double* p, const double* q,
+                                     const IndexWindow* windows, double* sums);
+FusedIntegratedSums ActiveFusedIntegratedGaussianSums();
+
 // For tests: called with the arguments of every block ExpBlock (negated
 // false) or ExpNegBlock (negated true) evaluates, before the evaluation, from
 // whichever thread evaluates it; nullptr for none.

@@ -29,6 +29,11 @@ struct Ops {
     static Int SetInt(std::int64_t v) { return _mm256_set1_epi64x(v); }
     static Vec Load(const double* p) { return _mm256_loadu_pd(p); }
     static void Store(double* p, Vec v) { _mm256_storeu_pd(p, v); }
+    // base[index[l]] in lane l.
+    static Vec Gather(const double* base, const int* index)
+    {
+        return _mm256_i32gather_pd(base, _mm_loadu_si128(reinterpret_cast<const __m128i*>(index)), 8);
+    }
 
     static Vec Add(Vec a, Vec b) { return _mm256_add_pd(a, b); }
     static Vec Sub(Vec a, Vec b) { return _mm256_sub_pd(a, b); }
@@ -38,6 +43,7 @@ struct Ops {
     static Vec Abs(Vec a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
     static Vec Neg(Vec a) { return _mm256_xor_pd(a, _mm256_set1_pd(-0.0)); }
 
+    static Mask Less(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
     static Mask Greater(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
     static Mask GreaterEqual(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
     static Mask Or(Mask a, Mask b) { return _mm256_or_pd(a, b); }

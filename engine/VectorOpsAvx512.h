@@ -26,6 +26,10 @@ struct Ops {
     static Int SetInt(std::int64_t v) { return _mm512_set1_epi64(v); }
     static Vec Load(const double* p) { return _mm512_loadu_pd(p); }
     static void Store(double* p, Vec v) { _mm512_storeu_pd(p, v); }
+    static Vec Gather(const double* base, const int* index)
+    {
+        return _mm512_i32gather_pd(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(index)), base, 8);
+    }
 
     static Vec Add(Vec a, Vec b) { return _mm512_add_pd(a, b); }
     static Vec Sub(Vec a, Vec b) { return _mm512_sub_pd(a, b); }
@@ -35,6 +39,7 @@ struct Ops {
     static Vec Abs(Vec a) { return _mm512_abs_pd(a); }
     static Vec Neg(Vec a) { return FromBits(_mm512_xor_si512(Bits(a), _mm512_set1_epi64(INT64_MIN))); }
 
+    static Mask Less(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_LT_OQ); }
     static Mask Greater(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
     static Mask GreaterEqual(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GE_OQ); }
     static Mask Or(Mask a, Mask b) { return static_cast<Mask>(a | b); }

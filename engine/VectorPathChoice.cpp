@@ -74,13 +74,23 @@ ExpPath FastestPath(const PathTime* measured, int count)
 
 void CalibrationSeconds(const ExpPath* paths, int count, double* seconds)
 {
-    constexpr int kTries = 9;
+    // Each path runs a while before it is timed, and alone: a processor may
+    // run its widest instructions slowly until it has been using them for a
+    // few microseconds, and switching between widths pass by pass keeps it
+    // from settling. Two rounds through the paths, the least time of each counts.
+    constexpr int kRounds = 2;
+    constexpr int kWarmPasses = 8;
+    constexpr int kTimedPasses = 8;
     for (int i = 0; i < count; ++i)
         seconds[i] = INFINITY;
-    // The paths take turns, so that a disturbance of the machine meets all of them alike.
-    for (int t = 0; t < kTries; ++t) {
-        for (int i = 0; i < count; ++i)
-            seconds[i] = std::min(seconds[i], OnePass(detail::FunctionsOf(paths[i])));
+    for (int round = 0; round < kRounds; ++round) {
+        for (int i = 0; i < count; ++i) {
+            const detail::PathFunctions& functions = detail::FunctionsOf(paths[i]);
+            for (int pass = 0; pass < kWarmPasses; ++pass)
+                OnePass(functions);
+            for (int pass = 0; pass < kTimedPasses; ++pass)
+                seconds[i] = std::min(seconds[i], OnePass(functions));
+        }
     }
 }
 

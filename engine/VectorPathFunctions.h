@@ -11,7 +11,7 @@ namespace spln::lanes {
 template <class V>
 constexpr detail::PathFunctions PathFunctionsOf()
 {
-    return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, DivideBlock<V>};
+    return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, IntegratedGaussianSums<V>, DivideBlock<V>};
 }
 
 }  // namespace spln::lanes

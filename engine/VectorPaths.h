@@ -19,6 +19,9 @@ struct PathFunctions {
     // sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count, kernel types 1 to 4.
     void (*kernelSums)(int type, int count, const double* x, double b, const double* p, const double* q,
                        const IndexWindow* windows, double* sums);
+    // sums[j] = the sum of p[i] * IntegratedKernel(1, b, x[j], q[i]) over windows[j] for j < count.
+    void (*integratedGaussianSums)(int count, const double* x, double b, const double* p, const double* q,
+                                   const IndexWindow* windows, double* sums);
     // y[i] = a[i] / b[i] for i < n: how fast the path divides, for the benchmark's floor.
     void (*divide)(const double* a, const double* b, double* y, int n);
 };
