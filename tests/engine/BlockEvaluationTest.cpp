@@ -3,6 +3,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
+#include "engine/LeastSquares.h"
 #include "engine/Noise.h"
 #include "engine/Projection.h"
 #include "engine/VectorExp.h"
@@ -111,6 +112,103 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
                 }
                 ASSERT_TRUE(SameBits(e->LsqSum(type, x, a), sum)) << "basis " << type << " x " << x;
             }
+        }
+    });
+}
+
+namespace {
+
+// Sum of p[i] * Kernel(type, (x - q[i]) / b) over the window, term by term.
+double PlainWindowSum(int type, double x, double b, const std::vector<double>& p, const std::vector<double>& q,
+                      IndexWindow w)
+{
+    double sum = 0.0;
+    for (int i = w.first; i <= w.last; ++i)
+        sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
+    return sum;
+}
+
+}  // namespace
+
+// Several nodes summed side by side, on every path: windows of one length
+// and of different lengths, clipped at the ends, shorter than a vector, empty.
+TEST(BlockEvaluation, SumsOfSeveralNodesKeepEachNodesOrder)
+{
+    const int n = 300;
+    std::vector<double> q(n), p(n);
+    for (int i = 0; i < n; ++i) {
+        q[i] = -1.0 + i * (2.0 / (n - 1));
+        p[i] = std::cos(0.37 * i) - 0.2;
+    }
+    struct Node {
+        double x;
+        IndexWindow window;
+    };
+    const std::vector<Node> nodes = {
+        {-1.0, {0, 70}},    {-0.9, {0, 84}},   {-0.5, {40, 140}},  {-0.45, {47, 147}}, {0.0, {100, 200}},
+        {0.01, {101, 201}}, {0.3, {150, 231}}, {0.35, {157, 250}}, {0.6, {220, 299}},  {0.99, {280, 299}},
+        {1.0, {296, 299}},  {0.2, {180, 180}}, {0.21, {181, 187}}, {0.22, {150, 149}}, {-0.7, {3, 12}},
+        {-0.69, {4, 13}},   {-0.68, {5, 14}},  {-0.67, {6, 15}},   {0.5, {10, 290}},   {0.51, {10, 291}},
+    };
+    std::vector<double> x;
+    std::vector<IndexWindow> windows;
+    for (const Node& node : nodes) {
+        x.push_back(node.x);
+        windows.push_back(node.window);
+    }
+    OnEveryPath([&] {
+        for (int type = 0; type <= 5; ++type) {
+            for (double b : {0.004, 0.05, 0.9}) {
+                for (int count : {1, 2, 3, 4, 5, 8, static_cast<int>(nodes.size())}) {
+                    for (int start = 0; start + count <= static_cast<int>(nodes.size()); start += count) {
+                        std::vector<double> sums(static_cast<std::size_t>(count));
+                        WindowedKernelSums(type, count, x.data() + start, b, p.data(), q.data(), windows.data() + start,
+                                           sums.data());
+                        for (int g = 0; g < count; ++g)
+                            ASSERT_TRUE(
+                                SameBits(sums[g], PlainWindowSum(type, x[start + g], b, p, q, windows[start + g])))
+                                << "type " << type << " b " << b << " group of " << count << " node " << start + g;
+                    }
+                }
+            }
+        }
+    });
+}
+
+// The expansions at many output points at once, on every path, against each
+// point's own sum: edge points have clipped windows, the interior ones share a length.
+TEST(BlockEvaluation, ExpansionsAtManyPointsAtOnce)
+{
+    auto e = MakeEngine();
+    const int m = 41;
+    const double g = 2.0 / (m - 1);
+    std::vector<double> centres(m), coefficients(m);
+    for (int i = 0; i < m; ++i) {
+        centres[i] = -1.0 + i * g;
+        coefficients[i] = std::sin(1.3 * i) + 0.05;
+    }
+    std::vector<double> x;
+    for (int k = 0; k < 203; ++k)
+        x.push_back(-1.0 + k * (2.0 / 202));
+    const int count = static_cast<int>(x.size());
+    std::vector<double> out(x.size());
+    OnEveryPath([&] {
+        for (int type = 0; type <= 5; ++type) {
+            HatKernelSumsAt(*e, type, m, x.data(), count, g, coefficients.data(), centres.data(), out.data());
+            for (int k = 0; k < count; ++k)
+                ASSERT_TRUE(SameBits(out[k], e->HatKernelSum(type, m, x[k], g, coefficients.data(), centres.data())))
+                    << "integrated type " << type << " point " << k;
+            KernelSumsAt(*e, type, m, x.data(), count, g, coefficients.data(), centres.data(), out.data());
+            for (int k = 0; k < count; ++k)
+                ASSERT_TRUE(SameBits(out[k], e->KernelSum(type, m, x[k], g, coefficients.data(), centres.data())))
+                    << "kernel type " << type << " point " << k;
+        }
+        const double a[13] = {0.5, -1, 2, 0.25, 3, -0.125, 1, 1, -2, 0.75, 0.3, -0.3, 1e-3};
+        e->m_nLsqCount = 13;
+        for (int type = 1; type <= 5; ++type) {
+            LsqSumsAt(*e, type, x.data(), 23, a, out.data());
+            for (int k = 0; k < 23; ++k)
+                ASSERT_TRUE(SameBits(out[k], e->LsqSum(type, x[k], a))) << "basis " << type << " point " << k;
         }
     });
 }
