@@ -168,27 +168,10 @@ void BM_StdExp(benchmark::State& state)
     CountArguments(state, x.size());
 }
 
-// The argument selects the path: 0 scalar, 1 AVX2+FMA, 2 AVX-512.
-void BM_ExpBlock(benchmark::State& state)
-{
-    const auto path = static_cast<spln::ExpPath>(state.range(0));
-    if (!spln::ExpPathAvailable(path)) {
-        state.SkipWithError("this processor lacks the path");
-        return;
-    }
-    state.SetLabel(spln::ExpPathName(path));
-    const std::vector<double> x = KernelRangeArguments();
-    std::vector<double> y(x.size());
-    for (auto _ : state) {
-        spln::ExpBlockOn(path, x.data(), y.data(), static_cast<int>(x.size()));
-        benchmark::DoNotOptimize(y.data());
-        benchmark::ClobberMemory();
-    }
-    CountArguments(state, x.size());
-}
-
-// Divisions per second on each path, the same argument as BM_ExpBlock: the rate the floor uses.
-void BM_DivideBlock(benchmark::State& state)
+// Times block(path, a, d, y, n) on the path the argument selects (0 scalar,
+// 1 AVX2+FMA, 2 AVX-512) over the kernels' range, d all but 1.
+template <typename Block>
+void OnPath(benchmark::State& state, Block block)
 {
     const auto path = static_cast<spln::ExpPath>(state.range(0));
     if (!spln::ExpPathAvailable(path)) {
@@ -200,11 +183,24 @@ void BM_DivideBlock(benchmark::State& state)
     const std::vector<double> d(a.size(), 1.0000001);
     std::vector<double> y(a.size());
     for (auto _ : state) {
-        spln::DivideBlockOn(path, a.data(), d.data(), y.data(), static_cast<int>(a.size()));
+        block(path, a.data(), d.data(), y.data(), static_cast<int>(a.size()));
         benchmark::DoNotOptimize(y.data());
         benchmark::ClobberMemory();
     }
     CountArguments(state, a.size());
+}
+
+void BM_ExpBlock(benchmark::State& state)
+{
+    OnPath(state, [](spln::ExpPath path, const double* a, const double*, double* y, int n) {
+        spln::ExpBlockOn(path, a, y, n);
+    });
+}
+
+// Divisions per second on each path: the rate the floor uses.
+void BM_DivideBlock(benchmark::State& state)
+{
+    OnPath(state, spln::DivideBlockOn);
 }
 
 }  // namespace

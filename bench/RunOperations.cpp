@@ -19,49 +19,20 @@ struct PerTerm {
     int divisions;
 };
 
+// Per term, by type 0..5 (types outside a table count as the table's type 0).
 // Kernel(type, (x - q) / b): the division by b, then u / sqrt(2) and ExpNeg for
 // the Gaussians; ExpNeg, 1/d and 1/(d + 1/d + 2) for the logistic kernel; 1/(v v) for type 4.
-PerTerm KernelTerm(int type)
-{
-    switch (type) {
-    case 1:
-    case 2:
-        return {1, 2};
-    case 3:
-        return {1, 3};
-    default:
-        return {0, 2};
-    }
-}
-
+constexpr PerTerm kKernelTerms[] = {{0, 2}, {1, 2}, {1, 2}, {1, 3}, {0, 2}, {0, 2}};
 // IntegratedKernel: u, then three ErfIntegrals (an exponential, 1/(1 + p|x|)
 // and e/sqrt(pi) each) for type 1; three ExpNeg, three e^|u| and six quotients
 // for type 3; the quotients of HatConvolution and StudentNorm for type 4.
-PerTerm IntegratedTerm(int type)
-{
-    switch (type) {
-    case 1:
-        return {3, 7};
-    case 3:
-        return {6, 7};
-    case 4:
-        return {0, 10};
-    default:
-        return {0, 0};
-    }
-}
-
+constexpr PerTerm kIntegratedTerms[] = {{0, 0}, {3, 7}, {0, 0}, {6, 7}, {0, 10}, {0, 0}};
 // A least-squares basis value: u / sigma and an ErfIntegral for type 1, u / spacing for type 3.
-PerTerm BasisTerm(int type)
+constexpr PerTerm kBasisTerms[] = {{0, 0}, {1, 3}, {0, 0}, {0, 1}, {0, 0}, {0, 0}};
+
+PerTerm Of(const PerTerm (&table)[6], int type)
 {
-    switch (type) {
-    case 1:
-        return {1, 3};
-    case 3:
-        return {0, 1};
-    default:
-        return {0, 0};
-    }
+    return table[type >= 0 && type < 6 ? type : 0];
 }
 
 void Add(double& exps, double& divisions, PerTerm per, double terms)
@@ -110,7 +81,7 @@ RunOperations CountRunOperations(const CSplineEngine& e)
     if (e.m_nMethod == 1) {
         const int M = e.m_nSchwarzCount;
         const int type = e.m_nSchwarzType;
-        Add(ops.smoothingExps, ops.smoothingDivisions, KernelTerm(type), SmoothingTerms(e, type, N, b, M, x));
+        Add(ops.smoothingExps, ops.smoothingDivisions, Of(kKernelTerms, type), SmoothingTerms(e, type, N, b, M, x));
         const double spacing = (h - (-h)) / (M - 1);
         const int w = type == 2 ? kExpansionHalfWidth : HatWindow(type);
         double terms = 0.0;
@@ -119,14 +90,15 @@ RunOperations CountRunOperations(const CSplineEngine& e)
             terms += Length(WindowAround(xi, h, spacing, w, M));
             xi = xi + (h - (-h)) / (P - 1);
         }
-        Add(ops.otherExps, ops.otherDivisions, type == 2 ? KernelTerm(2) : IntegratedTerm(type), terms);
+        Add(ops.otherExps, ops.otherDivisions, type == 2 ? Of(kKernelTerms, 2) : Of(kIntegratedTerms, type), terms);
         return ops;
     }
     const int n = std::min(N, e.m_nMaxLsqSamples);
     if (N > e.m_nMaxLsqSamples)
-        Add(ops.smoothingExps, ops.smoothingDivisions, KernelTerm(1), SmoothingTerms(e, 1, N, b, n, x));
+        Add(ops.smoothingExps, ops.smoothingDivisions, Of(kKernelTerms, 1), SmoothingTerms(e, 1, N, b, n, x));
     const int K = e.m_nLsqCount;
-    Add(ops.otherExps, ops.otherDivisions, BasisTerm(e.m_nLsqType), static_cast<double>(K) * n + (2 * K - 1) + K * P);
+    Add(ops.otherExps, ops.otherDivisions, Of(kBasisTerms, e.m_nLsqType),
+        static_cast<double>(K) * n + (2 * K - 1) + K * P);
     return ops;
 }
 

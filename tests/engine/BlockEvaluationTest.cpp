@@ -65,16 +65,29 @@ TEST(BlockEvaluation, IntegratedKernelsAndErfIntegral)
     });
 }
 
+// An expansion's m coefficients on uniform centres over [-1, 1], g apart.
+struct Expansion {
+    int m;
+    double g;
+    std::vector<double> centres, coefficients;
+
+    Expansion(int count, double frequency) : m(count), g(2.0 / (count - 1)), centres(count), coefficients(count)
+    {
+        for (int i = 0; i < m; ++i) {
+            centres[i] = -1.0 + i * g;
+            coefficients[i] = std::sin(frequency * i) + 0.1;
+        }
+    }
+};
+
 TEST(BlockEvaluation, ExpansionsSumTermByTerm)
 {
     auto e = MakeEngine();
-    const int m = 41;
-    const double g = 2.0 / (m - 1);
-    std::vector<double> centres(m), coefficients(m);
-    for (int i = 0; i < m; ++i) {
-        centres[i] = -1.0 + i * g;
-        coefficients[i] = std::sin(1.7 * i) + 0.1;
-    }
+    const Expansion expansion(41, 1.7);
+    const int m = expansion.m;
+    const double g = expansion.g;
+    const std::vector<double>& centres = expansion.centres;
+    const std::vector<double>& coefficients = expansion.coefficients;
     OnEveryPath([&] {
         // Narrow bandwidths put most terms beyond the kernels' cut-offs.
         for (int type = 0; type <= 5; ++type) {
@@ -180,13 +193,11 @@ TEST(BlockEvaluation, SumsOfSeveralNodesKeepEachNodesOrder)
 TEST(BlockEvaluation, ExpansionsAtManyPointsAtOnce)
 {
     auto e = MakeEngine();
-    const int m = 41;
-    const double g = 2.0 / (m - 1);
-    std::vector<double> centres(m), coefficients(m);
-    for (int i = 0; i < m; ++i) {
-        centres[i] = -1.0 + i * g;
-        coefficients[i] = std::sin(1.3 * i) + 0.05;
-    }
+    const Expansion expansion(41, 1.3);
+    const int m = expansion.m;
+    const double g = expansion.g;
+    const double* centres = expansion.centres.data();
+    const double* coefficients = expansion.coefficients.data();
     std::vector<double> x;
     for (int k = 0; k < 203; ++k)
         x.push_back(-1.0 + k * (2.0 / 202));
@@ -194,13 +205,13 @@ TEST(BlockEvaluation, ExpansionsAtManyPointsAtOnce)
     std::vector<double> out(x.size());
     OnEveryPath([&] {
         for (int type = 0; type <= 5; ++type) {
-            HatKernelSumsAt(*e, type, m, x.data(), count, g, coefficients.data(), centres.data(), out.data());
+            HatKernelSumsAt(*e, type, m, x.data(), count, g, coefficients, centres, out.data());
             for (int k = 0; k < count; ++k)
-                ASSERT_TRUE(SameBits(out[k], e->HatKernelSum(type, m, x[k], g, coefficients.data(), centres.data())))
+                ASSERT_TRUE(SameBits(out[k], e->HatKernelSum(type, m, x[k], g, coefficients, centres)))
                     << "integrated type " << type << " point " << k;
-            KernelSumsAt(*e, type, m, x.data(), count, g, coefficients.data(), centres.data(), out.data());
+            KernelSumsAt(*e, type, m, x.data(), count, g, coefficients, centres, out.data());
             for (int k = 0; k < count; ++k)
-                ASSERT_TRUE(SameBits(out[k], e->KernelSum(type, m, x[k], g, coefficients.data(), centres.data())))
+                ASSERT_TRUE(SameBits(out[k], e->KernelSum(type, m, x[k], g, coefficients, centres)))
                     << "kernel type " << type << " point " << k;
         }
         const double a[13] = {0.5, -1, 2, 0.25, 3, -0.125, 1, 1, -2, 0.75, 0.3, -0.3, 1e-3};
