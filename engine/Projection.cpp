@@ -143,7 +143,7 @@ void KernelValues(int type, const double* u, const double* a, const double* d, i
 void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
 {
     double u[kBlock];
-    double a[kBlock];
+    double a[kBlock] = {};  // written by KernelArguments; GCC cannot always see that
     double d[kBlock];
     KernelArguments(type, x, b, q, count, u, a);
     switch (type) {
