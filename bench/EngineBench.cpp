@@ -28,9 +28,9 @@ namespace {
 // Arguments spread over the kernels' range, as the windowed sums produce them.
 std::vector<double> KernelRangeArguments()
 {
-    constexpr int kCount = 4096;
+    constexpr unsigned kCount = 4096;
     std::vector<double> x(kCount);
-    for (int i = 0; i < kCount; ++i)
+    for (unsigned i = 0; i < kCount; ++i)
         x[i] = -70.0 * ((i * 2654435761u) % kCount) / kCount;
     return x;
 }

@@ -9,6 +9,8 @@
 // chain of its own in increasing index order. Compiled inside each
 // instruction set's target region, after ExpCore.h and KernelFormulas.h.
 
+#include <cstddef>
+
 namespace spln::lanes {
 
 // The terms of a windowed sum: Prepare takes a vector of abscissae q to the
@@ -97,7 +99,9 @@ template <class Term, class V, int G>
 void NodeSums(const double* x, double b, const double* p, const double* q, const IndexWindow* windows, double* sums)
 {
     constexpr int kLanes = V::kLanes;
-    int first[G];
+    constexpr std::size_t kNodes = G;  // array bounds
+    constexpr std::size_t kWidth = V::kLanes;
+    int first[kNodes];
     int common = windows[0].last - windows[0].first + 1;
     for (int g = 0; g < G; ++g) {
         first[g] = windows[g].first;
@@ -106,17 +110,17 @@ void NodeSums(const double* x, double b, const double* p, const double* q, const
     }
     const int full = common > 0 ? common / kLanes : 0;
     const typename V::Vec vb = V::Set(b);
-    double sum[G] = {};
+    double sum[kNodes] = {};
     if (full > 0) {
-        typename V::Vec vx[G];
-        typename Term::Arguments next[G];
+        typename V::Vec vx[kNodes];
+        typename Term::Arguments next[kNodes];
         for (int g = 0; g < G; ++g) {
             vx[g] = V::Set(x[g]);
             next[g] = Term::Prepare(vx[g], vb, V::Load(q + first[g]));
         }
-        alignas(64) double terms[G][V::kLanes];
+        alignas(64) double terms[kNodes][kWidth];
         for (int s = 0; s < full; ++s) {
-            typename Term::Arguments current[G];
+            typename Term::Arguments current[kNodes];
             for (int g = 0; g < G; ++g)
                 current[g] = next[g];
             if (s + 1 < full) {

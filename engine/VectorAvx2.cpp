@@ -11,6 +11,7 @@
 #include "engine/VectorTarget.h"
 
 #include <cmath>
+#include <cstddef>
 
 SPLN_BEGIN_TARGET_AVX2
 #include "engine/ExpCore.h"
