@@ -61,13 +61,19 @@ template <int type, class V>
     }
 }
 
-// Erf(x) from e = ExpNegSquare(x): the rational approximation 7.1.26 of
-// Abramowitz and Stegun, exactly 0 at 0 (and for a NaN).
+// The rational approximation 7.1.26 of Abramowitz and Stegun to Erf(x) is
+// written in t = ErfReciprocal(x) and e = ExpNegSquare(x); it is exactly 0
+// at 0 (and for a NaN).
 template <class V>
-[[gnu::always_inline]] inline typename V::Vec ErfFrom(typename V::Vec x, typename V::Vec e)
+[[gnu::always_inline]] inline typename V::Vec ErfReciprocal(typename V::Vec x)
+{
+    return V::Div(V::Set(1.0), V::Add(V::Set(1.0), V::Mul(V::Set(0.3275911), V::Abs(x))));
+}
+
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfFromReciprocal(typename V::Vec x, typename V::Vec t, typename V::Vec e)
 {
     using Vec = typename V::Vec;
-    const Vec t = V::Div(V::Set(1.0), V::Add(V::Set(1.0), V::Mul(V::Set(0.3275911), V::Abs(x))));
     const Vec inner = V::Add(V::Set(-1.453152027), V::Mul(t, V::Set(1.061405429)));
     const Vec poly =
         V::Add(V::Set(0.254829592),
@@ -77,11 +83,26 @@ template <class V>
     return V::Select(V::Less(x, zero), V::Neg(r), V::Select(V::Greater(x, zero), r, zero));
 }
 
-// ErfIntegral(x) = x Erf(x) + e / sqrt(pi) from e = ExpNegSquare(x).
+// Erf(x) from e = ExpNegSquare(x).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfFrom(typename V::Vec x, typename V::Vec e)
+{
+    return ErfFromReciprocal<V>(x, ErfReciprocal<V>(x), e);
+}
+
+// ErfIntegral(x) = x Erf(x) + e / sqrt(pi) from t = ErfReciprocal(x) and e = ExpNegSquare(x).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfIntegralFromReciprocal(typename V::Vec x, typename V::Vec t,
+                                                                        typename V::Vec e)
+{
+    return V::Add(V::Mul(x, ErfFromReciprocal<V>(x, t, e)), V::Div(e, V::Set(std::sqrt(kPi))));
+}
+
+// ErfIntegral(x) from e = ExpNegSquare(x).
 template <class V>
 [[gnu::always_inline]] inline typename V::Vec ErfIntegralFrom(typename V::Vec x, typename V::Vec e)
 {
-    return V::Add(V::Mul(x, ErfFrom<V>(x, e)), V::Div(e, V::Set(std::sqrt(kPi))));
+    return ErfIntegralFromReciprocal<V>(x, ErfReciprocal<V>(x), e);
 }
 
 // The integrated Gaussian (IntegratedKernel of type 1) at u is

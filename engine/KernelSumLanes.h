@@ -40,13 +40,16 @@ struct KernelTerm {
 template <class V>
 struct IntegratedGaussianTerm {
     struct Arguments {
-        typename V::Vec z[3];
+        typename V::Vec z[3];  // the ErfIntegrals' arguments
+        typename V::Vec t[3];  // and their ErfReciprocal
     };
 
     [[gnu::always_inline]] static Arguments Prepare(typename V::Vec x, typename V::Vec b, typename V::Vec q)
     {
         Arguments k;
         IntegratedGaussianArguments<V>(V::Div(V::Sub(x, q), b), k.z);
+        for (int i = 0; i < 3; ++i)
+            k.t[i] = ErfReciprocal<V>(k.z[i]);
         return k;
     }
 
@@ -54,7 +57,7 @@ struct IntegratedGaussianTerm {
     {
         typename V::Vec f[3];
         for (int i = 0; i < 3; ++i)
-            f[i] = ErfIntegralFrom<V>(k.z[i], ExpNeg<V>(V::Mul(k.z[i], k.z[i])));
+            f[i] = ErfIntegralFromReciprocal<V>(k.z[i], k.t[i], ExpNeg<V>(V::Mul(k.z[i], k.z[i])));
         return IntegratedGaussianFrom<V>(f);
     }
 };
@@ -186,9 +189,12 @@ void SumsAcrossLanes(const double* x, double b, const double* p, const double* q
     const typename V::Vec vx = V::Load(x);
     const typename V::Vec vb = V::Set(b);
     typename V::Vec sum = V::Set(0.0);
+    typename Term::Arguments next = Term::Prepare(vx, vb, V::Gather(q, first));
     for (int k = 0; k < length; ++k) {
-        const typename V::Vec term = Term::Value(Term::Prepare(vx, vb, V::Gather(q + k, first)));
-        sum = V::Add(sum, V::Mul(V::Gather(p + k, first), term));
+        const typename Term::Arguments current = next;
+        if (k + 1 < length)
+            next = Term::Prepare(vx, vb, V::Gather(q + k + 1, first));
+        sum = V::Add(sum, V::Mul(V::Gather(p + k, first), Term::Value(current)));
     }
     V::Store(sums, sum);
 }

@@ -3,6 +3,7 @@
 // GCC 12 takes the deliberately undefined start value inside the gather
 // intrinsics for an uninitialised variable.
 #if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #endif
 

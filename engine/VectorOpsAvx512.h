@@ -18,6 +18,7 @@ namespace spln::avx512 {
 struct Ops {
     static constexpr int kLanes = 8;
     static constexpr int NodesAtOnce(int) { return 2; }  // see VectorOpsAvx2.h
+    static constexpr bool kFusedIntegratedGaussians = true;
     using Vec = __m512d;
     using Int = __m512i;
     using Mask = __mmask8;  // bit l for lane l

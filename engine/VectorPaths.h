@@ -19,7 +19,8 @@ struct PathFunctions {
     // sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count, kernel types 1 to 4.
     void (*kernelSums)(int type, int count, const double* x, double b, const double* p, const double* q,
                        const IndexWindow* windows, double* sums);
-    // sums[j] = the sum of p[i] * IntegratedKernel(1, b, x[j], q[i]) over windows[j] for j < count.
+    // sums[j] = the sum of p[i] * IntegratedKernel(1, b, x[j], q[i]) over
+    // windows[j] for j < count; nullptr where the block path is faster.
     void (*integratedGaussianSums)(int count, const double* x, double b, const double* p, const double* q,
                                    const IndexWindow* windows, double* sums);
     // y[i] = a[i] / b[i] for i < n: how fast the path divides, for the benchmark's floor.
