@@ -163,6 +163,29 @@ TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndTheFastestAcceptedOneServes)
     EXPECT_EQ(ActiveExpPath(), chosen);
 }
 
+// The benchmark's floor divides on each path: quotients correctly rounded in every lane and block length.
+TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
+{
+    std::mt19937_64 bits(7);
+    std::uniform_real_distribution<double> draw(-1e3, 1e3);
+    std::vector<double> a(37), b(37), got(37);
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        a[i] = draw(bits);
+        b[i] = draw(bits);
+    }
+    b[5] = 0.0;
+    for (ExpPath path : {ExpPath::Scalar, ExpPath::Avx2Fma, ExpPath::Avx512}) {
+        if (!ExpPathAvailable(path))
+            continue;
+        for (int n : {1, 3, 8, 37}) {
+            DivideBlockOn(path, a.data(), b.data(), got.data(), n);
+            for (int i = 0; i < n; ++i)
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]), std::bit_cast<std::uint64_t>(a[i] / b[i]))
+                    << ExpPathName(path) << " n " << n << " at " << i;
+        }
+    }
+}
+
 TEST(VectorExp, AWiderPathServesOnlyWhenClearlyFaster)
 {
     struct Case {
