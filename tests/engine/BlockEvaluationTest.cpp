@@ -71,11 +71,12 @@ struct Expansion {
     double g;
     std::vector<double> centres, coefficients;
 
-    Expansion(int count, double frequency) : m(count), g(2.0 / (count - 1)), centres(count), coefficients(count)
+    Expansion(int count, double frequency)
+        : m(count), g(2.0 / (count - 1)), centres(static_cast<std::size_t>(count)), coefficients(centres.size())
     {
-        for (int i = 0; i < m; ++i) {
-            centres[i] = -1.0 + i * g;
-            coefficients[i] = std::sin(frequency * i) + 0.1;
+        for (std::size_t i = 0; i < centres.size(); ++i) {
+            centres[i] = -1.0 + static_cast<double>(i) * g;
+            coefficients[i] = std::sin(frequency * static_cast<double>(i)) + 0.1;
         }
     }
 };
@@ -132,8 +133,7 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
 namespace {
 
 // Sum of p[i] * Kernel(type, (x - q[i]) / b) over the window, term by term.
-double PlainWindowSum(int type, double x, double b, const std::vector<double>& p, const std::vector<double>& q,
-                      IndexWindow w)
+double PlainWindowSum(int type, double x, double b, const double* p, const double* q, IndexWindow w)
 {
     double sum = 0.0;
     for (int i = w.first; i <= w.last; ++i)
@@ -148,7 +148,9 @@ double PlainWindowSum(int type, double x, double b, const std::vector<double>& p
 TEST(BlockEvaluation, SumsOfSeveralNodesKeepEachNodesOrder)
 {
     const int n = 300;
-    std::vector<double> q(n), p(n);
+    std::vector<double> abscissae(n), values(n);
+    double* q = abscissae.data();
+    double* p = values.data();
     for (int i = 0; i < n; ++i) {
         q[i] = -1.0 + i * (2.0 / (n - 1));
         p[i] = std::cos(0.37 * i) - 0.2;
@@ -177,12 +179,13 @@ TEST(BlockEvaluation, SumsOfSeveralNodesKeepEachNodesOrder)
             for (double b : {0.004, 0.05, 0.9}) {
                 for (int count : {1, 2, 3, 4, 5, 8, static_cast<int>(nodes.size())}) {
                     for (int start = 0; start + count <= static_cast<int>(nodes.size()); start += count) {
-                        std::vector<double> sums(static_cast<std::size_t>(count));
-                        WindowedKernelSums(type, count, x.data() + start, b, p.data(), q.data(), windows.data() + start,
-                                           sums.data());
+                        double sums[32];
+                        const double* xs = x.data() + start;
+                        const IndexWindow* ws = windows.data() + start;
+                        WindowedKernelSums(type, count, xs, b, p, q, ws, sums);
                         for (int g = 0; g < count; ++g) {
                             // Which of two NaNs an addition passes on is the compiler's choice.
-                            const double plain = PlainWindowSum(type, x[start + g], b, p, q, windows[start + g]);
+                            const double plain = PlainWindowSum(type, xs[g], b, p, q, ws[g]);
                             ASSERT_TRUE(std::isnan(plain) ? std::isnan(sums[g]) : SameBits(sums[g], plain))
                                 << "type " << type << " b " << b << " group of " << count << " node " << start + g;
                         }
@@ -203,18 +206,18 @@ TEST(BlockEvaluation, ExpansionsAtManyPointsAtOnce)
     const double g = expansion.g;
     const double* centres = expansion.centres.data();
     const double* coefficients = expansion.coefficients.data();
-    std::vector<double> x;
-    for (int k = 0; k < 203; ++k)
-        x.push_back(-1.0 + k * (2.0 / 202));
-    const int count = static_cast<int>(x.size());
-    std::vector<double> out(x.size());
+    constexpr int count = 203;
+    double x[count];
+    double out[count];
+    for (int k = 0; k < count; ++k)
+        x[k] = -1.0 + k * (2.0 / (count - 1));
     OnEveryPath([&] {
         for (int type = 0; type <= 5; ++type) {
-            HatKernelSumsAt(*e, type, m, x.data(), count, g, coefficients, centres, out.data());
+            HatKernelSumsAt(*e, type, m, x, count, g, coefficients, centres, out);
             for (int k = 0; k < count; ++k)
                 ASSERT_TRUE(SameBits(out[k], e->HatKernelSum(type, m, x[k], g, coefficients, centres)))
                     << "integrated type " << type << " point " << k;
-            KernelSumsAt(*e, type, m, x.data(), count, g, coefficients, centres, out.data());
+            KernelSumsAt(*e, type, m, x, count, g, coefficients, centres, out);
             for (int k = 0; k < count; ++k)
                 ASSERT_TRUE(SameBits(out[k], e->KernelSum(type, m, x[k], g, coefficients, centres)))
                     << "kernel type " << type << " point " << k;
@@ -222,7 +225,7 @@ TEST(BlockEvaluation, ExpansionsAtManyPointsAtOnce)
         const double a[13] = {0.5, -1, 2, 0.25, 3, -0.125, 1, 1, -2, 0.75, 0.3, -0.3, 1e-3};
         e->m_nLsqCount = 13;
         for (int type = 1; type <= 5; ++type) {
-            LsqSumsAt(*e, type, x.data(), 23, a, out.data());
+            LsqSumsAt(*e, type, x, 23, a, out);
             for (int k = 0; k < 23; ++k)
                 ASSERT_TRUE(SameBits(out[k], e->LsqSum(type, x[k], a))) << "basis " << type << " point " << k;
         }

@@ -383,9 +383,10 @@ TEST(RunFile, EstimationSumsTermByTerm)
 {
     // Multiples of 2^-12 with largest magnitude 1: the normalised samples are these numbers.
     std::vector<double> numbers(kFileSamples);
+    double* y = numbers.data();
     for (int i = 0; i < kFileSamples; ++i)
-        numbers[i] = std::ldexp(std::round(std::sin(0.013 * i) * 3000.0), -12);
-    numbers[2000] = 1.0;
+        y[i] = std::ldexp(std::round(std::sin(0.013 * i) * 3000.0), -12);
+    y[2000] = 1.0;
     TempDir dir;
     auto e = MakeEngine();
     UseSampleFile(*e, dir.Write("sig.dat", NumbersText(numbers)));
@@ -406,7 +407,7 @@ TEST(RunFile, EstimationSumsTermByTerm)
     for (int k = 0; k < 4; ++k) {
         for (int l = 0; l < 4; ++l)
             reference->m_dMatrix[k][l] = sum([&](int i) { return IntPower(l, x[i]) * IntPower(k, x[i]); });
-        reference->m_dVector[k] = sum([&](int i) { return IntPower(k, x[i]) * numbers[i]; });
+        reference->m_dVector[k] = sum([&](int i) { return IntPower(k, x[i]) * y[i]; });
     }
     double cubic[4];
     reference->Solve(4, cubic);

@@ -168,8 +168,8 @@ TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
 {
     std::mt19937_64 bits(7);
     std::uniform_real_distribution<double> draw(-1e3, 1e3);
-    std::vector<double> a(37), b(37), got(37);
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    double a[37], b[37], got[37];
+    for (int i = 0; i < 37; ++i) {
         a[i] = draw(bits);
         b[i] = draw(bits);
     }
@@ -178,7 +178,7 @@ TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
         if (!ExpPathAvailable(path))
             continue;
         for (int n : {1, 3, 8, 37}) {
-            DivideBlockOn(path, a.data(), b.data(), got.data(), n);
+            DivideBlockOn(path, a, b, got, n);
             for (int i = 0; i < n; ++i)
                 EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]), std::bit_cast<std::uint64_t>(a[i] / b[i]))
                     << ExpPathName(path) << " n " << n << " at " << i;
