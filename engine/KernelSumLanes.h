@@ -144,37 +144,6 @@ void NodeSums(const double* x, double b, const double* p, const double* q, const
                                    windows[g].last - first[g] + 1 - done, sum[g]);
 }
 
-// The nodes' sums `group` at a time; count may be anything.
-template <class Term, class V, int group>
-void NodeSumsOf(int count, const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
-                double* sums)
-{
-    int j = 0;
-    for (; j + group <= count; j += group)
-        NodeSums<Term, V, group>(x + j, b, p, q, windows + j, sums + j);
-    for (; j < count; ++j) {
-        const IndexWindow w = windows[j];
-        sums[j] = NodeSum<Term, V>(x[j], b, p + w.first, q + w.first, w.last - w.first + 1, 0.0);
-    }
-}
-
-// NodeSumsOf for a kernel type 1 to 4 (any other: 4).
-template <class V>
-void KernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
-                const IndexWindow* windows, double* sums)
-{
-    switch (type) {
-    case 1:
-        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(count, x, b, p, q, windows, sums);
-    case 2:
-        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(count, x, b, p, q, windows, sums);
-    case 3:
-        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(count, x, b, p, q, windows, sums);
-    default:
-        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(count, x, b, p, q, windows, sums);
-    }
-}
-
 // sums[l] = NodeSum over windows[l] at x[l] for kLanes points whose windows
 // have the same length: one point in each lane, the lanes' nodes gathered,
 // each lane adding its point's terms in increasing index order.
@@ -199,28 +168,71 @@ void SumsAcrossLanes(const double* x, double b, const double* p, const double* q
     V::Store(sums, sum);
 }
 
-// The expansion's sums in the integrated Gaussian at count points. Their
-// windows hold a dozen nodes, too few to fill the lanes of one point well,
-// so a run of points with windows of one length takes a lane each.
+// Whether the kLanes windows from windows[0] all hold `length` terms.
+template <class V>
+bool SameLengths(const IndexWindow* windows, int count, int length)
+{
+    if (count < V::kLanes)
+        return false;
+    for (int l = 1; l < V::kLanes; ++l) {
+        if (windows[l].last - windows[l].first + 1 != length)
+            return false;
+    }
+    return true;
+}
+
+// The nodes' sums for any count: a run of kLanes nodes whose windows hold
+// one length of at most acrossUpTo terms takes a lane each (so few terms
+// fill one node's vectors poorly); otherwise `group` nodes side by side, and
+// the last few alone.
+template <class Term, class V, int group>
+void NodeSumsOf(int acrossUpTo, int count, const double* x, double b, const double* p, const double* q,
+                const IndexWindow* windows, double* sums)
+{
+    int j = 0;
+    while (j < count) {
+        const IndexWindow w = windows[j];
+        const int length = w.last - w.first + 1;
+        if (length > 0 && length <= acrossUpTo && SameLengths<V>(windows + j, count - j, length)) {
+            SumsAcrossLanes<Term, V>(x + j, b, p, q, windows + j, sums + j);
+            j += V::kLanes;
+        } else if (j + group <= count) {
+            NodeSums<Term, V, group>(x + j, b, p, q, windows + j, sums + j);
+            j += group;
+        } else {
+            sums[j] = NodeSum<Term, V>(x[j], b, p + w.first, q + w.first, length, 0.0);
+            ++j;
+        }
+    }
+}
+
+// NodeSumsOf for a kernel type 1 to 4 (any other: 4).
+template <class V>
+void KernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
+                const IndexWindow* windows, double* sums)
+{
+    // The smoothing's windows are long enough for a node's own vectors (one
+    // lane a node measured no faster even for the shortest), so never across.
+    constexpr int kAcross = 0;
+    switch (type) {
+    case 1:
+        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(kAcross, count, x, b, p, q, windows, sums);
+    case 2:
+        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(kAcross, count, x, b, p, q, windows, sums);
+    case 3:
+        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(kAcross, count, x, b, p, q, windows, sums);
+    default:
+        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(kAcross, count, x, b, p, q, windows, sums);
+    }
+}
+
+// The expansion's sums in the integrated Gaussian at count points: their
+// windows hold a dozen nodes, so points with windows of one length take a lane each.
 template <class V>
 void IntegratedGaussianSums(int count, const double* x, double b, const double* p, const double* q,
                             const IndexWindow* windows, double* sums)
 {
-    using Term = IntegratedGaussianTerm<V>;
-    int j = 0;
-    while (j < count) {
-        const int length = windows[j].last - windows[j].first + 1;
-        int same = 1;
-        while (same < V::kLanes && j + same < count && windows[j + same].last - windows[j + same].first + 1 == length)
-            ++same;
-        if (same == V::kLanes && length > 0) {
-            SumsAcrossLanes<Term, V>(x + j, b, p, q, windows + j, sums + j);
-            j += V::kLanes;
-        } else {
-            sums[j] = NodeSum<Term, V>(x[j], b, p + windows[j].first, q + windows[j].first, length, 0.0);
-            ++j;
-        }
-    }
+    NodeSumsOf<IntegratedGaussianTerm<V>, V, 1>(1 << 30, count, x, b, p, q, windows, sums);
 }
 
 }  // namespace spln::lanes
