@@ -13,18 +13,19 @@ namespace {
 
 // One setting between its control and the document's member, with the range
 // check of a typed number.
-void ExchangeSetting(CDataExchange* pDX, const spln::SettingRange& range, CSplnSettings& settings)
+void ExchangeSetting(CDataExchange* pDX, const SettingControl& entry, CSplnSettings& settings)
 {
+    const spln::SettingRange& range = spln::RangeOf(entry.setting);
     switch (range.kind) {
     case spln::SettingKind::Choice:
-        DDX_Radio(pDX, range.control, settings.*range.docWhole);
+        DDX_Radio(pDX, entry.control, settings.*range.docWhole);
         break;
     case spln::SettingKind::Integer:
-        DDX_Text(pDX, range.control, settings.*range.docWhole);
+        DDX_Text(pDX, entry.control, settings.*range.docWhole);
         DDV_MinMaxInt(pDX, settings.*range.docWhole, range.MinInt(), range.MaxInt());
         break;
     case spln::SettingKind::Real:
-        DDX_Text(pDX, range.control, settings.*range.docReal);
+        DDX_Text(pDX, entry.control, settings.*range.docReal);
         DDV_MinMaxDouble(pDX, settings.*range.docReal, range.min, range.max);
         break;
     }
@@ -41,8 +42,8 @@ CSettingsDlg::CSettingsDlg(CSplnDoc* pDoc, CSplineEngine& engine, QWidget* paren
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    for (spln::SettingId id : spln::SettingsInDialogOrder())
-        ExchangeSetting(pDX, spln::RangeOf(id), *m_pDoc);
+    for (const SettingControl& entry : kSettingControls)
+        ExchangeSetting(pDX, entry, *m_pDoc);
     CheckWindow();
 }
 
@@ -54,8 +55,7 @@ void CSettingsDlg::CheckWindow()
         return;
     }
     AfxMessageBox(QString::fromLatin1(spln::kWindowCheckMessage), MB_OK);
-    doc.m_nWindow = 1;
-    doc.m_nFileLength = 10000;
+    spln::ResetAfterFailedWindowCheck(doc);
     doc.m_bValid = 0;
 }
 

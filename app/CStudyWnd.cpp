@@ -23,6 +23,7 @@
 
 #include <vector>
 
+using namespace spln;
 using namespace spln::study;
 
 namespace {
@@ -73,7 +74,7 @@ CStudyWnd::CStudyWnd(const StudyResult& result, QWidget* parent) : QWidget(paren
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(StudyTitle(result)));
 
-    auto* chartView = new QChartView(BuildStudyChart(result));
+    auto* chartView = new QChartView(spln::BuildStudyChart(result));
     chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView = chartView;
 
@@ -117,11 +118,11 @@ bool CStudyWnd::ExportTo(const QString& path, std::string* error) const
     const QString extension = QFileInfo(path).suffix().toLower();
     const std::string file = path.toStdString();
     if (extension == QLatin1String("png") || extension == QLatin1String("svg") || extension == QLatin1String("pdf")) {
-        const PictureFormat format = extension == QLatin1String("png")   ? PictureFormat::Png
-                                     : extension == QLatin1String("svg") ? PictureFormat::Svg
-                                                                         : PictureFormat::Pdf;
+        const spln::PictureFormat format = extension == QLatin1String("png")   ? spln::PictureFormat::Png
+                                           : extension == QLatin1String("svg") ? spln::PictureFormat::Svg
+                                                                               : spln::PictureFormat::Pdf;
         // The picture as the window shows the chart.
-        return ExportStudyPicture(m_result, format, file, m_chartView->width(), m_chartView->height(), error);
+        return spln::ExportStudyPicture(m_result, format, file, m_chartView->width(), m_chartView->height(), error);
     }
     std::string text;
     if (extension == QLatin1String("csv"))

@@ -7,6 +7,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace spln {
+
 QString HelpText()
 {
     return QStringLiteral(R"(<h2>Spln help</h2>
@@ -150,3 +152,5 @@ QDialog* CreateHelpWindow(QWidget* parent)
     layout->addWidget(buttons);
     return window;
 }
+
+}  // namespace spln

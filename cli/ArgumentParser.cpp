@@ -10,6 +10,7 @@
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
+#include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/NumberFormat.h"
 #include "text/StrictNumber.h"
@@ -25,8 +26,12 @@ std::string Quoted(std::string_view text)
     return quoted;
 }
 
-std::string RangeError(const std::string& flag, std::string_view text, double min, double max, bool whole)
+// The message about a number not accepted: not one at all, or outside [min, max].
+std::string NumberFault(const std::string& flag, std::string_view text, bool whole, double min, double max,
+                        bool notANumber)
 {
+    if (notANumber)
+        return flag + ": " + Quoted(text) + (whole ? " is not a whole number" : " is not a number");
     return flag + ": " + std::string(text) + " is out of range; it must be " + (whole ? "a whole number " : "") +
            "from " + FormatNumber(min) + " to " + FormatNumber(max);
 }
@@ -35,46 +40,25 @@ std::string RangeError(const std::string& flag, std::string_view text, double mi
 std::optional<std::string> ReadNumber(const std::string& flag, std::string_view text, bool whole, double min,
                                       double max, double& value)
 {
-    double number = 0.0;
-    NumberStatus status;
-    if (whole) {
-        int wholeNumber = 0;
-        status = ParseWholeNumber(text, wholeNumber);
-        number = wholeNumber;
-    } else {
-        status = ParseRealNumber(text, number);
-    }
-    if (status == NumberStatus::NotANumber)
-        return flag + ": " + Quoted(text) + (whole ? " is not a whole number" : " is not a number");
-    if (status == NumberStatus::OutOfRange || number < min || number > max)
-        return RangeError(flag, text, min, max, whole);
-    value = number;
-    return std::nullopt;
+    const NumberStatus status = ParseNumberWithin(text, whole, min, max, value);
+    if (status == NumberStatus::Ok)
+        return std::nullopt;
+    return NumberFault(flag, text, whole, min, max, status == NumberStatus::NotANumber);
 }
 
 // Parses one setting's value text into `value`; returns the message of a fault.
 std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value)
 {
     const std::string flag = std::string("--") + range.flag;
-    if (range.kind != SettingKind::Choice)
-        return ReadNumber(flag, text, range.kind == SettingKind::Integer, range.min, range.max, value);
-    if (text == range.choice0 || text == "0") {
-        value = 0;
+    const SettingText read = ReadSettingText(range, text);
+    if (read.Accepted()) {
+        value = read.value;
         return std::nullopt;
     }
-    if (text == range.choice1 || text == "1") {
-        value = 1;
-        return std::nullopt;
-    }
-    return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
-}
-
-const SettingRange* FindSetting(std::string_view name)
-{
-    for (const SettingRange& range : kSettingRanges)
-        if (name == range.flag)
-            return &range;
-    return nullptr;
+    if (read.fault == SettingTextFault::NotAChoice)
+        return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
+    return NumberFault(flag, text, range.kind == SettingKind::Integer, range.min, range.max,
+                       read.fault == SettingTextFault::NotANumber);
 }
 
 // The flags that are not settings.

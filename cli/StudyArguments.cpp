@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/SettingText.h"
 #include "text/StrictNumber.h"
 
 namespace spln::cli {
@@ -39,10 +40,7 @@ std::optional<std::string> ReadStudySweep(const std::string& flag, const std::st
     if (equals == std::string::npos)
         return form + "; \"" + value + "\" has no \"=\"";
     const std::string name = value.substr(0, equals);
-    const SettingRange* setting = nullptr;
-    for (const SettingRange& range : kSettingRanges)
-        if (name == range.flag)
-            setting = &range;
+    const SettingRange* setting = FindSetting(name);
     if (!setting)
         return flag + ": \"" + name + "\" is not a setting (see --help)";
     if (!study::IsSweepable(setting->id))

@@ -12,15 +12,15 @@
 
 namespace {
 
-PictureFormat FormatOf(spln::cli::OutputKind kind)
+spln::PictureFormat FormatOf(spln::cli::OutputKind kind)
 {
     switch (kind) {
     case spln::cli::OutputKind::Svg:
-        return PictureFormat::Svg;
+        return spln::PictureFormat::Svg;
     case spln::cli::OutputKind::Pdf:
-        return PictureFormat::Pdf;
+        return spln::PictureFormat::Pdf;
     default:
-        return PictureFormat::Png;
+        return spln::PictureFormat::Png;
     }
 }
 
@@ -36,12 +36,12 @@ int main(int argc, char** argv)
     // The export starts its offscreen application itself, on its first picture.
     exportPicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
                        const std::string& path, int width, int height, std::string* error) {
-        return ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
+        return spln::ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
     };
     exportStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind,
                                        const std::string& path, int width, int height, std::string* error) {
-        EnsureWidgetApplication(argc, argv);
-        return ExportStudyPicture(result, FormatOf(kind), path, width, height, error);
+        spln::EnsureWidgetApplication(argc, argv);
+        return spln::ExportStudyPicture(result, FormatOf(kind), path, width, height, error);
     };
 #endif
     return spln::cli::RunCommandLine(args, std::cout, std::cerr, exportPicture, exportStudyPicture);

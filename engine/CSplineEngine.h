@@ -21,6 +21,28 @@ inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any
 // Points of a run's output on [-1, 1]: what the picture shows and the files hold.
 inline constexpr int kOutputPoints = 640;
 
+// The settings of a fresh engine, which the settings dialog shows on its first
+// opening and the command line and experiment files start from. The
+// constructor sets them; the settings record (model/) and the document take
+// their defaults from here.
+inline constexpr int kDefaultSource = 0;  // built-in function
+inline constexpr int kDefaultExample = 1;
+inline constexpr double kDefaultAmplitude = 0.0;
+inline constexpr int kDefaultSamples = kMaxSamples;  // as finely as the workspace allows
+inline constexpr int kDefaultWindow = 1;
+inline constexpr int kDefaultSchwarzCount = 51;
+inline constexpr int kDefaultLsqCount = 35;
+inline constexpr int kDefaultSchwarzType = 1;
+inline constexpr int kDefaultLsqType = 5;
+inline constexpr int kDefaultMethod = 1;  // projection on Schwarz space, in the engine's numbering
+inline constexpr int kDefaultBoard = 1;   // ends of the sample file estimated by a cubic
+inline constexpr double kDefaultLeftValue = 0.0;
+inline constexpr double kDefaultRightValue = 0.0;
+inline constexpr double kDefaultLeftDeriv = 0.0;
+inline constexpr double kDefaultRightDeriv = 0.0;
+inline constexpr int kDefaultLeftMargin = 250;
+inline constexpr int kDefaultRightMargin = 250;
+
 // Why the last run stopped before producing results.
 enum class RunFailure {
     None,              // the last run completed (or no run has been made)
@@ -139,9 +161,3 @@ public:
     double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table
     char m_wsPath[spln::kPathSize];                           // directory plus file name
 };
-
-// Copies what a finished run leaves for its readers (the settings, the result
-// arrays, the report line and errors, the data path and the failure) from
-// `from` into `to`, leaving out the run workspace and the linear system: they
-// are most of the engine's megabyte and mean nothing once the run is over.
-void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to);

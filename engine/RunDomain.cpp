@@ -3,8 +3,8 @@
 #include "engine/RunDomain.h"
 
 #include "engine/CSplineEngine.h"
+#include "text/NumberFormat.h"
 
-#include <charconv>
 #include <iterator>
 
 namespace spln {
@@ -64,14 +64,6 @@ bool Contains(const SettingDomain& domain, const CSplineEngine& engine)
     return value >= domain.min && value <= domain.max;
 }
 
-// The shortest text that reads back to the same double.
-std::string FormatReal(double value)
-{
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
-}
-
 }  // namespace
 
 int FirstUncomputableSetting(const CSplineEngine& engine)
@@ -90,8 +82,8 @@ std::string DescribeUncomputableSetting(const CSplineEngine& engine, int positio
     if (domain.whole)
         return std::string(domain.what) + " is " + std::to_string(engine.*domain.whole) + "; it must be from " +
                std::to_string(static_cast<int>(domain.min)) + " to " + std::to_string(static_cast<int>(domain.max));
-    return std::string(domain.what) + " is " + FormatReal(engine.*domain.real) + "; it must be from " +
-           FormatReal(domain.min) + " to " + FormatReal(domain.max);
+    return std::string(domain.what) + " is " + FormatShortest(engine.*domain.real) + "; it must be from " +
+           FormatShortest(domain.min) + " to " + FormatShortest(domain.max);
 }
 
 }  // namespace spln

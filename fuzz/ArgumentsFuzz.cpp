@@ -32,7 +32,7 @@ void CheckAccepted(const spln::cli::CliOptions& options)
         std::abort();
     if (options.dataPath.size() >= static_cast<std::size_t>(kPathSize))
         std::abort();
-    int toStandardOutput = 0;
+    std::size_t toStandardOutput = 0;
     for (const cli::OutputRequest& output : options.outputs) {
         if (output.path.empty() || output.flag.empty())
             std::abort();

@@ -2,16 +2,16 @@
 
 #include "model/ExperimentFile.h"
 
+#include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/FieldMessages.h"
+#include "text/NumberFormat.h"
 #include "text/StrictNumber.h"
 
 #include <sys/stat.h>
 
-#include <array>
 #include <bit>
 #include <cerrno>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -19,13 +19,6 @@
 
 namespace spln {
 namespace {
-
-std::string FormatShortest(double value)
-{
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return error == std::errc() ? std::string(buffer, end) : std::string("0");
-}
 
 std::string FormatValue(const SettingRange& range, const CSplnSettings& settings)
 {
@@ -44,14 +37,6 @@ std::string_view Trimmed(std::string_view text)
         return {};
     const std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-const SettingRange* FindSetting(std::string_view name)
-{
-    for (const SettingRange& range : kSettingRanges)
-        if (name == range.flag)
-            return &range;
-    return nullptr;
 }
 
 ExperimentRead Fault(int line, std::string message)
@@ -75,35 +60,18 @@ std::string Quoted(std::string_view text)
 // the words the settings dialog uses for its fields.
 std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSettings& settings)
 {
-    switch (range.kind) {
-    case SettingKind::Choice:
-        if (text == range.choice0 || text == "0")
-            settings.*range.docWhole = 0;
-        else if (text == range.choice1 || text == "1")
-            settings.*range.docWhole = 1;
-        else
-            return "Please enter " + std::string(range.choice0) + " or " + range.choice1 + ".";
+    const SettingText read = ReadSettingText(range, text);
+    const bool whole = range.kind == SettingKind::Integer;
+    switch (read.fault) {
+    case SettingTextFault::None:
+        SetSetting(settings, range.id, read.value);
         return {};
-    case SettingKind::Integer: {
-        int value = 0;
-        const NumberStatus status = ParseWholeNumber(text, value);
-        if (status == NumberStatus::NotANumber)
-            return kNotAnInteger;
-        if (status == NumberStatus::OutOfRange || !range.Contains(value))
-            return IntegerRangeMessage(range.MinInt(), range.MaxInt());
-        settings.*range.docWhole = value;
-        return {};
-    }
-    case SettingKind::Real: {
-        double value = 0.0;
-        const NumberStatus status = ParseRealNumber(text, value);
-        if (status == NumberStatus::NotANumber)
-            return kNotANumber;
-        if (status == NumberStatus::OutOfRange || !range.Contains(value))
-            return NumberRangeMessage(range.min, range.max);
-        settings.*range.docReal = value;
-        return {};
-    }
+    case SettingTextFault::NotAChoice:
+        return "Please enter " + std::string(range.choice0) + " or " + range.choice1 + ".";
+    case SettingTextFault::NotANumber:
+        return whole ? kNotAnInteger : kNotANumber;
+    case SettingTextFault::OutOfRange:
+        return whole ? IntegerRangeMessage(range.MinInt(), range.MaxInt()) : NumberRangeMessage(range.min, range.max);
     }
     return "Please enter a value.";
 }
@@ -154,7 +122,7 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     }
 
     CSplnSettings settings = defaults;
-    std::array<int, kSettingCount> lineOf{};  // 0: not given
+    int lineOf[kSettingCount] = {};  // 0: not given
     int lineNumber = 0;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -2,7 +2,11 @@
 
 #include "model/RunResults.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "engine/CSplineEngine.h"
+#include "model/SettingsRecord.h"
 
 namespace spln {
 
@@ -22,6 +26,38 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
         results.hasReport = true;
     }
     return results;
+}
+
+void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to)
+{
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.engineReal)
+            to.*range.engineReal = from.*range.engineReal;
+        else
+            to.*range.engineWhole = from.*range.engineWhole;
+    }
+    // Fixed at construction; no setting of the record holds them.
+    to.m_dHalfWidth = from.m_dHalfWidth;
+    to.m_nPoints = from.m_nPoints;
+    to.m_nMaxLsqSamples = from.m_nMaxLsqSamples;
+
+    // Readers take the count of the run or of the settings' output points.
+    const int count = std::clamp(std::max(from.m_nResultCount, from.m_nPoints), 0, kMaxSamples);
+    std::copy_n(from.m_dX, count, to.m_dX);
+    std::copy_n(from.m_dApprox, count, to.m_dApprox);
+    std::copy_n(from.m_dData, count, to.m_dData);
+    std::copy_n(from.m_dExact, count, to.m_dExact);
+    to.m_nResultCount = from.m_nResultCount;
+
+    std::memcpy(to.m_szReport, from.m_szReport, sizeof to.m_szReport);
+    to.m_dLeftError = from.m_dLeftError;
+    to.m_dInteriorError = from.m_dInteriorError;
+    to.m_dRightError = from.m_dRightError;
+    to.m_pNoise = from.m_pNoise;
+    std::memcpy(to.m_szDataPath, from.m_szDataPath, sizeof to.m_szDataPath);
+    to.m_eFailure = from.m_eFailure;
+    to.m_nFailureDetail = from.m_nFailureDetail;
+    std::memcpy(to.m_szFailurePath, from.m_szFailurePath, sizeof to.m_szFailurePath);
 }
 
 }  // namespace spln

@@ -1,6 +1,7 @@
 #pragma once
 
-// What the CSV and JSON writers read: the settings of a run and its results.
+// What the CSV and JSON writers read: the settings of a run and its results,
+// and the copy of a finished run the desktop view keeps for them.
 
 #include <string>
 
@@ -26,5 +27,11 @@ struct RunResults {
 
 // Views of `engine`'s last completed run; valid while the engine is.
 RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings);
+
+// Copies what a finished run leaves for its readers (the settings, the result
+// arrays, the report line and errors, the data path and the failure) from
+// `from` into `to`, leaving out the run workspace and the linear system: they
+// are most of the engine's megabyte and mean nothing once the run is over.
+void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to);
 
 }  // namespace spln

@@ -3,15 +3,15 @@
 // The settings record: one row for each of the seventeen settings of a run,
 // saying its name on the command line and in the JSON settings block, how it
 // is typed, the range the settings dialog accepts, its default, its one-line
-// help, the document's member and the engine's member that hold it, and the
-// dialog control that edits it. The dialog's data exchange, the command
-// line's parsing and --help, the JSON settings block and the copies into and
-// out of the engine all walk this table; a new setting is one more row.
-// Also the dialog's final check that the window of averaging is small against
-// the number of samples. No toolkit involved.
+// help, and the document's member and the engine's member that hold it. The
+// dialog's data exchange, the command line's parsing and --help, experiment
+// files, the JSON settings block and the copies into and out of the engine
+// all walk this table; a new setting is one more row. Also the dialog's final
+// check that the window of averaging is small against the number of samples.
+// No toolkit involved.
 
-#include <array>
 #include <climits>
+#include <initializer_list>
 
 #include "engine/CSplineEngine.h"
 #include "model/SplnSettings.h"
@@ -51,108 +51,6 @@ enum SettingId : int {
     kSettingCount
 };
 
-struct SettingRange {
-    SettingId id;
-    const char* member;  // the document's member the value is stored in, by name
-    const char* flag;    // command-line flag without the leading "--"; also the JSON key
-    SettingKind kind;
-    double min;  // inclusive bounds; whole numbers for Integer and Choice
-    double max;
-    const char* choice0;  // Choice only: the names of the values 0 and 1
-    const char* choice1;
-    double defaultValue;  // what the dialog shows on a fresh engine
-    const char* help;     // one line for --help
-
-    // Where the value lives: exactly one of each pair is set, the int member
-    // for Integer and Choice, the double member for Real.
-    int CSplnSettings::*docWhole;
-    double CSplnSettings::*docReal;
-    int CSplineEngine::*engineWhole;
-    double CSplineEngine::*engineReal;
-    EngineForm engineForm;
-
-    int control;     // the dialog's edit field, or the first button of a radio group
-    int dialogStep;  // position in the dialog's data exchange, which checks fields in this order
-
-    constexpr int MinInt() const { return static_cast<int>(min); }
-    constexpr int MaxInt() const { return static_cast<int>(max); }
-    constexpr bool Contains(double value) const { return value >= min && value <= max; }
-};
-
-// clang-format off
-inline constexpr SettingRange kSettingRanges[kSettingCount] = {
-#define SPLN_WHOLE(docMember, engineMember) &CSplnSettings::docMember, nullptr, &CSplineEngine::engineMember, nullptr
-#define SPLN_REAL(docMember, engineMember) nullptr, &CSplnSettings::docMember, nullptr, &CSplineEngine::engineMember
-    {kSettingSource, "m_nSource", "source", SettingKind::Choice, 0, 1, "example", "file", 0,
-     "signal source: built-in function or the sample file",
-     SPLN_WHOLE(m_nSource, m_nSource), EngineForm::Same, 1000, 0},
-    {kSettingExample, "m_nExample", "example", SettingKind::Integer, 1, 11, nullptr, nullptr, 1,
-     "number of the built-in function",
-     SPLN_WHOLE(m_nExample, m_nExample), EngineForm::Same, 1015, 5},
-    {kSettingAmplitude, "m_dAmplitude", "amplitude", SettingKind::Real, 0, 0.5, nullptr, nullptr, 0,
-     "amplitude of the uniform noise on the built-in function",
-     SPLN_REAL(m_dAmplitude, m_dAmplitude), EngineForm::Same, 1008, 4},
-    {kSettingFileLength, "m_nFileLength", "samples", SettingKind::Integer, 100, 10000, nullptr, nullptr, 10000,
-     "samples of the built-in function (File Length)",
-     SPLN_WHOLE(m_nFileLength, m_nSamples), EngineForm::Same, 1007, 3},
-    {kSettingBoard, "m_nBoard", "board", SettingKind::Choice, 0, 1, "given", "estimate", 1,
-     "ends of the sample file: given values or estimated by a cubic",
-     SPLN_WHOLE(m_nBoard, m_nBoard), EngineForm::Same, 1004, 2},
-    {kSettingLeftValue, "m_dLeftValue", "left-value", SettingKind::Real, -1, 1, nullptr, nullptr, 0,
-     "given value at -1 (sample file, --board given)",
-     SPLN_REAL(m_dLeftValue, m_dLeftValue), EngineForm::Same, 1010, 6},
-    {kSettingRightValue, "m_dRightValue", "right-value", SettingKind::Real, -1, 1, nullptr, nullptr, 0,
-     "given value at +1 (sample file, --board given)",
-     SPLN_REAL(m_dRightValue, m_dRightValue), EngineForm::Same, 1016, 8},
-    {kSettingLeftDeriv, "m_dLeftDeriv", "left-deriv", SettingKind::Real, -10, 10, nullptr, nullptr, 0,
-     "given derivative at -1 (sample file, --board given)",
-     SPLN_REAL(m_dLeftDeriv, m_dLeftDeriv), EngineForm::Same, 1011, 7},
-    {kSettingRightDeriv, "m_dRightDeriv", "right-deriv", SettingKind::Real, -10, 10, nullptr, nullptr, 0,
-     "given derivative at +1 (sample file, --board given)",
-     SPLN_REAL(m_dRightDeriv, m_dRightDeriv), EngineForm::Same, 1017, 9},
-    {kSettingLeftMargin, "m_nLeftMargin", "left-margin", SettingKind::Integer, 1, 250, nullptr, nullptr, 250,
-     "left margin of the estimation",
-     SPLN_WHOLE(m_nLeftMargin, m_nLeftMargin), EngineForm::Same, 1018, 10},
-    {kSettingRightMargin, "m_nRightMargin", "right-margin", SettingKind::Integer, 1, 250, nullptr, nullptr, 250,
-     "right margin of the estimation",
-     SPLN_WHOLE(m_nRightMargin, m_nRightMargin), EngineForm::Same, 1019, 11},
-    {kSettingMethod, "m_nMethod", "method", SettingKind::Choice, 0, 1, "schwarz", "lsq", 0,
-     "method: projection on Schwarz space or least squares",
-     SPLN_WHOLE(m_nMethod, m_nMethod), EngineForm::MethodNumber, 1002, 1},
-    {kSettingWindow, "m_nWindow", "window", SettingKind::Integer, 1, 500, nullptr, nullptr, 1,
-     "window of averaging, in sample spacings",
-     SPLN_WHOLE(m_nWindow, m_nWindow), EngineForm::Same, 1022, 12},
-    {kSettingSchwarzType, "m_nSchwarzType", "schwarz-type", SettingKind::Integer, 1, 4, nullptr, nullptr, 1,
-     "kernel type of the projection",
-     SPLN_WHOLE(m_nSchwarzType, m_nSchwarzType), EngineForm::ProjectionType, 1006, 13},
-    {kSettingSchwarzCount, "m_nSchwarzCount", "schwarz-count", SettingKind::Integer, 15, 501, nullptr, nullptr, 51,
-     "number of basic splines of the projection",
-     SPLN_WHOLE(m_nSchwarzCount, m_nSchwarzCount), EngineForm::Same, 1009, 14},
-    {kSettingLsqType, "m_nLsqType", "lsq-type", SettingKind::Integer, 1, 5, nullptr, nullptr, 5,
-     "basis type of least squares",
-     SPLN_WHOLE(m_nLsqType, m_nLsqType), EngineForm::Same, 1020, 15},
-    {kSettingLsqCount, "m_nLsqCount", "lsq-count", SettingKind::Integer, 5, 51, nullptr, nullptr, 35,
-     "number of basis functions of least squares",
-     SPLN_WHOLE(m_nLsqCount, m_nLsqCount), EngineForm::Same, 1021, 16},
-#undef SPLN_WHOLE
-#undef SPLN_REAL
-};
-// clang-format on
-
-constexpr const SettingRange& RangeOf(SettingId id)
-{
-    return kSettingRanges[id];
-}
-
-// The settings in the order the dialog exchanges them.
-constexpr std::array<SettingId, kSettingCount> SettingsInDialogOrder()
-{
-    std::array<SettingId, kSettingCount> order{};
-    for (const SettingRange& range : kSettingRanges)
-        order[range.dialogStep] = range.id;
-    return order;
-}
-
 // ---- Translations between the document's numbers and the engine's
 
 // The method: the dialog's 0 (projection) and 1 (least squares) are the
@@ -174,6 +72,111 @@ constexpr int ProjectionTypeForRun(int type)
 {
     return type == 3 ? 4 : type == 4 ? 3 : type;
 }
+
+struct SettingRange {
+    SettingId id;
+    const char* member;  // the document's member the value is stored in, by name
+    const char* flag;    // command-line flag without the leading "--"; also the JSON key
+    SettingKind kind;
+    double min;  // inclusive bounds; whole numbers for Integer and Choice
+    double max;
+    const char* choice0;  // Choice only: the names of the values 0 and 1
+    const char* choice1;
+    double defaultValue;  // a fresh engine's, in the document's numbering
+    const char* help;     // one line for --help
+
+    // Where the value lives: exactly one of each pair is set, the int member
+    // for Integer and Choice, the double member for Real.
+    int CSplnSettings::*docWhole;
+    double CSplnSettings::*docReal;
+    int CSplineEngine::*engineWhole;
+    double CSplineEngine::*engineReal;
+    EngineForm engineForm;
+
+    constexpr int MinInt() const { return static_cast<int>(min); }
+    constexpr int MaxInt() const { return static_cast<int>(max); }
+    constexpr bool Contains(double value) const { return value >= min && value <= max; }
+};
+
+// clang-format off
+inline constexpr SettingRange kSettingRanges[kSettingCount] = {
+#define SPLN_WHOLE(docMember, engineMember) &CSplnSettings::docMember, nullptr, &CSplineEngine::engineMember, nullptr
+#define SPLN_REAL(docMember, engineMember) nullptr, &CSplnSettings::docMember, nullptr, &CSplineEngine::engineMember
+    {kSettingSource, "m_nSource", "source", SettingKind::Choice, 0, 1, "example", "file",
+     kDefaultSource, "signal source: built-in function or the sample file",
+     SPLN_WHOLE(m_nSource, m_nSource), EngineForm::Same},
+    {kSettingExample, "m_nExample", "example", SettingKind::Integer, 1, 11, nullptr, nullptr,
+     kDefaultExample, "number of the built-in function",
+     SPLN_WHOLE(m_nExample, m_nExample), EngineForm::Same},
+    {kSettingAmplitude, "m_dAmplitude", "amplitude", SettingKind::Real, 0, 0.5, nullptr, nullptr,
+     kDefaultAmplitude, "amplitude of the uniform noise on the built-in function",
+     SPLN_REAL(m_dAmplitude, m_dAmplitude), EngineForm::Same},
+    {kSettingFileLength, "m_nFileLength", "samples", SettingKind::Integer, 100, kMaxSamples, nullptr, nullptr,
+     kDefaultSamples, "samples of the built-in function (File Length)",
+     SPLN_WHOLE(m_nFileLength, m_nSamples), EngineForm::Same},
+    {kSettingBoard, "m_nBoard", "board", SettingKind::Choice, 0, 1, "given", "estimate",
+     kDefaultBoard, "ends of the sample file: given values or estimated by a cubic",
+     SPLN_WHOLE(m_nBoard, m_nBoard), EngineForm::Same},
+    {kSettingLeftValue, "m_dLeftValue", "left-value", SettingKind::Real, -1, 1, nullptr, nullptr,
+     kDefaultLeftValue, "given value at -1 (sample file, --board given)",
+     SPLN_REAL(m_dLeftValue, m_dLeftValue), EngineForm::Same},
+    {kSettingRightValue, "m_dRightValue", "right-value", SettingKind::Real, -1, 1, nullptr, nullptr,
+     kDefaultRightValue, "given value at +1 (sample file, --board given)",
+     SPLN_REAL(m_dRightValue, m_dRightValue), EngineForm::Same},
+    {kSettingLeftDeriv, "m_dLeftDeriv", "left-deriv", SettingKind::Real, -10, 10, nullptr, nullptr,
+     kDefaultLeftDeriv, "given derivative at -1 (sample file, --board given)",
+     SPLN_REAL(m_dLeftDeriv, m_dLeftDeriv), EngineForm::Same},
+    {kSettingRightDeriv, "m_dRightDeriv", "right-deriv", SettingKind::Real, -10, 10, nullptr, nullptr,
+     kDefaultRightDeriv, "given derivative at +1 (sample file, --board given)",
+     SPLN_REAL(m_dRightDeriv, m_dRightDeriv), EngineForm::Same},
+    {kSettingLeftMargin, "m_nLeftMargin", "left-margin", SettingKind::Integer, 1, 250, nullptr, nullptr,
+     kDefaultLeftMargin, "left margin of the estimation",
+     SPLN_WHOLE(m_nLeftMargin, m_nLeftMargin), EngineForm::Same},
+    {kSettingRightMargin, "m_nRightMargin", "right-margin", SettingKind::Integer, 1, 250, nullptr, nullptr,
+     kDefaultRightMargin, "right margin of the estimation",
+     SPLN_WHOLE(m_nRightMargin, m_nRightMargin), EngineForm::Same},
+    {kSettingMethod, "m_nMethod", "method", SettingKind::Choice, 0, 1, "schwarz", "lsq",
+     MethodFromEngine(kDefaultMethod), "method: projection on Schwarz space or least squares",
+     SPLN_WHOLE(m_nMethod, m_nMethod), EngineForm::MethodNumber},
+    {kSettingWindow, "m_nWindow", "window", SettingKind::Integer, 1, 500, nullptr, nullptr,
+     kDefaultWindow, "window of averaging, in sample spacings",
+     SPLN_WHOLE(m_nWindow, m_nWindow), EngineForm::Same},
+    {kSettingSchwarzType, "m_nSchwarzType", "schwarz-type", SettingKind::Integer, 1, 4, nullptr, nullptr,
+     kDefaultSchwarzType, "kernel type of the projection",
+     SPLN_WHOLE(m_nSchwarzType, m_nSchwarzType), EngineForm::ProjectionType},
+    {kSettingSchwarzCount, "m_nSchwarzCount", "schwarz-count", SettingKind::Integer, 15, 501, nullptr, nullptr,
+     kDefaultSchwarzCount, "number of basic splines of the projection",
+     SPLN_WHOLE(m_nSchwarzCount, m_nSchwarzCount), EngineForm::Same},
+    {kSettingLsqType, "m_nLsqType", "lsq-type", SettingKind::Integer, 1, 5, nullptr, nullptr,
+     kDefaultLsqType, "basis type of least squares",
+     SPLN_WHOLE(m_nLsqType, m_nLsqType), EngineForm::Same},
+    {kSettingLsqCount, "m_nLsqCount", "lsq-count", SettingKind::Integer, 5, kMaxSystem, nullptr, nullptr,
+     kDefaultLsqCount, "number of basis functions of least squares",
+     SPLN_WHOLE(m_nLsqCount, m_nLsqCount), EngineForm::Same},
+#undef SPLN_WHOLE
+#undef SPLN_REAL
+};
+// clang-format on
+
+constexpr const SettingRange& RangeOf(SettingId id)
+{
+    return kSettingRanges[id];
+}
+
+// The document is constructed at the defaults but for the three settings
+// CSplnSettings marks as its own.
+constexpr bool DocumentStartsAtTheDefaults()
+{
+    constexpr CSplnSettings initial{};
+    for (const SettingRange& range : kSettingRanges) {
+        const double value = range.docWhole ? initial.*range.docWhole : initial.*range.docReal;
+        const bool own = range.id == kSettingMethod || range.id == kSettingLsqCount || range.id == kSettingLsqType;
+        if (own == (value == range.defaultValue))
+            return false;
+    }
+    return true;
+}
+static_assert(DocumentStartsAtTheDefaults());
 
 // ---- Reading and writing a setting by its row
 
@@ -222,6 +225,16 @@ constexpr bool WindowCheckPasses(int source, int window, int fileLength)
     if (source == 0 && fileLength <= 0)
         return false;
     return !(WindowRatio(source, window, fileLength) > kMaxWindowRatio);
+}
+
+// A failed check puts the window and the number of samples back to their
+// defaults, which pass it whatever the source.
+static_assert(WindowCheckPasses(0, kDefaultWindow, kDefaultSamples) && WindowCheckPasses(1, kDefaultWindow, 0));
+
+inline void ResetAfterFailedWindowCheck(CSplnSettings& settings)
+{
+    for (const SettingId id : {kSettingWindow, kSettingFileLength})
+        SetSetting(settings, id, RangeOf(id).defaultValue);
 }
 
 }  // namespace spln

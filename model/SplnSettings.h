@@ -2,30 +2,36 @@
 
 // The settings of a run as the document holds them, and their copies to and from an engine.
 
-class CSplineEngine;
+#include "engine/CSplineEngine.h"
 
 // The seventeen settings of a run as the user edits them: method 0/1 and the
-// sample count named m_nFileLength. The document keeps them (its defaults
-// below); the engine keeps the same numbers under the same names, except for
-// the method (1/2) and m_nSamples.
+// sample count named m_nFileLength. The document keeps them; the engine keeps
+// the same numbers under the same names, except for the method (1/2) and
+// m_nSamples.
+//
+// Every setting starts at the engine's default but for the three marked
+// "document's own", which keep the values the document has always been
+// constructed with. They are never shown or run: the settings dialog loads
+// the document's engine before its first exchange, and the view draws nothing
+// until an exchange has passed the window check.
 struct CSplnSettings {
-    int m_nSource = 0;
-    int m_nFileLength = 10000;
-    double m_dAmplitude = 0.0;
-    int m_nExample = 1;
-    int m_nBoard = 1;
-    double m_dLeftValue = 0.0;
-    double m_dRightValue = 0.0;
-    double m_dRightDeriv = 0.0;
-    double m_dLeftDeriv = 0.0;
-    int m_nLeftMargin = 250;
-    int m_nRightMargin = 250;
-    int m_nMethod = 1;
-    int m_nWindow = 1;
-    int m_nSchwarzCount = 51;
-    int m_nSchwarzType = 1;
-    int m_nLsqCount = 5;
-    int m_nLsqType = 1;
+    int m_nSource = spln::kDefaultSource;
+    int m_nFileLength = spln::kDefaultSamples;
+    double m_dAmplitude = spln::kDefaultAmplitude;
+    int m_nExample = spln::kDefaultExample;
+    int m_nBoard = spln::kDefaultBoard;
+    double m_dLeftValue = spln::kDefaultLeftValue;
+    double m_dRightValue = spln::kDefaultRightValue;
+    double m_dRightDeriv = spln::kDefaultRightDeriv;
+    double m_dLeftDeriv = spln::kDefaultLeftDeriv;
+    int m_nLeftMargin = spln::kDefaultLeftMargin;
+    int m_nRightMargin = spln::kDefaultRightMargin;
+    int m_nMethod = 1;  // document's own: least squares
+    int m_nWindow = spln::kDefaultWindow;
+    int m_nSchwarzCount = spln::kDefaultSchwarzCount;
+    int m_nSchwarzType = spln::kDefaultSchwarzType;
+    int m_nLsqCount = 5;  // document's own
+    int m_nLsqType = 1;   // document's own
 };
 
 // Engine to settings, as the settings dialog loads them (method minus 1).

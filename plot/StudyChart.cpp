@@ -17,8 +17,10 @@
 #include <cmath>
 #include <limits>
 
-using spln::study::StudyResult;
-using spln::study::StudyRow;
+namespace spln {
+
+using study::StudyResult;
+using study::StudyRow;
 
 namespace {
 
@@ -67,8 +69,8 @@ QLogValueAxis* ErrorAxis(const StudyResult& result)
     }
     auto* axis = new QLogValueAxis;
     axis->setBase(10.0);
-    axis->setLabelFormat("%.0e");
-    axis->setTitleText("error");
+    axis->setLabelFormat(QStringLiteral("%.0e"));
+    axis->setTitleText(QStringLiteral("error"));
     axis->setMinorTickCount(-1);
     FitLogAxis(axis, low, high);
     return axis;
@@ -79,7 +81,7 @@ QLogValueAxis* ErrorAxis(const StudyResult& result)
 void AddErrorSeries(QChart* chart, QXYSeries* series, const ErrorSeries& error, const StudyResult& result,
                     QAbstractAxis* valueAxis, QLogValueAxis* errorAxis)
 {
-    series->setName(error.name);
+    series->setName(QString::fromUtf8(error.name));
     series->setColor(error.colour);
     for (const StudyRow& row : result.rows)
         if (row.*error.error > 0.0)
@@ -96,9 +98,9 @@ void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis
     auto* valueAxis = new QLogValueAxis;
     // Powers of two label a narrow sweep better than the one or two powers of ten in it.
     valueAxis->setBase(last <= 64 * first ? 2.0 : 10.0);
-    valueAxis->setLabelFormat("%g");
+    valueAxis->setLabelFormat(QStringLiteral("%g"));
     valueAxis->setMinorTickCount(-1);
-    valueAxis->setTitleText(QString::fromStdString(spln::study::ValueColumnName(result)));
+    valueAxis->setTitleText(QString::fromStdString(study::ValueColumnName(result)));
     FitLogAxis(valueAxis, first, last);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     chart->addAxis(errorAxis, Qt::AlignLeft);
@@ -109,7 +111,7 @@ void AddSweep(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxis
         AddErrorSeries(chart, series, error, result, valueAxis, errorAxis);
     }
 
-    const spln::study::OrderFit fit = spln::study::FitOrder(result.rows);
+    const study::OrderFit fit = study::FitOrder(result.rows);
     if (fit.clear) {
         auto* line = new QLineSeries;
         line->setName(QStringLiteral("C\u00b7n^-p"));
@@ -128,7 +130,7 @@ void AddRepeat(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxi
 {
     auto* runAxis = new QValueAxis;
     runAxis->setTitleText(QStringLiteral("run"));
-    runAxis->setLabelFormat("%d");
+    runAxis->setLabelFormat(QStringLiteral("%d"));
     runAxis->setRange(0, std::max(1, static_cast<int>(result.rows.size())) + 1);
     chart->addAxis(runAxis, Qt::AlignBottom);
     chart->addAxis(errorAxis, Qt::AlignLeft);
@@ -143,10 +145,10 @@ void AddRepeat(QChart* chart, const StudyResult& result, QLogValueAxis* errorAxi
 // The title's second line: the order of a sweep, the interior spread of a repeat.
 QString Headline(const StudyResult& result)
 {
-    QString text = QString::fromStdString(spln::study::StudyTitle(result)) + QStringLiteral("<br>");
-    if (result.plan.kind == spln::study::StudyKind::Sweep)
-        return text + QString::fromStdString(spln::study::DescribeOrder(spln::study::FitOrder(result.rows)));
-    const spln::study::Spread spread = spln::study::SpreadsOf(result.rows).interior;
+    QString text = QString::fromStdString(study::StudyTitle(result)) + QStringLiteral("<br>");
+    if (result.plan.kind == study::StudyKind::Sweep)
+        return text + QString::fromStdString(study::DescribeOrder(study::FitOrder(result.rows)));
+    const study::Spread spread = study::SpreadsOf(result.rows).interior;
     return text + QStringLiteral("interior error: mean %1, deviation %2")
                       .arg(spread.mean, 0, 'g', 3)
                       .arg(spread.deviation, 0, 'g', 3);
@@ -173,7 +175,7 @@ QChart* BuildStudyChart(const StudyResult& result)
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
     QLogValueAxis* errorAxis = ErrorAxis(result);
-    if (result.plan.kind == spln::study::StudyKind::Sweep)
+    if (result.plan.kind == study::StudyKind::Sweep)
         AddSweep(chart, result, errorAxis);
     else
         AddRepeat(chart, result, errorAxis);
@@ -184,7 +186,7 @@ bool EncodeStudyPicture(const StudyResult& result, PictureFormat format, int wid
                         std::string* reason)
 {
     return EncodePicture(
-        format, width, height, QString::fromStdString(spln::study::StudyTitle(result)),
+        format, width, height, QString::fromStdString(study::StudyTitle(result)),
         [&](QPainter& painter) { Render(painter, result, width, height); }, bytes, reason);
 }
 
@@ -198,3 +200,5 @@ bool ExportStudyPicture(const StudyResult& result, PictureFormat format, const s
         },
         error);
 }
+
+}  // namespace spln

@@ -15,17 +15,21 @@
 
 class QChart;
 
+namespace spln {
+
 // A new chart of the study; the caller owns it (a chart view takes it over).
-QChart* BuildStudyChart(const spln::study::StudyResult& result);
+QChart* BuildStudyChart(const study::StudyResult& result);
 
 // Encodes the chart at width x height pixels (96 dpi) as a PNG image, an SVG
 // drawing or a one-page PDF; false with the reason in *reason when it cannot.
 // Charts need a QApplication: without a display, EnsureWidgetApplication
 // makes one first.
-bool EncodeStudyPicture(const spln::study::StudyResult& result, PictureFormat format, int width, int height,
+bool EncodeStudyPicture(const study::StudyResult& result, PictureFormat format, int width, int height,
                         QByteArray* bytes, std::string* reason);
 
 // Encodes the chart and writes it through a temporary file renamed into
 // place; false with a message naming the file in *error when it cannot.
-bool ExportStudyPicture(const spln::study::StudyResult& result, PictureFormat format, const std::string& path,
-                        int width, int height, std::string* error);
+bool ExportStudyPicture(const study::StudyResult& result, PictureFormat format, const std::string& path, int width,
+                        int height, std::string* error);
+
+}  // namespace spln

@@ -7,7 +7,7 @@
 #include <array>
 #include <utility>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 struct StringEntry {
@@ -100,4 +100,4 @@ std::string_view DocumentStringField(int index)
     return rest.substr(0, rest.find('\n'));
 }
 
-}  // namespace res
+}  // namespace spln::res

@@ -10,4 +10,7 @@ namespace spln {
 // same double.
 std::string FormatNumber(double value);
 
+// The shortest text that reads back to the same double: "0.1", "-2.5e-300".
+std::string FormatShortest(double value);
+
 }  // namespace spln

@@ -54,4 +54,23 @@ NumberStatus ParseRealNumber(std::string_view text, double& value)
     return NumberStatus::Ok;
 }
 
+NumberStatus ParseNumberWithin(std::string_view text, bool whole, double min, double max, double& value)
+{
+    double number = 0.0;
+    NumberStatus status;
+    if (whole) {
+        int wholeNumber = 0;
+        status = ParseWholeNumber(text, wholeNumber);
+        number = wholeNumber;
+    } else {
+        status = ParseRealNumber(text, number);
+    }
+    if (status != NumberStatus::Ok)
+        return status;
+    if (number < min || number > max)
+        return NumberStatus::OutOfRange;
+    value = number;
+    return NumberStatus::Ok;
+}
+
 }  // namespace spln

@@ -22,4 +22,8 @@ NumberStatus ParseWholeNumber(std::string_view text, int& value);
 // range of a double are refused.
 NumberStatus ParseRealNumber(std::string_view text, double& value);
 
+// A whole number (when `whole`) or a real number as above that must also lie
+// in [min, max]: one outside them is OutOfRange, as is one beyond its type.
+NumberStatus ParseNumberWithin(std::string_view text, bool whole, double min, double max, double& value);
+
 }  // namespace spln

@@ -1,30 +1,25 @@
 #pragma once
 
-// Helpers for the desktop-class tests: fresh engines, the settings compared
-// field by field, and the open modal dialog.
+// Helpers for the desktop-class tests: fresh engines, the settings of an
+// engine, and the open modal dialog; the settings compare row by row.
 
 #include "app/CSettingsDlg.h"
 #include "engine/CSplineEngine.h"
 #include "model/SplnSettings.h"
+#include "tests/model/SettingsTestSupport.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
 #include <memory>
 
+using spln::test::SameSettingsAs;
+
 // The engine defaults, for putting a program-wide engine back between tests.
 inline const CSplineEngine& DefaultEngine()
 {
     static const auto engine = std::make_unique<CSplineEngine>();
     return *engine;
-}
-
-// The seventeen settings as a tuple, so that two sets compare in one step.
-inline auto SettingsTuple(const CSplnSettings& s)
-{
-    return std::tuple(s.m_nSource, s.m_nFileLength, s.m_dAmplitude, s.m_nExample, s.m_nBoard, s.m_dLeftValue,
-                      s.m_dRightValue, s.m_dRightDeriv, s.m_dLeftDeriv, s.m_nLeftMargin, s.m_nRightMargin, s.m_nMethod,
-                      s.m_nWindow, s.m_nSchwarzCount, s.m_nSchwarzType, s.m_nLsqCount, s.m_nLsqType);
 }
 
 // The settings held by an engine, in the document's numbering.

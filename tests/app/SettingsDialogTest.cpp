@@ -21,6 +21,8 @@
 
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
 const char* const kWindowMessage = "Window Averaging divide by Length of File should be less then 0.1";
@@ -171,43 +173,51 @@ TEST_F(SettingsDialogTest, MnemonicsReachTheirFieldsAndButtons)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Radio(IDC_BOARD_GIVEN)->isChecked(); }, 2000));
 }
 
+// Every control shows its setting's default (the names, ranges and defaults
+// themselves are pinned with the settings record).
 TEST_F(SettingsDialogTest, FirstOpeningShowsTheEngineDefaults)
 {
     doc.m_nMethod = 1;  // the document's own initial values are never shown
     doc.m_nLsqCount = 5;
     Open();
-    EXPECT_TRUE(Radio(IDC_SOURCE_EXAMPLE)->isChecked());
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        const int control = ControlOf(range.id);
+        if (range.kind == spln::SettingKind::Choice)
+            EXPECT_TRUE(Radio(control + static_cast<int>(range.defaultValue))->isChecked()) << range.flag;
+        else
+            EXPECT_EQ(Edit(control)->text(), QString::number(range.defaultValue)) << range.flag;
+    }
+    EXPECT_EQ(Edit(IDC_LSQ_COUNT)->text(), "35");
     EXPECT_TRUE(Radio(IDC_METHOD_SCHWARZ)->isChecked());
-    EXPECT_TRUE(Radio(IDC_BOARD_ESTIMATE)->isChecked());
-    const std::pair<int, const char*> fields[] = {
-        {IDC_FILE_LENGTH, "10000"}, {IDC_AMPLITUDE, "0"},   {IDC_EXAMPLE, "1"},      {IDC_LEFT_VALUE, "0"},
-        {IDC_LEFT_DERIV, "0"},      {IDC_RIGHT_VALUE, "0"}, {IDC_RIGHT_DERIV, "0"},  {IDC_LEFT_MARGIN, "250"},
-        {IDC_RIGHT_MARGIN, "250"},  {IDC_WINDOW, "1"},      {IDC_SCHWARZ_TYPE, "1"}, {IDC_SCHWARZ_COUNT, "51"},
-        {IDC_LSQ_TYPE, "5"},        {IDC_LSQ_COUNT, "35"}};
-    for (const auto& [id, text] : fields)
-        EXPECT_EQ(Edit(id)->text(), text) << id;
     EXPECT_EQ(doc.m_bValid, 1);
-    EXPECT_EQ(SettingsTuple(doc), SettingsTuple(SettingsOf(*engine)));
+    EXPECT_TRUE(SameSettingsAs(SettingsOf(*engine), doc));
     EXPECT_TRUE(messages.texts.empty());
 }
+
+namespace {
+
+// Sets a setting's control: clicks a radio group's button or types the number.
+void Enter(const CDialog& dialog, spln::SettingId id, double value)
+{
+    const int control = ControlOf(id);
+    if (spln::RangeOf(id).kind == spln::SettingKind::Choice)
+        static_cast<QRadioButton*>(dialog.GetDlgItem(control + static_cast<int>(value)))->click();
+    else
+        EditOf(dialog, control)->setText(QString::number(value, 'g', 17));
+}
+
+}  // namespace
 
 TEST_F(SettingsDialogTest, OkStoresEveryFieldIntoTheDocument)
 {
     Open();
-    Radio(IDC_SOURCE_FILE)->click();
-    Radio(IDC_METHOD_LSQ)->click();
-    Radio(IDC_BOARD_GIVEN)->click();
-    const std::pair<int, const char*> fields[] = {
-        {IDC_FILE_LENGTH, "5000"}, {IDC_AMPLITUDE, "0.1"},    {IDC_EXAMPLE, "7"},       {IDC_LEFT_VALUE, "-0.5"},
-        {IDC_LEFT_DERIV, "2.5"},   {IDC_RIGHT_VALUE, "0.75"}, {IDC_RIGHT_DERIV, "-10"}, {IDC_LEFT_MARGIN, "10"},
-        {IDC_RIGHT_MARGIN, "20"},  {IDC_WINDOW, "5"},         {IDC_SCHWARZ_TYPE, "3"},  {IDC_SCHWARZ_COUNT, "101"},
-        {IDC_LSQ_TYPE, "2"},       {IDC_LSQ_COUNT, "12"}};
-    for (const auto& [id, text] : fields)
-        Edit(id)->setText(text);
+    const CSplnSettings typed = spln::test::SettingsAwayFromDefaults();
+    for (const spln::SettingRange& range : spln::kSettingRanges)
+        Enter(*dialog, range.id, spln::GetSetting(typed, range.id));
     dialog->OnOK();
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(dialog->result(), IDOK);
-    EXPECT_EQ(SettingsTuple(doc), std::tuple(1, 5000, 0.1, 7, 0, -0.5, 0.75, -10.0, 2.5, 10, 20, 1, 5, 101, 3, 12, 2));
+    EXPECT_TRUE(SameSettingsAs(typed, doc));
     EXPECT_EQ(doc.m_bValid, 1);
 }
 
@@ -218,18 +228,36 @@ TEST_F(SettingsDialogTest, EveryRowOfTheRecordTravelsFromItsControlToItsMember)
     for (const spln::SettingRange& range : spln::kSettingRanges) {
         for (double value : {range.min, range.max}) {
             Open();
-            if (range.kind == spln::SettingKind::Choice)
-                Radio(range.control + static_cast<int>(value))->click();
-            else
-                Edit(range.control)->setText(QString::number(value, 'g', 17));
+            Enter(*dialog, range.id, value);
             dialog->OnOK();
             EXPECT_TRUE(messages.texts.empty()) << range.flag << " " << value;
-            EXPECT_EQ(spln::GetSetting(doc, range.id), value) << range.flag;
             CSplnSettings expected = spln::DefaultSettings();
             spln::SetSetting(expected, range.id, value);
-            EXPECT_EQ(SettingsTuple(doc), SettingsTuple(expected)) << range.flag << " " << value;
+            EXPECT_TRUE(SameSettingsAs(expected, doc)) << range.flag << " " << value;
         }
     }
+}
+
+// Pinned: a storing exchange stops at the first field it refuses, so the order
+// of the fields decides which of several bad entries the user is shown first.
+TEST_F(SettingsDialogTest, FieldsAreCheckedInTheirExchangeOrder)
+{
+    using namespace spln;
+    const SettingId order[] = {kSettingFileLength,  kSettingAmplitude,  kSettingExample,     kSettingLeftValue,
+                               kSettingLeftDeriv,   kSettingRightValue, kSettingRightDeriv,  kSettingLeftMargin,
+                               kSettingRightMargin, kSettingWindow,     kSettingSchwarzType, kSettingSchwarzCount,
+                               kSettingLsqType,     kSettingLsqCount};
+    Open();
+    for (const SettingId id : order)
+        Edit(ControlOf(id))->setText("x");
+    for (const SettingId id : order) {
+        dialog->OnOK();
+        EXPECT_EQ(dialog->focusWidget(), dialog->GetDlgItem(ControlOf(id))) << RangeOf(id).flag;
+        Enter(*dialog, id, RangeOf(id).defaultValue);
+    }
+    dialog->OnOK();
+    EXPECT_EQ(dialog->result(), IDOK);
+    EXPECT_EQ(messages.texts.size(), std::size(order));
 }
 
 struct BadEntry {
@@ -277,8 +305,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadEntry{IDC_SCHWARZ_COUNT, "14", "Please enter an integer between 15 and 501."},
                       BadEntry{IDC_LSQ_TYPE, "6", "Please enter an integer between 1 and 5."},
                       BadEntry{IDC_LSQ_COUNT, "4", "Please enter an integer between 5 and 51."}),
-    [](const ::testing::TestParamInfo<BadEntry>& info) {
-        return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+    [](const ::testing::TestParamInfo<BadEntry>& test) {
+        return "Field" + std::to_string(test.param.field) + "Case" + std::to_string(test.index);
     });
 
 TEST_F(SettingsDialogTest, TheFirstFailingFieldStopsTheExchange)
@@ -343,9 +371,9 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SettingsDialogWindowCheck,
                                            WindowCase{false, "5000", "500", true}, WindowCase{true, "100", "450", true},
                                            WindowCase{true, "10000", "451", false},
                                            WindowCase{true, "100", "451", false}),
-                         [](const ::testing::TestParamInfo<WindowCase>& info) {
-                             return std::string(info.param.fileSource ? "File" : "Example") + "Samples" +
-                                    info.param.fileLength + "Window" + info.param.window;
+                         [](const ::testing::TestParamInfo<WindowCase>& test) {
+                             return std::string(test.param.fileSource ? "File" : "Example") + "Samples" +
+                                    test.param.fileLength + "Window" + test.param.window;
                          });
 
 TEST_F(SettingsDialogTest, WindowCheckRunsWhenLoadingToo)
@@ -375,7 +403,7 @@ TEST_F(SettingsDialogTest, CancelAfterAFailedOkLeavesTheDocumentAsTheEngineHasIt
     dialog->OnCancel();
     EXPECT_EQ(dialog->result(), IDCANCEL);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(SettingsTuple(doc), SettingsTuple(SettingsOf(*engine)));
+    EXPECT_TRUE(SameSettingsAs(SettingsOf(*engine), doc));
     EXPECT_EQ(doc.m_nMethod, 1);
     EXPECT_EQ(doc.m_bValid, 0) << "a cancelled first opening must not let the view draw";
 }

@@ -3,25 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/ArgumentParser.h"
+#include "engine/CSplineEngine.h"
 #include "model/SettingsRecord.h"
+#include "tests/model/SettingsTestSupport.h"
 
 using spln::cli::OutputKind;
 using spln::cli::ParseArguments;
 using spln::cli::ParseOutcome;
+using spln::test::SameSettingsAs;
 using Args = std::vector<std::string>;
 
 namespace {
 
+// A number as text that reads back to the same double.
 std::string Text(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return spln::test::SettingValueText(value);
 }
 
 ParseOutcome Accepted(const Args& args)
@@ -43,24 +45,9 @@ std::string Refused(const Args& args)
 TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering)
 {
     const ParseOutcome outcome = Accepted({});
-    const CSplnSettings& s = outcome.options.settings;
-    EXPECT_EQ(s.m_nSource, 0);
-    EXPECT_EQ(s.m_nExample, 1);
-    EXPECT_EQ(s.m_dAmplitude, 0.0);
-    EXPECT_EQ(s.m_nFileLength, 10000);
-    EXPECT_EQ(s.m_nBoard, 1);
-    EXPECT_EQ(s.m_dLeftValue, 0.0);
-    EXPECT_EQ(s.m_dRightValue, 0.0);
-    EXPECT_EQ(s.m_dLeftDeriv, 0.0);
-    EXPECT_EQ(s.m_dRightDeriv, 0.0);
-    EXPECT_EQ(s.m_nLeftMargin, 250);
-    EXPECT_EQ(s.m_nRightMargin, 250);
-    EXPECT_EQ(s.m_nMethod, 0);  // the engine's 1, projection on Schwarz space
-    EXPECT_EQ(s.m_nWindow, 1);
-    EXPECT_EQ(s.m_nSchwarzCount, 51);
-    EXPECT_EQ(s.m_nSchwarzType, 1);
-    EXPECT_EQ(s.m_nLsqCount, 35);  // the engine's defaults, not the document's 5 and 1
-    EXPECT_EQ(s.m_nLsqType, 5);
+    CSplnSettings engineDefaults;
+    LoadSettingsFromEngine(*std::make_unique<CSplineEngine>(), engineDefaults);
+    EXPECT_TRUE(SameSettingsAs(engineDefaults, outcome.options.settings));
     EXPECT_TRUE(outcome.options.outputs.empty());
     EXPECT_TRUE(outcome.options.dataPath.empty());
     EXPECT_EQ(outcome.options.repeat, 1);
@@ -68,32 +55,22 @@ TEST(ArgumentParser, NoFlagsGiveTheEngineDefaultsInDialogNumbering)
     EXPECT_FALSE(outcome.options.help);
 }
 
+// One command line with every setting, choices by name: each reaches its own
+// setting, the projection kernel type as typed (the exchange happens on the
+// way into the engine).
 TEST(ArgumentParser, EveryFlagReachesItsSetting)
 {
-    const ParseOutcome outcome =
-        Accepted({"--source",      "file",  "--example",      "7",    "--amplitude",     "0.25", "--samples",    "5000",
-                  "--board",       "given", "--left-value",   "-0.5", "--right-value",   "0.75", "--left-deriv", "-3",
-                  "--right-deriv", "9.5",   "--left-margin",  "12",   "--right-margin",  "34",   "--method",     "lsq",
-                  "--window",      "7",     "--schwarz-type", "3",    "--schwarz-count", "101",  "--lsq-type",   "2",
-                  "--lsq-count",   "21"});
-    const CSplnSettings& s = outcome.options.settings;
-    EXPECT_EQ(s.m_nSource, 1);
-    EXPECT_EQ(s.m_nExample, 7);
-    EXPECT_EQ(s.m_dAmplitude, 0.25);
-    EXPECT_EQ(s.m_nFileLength, 5000);
-    EXPECT_EQ(s.m_nBoard, 0);
-    EXPECT_EQ(s.m_dLeftValue, -0.5);
-    EXPECT_EQ(s.m_dRightValue, 0.75);
-    EXPECT_EQ(s.m_dLeftDeriv, -3.0);
-    EXPECT_EQ(s.m_dRightDeriv, 9.5);
-    EXPECT_EQ(s.m_nLeftMargin, 12);
-    EXPECT_EQ(s.m_nRightMargin, 34);
-    EXPECT_EQ(s.m_nMethod, 1);
-    EXPECT_EQ(s.m_nWindow, 7);
-    EXPECT_EQ(s.m_nSchwarzType, 3);  // kept as typed; the exchange happens on the way into the engine
-    EXPECT_EQ(s.m_nSchwarzCount, 101);
-    EXPECT_EQ(s.m_nLsqType, 2);
-    EXPECT_EQ(s.m_nLsqCount, 21);
+    const CSplnSettings typed = spln::test::SettingsAwayFromDefaults();
+    Args args;
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        const double value = spln::GetSetting(typed, range.id);
+        args.push_back(std::string("--") + range.flag);
+        if (range.kind == spln::SettingKind::Choice)
+            args.push_back(value == 0 ? range.choice0 : range.choice1);
+        else
+            args.push_back(Text(value));
+    }
+    EXPECT_TRUE(SameSettingsAs(typed, Accepted(args).options.settings));
 }
 
 // Every row of the settings record, given at each end of its range, reaches
@@ -153,22 +130,13 @@ TEST(ArgumentParser, BothFormsAndTheLastValueWins)
 // message that names the flag and both bounds.
 TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds)
 {
-    struct Range {
-        const char* flag;
-        double min, max;
-        bool whole;
-    };
-    const Range ranges[] = {
-        {"example", 1, 11, true},        {"amplitude", 0, 0.5, false},  {"samples", 100, 10000, true},
-        {"left-value", -1, 1, false},    {"right-value", -1, 1, false}, {"left-deriv", -10, 10, false},
-        {"right-deriv", -10, 10, false}, {"left-margin", 1, 250, true}, {"right-margin", 1, 250, true},
-        {"window", 1, 500, true},        {"schwarz-type", 1, 4, true},  {"schwarz-count", 15, 501, true},
-        {"lsq-type", 1, 5, true},        {"lsq-count", 5, 51, true},
-    };
-    for (const Range& r : ranges) {
+    for (const spln::SettingRange& r : spln::kSettingRanges) {
+        if (r.kind == spln::SettingKind::Choice)
+            continue;  // ChoicesByNameOrNumber
+        const bool whole = r.kind == spln::SettingKind::Integer;
         const std::string flag = std::string("--") + r.flag;
-        const double below = r.whole ? r.min - 1 : std::nextafter(r.min, -INFINITY);
-        const double above = r.whole ? r.max + 1 : std::nextafter(r.max, INFINITY);
+        const double below = whole ? r.min - 1 : std::nextafter(r.min, -INFINITY);
+        const double above = whole ? r.max + 1 : std::nextafter(r.max, INFINITY);
         // The window bound is checked against a sample count it fits in.
         const Args room = {"--samples", "10000"};
         for (double inside : {r.min, r.max}) {

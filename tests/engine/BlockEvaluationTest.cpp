@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <vector>
 
@@ -54,13 +55,13 @@ TEST(BlockEvaluation, IntegratedKernelsAndErfIntegral)
         for (int type = 0; type <= 5; ++type) {
             for (int count : {1, 5, 32, 33, n}) {
                 IntegratedKernelBlock(type, 0.7, 0.3, t.data(), count, out.data());
-                for (int i = 0; i < count; ++i)
+                for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i)
                     ASSERT_TRUE(SameBits(out[i], IntegratedKernel(type, 0.7, 0.3, t[i])))
                         << "type " << type << " t " << t[i];
             }
         }
         ErfIntegralBlock(t.data(), out.data(), n);
-        for (int i = 0; i < n; ++i)
+        for (std::size_t i = 0; i < t.size(); ++i)
             ASSERT_TRUE(SameBits(out[i], ErfIntegral(t[i]))) << t[i];
     });
 }
@@ -95,7 +96,9 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
             for (double b : {0.001, 0.02, 0.3}) {
                 for (const IndexWindow window : {IndexWindow{0, m - 1}, IndexWindow{3, 9}, IndexWindow{5, 5}}) {
                     double sum = 0.0;
-                    for (int i = window.first; i <= window.last; ++i)
+                    const auto first = static_cast<std::size_t>(window.first);
+                    const auto last = static_cast<std::size_t>(window.last);
+                    for (std::size_t i = first; i <= last; ++i)
                         sum = sum + coefficients[i] * Kernel(type, (0.1 - centres[i]) / b);
                     ASSERT_TRUE(
                         SameBits(WindowedKernelSum(type, 0.1, b, coefficients.data(), centres.data(), window), sum))
@@ -108,7 +111,9 @@ TEST(BlockEvaluation, ExpansionsSumTermByTerm)
             for (double x : {-1.0, -0.5123, 0.0, 0.77, 1.0}) {
                 const int j = static_cast<int>((x + 1.0) / g);
                 double sum = 0.0;
-                for (int i = std::max(0, j - w); i <= std::min(m - 1, j + w + 1); ++i)
+                const auto first = static_cast<std::size_t>(std::max(0, j - w));
+                const auto last = static_cast<std::size_t>(std::min(m - 1, j + w + 1));
+                for (std::size_t i = first; i <= last; ++i)
                     sum = sum + coefficients[i] * IntegratedKernel(type, g, x, centres[i]);
                 ASSERT_TRUE(SameBits(e->HatKernelSum(type, m, x, g, coefficients.data(), centres.data()), sum))
                     << "type " << type << " x " << x;
@@ -249,7 +254,7 @@ TEST(BlockEvaluation, ExampleFunctionsAndNoisySamples)
             for (int example = 0; example <= 12; ++example) {
                 e->m_nExample = example;
                 e->ExampleFunctions(x.data(), out.data(), n);
-                for (int i = 0; i < n; ++i)
+                for (std::size_t i = 0; i < x.size(); ++i)
                     ASSERT_TRUE(SameBits(out[i], e->ExampleFunction(x[i]))) << "example " << example << " x " << x[i];
                 // From the process-wide sequence and from an engine's own.
                 NoiseSequence own;
@@ -260,7 +265,7 @@ TEST(BlockEvaluation, ExampleFunctionsAndNoisySamples)
                     e->NoisySamples(x.data(), out.data(), n);
                     ResetNoise(99);
                     own.Reset(99);
-                    for (int i = 0; i < n; ++i)
+                    for (std::size_t i = 0; i < x.size(); ++i)
                         ASSERT_TRUE(SameBits(out[i], e->NoisySample(x[i]))) << "example " << example << " x " << x[i];
                 }
             }

@@ -72,4 +72,17 @@ bool SameBits(double a, double b)
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+::testing::AssertionResult SameBitsAt(const char* what, const double* expected, const double* actual, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (!SameBits(expected[i], actual[i])) {
+            char text[160];
+            std::snprintf(text, sizeof text, "%s differs first at point %d: expected %.17g (%a), got %.17g (%a)", what,
+                          i, expected[i], expected[i], actual[i], actual[i]);
+            return ::testing::AssertionFailure() << text;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace spln::test

@@ -4,6 +4,8 @@
 
 #include "engine/CSplineEngine.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,5 +49,9 @@ struct ResultSnapshot {
 
 // True when both doubles have the same bits.
 bool SameBits(double a, double b);
+
+// The first `count` entries of both arrays have the same bits; a mismatch
+// names the array and its first differing point with both values.
+::testing::AssertionResult SameBitsAt(const char* what, const double* expected, const double* actual, int count);
 
 }  // namespace spln::test

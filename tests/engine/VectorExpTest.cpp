@@ -50,7 +50,7 @@ long long Mismatches(ExpPath path, const double* x, int n, bool negated)
     std::vector<double> got(static_cast<std::size_t>(n));
     (negated ? ExpNegBlockOn : ExpBlockOn)(path, x, got.data(), n);
     long long bad = 0;
-    for (int i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < got.size(); ++i) {
         const double want = Reference(x[i], negated);
         if (std::bit_cast<std::uint64_t>(got[i]) != std::bit_cast<std::uint64_t>(want))
             ++bad;

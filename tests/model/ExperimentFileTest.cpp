@@ -1,13 +1,15 @@
-// Experiment files: every setting through the text and back to the bit, and
-// what only the text reader decides (the desktop's tests refuse whole files).
+// Experiment files: every setting through the text and back to the bit,
+// hand-written files, and every fault a file can have, with its line and message.
 
 #include "model/ExperimentFile.h"
 
 #include "model/SettingsRecord.h"
+#include "tests/engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -51,25 +53,57 @@ TEST(ExperimentFile, HandWrittenTextHoldsOnlyWhatItChanges)
     expected.m_nMethod = 1;
     EXPECT_TRUE(SameSettings(read.settings, expected));
     EXPECT_EQ(ParseExperiment("", DefaultSettings()).status, ExperimentStatus::Empty);
+}
 
+// Every fault names its line (0: the file as a whole) and says what is wrong
+// in the settings dialog's words; nothing of a refused file is taken.
+TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
+{
+    const std::string header = std::string(kExperimentHeader) + "\n";
+    const std::string huge = header + std::string(kMaxExperimentFileSize, '#');
     const struct {
-        std::string text;
+        const char* name;
+        std::string text;  // written as the file; empty: no file, or a folder for "folder"
         int line;
         std::string message;
-    } bad[] = {
-        {"Spln experiment 2\nexample = 3\n", 1, "the file is in version 2 of the experiment format"},
-        {"Spln experiment 1\nexample = 3.0\n", 2, "example = 3.0: Please enter an integer."},
-        {"Spln experiment 1\namplitude =\n", 2, "amplitude = : Please enter a number."},
-        {"Spln experiment 1\nleft-deriv = -1e400\n", 2,
+    } cases[] = {
+        {"wrong-header", "Spln settings\nexample = 2\n", 1,
+         "this is not a Spln experiment file: its first line must be \"Spln experiment 1\"."},
+        {"other-version", "Spln experiment 2\nexample = 3\n", 1,
+         "the file is in version 2 of the experiment format; this Spln reads \"Spln experiment 1\"."},
+        {"picture", std::string("\x89PNG\r\n\x1a\n\0\0", 10), 1,
+         "this is not a Spln experiment file: its first line must be \"Spln experiment 1\"."},
+        {"control-byte", header + "example = 3\x01\n", 2,
+         "the line holds the byte 0x01, which is not text; this is not a Spln experiment file."},
+        {"no-equals", header + "example 3\n", 2, "\"example 3\" is not a setting; write it as name = value."},
+        {"unknown", header + "colour = red\n", 2, "\"colour\" is not the name of a setting."},
+        {"repeated", header + "example = 2\n\nexample = 4\n", 4, "\"example\" is given twice (first on line 2)."},
+        {"not-integer", header + "example = 3.0\n", 2, "example = 3.0: Please enter an integer."},
+        {"not-number", header + "amplitude = a lot\n", 2, "amplitude = a lot: Please enter a number."},
+        {"empty-value", header + "amplitude =\n", 2, "amplitude = : Please enter a number."},
+        {"integer-range", header + "window = 501\n", 2, "window = 501: Please enter an integer between 1 and 500."},
+        {"real-range", header + "left-deriv = -1e400\n", 2,
          "left-deriv = -1e400: Please enter a number between -10 and 10."},
-        {"Spln experiment 1\nmethod = spline\n", 2, "method = spline: Please enter schwarz or lsq."},
-        {"Spln experiment 1\nsource = file\nwindow = 451\n", 3, kWindowCheckMessage},
-        {"Spln experiment 1\nwindow = 11\nsamples = 100\n", 2, kWindowCheckMessage},
+        {"choice", header + "method = spline\n", 2, "method = spline: Please enter schwarz or lsq."},
+        {"window", header + "samples = 200\nwindow = 21\n", 3, kWindowCheckMessage},
+        {"window-file", header + "source = file\nwindow = 451\n", 3, kWindowCheckMessage},
+        {"window-samples", header + "window = 11\nsamples = 100\n", 2, kWindowCheckMessage},
+        {"huge", huge, 0, "the file is 65554 bytes long; an experiment file holds at most 65536 bytes."},
+        {"missing", "", 0, "the file cannot be opened: No such file or directory."},
+        {"folder", "", 0, "this is a folder, not an experiment file."},
     };
-    for (const auto& c : bad) {
-        const ExperimentRead fault = ParseExperiment(c.text, DefaultSettings());
-        ASSERT_EQ(fault.status, ExperimentStatus::Fault) << c.text;
-        EXPECT_EQ(fault.line, c.line) << c.text;
-        EXPECT_EQ(fault.message.rfind(c.message, 0), 0u) << fault.message;
+    const test::TempDir dir;
+    for (const auto& c : cases) {
+        std::string path = dir.Path() + "/" + c.name + ".spl";
+        if (!c.text.empty())
+            path = dir.Write(std::string(c.name) + ".spl", c.text);
+        else if (c.name == std::string("folder"))
+            std::filesystem::create_directory(path);
+        const ExperimentRead read = ReadExperimentFile(path, DefaultSettings());
+        ASSERT_EQ(read.status, ExperimentStatus::Fault) << c.name;
+        EXPECT_EQ(read.line, c.line) << c.name;
+        EXPECT_EQ(read.message, c.message) << c.name;
+        const std::string where = c.line == 0 ? path + ": " : path + ", line " + std::to_string(c.line) + ": ";
+        EXPECT_EQ(DescribeExperimentFault(path, read), where + c.message) << c.name;
     }
 }

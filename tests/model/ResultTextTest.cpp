@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/ResultText.h"
+#include "model/SettingsRecord.h"
 #include "tests/cli/JsonReader.h"
 
 using spln::FormatCsv;
@@ -124,8 +125,9 @@ TEST(JsonOutput, SettingsAreWrittenAsTypedUnderTheirFlagNames)
     s.m_dAmplitude = 0.1;
     s.m_dLeftDeriv = -2.35;
     const JsonValue settings = ParsedJson(f.results)["settings"];
-    EXPECT_EQ(settings.order.size(), 17u);
-    EXPECT_EQ(settings.order.front(), "source");
+    ASSERT_EQ(settings.order.size(), static_cast<std::size_t>(spln::kSettingCount));
+    for (const spln::SettingRange& range : spln::kSettingRanges)
+        EXPECT_EQ(settings.order[range.id], range.flag);  // the record's order
     EXPECT_EQ(settings["method"].text, "1");
     EXPECT_EQ(settings["schwarz-type"].text, "3");
     EXPECT_EQ(settings["samples"].text, "10000");
@@ -155,7 +157,7 @@ TEST(JsonOutput, ValuesThatAreNotFiniteBecomeNull)
     Fixture f({nan, -nan, inf, -inf, 1.5});
     const JsonValue json = ParsedJson(f.results);
     const JsonValue& x = json["x"];
-    for (int i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(x.items[i].type, JsonValue::Type::Null) << i;
     EXPECT_EQ(x.items[4].text, "1.5");
 }

@@ -1,66 +1,57 @@
-// Copies of the settings into and out of the engine, member by member.
+// Copies of the settings into and out of the engine, and of a finished run's outcome.
 
 #include "engine/CSplineEngine.h"
+#include "model/RunResults.h"
+#include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
 #include "tests/engine/EngineTestSupport.h"
+#include "tests/model/SettingsTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
+using namespace spln;
 using spln::test::MakeEngine;
+using spln::test::SameBitsAt;
+using spln::test::SameSettingsAs;
 
 namespace {
 
-CSplnSettings DistinctSettings()
+double EngineValue(const SettingRange& range, const CSplineEngine& e)
 {
-    CSplnSettings s;
-    s.m_nSource = 1;
-    s.m_nFileLength = 4321;
-    s.m_dAmplitude = 0.25;
-    s.m_nExample = 9;
-    s.m_nBoard = 0;
-    s.m_dLeftValue = -0.5;
-    s.m_dRightValue = 0.75;
-    s.m_dRightDeriv = 3.5;
-    s.m_dLeftDeriv = -2.5;
-    s.m_nLeftMargin = 17;
-    s.m_nRightMargin = 23;
-    s.m_nMethod = 1;
-    s.m_nWindow = 31;
-    s.m_nSchwarzCount = 77;
-    s.m_nSchwarzType = 3;
-    s.m_nLsqCount = 12;
-    s.m_nLsqType = 4;
-    return s;
+    return range.engineReal ? e.*range.engineReal : e.*range.engineWhole;
 }
 
-void ExpectCopied(const CSplnSettings& s, const CSplineEngine& e)
+// Every setting reaches its own engine member in the engine's form: the
+// method plus one and, in a run's copy only, projection types 3 and 4 exchanged.
+void ExpectInEngine(const CSplnSettings& s, const CSplineEngine& e, bool forRun)
 {
-    EXPECT_EQ(e.m_nSource, s.m_nSource);
-    EXPECT_EQ(e.m_nSamples, s.m_nFileLength);
-    EXPECT_EQ(e.m_dAmplitude, s.m_dAmplitude);
-    EXPECT_EQ(e.m_nExample, s.m_nExample);
-    EXPECT_EQ(e.m_nBoard, s.m_nBoard);
-    EXPECT_EQ(e.m_dLeftValue, s.m_dLeftValue);
-    EXPECT_EQ(e.m_dRightValue, s.m_dRightValue);
-    EXPECT_EQ(e.m_dRightDeriv, s.m_dRightDeriv);
-    EXPECT_EQ(e.m_dLeftDeriv, s.m_dLeftDeriv);
-    EXPECT_EQ(e.m_nLeftMargin, s.m_nLeftMargin);
-    EXPECT_EQ(e.m_nRightMargin, s.m_nRightMargin);
-    EXPECT_EQ(e.m_nMethod, s.m_nMethod + 1);
-    EXPECT_EQ(e.m_nWindow, s.m_nWindow);
-    EXPECT_EQ(e.m_nSchwarzCount, s.m_nSchwarzCount);
-    EXPECT_EQ(e.m_nLsqCount, s.m_nLsqCount);
-    EXPECT_EQ(e.m_nLsqType, s.m_nLsqType);
+    for (const SettingRange& range : kSettingRanges) {
+        double expected = GetSetting(s, range.id);
+        if (range.engineForm == EngineForm::MethodNumber)
+            expected += 1;
+        else if (range.engineForm == EngineForm::ProjectionType && forRun)
+            expected = ProjectionTypeForRun(static_cast<int>(expected));
+        EXPECT_EQ(EngineValue(range, e), expected) << range.flag;
+    }
 }
 
+// No copy of the settings touches what the engine fixes at construction.
 void ExpectFixedMembersKept(const CSplineEngine& e)
 {
-    EXPECT_EQ(e.m_dHalfWidth, 1.0);
-    EXPECT_EQ(e.m_nPoints, 640);
-    EXPECT_EQ(e.m_nMaxLsqSamples, 501);
+    const auto fresh = MakeEngine();
+    EXPECT_EQ(e.m_dHalfWidth, fresh->m_dHalfWidth);
+    EXPECT_EQ(e.m_nPoints, fresh->m_nPoints);
+    EXPECT_EQ(e.m_nMaxLsqSamples, fresh->m_nMaxLsqSamples);
     EXPECT_EQ(e.m_nResultCount, 0);
+}
+
+CSplnSettings AwayWithProjectionType(int type)
+{
+    CSplnSettings s = test::SettingsAwayFromDefaults();
+    s.m_nSchwarzType = type;
+    return s;
 }
 
 }  // namespace
@@ -70,25 +61,21 @@ TEST(SettingsCopies, DialogLoadsFromTheEngineMinusOne)
     auto e = MakeEngine();
     CSplnSettings s;
     LoadSettingsFromEngine(*e, s);
+    EXPECT_TRUE(SameSettingsAs(DefaultSettings(), s));
     EXPECT_EQ(s.m_nMethod, 0);
-    EXPECT_EQ(s.m_nLsqCount, 35);
-    EXPECT_EQ(s.m_nLsqType, 5);
-    EXPECT_EQ(s.m_nFileLength, 10000);
 
-    StoreSettingsInEngine(DistinctSettings(), *e);
+    const CSplnSettings away = AwayWithProjectionType(3);
+    StoreSettingsInEngine(away, *e);
     LoadSettingsFromEngine(*e, s);
-    const CSplnSettings expected = DistinctSettings();
-    EXPECT_EQ(s.m_nSchwarzType, 3);
-    EXPECT_EQ(s.m_nMethod, expected.m_nMethod);
-    ExpectCopied(s, *e);
+    EXPECT_TRUE(SameSettingsAs(away, s));
 }
 
 TEST(SettingsCopies, DocumentStoresWithoutExchangingKernelTypes)
 {
     auto e = MakeEngine();
-    const CSplnSettings s = DistinctSettings();
+    const CSplnSettings s = AwayWithProjectionType(3);
     StoreSettingsInEngine(s, *e);
-    ExpectCopied(s, *e);
+    ExpectInEngine(s, *e, false);
     EXPECT_EQ(e->m_nSchwarzType, 3);
     ExpectFixedMembersKept(*e);
 }
@@ -96,9 +83,9 @@ TEST(SettingsCopies, DocumentStoresWithoutExchangingKernelTypes)
 TEST(SettingsCopies, ViewExchangesKernelTypes3And4)
 {
     auto e = MakeEngine();
-    CSplnSettings s = DistinctSettings();
+    CSplnSettings s = test::SettingsAwayFromDefaults();
     CopySettingsForRun(s, *e);
-    ExpectCopied(s, *e);
+    ExpectInEngine(s, *e, true);
     ExpectFixedMembersKept(*e);
     const int expected[5] = {0, 1, 2, 4, 3};
     for (int type = 1; type <= 4; ++type) {
@@ -123,5 +110,35 @@ TEST(SettingsCopies, MethodsThatAreNoMethodReachTheEngineWithoutOverflow)
         EXPECT_EQ(e->m_eFailure, spln::RunFailure::BadSettings) << method;
         LoadSettingsFromEngine(*e, s);
         EXPECT_TRUE(s.m_nMethod != 0 && s.m_nMethod != 1) << method << " came back as a method";
+    }
+}
+
+// The copy the desktop view keeps of the run it drew: whatever a reader of
+// the results sees must be the same in the copy, for both methods.
+TEST(RunOutcomeCopy, KeepsEverySettingAndWhatReadersSee)
+{
+    for (int method : {0, 1}) {
+        CSplnSettings settings = test::RunnableAwayFromDefaults();
+        settings.m_nMethod = method;
+        auto run = MakeEngine();
+        CopySettingsForRun(settings, *run);
+        run->Run();
+        ASSERT_EQ(run->m_eFailure, RunFailure::None) << method;
+        auto copy = MakeEngine();
+        CopyRunOutcome(*run, *copy);
+
+        for (const SettingRange& range : kSettingRanges)
+            EXPECT_EQ(EngineValue(range, *copy), EngineValue(range, *run)) << range.flag;
+        EXPECT_EQ(copy->m_nResultCount, run->m_nResultCount);
+        const int count = run->m_nResultCount;
+        EXPECT_TRUE(SameBitsAt("x", run->m_dX, copy->m_dX, count));
+        EXPECT_TRUE(SameBitsAt("data", run->m_dData, copy->m_dData, count));
+        EXPECT_TRUE(SameBitsAt("exact", run->m_dExact, copy->m_dExact, count));
+        EXPECT_TRUE(SameBitsAt("approx", run->m_dApprox, copy->m_dApprox, count));
+        EXPECT_STREQ(copy->m_szReport, run->m_szReport);
+        EXPECT_EQ(copy->m_dLeftError, run->m_dLeftError);
+        EXPECT_EQ(copy->m_dInteriorError, run->m_dInteriorError);
+        EXPECT_EQ(copy->m_dRightError, run->m_dRightError);
+        EXPECT_EQ(copy->m_eFailure, run->m_eFailure);
     }
 }

@@ -11,18 +11,15 @@
 using namespace spln;
 
 // The table is indexed by SettingId: each row must sit at its own position,
-// with its own flag, member, control and step in the dialog's exchange.
-TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls)
+// with its own flag and member.
+TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNames)
 {
     std::set<std::string> flags, members;
-    std::set<int> controls, steps;
     for (int i = 0; i < kSettingCount; ++i) {
         const SettingRange& range = kSettingRanges[i];
         EXPECT_EQ(range.id, i);
         EXPECT_TRUE(flags.insert(range.flag).second) << range.flag;
         EXPECT_TRUE(members.insert(range.member).second) << range.member;
-        EXPECT_TRUE(controls.insert(range.control).second) << range.flag;
-        EXPECT_TRUE(steps.insert(range.dialogStep).second) << range.flag;
         EXPECT_LT(range.min, range.max) << range.flag;
         EXPECT_TRUE(range.Contains(range.defaultValue)) << range.flag;
         EXPECT_EQ(range.kind == SettingKind::Choice, range.choice0 != nullptr) << range.flag;
@@ -35,8 +32,42 @@ TEST(SettingsRecord, RowsSitAtTheirIdsWithDistinctNamesAndControls)
         EXPECT_EQ(range.engineReal != nullptr, real) << range.flag;
         EXPECT_EQ(range.engineWhole != nullptr, !real) << range.flag;
     }
-    EXPECT_EQ(flags.size(), 17u);
-    EXPECT_EQ(*steps.rbegin(), kSettingCount - 1);
+    EXPECT_EQ(flags.size(), static_cast<std::size_t>(kSettingCount));
+}
+
+// Pinned: the names, ranges and defaults users type, read in --help and keep
+// in experiment files; a change here is a change of the program's interface.
+TEST(SettingsRecord, PublishedNamesRangesAndDefaults)
+{
+    const struct {
+        const char* flag;
+        double min, max, defaultValue;
+    } published[kSettingCount] = {
+        {"source", 0, 1, 0},
+        {"example", 1, 11, 1},
+        {"amplitude", 0, 0.5, 0},
+        {"samples", 100, 10000, 10000},
+        {"board", 0, 1, 1},
+        {"left-value", -1, 1, 0},
+        {"right-value", -1, 1, 0},
+        {"left-deriv", -10, 10, 0},
+        {"right-deriv", -10, 10, 0},
+        {"left-margin", 1, 250, 250},
+        {"right-margin", 1, 250, 250},
+        {"method", 0, 1, 0},
+        {"window", 1, 500, 1},
+        {"schwarz-type", 1, 4, 1},
+        {"schwarz-count", 15, 501, 51},
+        {"lsq-type", 1, 5, 5},
+        {"lsq-count", 5, 51, 35},
+    };
+    for (const SettingRange& range : kSettingRanges) {
+        const auto& expected = published[range.id];
+        EXPECT_STREQ(range.flag, expected.flag);
+        EXPECT_EQ(range.min, expected.min) << range.flag;
+        EXPECT_EQ(range.max, expected.max) << range.flag;
+        EXPECT_EQ(range.defaultValue, expected.defaultValue) << range.flag;
+    }
 }
 
 // The defaults are what a dialog opened on a fresh engine shows.
@@ -87,16 +118,6 @@ TEST(SettingsRecord, TranslationsIntoTheEngine)
         EXPECT_EQ(ProjectionTypeForRun(type), forRun[type]) << type;
 }
 
-TEST(SettingsRecord, DialogOrderTakesTheRadioGroupsFirst)
-{
-    const auto order = SettingsInDialogOrder();
-    EXPECT_EQ(order[0], kSettingSource);
-    EXPECT_EQ(order[1], kSettingMethod);
-    EXPECT_EQ(order[2], kSettingBoard);
-    EXPECT_EQ(order[3], kSettingFileLength);
-    EXPECT_EQ(order[kSettingCount - 1], kSettingLsqCount);
-}
-
 TEST(WindowCheck, BuiltInFunctionAllowsATenthOfTheSamples)
 {
     EXPECT_TRUE(WindowCheckPasses(0, 10, 100));  // exactly 0.1
@@ -125,6 +146,7 @@ TEST(WindowCheck, ZeroSamplesFailsInsteadOfDividingByZero)
     EXPECT_FALSE(WindowCheckPasses(0, 0, 0));
 }
 
+// Pinned: the dialog's own words, which experiment files and the command line repeat.
 TEST(WindowCheck, MessageText)
 {
     EXPECT_STREQ(kWindowCheckMessage, "Window Averaging divide by Length of File should be less then 0.1");
