@@ -13,6 +13,7 @@
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "engine/VectorExp.h"
 #include "io/AtomicFile.h"
 #include "model/ExperimentFile.h"
 #include "model/RunResults.h"
@@ -98,7 +99,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitFailed;
     }
     if (options.timing)
-        err << FormatTimingLine(SummariseTimes(milliseconds));
+        err << FormatTimingLine(SummariseTimes(milliseconds)) << "vector path: " << ExpPathName(ActiveExpPath())
+            << "\n";
 
     const RunResults results = ResultsOf(*engine, options.settings);
     bool written = WriteOutputs(options.outputs, results, out, err);

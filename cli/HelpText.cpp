@@ -79,7 +79,7 @@ std::string HelpText()
     AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),
               "run N times as N repaints would; outputs from the last run [default 1]");
-    AppendRow(text, "--timing", "print the median and least run time to standard error");
+    AppendRow(text, "--timing", "print the median and least run time and the vector path to standard error");
     AppendRow(text, "--help", "print this list and exit");
     AppendRow(text, "--version", "print the program name and version and exit");
     text +=

@@ -17,6 +17,7 @@
 #include "engine/VectorTarget.h"
 
 #include <cmath>
+#include <cstddef>
 
 SPLN_BEGIN_TARGET_AVX512
 #include "engine/ExpCore.h"
