@@ -7,6 +7,8 @@
 
 #include <QLabel>
 
+namespace res = spln::res;
+
 namespace {
 
 // Icons are drawn at their own size from the control's top-left corner.

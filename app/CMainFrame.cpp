@@ -5,6 +5,7 @@
 #include "app/HelpText.h"
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
+#include "platform/QtStrings.h"
 #include "res/Accelerators.h"
 #include "res/CommandIds.h"
 #include "res/Icons.h"
@@ -16,6 +17,8 @@
 #include <QDialog>
 
 #include <array>
+
+namespace res = spln::res;
 
 namespace {
 
@@ -40,8 +43,7 @@ FrameResources MainFrameResources()
 
 QString AppTitle()
 {
-    const std::string_view title = res::LoadStringResource(res::AFX_IDS_APP_TITLE);
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return spln::ToQString(res::LoadStringResource(res::AFX_IDS_APP_TITLE));
 }
 
 }  // namespace
@@ -94,7 +96,7 @@ int CMainFrame::OnCreate()
 void CMainFrame::ShowHelpWindow()
 {
     if (!m_pHelpWindow)
-        m_pHelpWindow = CreateHelpWindow(this);
+        m_pHelpWindow = spln::CreateHelpWindow(this);
     m_pHelpWindow->show();
     m_pHelpWindow->raise();
     m_pHelpWindow->activateWindow();

@@ -14,10 +14,16 @@
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
 #include "platform/MessageBox.h"
+#include "platform/QtStrings.h"
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 
 #include <QCoreApplication>
+
+namespace res = spln::res;
+using spln::CopyResult;
+using spln::ExportData;
+using spln::ExportPicture;
 
 namespace {
 
@@ -32,8 +38,7 @@ const char* const kEarlierRegistryKey = "Local AppWizard-Generated Applications"
 
 QString AppTitleString()
 {
-    const std::string_view title = res::LoadStringResource(res::AFX_IDS_APP_TITLE);
-    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    return spln::ToQString(res::LoadStringResource(res::AFX_IDS_APP_TITLE));
 }
 
 }  // namespace
@@ -96,7 +101,7 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
     // Who handles what; every command not named here stays disabled (Cut,
     // Paste, Undo, next and previous pane).
-    CommandTable& commands = frame.Commands();
+    spln::CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
     commands.SetHandler(res::ID_FILE_OPEN, [this] { OnFileOpen(); });
@@ -173,12 +178,8 @@ void CSplnApp::OnSplineStudy()
     }
     CSplnSettings base;
     LoadSettingsFromEngine(DocEngine(), base);
-    if (base.m_nSource != 0) {
-        AfxMessageBox(
-            QStringLiteral("A study measures the error against the exact function, which the sample file "
-                           "does not have. Choose Example in Spline > Run first."));
-        return;
-    }
+    // On the sample file the dialog offers the choice from the data alone.
+    m_lastStudyPlan.dataPath = DocEngine().m_szDataPath;
     CStudyDlg dialog(base, m_lastStudyPlan, GetMainWnd());
     if (dialog.DoModal() != IDOK)
         return;

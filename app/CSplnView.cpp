@@ -27,7 +27,7 @@ CSplnDoc* CSplnView::GetDocument() const
 void CSplnView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     CView::OnPrepareDC(pDC, pInfo);
-    SetHundredthInchMapping(*pDC);
+    spln::SetHundredthInchMapping(*pDC);
 }
 
 void CSplnView::OnDraw(CDC* pDC)
@@ -39,14 +39,14 @@ void CSplnView::OnDraw(CDC* pDC)
         CRect client;
         GetClientRect(&client);
         CSplineEngine& engine = ViewEngine();
-        RunForPicture(*doc, engine);
+        spln::RunForPicture(*doc, engine);
         if (!doc->m_arrX.empty()) {
             if (engine.m_eFailure != spln::RunFailure::None) {
                 // The engine kept the results of an earlier run: showing them
                 // would pass them off as this run's.
                 DrawRunFailure(*pDC, client);
             } else {
-                drawn = DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
+                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();
@@ -76,7 +76,7 @@ void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)
     TEXTMETRIC metrics;
     dc.GetTextMetrics(&metrics);
 
-    const CRect area = LogicalArea(dc, client);
+    const CRect area = spln::LogicalArea(dc, client);
     const int centreX = (area.left + area.right) / 2;
     const int top = area.Height() / 3;
 
@@ -84,7 +84,7 @@ void CSplnView::DrawRunFailure(CDC& dc, const CRect& client)
     const unsigned oldAlign = dc.SetTextAlign(TA_CENTER | TA_TOP);
     const COLORREF oldColour = dc.SetTextColor(RGB(0, 0, 0));
     dc.TextOut(centreX, top, std::string("No result: the run stopped before it could finish."));
-    dc.TextOut(centreX, top + 2 * metrics.tmHeight, DescribeRunFailure(ViewEngine()));
+    dc.TextOut(centreX, top + 2 * metrics.tmHeight, spln::DescribeRunFailure(ViewEngine()));
     dc.TextOut(centreX, top + 4 * metrics.tmHeight,
                std::string("Correct the file, or choose another source with Spline > Run."));
     dc.SetTextColor(oldColour);

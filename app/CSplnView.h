@@ -38,7 +38,7 @@ public:
     const CSplnSettings& ShownSettings() const { return m_shownSettings; }
     CSplineEngine& ShownEngine() const { return *m_pShownEngine; }
 
-    ResultPenSet m_pens;
+    spln::ResultPenSet m_pens;
 
 signals:
     // A picture appeared in the window or went away.

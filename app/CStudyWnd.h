@@ -1,18 +1,20 @@
 #pragma once
 
-// The window of a study's result ("Study of NAME"): the chart, the fitted
-// order or the spread of the errors below it, the table of the runs beside it,
-// and Export and Copy.
+// The window of a study's result ("Study of the window of averaging, 20
+// runs"): the chart, what the rows say below it, the table of the rows beside
+// it with each row's time, and Export and Copy.
 
 #include "study/StudyRunner.h"
 
 #include <QWidget>
 
+class QMimeData;
+
 class CStudyWnd : public QWidget {
     Q_OBJECT
 
 public:
-    // A top-level window that deletes itself when closed.
+    // A top-level window that deletes itself when closed, sized to fit the screen it opens on.
     explicit CStudyWnd(const spln::study::StudyResult& result, QWidget* parent = nullptr);
 
     // Writes the study to path as CSV, JSON, PNG, SVG or PDF by the name's
@@ -21,6 +23,10 @@ public:
 
     // The table as tab-separated lines with the summary below, for the clipboard.
     QString CopyText() const;
+
+    // What Copy puts on the clipboard: the chart as an image and an SVG
+    // drawing at the size it is shown, and the table as text.
+    QMimeData* CopyData() const;
 
     // Whether Export has written the result to a file: until then, quitting
     // loses it.

@@ -2,10 +2,25 @@
 
 #include "app/HelpText.h"
 
+#include "plot/StudyTicks.h"
+#include "study/Convergence.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+namespace {
+
+// A constant of the study rules as people write it: "1e-13", "0.25".
+QString Short(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+}  // namespace
+
+namespace spln {
 
 QString HelpText()
 {
@@ -115,25 +130,61 @@ new one is complete, so a failed export leaves an earlier file as it was.</p>
 
 <h3>Studies</h3>
 <p><b>Spline &gt; Study...</b> (Alt+S, T) answers how fast the error falls as a
-setting grows, and how much of it is the noise's luck. On the last accepted
-settings it either sweeps one whole number (the basic splines of the chosen
-method, the window of averaging or the number of samples) from a first to a
-last value by a step or over a count of values spaced evenly on a log scale,
-or repeats the settings 2 to 10000 times with new noise (only with an
-amplitude above 0). Values the settings dialog would refuse are refused with
-its messages. The noise of a study comes from a sequence of its own, started
-from the seed in the dialog, so the same study gives the same errors again and
-the main window's noise goes on undisturbed.</p>
+setting grows, which value the data themselves choose, and how much of the
+error is the noise's luck. On the last accepted settings it either sweeps one
+whole number (the basic splines of the chosen method, the window of averaging
+or the number of samples) from a first to a last value by a step or over a
+count of values spaced evenly on a log scale; sweeps two of them over every
+pair of values; chooses the basic splines or the window of averaging from the
+data alone; or repeats the settings 2 to 10000 times with new noise (only with
+an amplitude above 0). On the sample file, which has no exact function, only
+the choice from the data is offered. Values the settings dialog would refuse
+are refused with its messages. The noise of a study comes from a sequence of
+its own, started from the seed in the dialog, so the same study gives the same
+errors again and the main window's noise goes on undisturbed.</p>
+<p><b>Judging a sweep.</b> Each row shows its local order, the slope from the
+row before on log-log axes. Errors at or below %1 are rounding and are left
+out. A <i>plateau</i> is the longest tail of at least %2 rows, spanning a
+factor %3 of the value, whose errors lie within a factor %4 of their median
+(the plateau's level) and whose fitted order lies within %5 of 0; it begins
+at the tail's first value. The <i>asymptotic range</i> ends at the last row,
+or before a plateau at the last row whose error is at least %6 times its level,
+and reaches back as long as each local order lies within %7 % (at least %8)
+of the median of those after it; with fewer than %9 such rows it takes every
+row up to its end. The order p of C&middot;n<sup>-p</sup> is fitted there by
+least squares with R&sup2; and a 95 % interval; "no clear order" means fewer
+than %9 rows or an interval wider than %10. The chart shades the fitted
+range and draws the fit and the plateau's level.</p>
+<p><b>Choosing from the data.</b> Both methods make the fit a linear map of the
+samples. For each value the study fits the same data, takes the sum RSS of the
+squared residuals at the N samples and the trace df of that map (the fit's
+degrees of freedom), and scores generalized cross-validation,
+N&middot;RSS/(N&nbsp;-&nbsp;df)<sup>2</sup>; the least score is chosen and
+marked. For a built-in function the internal error stands beside it, with the
+value where it is least.</p>
+<p><b>Two settings</b> draw the internal error as a heat map, on log axes
+where the values span a factor %11 or more, with the best cell marked. A
+<b>repeat</b> draws a histogram of each error on a log scale with its mean
+(dashed) and mean &plusmn; deviation (the bar above).</p>
 <p>The runs go on in the background with a progress bar; <b>Cancel</b> stops
-after the runs under way and keeps those done. The result opens in a window
-of its own: a sweep plots the errors at the left end, inside and at the right
-end against the value on log-log axes with the fitted order p of the interior
-error (C&middot;n<sup>-p</sup>, least squares over the errors above 1e-13;
-"no clear order" with fewer than four); a repeat plots each run's errors and
-gives their mean, deviation, least and largest. The table beside the plot
-lists every run. <b>Export</b> writes it as CSV, JSON, PNG, SVG or PDF, as
-spln-cli --study does; <b>Copy</b> puts the table on the clipboard.</p>
-)");
+after the runs under way and keeps those done, and the window's title says how
+many finished. The result opens in a window of its own with the chart, what
+the rows say and the table of rows with each row's time in milliseconds.
+<b>Export</b> writes it as CSV, JSON, PNG, SVG or PDF, as spln-cli does
+(the files leave out the times, so the same study gives the same bytes);
+<b>Copy</b> puts the chart's picture and the table on the clipboard.</p>
+)")
+        .arg(Short(spln::study::kFitErrorFloor))
+        .arg(spln::study::kMinPlateauRows)
+        .arg(Short(spln::study::kPlateauSpan))
+        .arg(Short(spln::study::kPlateauBand))
+        .arg(Short(spln::study::kPlateauOrder))
+        .arg(Short(spln::study::kPlateauClearance))
+        .arg(Short(spln::study::kOrderBand * 100))
+        .arg(Short(spln::study::kMinOrderBand))
+        .arg(spln::study::kMinFitPoints)
+        .arg(Short(spln::study::kMaxOrderWidth))
+        .arg(Short(kLogAxisSpan));
 }
 
 QDialog* CreateHelpWindow(QWidget* parent)
@@ -150,3 +201,5 @@ QDialog* CreateHelpWindow(QWidget* parent)
     layout->addWidget(buttons);
     return window;
 }
+
+}  // namespace spln

@@ -8,8 +8,12 @@
 class QDialog;
 class QWidget;
 
+namespace spln {
+
 // The help text as HTML.
 QString HelpText();
 
 // A window that shows the help text; the caller shows and keeps it.
 QDialog* CreateHelpWindow(QWidget* parent);
+
+}  // namespace spln

@@ -15,6 +15,8 @@
 
 #include <string>
 
+namespace spln {
+
 namespace {
 
 const std::vector<FileType> kPictureTypes{
@@ -22,7 +24,8 @@ const std::vector<FileType> kPictureTypes{
     {QStringLiteral("SVG drawing"), QStringLiteral("svg")},
     {QStringLiteral("PDF document"), QStringLiteral("pdf")},
 };
-constexpr PictureFormat kPictureFormats[] = {PictureFormat::Png, PictureFormat::Svg, PictureFormat::Pdf};
+constexpr spln::PictureFormat kPictureFormats[] = {spln::PictureFormat::Png, spln::PictureFormat::Svg,
+                                                   spln::PictureFormat::Pdf};
 
 const std::vector<FileType> kDataTypes{
     {QStringLiteral("CSV table"), QStringLiteral("csv")},
@@ -61,8 +64,8 @@ void ExportPicture(CSplnView& view)
         return;
     QByteArray bytes;
     std::string reason;
-    if (!EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
-                             view.height(), &bytes, &reason) ||
+    if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
+                                   view.height(), &bytes, &reason) ||
         !spln::WriteFileAtomically(answer.path.toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason))
@@ -89,12 +92,12 @@ QMimeData* ResultMimeData(CSplnView& view)
     if (!view.HasPicture())
         return nullptr;
     auto* data = new QMimeData;
-    const QImage image = RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height());
+    const QImage image = spln::RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height());
     if (!image.isNull())
         data->setImageData(image);
     QByteArray svg;
-    if (EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, view.width(), view.height(),
-                            &svg, nullptr))
+    if (spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), spln::PictureFormat::Svg, view.width(),
+                                  view.height(), &svg, nullptr))
         data->setData(QStringLiteral("image/svg+xml"), svg);
     data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
     return data;
@@ -105,3 +108,5 @@ void CopyResult(CSplnView& view)
     if (QMimeData* data = ResultMimeData(view))
         QApplication::clipboard()->setMimeData(data);
 }
+
+}  // namespace spln

@@ -7,6 +7,8 @@
 class CSplnView;
 class QMimeData;
 
+namespace spln {
+
 // Asks for a PNG, SVG or PDF file and writes the picture at the window's size
 // into it. A failure is reported in a message box naming the file.
 void ExportPicture(CSplnView& view);
@@ -20,3 +22,5 @@ void CopyResult(CSplnView& view);
 
 // What CopyResult puts on the clipboard; null when the view shows no picture.
 QMimeData* ResultMimeData(CSplnView& view);
+
+}  // namespace spln

@@ -2,7 +2,6 @@
 # the program spln.
 add_library(spln_shell STATIC
     CSplnApp.cpp CMainFrame.cpp CAboutDlg.cpp HelpText.cpp)
-target_include_directories(spln_shell PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(spln_shell PUBLIC spln_frame spln_app_ui spln_app_study spln_res)
 
 add_executable(spln main.cpp)

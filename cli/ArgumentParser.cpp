@@ -79,6 +79,7 @@ enum class Option {
     Help,
     Version,
     Study,
+    StudySelect,
     StudyRepeat,
     Seed
 };
@@ -105,6 +106,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"help", Option::Help, false, nullptr},
     {"version", Option::Version, false, nullptr},
     {"study", Option::Study, true, nullptr},
+    {"study-select", Option::StudySelect, true, nullptr},
     {"study-repeat", Option::StudyRepeat, true, nullptr},
     {"seed", Option::Seed, true, "a study's noise starts from one seed"},
 };
@@ -213,12 +215,22 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         options.version = true;
         return std::nullopt;
     case Option::Study:
+        // A second --study makes the sweep a grid of both settings.
+        if (options.study && options.studyPlan.kind == study::StudyKind::Grid)
+            return flag + ": a grid sweeps two settings; give --study at most twice";
+        if (options.study && options.studyPlan.kind != study::StudyKind::Sweep)
+            return flag + ": only one study at a time (--study once or twice, --study-select or --study-repeat)";
+        if (options.study)
+            return ReadStudySweep(flag, value, options.studyPlan, true);
+        options.study = true;
+        return ReadStudySweep(flag, value, options.studyPlan, false);
+    case Option::StudySelect:
     case Option::StudyRepeat:
         if (options.study)
-            return flag + ": only one study at a time (--study or --study-repeat, once)";
+            return flag + ": only one study at a time (--study once or twice, --study-select or --study-repeat)";
         options.study = true;
-        return option == Option::Study ? ReadStudySweep(flag, value, options.studyPlan)
-                                       : ReadStudyRepeat(flag, value, options.studyPlan);
+        return option == Option::StudySelect ? ReadStudySelect(flag, value, options.studyPlan)
+                                             : ReadStudyRepeat(flag, value, options.studyPlan);
     case Option::Seed:
         options.seedGiven = true;
         return ReadStudySeed(flag, value, options.studyPlan);
@@ -226,20 +238,41 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     return flag + ": unknown option";
 }
 
+// The flag that asked for the study, as its messages name it.
+std::string StudyFlag(const study::StudyPlan& plan)
+{
+    switch (plan.kind) {
+    case study::StudyKind::Select:
+        return "--study-select";
+    case study::StudyKind::Repeat:
+        return "--study-repeat";
+    case study::StudyKind::Sweep:
+    case study::StudyKind::Grid:
+        break;
+    }
+    return "--study";
+}
+
+bool SweepsWindowCheck(SettingId setting)
+{
+    return setting == kSettingWindow || setting == kSettingFileLength;
+}
+
 // A study checks the window of every value it runs instead of the base
 // settings' alone; the base value of a swept setting is never run.
 std::string CheckStudyOptions(const CliOptions& options, const std::string& windowFault)
 {
     const study::StudyPlan& plan = options.studyPlan;
-    const std::string flag = plan.kind == study::StudyKind::Sweep ? "--study" : "--study-repeat";
+    const std::string flag = StudyFlag(plan);
     if (options.repeat != 1)
         return "--repeat cannot be combined with " + flag;
     if (const std::optional<study::PlanProblem> problem = study::CheckPlan(plan, options.settings))
         return flag + ": " + study::DescribeProblem(*problem, plan);
     const CSplnSettings& s = options.settings;
-    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) &&
-        !(plan.kind == study::StudyKind::Sweep &&
-          (plan.setting == kSettingWindow || plan.setting == kSettingFileLength)))
+    const bool swept = plan.kind != study::StudyKind::Repeat &&
+                       (SweepsWindowCheck(plan.sweep.setting) ||
+                        (plan.kind == study::StudyKind::Grid && SweepsWindowCheck(plan.across.setting)));
+    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) && !swept)
         return windowFault;
     return {};
 }
@@ -355,6 +388,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     const std::string windowFault = WindowFault(options, file, typed);
 
     if (options.study) {
+        options.studyPlan.dataPath = options.dataPath;
         outcome.error = CheckStudyOptions(options, windowFault);
         // A study may start from settings the window check refuses; an
         // experiment file of them could not be opened again.
@@ -365,7 +399,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
         return outcome;
     }
     if (options.seedGiven) {
-        outcome.error = "--seed starts the noise of a study; give --study or --study-repeat";
+        outcome.error = "--seed starts the noise of a study; give --study, --study-select or --study-repeat";
         return outcome;
     }
     const CSplnSettings& s = options.settings;

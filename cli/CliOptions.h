@@ -37,7 +37,8 @@ struct CliOptions {
     std::string settingsPath;            // experiment file the settings start from; empty: the defaults
     std::string saveSettingsPath;        // where to write the run's settings as an experiment file; empty: nowhere
     int repeat = 1;                      // runs in this process; the outputs are the last run's
-    bool timing = false;                 // print the run-time summary to standard error
+    bool timing = false;                 // print the run-time summary to standard error; a study's files
+                                         // and table then carry each row's time
     bool help = false;                   // print the flag list and do nothing else
     bool version = false;                // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
@@ -45,7 +46,7 @@ struct CliOptions {
     int pictureHeight = 600;
     bool study = false;  // run the study plan; the outputs are the study's
     bool seedGiven = false;
-    study::StudyPlan studyPlan;  // a sweep or a repeat, and the seed of its noise
+    study::StudyPlan studyPlan;  // a sweep, a grid, a selection or a repeat, and the seed of its noise
 };
 
 }  // namespace spln::cli

@@ -15,6 +15,7 @@
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
+#include "engine/VectorExp.h"
 #include "model/ExperimentFile.h"
 #include "model/ResultText.h"
 #include "model/RunResults.h"
@@ -115,7 +116,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return kExitFailed;
     }
     if (options.timing)
-        err << FormatTimingLine(SummariseTimes(milliseconds));
+        err << FormatTimingLine(SummariseTimes(milliseconds)) << "vector path: " << ExpPathName(ActiveExpPath())
+            << "\n";
 
     AddRunOutputs(outputs, options, *engine, encodePicture);
     return outputs.Commit() ? kExitDone : kExitFailed;

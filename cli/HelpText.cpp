@@ -2,8 +2,11 @@
 
 #include "cli/HelpText.h"
 
+#include <cstdio>
+
 #include "cli/CliOptions.h"
 #include "model/SettingsRecord.h"
+#include "study/Convergence.h"
 #include "text/NumberFormat.h"
 
 namespace spln::cli {
@@ -35,6 +38,14 @@ void AppendRow(std::string& text, const std::string& flag, const std::string& me
     if (!flag.empty())
         text += "  " + flag + "\n";
     text += "      " + meaning + "\n";
+}
+
+// A constant of the study rules as people write it: "1e-13", "0.25".
+std::string Short(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
 }
 
 }  // namespace
@@ -72,22 +83,56 @@ std::string HelpText()
     text += "  --settings and --data read a pipe or a terminal only as standard input (/dev/stdin).\n";
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),
               "run N times as N repaints would; outputs from the last run [default 1]");
-    AppendRow(text, "--timing", "print the median and least run time to standard error");
+    AppendRow(text, "--timing", "print the median and least run time and the vector path to standard error");
     AppendRow(text, "--help", "print this list and exit");
     AppendRow(text, "--version", "print the program name and version and exit");
     text +=
-        "\nStudies (the outputs above then carry the study: its rows, the fitted order or\n"
-        "the spread, and its log-log plot; without any, a table goes to standard output):\n";
+        "\nStudies (the outputs above then carry the study: its rows, what they say and its\n"
+        "plot; without any, a table goes to standard output):\n";
     AppendRow(text, "--study NAME=FROM:TO[:STEP]",
               "run once for each value FROM, FROM+STEP, ... up to TO [STEP 1] of NAME,");
-    AppendRow(text, "", "one of schwarz-count, lsq-count, window, samples, and fit the order p of");
-    AppendRow(text, "", "interior error = C n^-p over the errors above 1e-13");
+    AppendRow(text, "", "one of schwarz-count, lsq-count, window, samples, and judge the order p");
+    AppendRow(text, "", "of interior error = C n^-p (see Judging a sweep below)");
     AppendRow(text, "--study NAME=FROM:TO:logN", "the same for N values from FROM to TO spaced evenly on a log scale");
+    AppendRow(text, "--study A=... --study B=...",
+              "a grid: every pair of values of two settings, B varied fastest; the least");
+    AppendRow(text, "", "interior error is marked");
+    AppendRow(text, "--study-select NAME=FROM:TO[:STEP|:logN]",
+              "choose NAME (schwarz-count, lsq-count or window) from the data alone: for");
+    AppendRow(text, "", "each value the generalized cross-validation score N RSS / (N - df)^2 of");
+    AppendRow(text, "", "the fit at the N samples, df the trace of the fit's linear map; the least");
+    AppendRow(text, "", "score is chosen. Works on the sample file; for a built-in function the");
+    AppendRow(text, "", "interior error stands beside it. Every value fits the same noise");
     AppendRow(text,
               "--study-repeat K in " + std::to_string(study::kMinRepeat) + ".." + std::to_string(study::kMaxRepeat),
               "run the settings K times with new noise (amplitude above 0); mean,");
-    AppendRow(text, "", "deviation, min and max of each error");
+    AppendRow(text, "", "deviation, min, max and a histogram of each error");
     AppendRow(text, "--seed S", "start of the study's own noise sequence [default 1]");
+    AppendRow(text, "--timing", "with a study: each row's time in milliseconds in the table and files");
+    AppendRow(text, "", "(without it the same study and seed give the same bytes)");
+    text += "\nJudging a sweep (errors at or below " + Short(study::kFitErrorFloor) + " are rounding and left out):\n";
+    AppendRow(text, "local order", "-log(e_k / e_k-1) / log(n_k / n_k-1) between each row and the one before");
+    AppendRow(text, "plateau",
+              "the longest tail of at least " + std::to_string(study::kMinPlateauRows) + " rows, spanning a factor " +
+                  Short(study::kPlateauSpan) + " of the value,");
+    AppendRow(
+        text, "",
+        "whose errors lie within a factor " + Short(study::kPlateauBand) + " of their median (its level) and whose");
+    AppendRow(text, "",
+              "fitted order lies within " + Short(study::kPlateauOrder) + " of 0; it begins at the tail's first value");
+    AppendRow(text, "asymptotic range", "the rows up to the last (or, with a plateau, the last whose error is at");
+    AppendRow(
+        text, "",
+        "least " + Short(study::kPlateauClearance) + " times its level), back as long as each local order lies within");
+    AppendRow(text, "",
+              Short(study::kOrderBand * 100) + " % (at least " + Short(study::kMinOrderBand) +
+                  ") of the median of those after it;");
+    AppendRow(text, "", "every row up to there when fewer than " + std::to_string(study::kMinFitPoints) + " qualify");
+    AppendRow(text, "order p", "least squares on log-log axes over that range, with R^2 and a 95 %");
+    AppendRow(text, "", "interval;");
+    AppendRow(text, "",
+              "\"no clear order\" with fewer than " + std::to_string(study::kMinFitPoints) +
+                  " rows or an interval wider than " + Short(study::kMaxOrderWidth));
     text += "\nExit status: 0 done, 1 a run or an output failed, 2 bad input.\n";
     return text;
 }

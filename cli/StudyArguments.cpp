@@ -31,9 +31,8 @@ std::optional<std::string> ReadWhole(const std::string& what, std::string_view t
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<std::string> ReadStudySweep(const std::string& flag, const std::string& value, study::StudyPlan& plan)
+std::optional<std::string> ReadSweepRange(const std::string& flag, const std::string& value, bool selection,
+                                          study::SweepRange& range)
 {
     const std::string form = flag + " takes NAME=FROM:TO, NAME=FROM:TO:STEP or NAME=FROM:TO:logN";
     const size_t equals = value.find('=');
@@ -45,14 +44,14 @@ std::optional<std::string> ReadStudySweep(const std::string& flag, const std::st
         return flag + ": \"" + name + "\" is not a setting (see --help)";
     if (!study::IsSweepable(setting->id))
         return flag + ": " + name + " cannot be swept; sweep schwarz-count, lsq-count, window or samples";
+    if (selection && !study::IsSelectable(setting->id))
+        return flag + ": " + name + " cannot be chosen from the data; choose schwarz-count, lsq-count or window";
 
     const std::vector<std::string> parts = SplitAtColons(value.substr(equals + 1));
     if (parts.size() < 2 || parts.size() > 3)
         return form;
-    study::StudyPlan sweep;
-    sweep.kind = study::StudyKind::Sweep;
+    study::SweepRange sweep;
     sweep.setting = setting->id;
-    sweep.seed = plan.seed;
     std::optional<std::string> fault = ReadWhole(flag + ": FROM", parts[0], sweep.from);
     if (!fault)
         fault = ReadWhole(flag + ": TO", parts[1], sweep.to);
@@ -70,8 +69,44 @@ std::optional<std::string> ReadStudySweep(const std::string& flag, const std::st
     }
     if (fault)
         return fault;
-    plan = sweep;
+    range = sweep;
     return std::nullopt;
+}
+
+// A new plan of the kind, keeping the seed a --seed before it gave.
+study::StudyPlan FreshPlan(study::StudyKind kind, const study::StudyPlan& old)
+{
+    study::StudyPlan plan;
+    plan.kind = kind;
+    plan.seed = old.seed;
+    return plan;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadStudySweep(const std::string& flag, const std::string& value, study::StudyPlan& plan,
+                                          bool second)
+{
+    if (!second) {
+        study::StudyPlan sweep = FreshPlan(study::StudyKind::Sweep, plan);
+        std::optional<std::string> fault = ReadSweepRange(flag, value, false, sweep.sweep);
+        if (!fault)
+            plan = sweep;
+        return fault;
+    }
+    std::optional<std::string> fault = ReadSweepRange(flag, value, false, plan.across);
+    if (!fault)
+        plan.kind = study::StudyKind::Grid;
+    return fault;
+}
+
+std::optional<std::string> ReadStudySelect(const std::string& flag, const std::string& value, study::StudyPlan& plan)
+{
+    study::StudyPlan selection = FreshPlan(study::StudyKind::Select, plan);
+    std::optional<std::string> fault = ReadSweepRange(flag, value, true, selection.sweep);
+    if (!fault)
+        plan = selection;
+    return fault;
 }
 
 std::optional<std::string> ReadStudyRepeat(const std::string& flag, const std::string& value, study::StudyPlan& plan)
@@ -79,11 +114,8 @@ std::optional<std::string> ReadStudyRepeat(const std::string& flag, const std::s
     int runs = 0;
     if (std::optional<std::string> fault = ReadWhole(flag + ":", value, runs))
         return fault;
-    const std::uint32_t seed = plan.seed;
-    plan = study::StudyPlan{};
-    plan.kind = study::StudyKind::Repeat;
+    plan = FreshPlan(study::StudyKind::Repeat, plan);
     plan.repeat = runs;
-    plan.seed = seed;
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 
 #include "cli/StudyCommand.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -12,16 +14,37 @@
 
 namespace spln::cli {
 
-std::string FormatStudyTable(const study::StudyResult& result)
+std::string FormatStudyTable(const study::StudyResult& result, bool timing)
 {
-    char line[160];
-    std::snprintf(line, sizeof line, "%14s %14s %14s %14s %10s\n", study::ValueColumnName(result).c_str(), "left error",
-                  "interior error", "right error", "ms");
-    std::string text = line;
-    for (const study::StudyRow& row : result.rows) {
-        std::snprintf(line, sizeof line, "%14d %14.6e %14.6e %14.6e %10.3f\n", row.value, row.leftError,
-                      row.interiorError, row.rightError, row.milliseconds);
-        text += line;
+    const std::vector<study::StudyColumn> columns = study::StudyColumns(result, timing);
+    const std::vector<double> orders = study::LocalOrdersOf(result);
+    // Each column as wide as its heading, and at least as a number with seven digits.
+    std::vector<int> widths;
+    std::string text;
+    for (study::StudyColumn column : columns) {
+        const std::string heading = study::ColumnHeading(result, column);
+        widths.push_back(std::max(14, static_cast<int>(heading.size())));
+        text.append(static_cast<size_t>(widths.back()) + 1 - heading.size(), ' ');
+        text += heading;
+    }
+    text += "\n";
+    char cell[64];
+    for (size_t r = 0; r < result.rows.size(); ++r) {
+        for (size_t c = 0; c < columns.size(); ++c) {
+            const study::StudyColumn column = columns[c];
+            const double value = study::ColumnValue(column, result.rows[r], orders[r]);
+            const int width = widths[c];
+            if (column == study::StudyColumn::Value || column == study::StudyColumn::Across)
+                std::snprintf(cell, sizeof cell, " %*d", width, static_cast<int>(value));
+            else if (!std::isfinite(value))
+                std::snprintf(cell, sizeof cell, " %*s", width, "");
+            else if (column == study::StudyColumn::Milliseconds || column == study::StudyColumn::LocalOrder)
+                std::snprintf(cell, sizeof cell, " %*.3f", width, value);
+            else
+                std::snprintf(cell, sizeof cell, " %*.6e", width, value);
+            text += cell;
+        }
+        text += "\n";
     }
     return text + study::FormatStudySummary(result);
 }
@@ -50,7 +73,7 @@ int RunStudyCommand(const CliOptions& options, OutputSet& outputs, std::ostream&
     }
 
     if (options.outputs.empty())
-        outputs.Add("-", FormatStudyTable(result));
+        outputs.Add("-", FormatStudyTable(result, options.timing));
     for (const OutputRequest& request : options.outputs) {
         if (IsPicture(request.kind)) {
             std::string bytes;
@@ -61,8 +84,8 @@ int RunStudyCommand(const CliOptions& options, OutputSet& outputs, std::ostream&
                 outputs.AddUndrawn(request.path, reason);
             continue;
         }
-        outputs.Add(request.path,
-                    request.kind == OutputKind::Json ? study::FormatStudyJson(result) : study::FormatStudyCsv(result));
+        outputs.Add(request.path, request.kind == OutputKind::Json ? study::FormatStudyJson(result, options.timing)
+                                                                   : study::FormatStudyCsv(result, options.timing));
     }
     return outputs.Commit() ? kExitDone : kExitFailed;
 }

@@ -18,8 +18,9 @@ namespace spln::cli {
 using StudyPictureEncoder = std::function<bool(const study::StudyResult& result, OutputKind kind, int width, int height,
                                                std::string* bytes, std::string* reason)>;
 
-// The table of rows with the order or the spread below, as standard output shows it.
-std::string FormatStudyTable(const study::StudyResult& result);
+// The table of rows with what they say below, as standard output shows it;
+// the run time of each row only with timing.
+std::string FormatStudyTable(const study::StudyResult& result, bool timing);
 
 // Runs the study of the parsed options and writes its outputs together with
 // whatever `outputs` holds already; returns the exit status.

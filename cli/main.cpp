@@ -13,15 +13,15 @@
 
 namespace {
 
-PictureFormat FormatOf(spln::cli::OutputKind kind)
+spln::PictureFormat FormatOf(spln::cli::OutputKind kind)
 {
     switch (kind) {
     case spln::cli::OutputKind::Svg:
-        return PictureFormat::Svg;
+        return spln::PictureFormat::Svg;
     case spln::cli::OutputKind::Pdf:
-        return PictureFormat::Pdf;
+        return spln::PictureFormat::Pdf;
     default:
-        return PictureFormat::Png;
+        return spln::PictureFormat::Png;
     }
 }
 
@@ -49,14 +49,15 @@ int main(int argc, char** argv)
     encodePicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind, int width,
                        int height, std::string* bytes, std::string* reason) {
         QByteArray picture;
-        return Encoded(EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason), picture,
-                       bytes);
+        return Encoded(spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason),
+                       picture, bytes);
     };
     encodeStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind, int width,
                                        int height, std::string* bytes, std::string* reason) {
-        EnsureWidgetApplication(argc, argv);
+        spln::EnsureWidgetApplication(argc, argv);
         QByteArray picture;
-        return Encoded(EncodeStudyPicture(result, FormatOf(kind), width, height, &picture, reason), picture, bytes);
+        return Encoded(spln::EncodeStudyPicture(result, FormatOf(kind), width, height, &picture, reason), picture,
+                       bytes);
     };
 #endif
     return spln::cli::RunCommandLine(args, std::cout, std::cerr, encodePicture, encodeStudyPicture);

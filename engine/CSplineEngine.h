@@ -18,6 +18,12 @@ inline constexpr int kReportSize = 256;                        // report line wi
 inline constexpr int kPathSize = 4096;                         // directory plus file name of the sample file
 inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
 
+// The boundary cubic of a sample-file run with estimated ends is fitted to
+// its first samples 0..kBoundaryFitLeftCount-1 and its last samples
+// kBoundaryFitRightStart..kFileSamples-1.
+inline constexpr int kBoundaryFitLeftCount = 250;
+inline constexpr int kBoundaryFitRightStart = 4250;
+
 // Points of a run's output on [-1, 1]: what the picture shows and the files hold.
 inline constexpr int kOutputPoints = 640;
 

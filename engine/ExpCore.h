@@ -124,4 +124,15 @@ void ExpBlock(const double* in, double* y, int n)
     StoreFirst<V>(y + i, negate ? ExpNeg<V>(x) : Exp<V>(x), n - i);
 }
 
+// y[i] = a[i] / b[i] for i < n: the divisions alone, at the vocabulary's width.
+template <class V>
+void DivideBlock(const double* a, const double* b, double* y, int n)
+{
+    int i = 0;
+    for (; i + V::kLanes <= n; i += V::kLanes)
+        V::Store(y + i, V::Div(V::Load(a + i), V::Load(b + i)));
+    for (; i < n; ++i)
+        y[i] = a[i] / b[i];
+}
+
 }  // namespace spln::lanes

@@ -61,4 +61,68 @@ template <int type, class V>
     }
 }
 
+// The rational approximation 7.1.26 of Abramowitz and Stegun to Erf(x) is
+// written in t = ErfReciprocal(x) and e = ExpNegSquare(x); it is exactly 0
+// at 0 (and for a NaN).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfReciprocal(typename V::Vec x)
+{
+    return V::Div(V::Set(1.0), V::Add(V::Set(1.0), V::Mul(V::Set(0.3275911), V::Abs(x))));
+}
+
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfFromReciprocal(typename V::Vec x, typename V::Vec t, typename V::Vec e)
+{
+    using Vec = typename V::Vec;
+    const Vec inner = V::Add(V::Set(-1.453152027), V::Mul(t, V::Set(1.061405429)));
+    const Vec poly =
+        V::Add(V::Set(0.254829592),
+               V::Mul(t, V::Add(V::Set(-0.284496736), V::Mul(t, V::Add(V::Set(1.421413741), V::Mul(t, inner))))));
+    const Vec r = V::Sub(V::Set(1.0), V::Mul(V::Mul(t, poly), e));
+    const Vec zero = V::Set(0.0);
+    return V::Select(V::Less(x, zero), V::Neg(r), V::Select(V::Greater(x, zero), r, zero));
+}
+
+// Erf(x) from e = ExpNegSquare(x).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfFrom(typename V::Vec x, typename V::Vec e)
+{
+    return ErfFromReciprocal<V>(x, ErfReciprocal<V>(x), e);
+}
+
+// ErfIntegral(x) = x Erf(x) + e / sqrt(pi) from t = ErfReciprocal(x) and e = ExpNegSquare(x).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfIntegralFromReciprocal(typename V::Vec x, typename V::Vec t,
+                                                                        typename V::Vec e)
+{
+    return V::Add(V::Mul(x, ErfFromReciprocal<V>(x, t, e)), V::Div(e, V::Set(std::sqrt(kPi))));
+}
+
+// ErfIntegral(x) from e = ExpNegSquare(x).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec ErfIntegralFrom(typename V::Vec x, typename V::Vec e)
+{
+    return ErfIntegralFromReciprocal<V>(x, ErfReciprocal<V>(x), e);
+}
+
+// The integrated Gaussian (IntegratedKernel of type 1) at u is
+// (ErfIntegral(z[0]) + ErfIntegral(z[1]) - 2 ErfIntegral(z[2])) / sqrt(2) with
+// z = (u - 1, u + 1, u) / sqrt(2), each quotient a product with 1 / sqrt(2).
+template <class V>
+[[gnu::always_inline]] inline void IntegratedGaussianArguments(typename V::Vec u, typename V::Vec* z)
+{
+    const typename V::Vec r = V::Set(1.0 / std::sqrt(2.0));
+    z[0] = V::Mul(V::Sub(u, V::Set(1.0)), r);
+    z[1] = V::Mul(V::Add(u, V::Set(1.0)), r);
+    z[2] = V::Mul(u, r);
+}
+
+// The integrated Gaussian from f[k] = ErfIntegral(z[k]).
+template <class V>
+[[gnu::always_inline]] inline typename V::Vec IntegratedGaussianFrom(const typename V::Vec* f)
+{
+    const typename V::Vec r = V::Set(1.0 / std::sqrt(2.0));
+    return V::Mul(V::Sub(V::Add(f[0], f[1]), V::Mul(V::Set(2.0), f[2])), r);
+}
+
 }  // namespace spln

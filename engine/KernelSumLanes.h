@@ -1,61 +1,238 @@
 #pragma once
 
-// The windowed kernel sums of kernel types 1 to 3 on whole vectors, written
-// once over a vocabulary of vector operations: the arithmetic around the
-// exponential, the exponential itself and the products run a vector of
-// terms at a time while the additions keep their order, so the work of the
-// next terms overlaps the chain of additions. Compiled inside each
+// The windowed kernel sums on whole vectors, written once over a vocabulary
+// of vector operations: the arithmetic around the exponential, the
+// exponential itself and the products run a vector of terms at a time while
+// the additions keep their order. Two things keep the processor busy: the
+// divisions of the next vector are issued before the exponential of this one
+// needs its own, and several nodes are summed at once, each node's sum a
+// chain of its own in increasing index order. Compiled inside each
 // instruction set's target region, after ExpCore.h and KernelFormulas.h.
+
+#include <cstddef>
 
 namespace spln::lanes {
 
-// Kernel(type, (x - q) / b) in each lane.
-template <int type, class V>
-[[gnu::always_inline]] inline typename V::Vec KernelAt(typename V::Vec x, typename V::Vec b, typename V::Vec q)
-{
-    const typename V::Vec u = V::Div(V::Sub(x, q), b);
-    const typename V::Vec a = KernelExpArgument<type, V>(u);
-    return KernelFromExp<type, V>(u, a, type == 4 ? a : ExpNeg<V>(a));
-}
+// The terms of a windowed sum: Prepare takes a vector of abscissae q to the
+// arguments of the exponentials (the divisions), Value those to the kernel values.
 
-// Sum of p[i] * Kernel(type, (x - q[i]) / b) over i = first..last, added one by one in increasing i.
+// Kernel(type, (x - q) / b).
 template <int type, class V>
-double WindowedKernelSum(double x, double b, const double* p, const double* q, int first, int last)
+struct KernelTerm {
+    struct Arguments {
+        typename V::Vec u;
+        typename V::Vec a;  // KernelExpArgument(u)
+    };
+
+    [[gnu::always_inline]] static Arguments Prepare(typename V::Vec x, typename V::Vec b, typename V::Vec q)
+    {
+        const typename V::Vec u = V::Div(V::Sub(x, q), b);
+        return {u, KernelExpArgument<type, V>(u)};
+    }
+
+    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
+    {
+        return KernelFromExp<type, V>(k.u, k.a, type == 4 ? k.a : ExpNeg<V>(k.a));
+    }
+};
+
+// IntegratedKernel(1, b, x, q): the hat function smoothed by the Gaussian.
+template <class V>
+struct IntegratedGaussianTerm {
+    struct Arguments {
+        typename V::Vec z[3];  // the ErfIntegrals' arguments
+        typename V::Vec t[3];  // and their ErfReciprocal
+    };
+
+    [[gnu::always_inline]] static Arguments Prepare(typename V::Vec x, typename V::Vec b, typename V::Vec q)
+    {
+        Arguments k;
+        IntegratedGaussianArguments<V>(V::Div(V::Sub(x, q), b), k.z);
+        for (int i = 0; i < 3; ++i)
+            k.t[i] = ErfReciprocal<V>(k.z[i]);
+        return k;
+    }
+
+    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
+    {
+        typename V::Vec f[3];
+        for (int i = 0; i < 3; ++i)
+            f[i] = ErfIntegralFromReciprocal<V>(k.z[i], k.t[i], ExpNeg<V>(V::Mul(k.z[i], k.z[i])));
+        return IntegratedGaussianFrom<V>(f);
+    }
+};
+
+// sum plus p[i] * Term(x, b, q[i]) for i = 0..count-1, added one by one in increasing i.
+template <class Term, class V>
+double NodeSum(double x, double b, const double* p, const double* q, int count, double sum)
 {
     constexpr int kLanes = V::kLanes;
     const typename V::Vec vx = V::Set(x);
     const typename V::Vec vb = V::Set(b);
-    double sum = 0.0;
     alignas(64) double terms[V::kLanes];
-    int i = first;
-    for (; i + kLanes - 1 <= last; i += kLanes) {
-        V::Store(terms, V::Mul(V::Load(p + i), KernelAt<type, V>(vx, vb, V::Load(q + i))));
-        for (int l = 0; l < kLanes; ++l)
-            sum = sum + terms[l];
+    const int full = count > 0 ? count / kLanes : 0;
+    if (full > 0) {
+        typename Term::Arguments next = Term::Prepare(vx, vb, V::Load(q));
+        for (int s = 0; s < full; ++s) {
+            const typename Term::Arguments current = next;
+            if (s + 1 < full)
+                next = Term::Prepare(vx, vb, V::Load(q + (s + 1) * kLanes));
+            V::Store(terms, V::Mul(V::Load(p + s * kLanes), Term::Value(current)));
+            for (int l = 0; l < kLanes; ++l)
+                sum = sum + terms[l];
+        }
     }
-    if (i > last)
+    const int done = full * kLanes;
+    if (done >= count)
         return sum;
-    // The last terms; the padding lanes (u = 0, p = 0) are computed and dropped.
-    const int count = last - i + 1;
-    const typename V::Vec k = KernelAt<type, V>(vx, vb, LoadFirst<V>(q + i, count, x));
-    V::Store(terms, V::Mul(LoadFirst<V>(p + i, count, 0.0), k));
-    for (int l = 0; l < count; ++l)
+    // The last terms; the padding lanes (u = 1/2, an ordinary argument of
+    // every term, and p = 0) are computed and dropped.
+    const double pad = x - 0.5 * b;
+    const typename V::Vec k = Term::Value(Term::Prepare(vx, vb, LoadFirst<V>(q + done, count - done, pad)));
+    V::Store(terms, V::Mul(LoadFirst<V>(p + done, count - done, 0.0), k));
+    for (int l = 0; l < count - done; ++l)
         sum = sum + terms[l];
     return sum;
 }
 
-// WindowedKernelSum for kernel type 1, 2 or 3 (any other: 3).
-template <class V>
-double WindowedKernelSumOfType(int type, double x, double b, const double* p, const double* q, int first, int last)
+// sums[g] = NodeSum over windows[g] at x[g] for G nodes at once: the
+// windows' common length in lockstep, G independent chains of additions;
+// the rest of each window alone.
+template <class Term, class V, int G>
+void NodeSums(const double* x, double b, const double* p, const double* q, const IndexWindow* windows, double* sums)
 {
+    constexpr int kLanes = V::kLanes;
+    constexpr std::size_t kNodes = G;  // array bounds
+    constexpr std::size_t kWidth = V::kLanes;
+    int first[kNodes];
+    int common = windows[0].last - windows[0].first + 1;
+    for (int g = 0; g < G; ++g) {
+        first[g] = windows[g].first;
+        const int length = windows[g].last - windows[g].first + 1;
+        common = common < length ? common : length;
+    }
+    const int full = common > 0 ? common / kLanes : 0;
+    const typename V::Vec vb = V::Set(b);
+    double sum[kNodes] = {};
+    if (full > 0) {
+        typename V::Vec vx[kNodes];
+        typename Term::Arguments next[kNodes];
+        for (int g = 0; g < G; ++g) {
+            vx[g] = V::Set(x[g]);
+            next[g] = Term::Prepare(vx[g], vb, V::Load(q + first[g]));
+        }
+        alignas(64) double terms[kNodes][kWidth];
+        for (int s = 0; s < full; ++s) {
+            typename Term::Arguments current[kNodes];
+            for (int g = 0; g < G; ++g)
+                current[g] = next[g];
+            if (s + 1 < full) {
+                for (int g = 0; g < G; ++g)
+                    next[g] = Term::Prepare(vx[g], vb, V::Load(q + first[g] + (s + 1) * kLanes));
+            }
+            for (int g = 0; g < G; ++g)
+                V::Store(terms[g], V::Mul(V::Load(p + first[g] + s * kLanes), Term::Value(current[g])));
+            for (int l = 0; l < kLanes; ++l) {
+                for (int g = 0; g < G; ++g)
+                    sum[g] = sum[g] + terms[g][l];
+            }
+        }
+    }
+    const int done = full * kLanes;
+    for (int g = 0; g < G; ++g)
+        sums[g] = NodeSum<Term, V>(x[g], b, p + first[g] + done, q + first[g] + done,
+                                   windows[g].last - first[g] + 1 - done, sum[g]);
+}
+
+// sums[l] = NodeSum over windows[l] at x[l] for kLanes points whose windows
+// have the same length: one point in each lane, the lanes' nodes gathered,
+// each lane adding its point's terms in increasing index order.
+template <class Term, class V>
+void SumsAcrossLanes(const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
+                     double* sums)
+{
+    int first[V::kLanes];
+    for (int l = 0; l < V::kLanes; ++l)
+        first[l] = windows[l].first;
+    const int length = windows[0].last - windows[0].first + 1;
+    const typename V::Vec vx = V::Load(x);
+    const typename V::Vec vb = V::Set(b);
+    typename V::Vec sum = V::Set(0.0);
+    typename Term::Arguments next = Term::Prepare(vx, vb, V::Gather(q, first));
+    for (int k = 0; k < length; ++k) {
+        const typename Term::Arguments current = next;
+        if (k + 1 < length)
+            next = Term::Prepare(vx, vb, V::Gather(q + k + 1, first));
+        sum = V::Add(sum, V::Mul(V::Gather(p + k, first), Term::Value(current)));
+    }
+    V::Store(sums, sum);
+}
+
+// Whether the kLanes windows from windows[0] all hold `length` terms.
+template <class V>
+bool SameLengths(const IndexWindow* windows, int count, int length)
+{
+    if (count < V::kLanes)
+        return false;
+    for (int l = 1; l < V::kLanes; ++l) {
+        if (windows[l].last - windows[l].first + 1 != length)
+            return false;
+    }
+    return true;
+}
+
+// The nodes' sums for any count: a run of kLanes nodes whose windows hold
+// one length of at most acrossUpTo terms takes a lane each (so few terms
+// fill one node's vectors poorly); otherwise `group` nodes side by side, and
+// the last few alone.
+template <class Term, class V, int group>
+void NodeSumsOf(int acrossUpTo, int count, const double* x, double b, const double* p, const double* q,
+                const IndexWindow* windows, double* sums)
+{
+    int j = 0;
+    while (j < count) {
+        const IndexWindow w = windows[j];
+        const int length = w.last - w.first + 1;
+        if (length > 0 && length <= acrossUpTo && SameLengths<V>(windows + j, count - j, length)) {
+            SumsAcrossLanes<Term, V>(x + j, b, p, q, windows + j, sums + j);
+            j += V::kLanes;
+        } else if (j + group <= count) {
+            NodeSums<Term, V, group>(x + j, b, p, q, windows + j, sums + j);
+            j += group;
+        } else {
+            sums[j] = NodeSum<Term, V>(x[j], b, p + w.first, q + w.first, length, 0.0);
+            ++j;
+        }
+    }
+}
+
+// NodeSumsOf for a kernel type 1 to 4 (any other: 4).
+template <class V>
+void KernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
+                const IndexWindow* windows, double* sums)
+{
+    // The smoothing's windows are long enough for a node's own vectors (one
+    // lane a node measured no faster even for the shortest), so never across.
+    constexpr int kAcross = 0;
     switch (type) {
     case 1:
-        return WindowedKernelSum<1, V>(x, b, p, q, first, last);
+        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(kAcross, count, x, b, p, q, windows, sums);
     case 2:
-        return WindowedKernelSum<2, V>(x, b, p, q, first, last);
+        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(kAcross, count, x, b, p, q, windows, sums);
+    case 3:
+        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(kAcross, count, x, b, p, q, windows, sums);
     default:
-        return WindowedKernelSum<3, V>(x, b, p, q, first, last);
+        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(kAcross, count, x, b, p, q, windows, sums);
     }
+}
+
+// The expansion's sums in the integrated Gaussian at count points: their
+// windows hold a dozen nodes, so points with windows of one length take a lane each.
+template <class V>
+void IntegratedGaussianSums(int count, const double* x, double b, const double* p, const double* q,
+                            const IndexWindow* windows, double* sums)
+{
+    NodeSumsOf<IntegratedGaussianTerm<V>, V, 1>(1 << 30, count, x, b, p, q, windows, sums);
 }
 
 }  // namespace spln::lanes

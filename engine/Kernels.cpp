@@ -16,25 +16,6 @@ namespace {
 
 constexpr double kOneOverPi = 0.3183098861837907;
 
-// Erf(x) from e = ExpNegSquare(x).
-inline double ErfFrom(double x, double e)
-{
-    const double t = 1.0 / (1.0 + 0.3275911 * std::fabs(x));
-    const double poly = 0.254829592 + t * (-0.284496736 + t * (1.421413741 + t * (-1.453152027 + t * 1.061405429)));
-    const double r = 1.0 - t * poly * e;
-    if (x < 0.0)
-        return -r;
-    if (x > 0.0)
-        return r;
-    return 0.0;
-}
-
-// ErfIntegral(x) from e = ExpNegSquare(x).
-inline double ErfIntegralFrom(double x, double e)
-{
-    return x * ErfFrom(x, e) + e / std::sqrt(kPi);
-}
-
 // KernelPrimitive(3, x) from d = ExpNeg(|x|).
 inline double LogisticPrimitive(double x, double d)
 {
@@ -91,12 +72,12 @@ double StudentNorm(int n)
 
 double Erf(double x)
 {
-    return ErfFrom(x, ExpNegSquare(x));
+    return ErfFrom<scalar::Ops>(x, ExpNegSquare(x));
 }
 
 double ErfIntegral(double x)
 {
-    return ErfIntegralFrom(x, ExpNegSquare(x));
+    return ErfIntegralFrom<scalar::Ops>(x, ExpNegSquare(x));
 }
 
 namespace {
@@ -112,7 +93,7 @@ SPLN_VECTOR_CLONES
 void ErfIntegralsFrom(const double* x, const double* e, double* out, int n)
 {
     for (int i = 0; i < n; ++i)
-        out[i] = ErfIntegralFrom(x[i], e[i]);
+        out[i] = ErfIntegralFrom<scalar::Ops>(x[i], e[i]);
 }
 
 }  // namespace
@@ -194,8 +175,10 @@ double IntegratedKernel(int type, double h, double x, double t)
     const double u = (x - t) / h;
     switch (type) {
     case 1: {
-        const double r = 1.0 / std::sqrt(2.0);
-        return (ErfIntegral((u - 1.0) * r) + ErfIntegral((u + 1.0) * r) - 2.0 * ErfIntegral(u * r)) * r;
+        double z[3];
+        IntegratedGaussianArguments<scalar::Ops>(u, z);
+        const double f[3] = {ErfIntegral(z[0]), ErfIntegral(z[1]), ErfIntegral(z[2])};
+        return IntegratedGaussianFrom<scalar::Ops>(f);
     }
     case 3:
         return HatConvolution(3, u);
@@ -219,18 +202,13 @@ void IntegratedKernelBlock(int type, double h, double x, const double* t, int co
             u[i] = (x - t[start + i]) / h;
         double* result = out + start;
         switch (type) {
-        case 1: {
-            const double r = 1.0 / std::sqrt(2.0);
-            for (int i = 0; i < n; ++i) {
-                z[3 * i] = (u[i] - 1.0) * r;
-                z[3 * i + 1] = (u[i] + 1.0) * r;
-                z[3 * i + 2] = u[i] * r;
-            }
+        case 1:
+            for (int i = 0; i < n; ++i)
+                IntegratedGaussianArguments<scalar::Ops>(u[i], z + 3 * i);
             ErfIntegralBlock(z, z, 3 * n);
             for (int i = 0; i < n; ++i)
-                result[i] = (z[3 * i] + z[3 * i + 1] - 2.0 * z[3 * i + 2]) * r;
+                result[i] = IntegratedGaussianFrom<scalar::Ops>(z + 3 * i);
             break;
-        }
         case 3:
             // HatConvolution(3, u): the stretch is 1, so the arguments are u + 1, u - 1 and u.
             for (int i = 0; i < n; ++i) {

@@ -1,6 +1,8 @@
 // The "Method of Least Squares": shifted basis functions fitted through
 // regularised normal equations.
 
+#include "engine/LeastSquares.h"
+
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
 
@@ -63,13 +65,38 @@ void BasisValues(int type, const double* u, double* values, int n, const LsqShap
         values[i] = shape.sigma * values[i];
 }
 
-// Sum over i = 0..n-1, in increasing i, of a[i] * b[i].
-double GramEntry(const double* a, const double* b, int n)
+// out[g] = the sum over i = 0..n-1, in increasing i, of rows[g][i] * b[i],
+// for g < count: up to four sums side by side, independent chains of
+// additions that keep the processor's adders busy.
+void GramEntries(const double* const* rows, int count, const double* b, int n, double* out)
 {
-    double sum = 0.0;
-    for (int i = 0; i < n; ++i)
-        sum = sum + a[i] * b[i];
-    return sum;
+    constexpr int kAtOnce = 4;
+    for (int g = 0; g < count; g += kAtOnce) {
+        if (count - g >= kAtOnce) {
+            const double* r0 = rows[g];
+            const double* r1 = rows[g + 1];
+            const double* r2 = rows[g + 2];
+            const double* r3 = rows[g + 3];
+            double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+            for (int i = 0; i < n; ++i) {
+                s0 = s0 + r0[i] * b[i];
+                s1 = s1 + r1[i] * b[i];
+                s2 = s2 + r2[i] * b[i];
+                s3 = s3 + r3[i] * b[i];
+            }
+            out[g] = s0;
+            out[g + 1] = s1;
+            out[g + 2] = s2;
+            out[g + 3] = s3;
+            continue;
+        }
+        for (int h = g; h < count; ++h) {
+            double sum = 0.0;
+            for (int i = 0; i < n; ++i)
+                sum = sum + rows[h][i] * b[i];
+            out[h] = sum;
+        }
+    }
 }
 
 }  // namespace
@@ -110,16 +137,22 @@ void CSplineEngine::BuildLsqSystem(int type, int K, int n, const double* values)
 
     // B[j] . B[k] and B[k] . B[j] multiply the same pairs in the same order,
     // so each sum serves both entries; the regularising term is added to each.
+    const double* rows[spln::kMaxSystem];
+    double sums[spln::kMaxSystem];
     for (int k = 0; k < K; ++k) {
+        for (int j = k; j < K; ++j)
+            rows[j - k] = m_wsBasis[j];
+        GramEntries(rows, K - k, m_wsBasis[k], n, sums);
         for (int j = k; j < K; ++j) {
-            const double sum = GramEntry(m_wsBasis[j], m_wsBasis[k], n);
-            m_dMatrix[k][j] = sum + 1e-9 * regular[j - k + K - 1];
-            m_dMatrix[j][k] = sum + 1e-9 * regular[k - j + K - 1];
+            m_dMatrix[k][j] = sums[j - k] + 1e-9 * regular[j - k + K - 1];
+            m_dMatrix[j][k] = sums[j - k] + 1e-9 * regular[k - j + K - 1];
         }
     }
 
+    // values . B[k]; a product of two doubles is the same whichever comes first.
     for (int k = 0; k < K; ++k)
-        m_dVector[k] = GramEntry(values, m_wsBasis[k], n);
+        rows[k] = m_wsBasis[k];
+    GramEntries(rows, K, values, n, m_dVector);
 }
 
 double CSplineEngine::LsqSum(int type, double x, const double* a) const
@@ -142,4 +175,44 @@ double CSplineEngine::LsqSum(int type, double x, const double* a) const
             sum = sum + values[k] * a[start + k];
     }
     return sum;
+}
+
+void spln::LsqSumsAt(const CSplineEngine& engine, int type, const double* x, int count, const double* a, double* out)
+{
+    const int K = engine.m_nLsqCount;
+    if (K > kMaxSystem) {
+        for (int j = 0; j < count; ++j)
+            out[j] = engine.LsqSum(type, x[j], a);
+        return;
+    }
+    if (K < 1) {
+        for (int j = 0; j < count; ++j)
+            out[j] = 0.0;
+        return;
+    }
+    // The centres, accumulated as LsqSum accumulates them.
+    const LsqShape shape = MakeLsqShape(engine, K);
+    double centres[kMaxSystem];
+    double centre = -engine.m_dHalfWidth;
+    for (int k = 0; k < K; ++k) {
+        centres[k] = centre;
+        centre = centre + shape.centreSpacing;
+    }
+    constexpr int kAtOnce = 4;
+    double values[kAtOnce][kMaxSystem];
+    for (int j = 0; j < count; j += kAtOnce) {
+        const int points = std::min(kAtOnce, count - j);
+        for (int g = 0; g < points; ++g) {
+            for (int k = 0; k < K; ++k)
+                values[g][k] = x[j + g] - centres[k];
+            BasisValues(type, values[g], values[g], K, shape);
+        }
+        double sums[kAtOnce] = {};
+        for (int k = 0; k < K; ++k) {
+            for (int g = 0; g < points; ++g)
+                sums[g] = sums[g] + values[g][k] * a[k];
+        }
+        for (int g = 0; g < points; ++g)
+            out[j + g] = sums[g];
+    }
 }

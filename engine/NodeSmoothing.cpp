@@ -16,7 +16,8 @@ namespace {
 
 // Below this many kernel terms handing the nodes to the workers costs more than it saves.
 constexpr double kParallelTerms = 200000.0;
-constexpr int kNodesPerChunk = 4;
+constexpr int kNodesPerGroup = 4;
+constexpr int kNodesPerChunk = 2 * kNodesPerGroup;
 
 std::atomic<bool> g_parallelNodes{true};
 
@@ -32,12 +33,21 @@ struct NodeJob {
     bool increasingAndFinite;
 };
 
+// The nodes begin..end-1, a group at a time: their sums run side by side.
 void SmoothNodes(void* context, int begin, int end)
 {
     const NodeJob& job = *static_cast<const NodeJob*>(context);
-    for (int j = begin; j < end; ++j)
-        job.out[j] = SmoothAt(job.halfWidth, job.type, job.n, job.nodes[j], job.b, job.values, job.abscissae,
-                              job.increasingAndFinite);
+    for (int j = begin; j < end; j += kNodesPerGroup) {
+        const int count = std::min(kNodesPerGroup, end - j);
+        IndexWindow windows[kNodesPerGroup];
+        for (int g = 0; g < count; ++g)
+            windows[g] = SmoothingWindow(job.halfWidth, job.type, job.n, job.nodes[j + g], job.b, job.abscissae,
+                                         job.increasingAndFinite);
+        double sums[kNodesPerGroup];
+        WindowedKernelSums(job.type, count, job.nodes + j, job.b, job.values, job.abscissae, windows, sums);
+        for (int g = 0; g < count; ++g)
+            job.out[j + g] = SmoothingResult(job.halfWidth, job.type, job.n, job.b, sums[g]);
+    }
 }
 
 bool IncreasingAndFinite(const double* values, const double* abscissae, int n)
@@ -56,8 +66,16 @@ bool IncreasingAndFinite(const double* values, const double* abscissae, int n)
 void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const double* values,
                    const double* abscissae, const double* nodes, int count, double* out)
 {
-    NodeJob job{
-        engine.m_dHalfWidth, type, n, b, values, abscissae, nodes, out, IncreasingAndFinite(values, abscissae, n)};
+    // Only the type-2 kernel's window is narrowed; the others need not look at the data.
+    NodeJob job{engine.m_dHalfWidth,
+                type,
+                n,
+                b,
+                values,
+                abscissae,
+                nodes,
+                out,
+                type == 2 && IncreasingAndFinite(values, abscissae, n)};
     const double spacing = (job.halfWidth - (-job.halfWidth)) / (n - 1);
     const double termsPerNode = std::min<double>(n, 2.0 * SmoothingHalfWidth(b, spacing) + 3.0);
     if (g_parallelNodes.load(std::memory_order_relaxed) && count * termsPerNode >= kParallelTerms &&

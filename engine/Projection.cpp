@@ -143,7 +143,7 @@ void KernelValues(int type, const double* u, const double* a, const double* d, i
 void KernelBlock(int type, double x, double b, const double* q, int count, double* k)
 {
     double u[kBlock];
-    double a[kBlock];
+    double a[kBlock] = {};  // written by KernelArguments; GCC cannot always see that
     double d[kBlock];
     KernelArguments(type, x, b, q, count, u, a);
     switch (type) {
@@ -160,18 +160,12 @@ void KernelBlock(int type, double x, double b, const double* q, int count, doubl
     KernelValues(type, u, a, d, count, k);
 }
 
-}  // namespace
-
-double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+// sum plus the terms of the indices first..last, a block of kernel values at a time.
+double BlockSum(int type, double x, double b, const double* p, const double* q, int first, int last, double sum)
 {
-    if (type >= 1 && type <= 3) {
-        if (const FusedKernelSum fused = ActiveFusedKernelSum())
-            return fused(type, x, b, p, q, window.first, window.last);
-    }
-    double sum = 0.0;
     double k[kBlock];
-    for (int start = window.first; start <= window.last; start += kBlock) {
-        const int count = std::min(kBlock, window.last - start + 1);
+    for (int start = first; start <= last; start += kBlock) {
+        const int count = std::min(kBlock, last - start + 1);
         KernelBlock(type, x, b, q + start, count, k);
         const double* values = p + start;
         for (int i = 0; i < count; ++i)
@@ -180,32 +174,91 @@ double WindowedKernelSum(int type, double x, double b, const double* p, const do
     return sum;
 }
 
-double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
-                bool increasingAndFinite)
+// The block path for kBlockGroup nodes at once: over the windows' common
+// length the nodes' additions are interleaved, independent chains each in
+// its own order; the rest of each window is summed alone.
+constexpr int kBlockGroup = 4;
+
+void BlockSums(int type, const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
+               double* sums)
+{
+    int common = windows[0].last - windows[0].first + 1;
+    for (int g = 1; g < kBlockGroup; ++g)
+        common = std::min(common, windows[g].last - windows[g].first + 1);
+    double sum[kBlockGroup] = {};
+    double k[kBlockGroup][kBlock];
+    int done = 0;
+    while (done < common) {
+        const int count = std::min(kBlock, common - done);
+        for (int g = 0; g < kBlockGroup; ++g)
+            KernelBlock(type, x[g], b, q + windows[g].first + done, count, k[g]);
+        for (int i = 0; i < count; ++i) {
+            for (int g = 0; g < kBlockGroup; ++g)
+                sum[g] = sum[g] + p[windows[g].first + done + i] * k[g][i];
+        }
+        done += count;
+    }
+    for (int g = 0; g < kBlockGroup; ++g)
+        sums[g] = BlockSum(type, x[g], b, p, q, windows[g].first + done, windows[g].last, sum[g]);
+}
+
+}  // namespace
+
+void WindowedKernelSums(int type, int count, const double* x, double b, const double* p, const double* q,
+                        const IndexWindow* windows, double* sums)
+{
+    if (type >= 1 && type <= 4) {
+        if (const FusedKernelSums fused = ActiveFusedKernelSums()) {
+            fused(type, count, x, b, p, q, windows, sums);
+            return;
+        }
+    }
+    int j = 0;
+    for (; j + kBlockGroup <= count; j += kBlockGroup)
+        BlockSums(type, x + j, b, p, q, windows + j, sums + j);
+    for (; j < count; ++j)
+        sums[j] = BlockSum(type, x[j], b, p, q, windows[j].first, windows[j].last, 0.0);
+}
+
+double WindowedKernelSum(int type, double x, double b, const double* p, const double* q, IndexWindow window)
+{
+    double sum;
+    WindowedKernelSums(type, 1, &x, b, p, q, &window, &sum);
+    return sum;
+}
+
+IndexWindow SmoothingWindow(double halfWidth, int type, int n, double x, double b, const double* q,
+                            bool increasingAndFinite)
 {
     const double H = halfWidth;
     const double h = (H - (-H)) / (n - 1);
-    IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
+    const IndexWindow window = WindowAround(x, H, h, SmoothingHalfWidth(b, h), n);
     if (type == 2 && increasingAndFinite && window.first <= window.last)
-        window = Type2Support(x, b, q, window);
-    const double sum = WindowedKernelSum(type, x, b, p, q, window);
+        return Type2Support(x, b, q, window);
+    return window;
+}
+
+double SmoothingResult(double halfWidth, int type, int n, double b, double sum)
+{
+    const double H = halfWidth;
+    const double h = (H - (-H)) / (n - 1);
     return sum * h / b * KernelNorm(type);
 }
 
-}  // namespace spln
+double SmoothAt(double halfWidth, int type, int n, double x, double b, const double* p, const double* q,
+                bool increasingAndFinite)
+{
+    const IndexWindow window = SmoothingWindow(halfWidth, type, n, x, b, q, increasingAndFinite);
+    return SmoothingResult(halfWidth, type, n, b, WindowedKernelSum(type, x, b, p, q, window));
+}
 
-using namespace spln;
-
-namespace {
-
-// Half width of the expansion window for the integrated kernel of each type; 0 for none.
-int HatWindow(int type)
+int ExpansionHalfWidth(int type)
 {
     switch (type) {
     case 1:
         return 4;
     case 2:
-        return 3;
+        return kExpansionHalfWidth;
     case 3:
         return 7;
     case 4:
@@ -215,7 +268,9 @@ int HatWindow(int type)
     }
 }
 
-}  // namespace
+}  // namespace spln
+
+using namespace spln;
 
 // The n values p at the abscissae q (spaced 2H/(n-1) from -H) averaged around
 // x with the unit-mass kernel of the given type and bandwidth b.
@@ -228,25 +283,67 @@ double CSplineEngine::KernelSmooth(int type, int n, double x, double b, const do
 // unit-mass kernel itself, at x.
 double CSplineEngine::KernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, 3, n);
-    return WindowedKernelSum(type, x, b, p, q, window) * KernelNorm(type);
+    double sum;
+    KernelSumsAt(*this, type, n, &x, 1, b, p, q, &sum);
+    return sum;
 }
 
 // The expansion with the n coefficients p on the nodes q (spacing b) in the
 // integrated kernels, at x.
 double CSplineEngine::HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const
 {
-    const int w = HatWindow(type);
-    if (w == 0)
-        return 0.0;
-    const IndexWindow window = WindowAround(x, m_dHalfWidth, b, w, n);
-    double k[kBlock];
-    double sum = 0.0;
-    for (int start = window.first; start <= window.last; start += kBlock) {
-        const int count = std::min(kBlock, window.last - start + 1);
-        IntegratedKernelBlock(type, b, x, q + start, count, k);
-        for (int i = 0; i < count; ++i)
-            sum = sum + p[start + i] * k[i];
-    }
+    double sum;
+    HatKernelSumsAt(*this, type, n, &x, 1, b, p, q, &sum);
     return sum;
 }
+
+namespace spln {
+
+void KernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b, const double* p,
+                  const double* q, double* out)
+{
+    IndexWindow windows[kMaxPointsAtOnce];
+    for (int start = 0; start < count; start += kMaxPointsAtOnce) {
+        const int points = std::min(kMaxPointsAtOnce, count - start);
+        for (int k = 0; k < points; ++k)
+            windows[k] = WindowAround(x[start + k], engine.m_dHalfWidth, b, kExpansionHalfWidth, n);
+        WindowedKernelSums(type, points, x + start, b, p, q, windows, out + start);
+        for (int k = 0; k < points; ++k)
+            out[start + k] = out[start + k] * KernelNorm(type);
+    }
+}
+
+void HatKernelSumsAt(const CSplineEngine& engine, int type, int n, const double* x, int count, double b,
+                     const double* p, const double* q, double* out)
+{
+    const int w = ExpansionHalfWidth(type);
+    IndexWindow windows[kMaxPointsAtOnce];
+    for (int start = 0; start < count; start += kMaxPointsAtOnce) {
+        const int points = std::min(kMaxPointsAtOnce, count - start);
+        for (int k = 0; k < points; ++k)
+            windows[k] = WindowAround(x[start + k], engine.m_dHalfWidth, b, w, n);
+        const FusedIntegratedSums fused = type == 1 ? ActiveFusedIntegratedGaussianSums() : nullptr;
+        if (fused) {
+            fused(points, x + start, b, p, q, windows, out + start);
+            continue;
+        }
+        for (int k = 0; k < points; ++k) {
+            if (w == 0) {
+                out[start + k] = 0.0;
+                continue;
+            }
+            const IndexWindow window = windows[k];
+            double kernels[kBlock];
+            double sum = 0.0;
+            for (int first = window.first; first <= window.last; first += kBlock) {
+                const int terms = std::min(kBlock, window.last - first + 1);
+                IntegratedKernelBlock(type, b, x[start + k], q + first, terms, kernels);
+                for (int i = 0; i < terms; ++i)
+                    sum = sum + p[first + i] * kernels[i];
+            }
+            out[start + k] = sum;
+        }
+    }
+}
+
+}  // namespace spln

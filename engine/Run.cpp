@@ -4,9 +4,12 @@
 #include "engine/BoundedText.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
+#include "engine/LeastSquares.h"
 #include "engine/NodeSmoothing.h"
+#include "engine/Projection.h"
 #include "engine/RunDomain.h"
 #include "engine/SampleFile.h"
+#include "engine/VectorClones.h"
 
 #include <cmath>
 #include <cstdio>
@@ -35,10 +38,6 @@ constexpr double kExampleRightDeriv[11] = {2.35, 0.0, -0.0125, -0.75, -8.0, 1.0,
 
 // The double nearest to 1/4500, the spacing of the file's 4501 samples on [-1, 1] divided by 2.
 constexpr double kFileSpacingFactor = 0.00022222222222222223;
-
-// First samples and first index of the last samples that the boundary cubic is fitted to.
-constexpr int kFitLeftCount = 250;
-constexpr int kFitRightStart = 4250;
 
 void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char* path)
 {
@@ -73,23 +72,27 @@ void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
 {
     const double* x = e.m_wsX;
     const double* y = e.m_wsY;
-    for (int k = 0; k < 4; ++k) {
-        for (int l = 0; l < 4; ++l) {
-            double sum = 0.0;
-            for (int i = 0; i < kFitLeftCount; ++i)
-                sum = sum + IntPower(l, x[i]) * IntPower(k, x[i]);
-            for (int i = kFitRightStart; i < kFileSamples; ++i)
-                sum = sum + IntPower(l, x[i]) * IntPower(k, x[i]);
-            e.m_dMatrix[k][l] = sum;
+    // All twenty sums in one pass over the window, each a chain of its own
+    // in the window's order (the left samples, then the right ones).
+    double matrix[4][4] = {};
+    double vector[4] = {};
+    auto add = [&](int i) {
+        const double powers[4] = {IntPower(0, x[i]), IntPower(1, x[i]), IntPower(2, x[i]), IntPower(3, x[i])};
+        for (int k = 0; k < 4; ++k) {
+            for (int l = 0; l < 4; ++l)
+                matrix[k][l] = matrix[k][l] + powers[l] * powers[k];
         }
-    }
-    for (int l = 0; l < 4; ++l) {
-        double sum = 0.0;
-        for (int i = 0; i < kFitLeftCount; ++i)
-            sum = sum + IntPower(l, x[i]) * y[i];
-        for (int i = kFitRightStart; i < kFileSamples; ++i)
-            sum = sum + IntPower(l, x[i]) * y[i];
-        e.m_dVector[l] = sum;
+        for (int l = 0; l < 4; ++l)
+            vector[l] = vector[l] + powers[l] * y[i];
+    };
+    for (int i = 0; i < kBoundaryFitLeftCount; ++i)
+        add(i);
+    for (int i = kBoundaryFitRightStart; i < kFileSamples; ++i)
+        add(i);
+    for (int k = 0; k < 4; ++k) {
+        for (int l = 0; l < 4; ++l)
+            e.m_dMatrix[k][l] = matrix[k][l];
+        e.m_dVector[k] = vector[k];
     }
     double* c = e.m_wsCubic;
     e.Solve(4, c);
@@ -163,10 +166,10 @@ BoundaryCubic MakeBoundaryCubic(const BoundaryValues& ends, double h)
 }
 
 // Subtracts the boundary cubic from the N samples, leaving the residual.
-void SubtractCubic(CSplineEngine& e, const BoundaryCubic& cubic, int N)
+// Plain IEEE arithmetic on independent samples: compiled for AVX2 as well.
+SPLN_VECTOR_CLONES
+void SubtractCubic(const double* x, double* y, int N, BoundaryCubic cubic)
 {
-    const double* x = e.m_wsX;
-    double* y = e.m_wsY;
     for (int i = 0; i < N; ++i)
         y[i] = y[i] - cubic.a3 * IntPower(3, x[i]) - cubic.a2 * IntPower(2, x[i]) - cubic.a1 * x[i] - cubic.a0;
 }
@@ -220,14 +223,17 @@ Projection ApproximateResidual(CSplineEngine& e, int N, double w)
     return projection;
 }
 
-// The approximated residual at x.
-double ResidualAt(const CSplineEngine& e, const Projection& projection, double x)
+// The approximated residual S[k] at x[k] for k < count, the expansions' sums side by side.
+void ResidualsAt(const CSplineEngine& e, const Projection& projection, const double* x, int count, double* S)
 {
-    if (e.m_nMethod == 2)
-        return e.LsqSum(e.m_nLsqType, x, e.m_wsLsq);
-    if (e.m_nSchwarzType == 2)
-        return e.KernelSum(2, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
-    return e.HatKernelSum(e.m_nSchwarzType, projection.M, x, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre);
+    if (e.m_nMethod == 2) {
+        LsqSumsAt(e, e.m_nLsqType, x, count, e.m_wsLsq, S);
+    } else if (e.m_nSchwarzType == 2) {
+        KernelSumsAt(e, 2, projection.M, x, count, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre, S);
+    } else {
+        HatKernelSumsAt(e, e.m_nSchwarzType, projection.M, x, count, projection.nodeSpacing, e.m_wsCoef, e.m_wsCentre,
+                        S);
+    }
 }
 
 // Fills the result arrays at the output points and, for a built-in function,
@@ -252,10 +258,10 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
             xi = xi + d;
         }
         e.TrendLines(x, trend, count);
-        for (int k = 0; k < count; ++k) {
-            const double S = ResidualAt(e, projection, x[k]);
-            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S + cubic.a0;
-        }
+        double S[kChunk];
+        ResidualsAt(e, projection, x, count, S);
+        for (int k = 0; k < count; ++k)
+            e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S[k] + cubic.a0;
         if (builtIn) {
             e.ExampleFunctions(x, e.m_dExact + start, count);
             e.NoisySamples(x, e.m_dData + start, count);
@@ -303,7 +309,7 @@ void CSplineEngine::Run()
         return;
 
     const BoundaryCubic cubic = MakeBoundaryCubic(ends, m_dHalfWidth);
-    SubtractCubic(*this, cubic, grid.count);
+    SubtractCubic(m_wsX, m_wsY, grid.count, cubic);
     const Projection projection = ApproximateResidual(*this, grid.count, m_nWindow * grid.spacing);
     EvaluateOutputs(*this, cubic, projection);
 

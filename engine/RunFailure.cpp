@@ -9,9 +9,10 @@
 #include <string>
 #include <system_error>
 
+namespace spln {
+
 std::string DescribeRunFailure(const CSplineEngine& engine)
 {
-    using spln::RunFailure;
     const std::string file = "The sample file \"" + std::string(engine.m_szFailurePath) + "\"";
     const std::string item = std::to_string(engine.m_nFailureDetail);
     switch (engine.m_eFailure) {
@@ -21,7 +22,7 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
         return file + " could not be opened: " + std::generic_category().message(engine.m_nFailureDetail) + ".";
     case RunFailure::WrongCount:
         return file + " holds " + item + (engine.m_nFailureDetail == 1 ? " number" : " numbers") +
-               "; it must hold exactly " + std::to_string(spln::kFileSamples) + ".";
+               "; it must hold exactly " + std::to_string(kFileSamples) + ".";
     case RunFailure::NotANumber:
         return file + " holds text that is not a number at item " + item + ".";
     case RunFailure::NumberOutOfRange:
@@ -29,13 +30,15 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::AllZero:
         return file + " holds only zeros, so its numbers cannot be scaled by their largest magnitude.";
     case RunFailure::BadSettings:
-        return "The run settings cannot be computed: " +
-               spln::DescribeUncomputableSetting(engine, engine.m_nFailureDetail) + ".";
+        return "The run settings cannot be computed: " + DescribeUncomputableSetting(engine, engine.m_nFailureDetail) +
+               ".";
     case RunFailure::TooLarge:
-        return file + " goes on past " + std::to_string(spln::kMaxSampleFileBytes >> 20) +
-               " MB without ending; a sample file holds " + std::to_string(spln::kFileSamples) + " numbers.";
+        return file + " goes on past " + std::to_string(kMaxSampleFileBytes >> 20) +
+               " MB without ending; a sample file holds " + std::to_string(kFileSamples) + " numbers.";
     case RunFailure::NotAFile:
-        return file + " " + spln::NotReadBecause(static_cast<spln::InputKind>(engine.m_nFailureDetail)) + ".";
+        return file + " " + NotReadBecause(static_cast<InputKind>(engine.m_nFailureDetail)) + ".";
     }
     return "The last run stopped early for an unknown reason.";
 }
+
+}  // namespace spln

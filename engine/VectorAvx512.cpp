@@ -1,10 +1,15 @@
 // The vector paths with AVX-512: the generic code on eight doubles.
 
 // GCC 12 takes the deliberately undefined start values inside the AVX-512
-// intrinsics (_mm512_undefined_*) for uninitialised variables.
+// intrinsics (_mm512_undefined_*) for uninitialised variables; without
+// optimisation its gathers are macros that hand their all-ones mask to the
+// builtin as a plain char, which -Wsign-conversion reports here.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#ifndef __OPTIMIZE__
+#pragma GCC diagnostic ignored "-Wsign-conversion"
+#endif
 #endif
 
 #include "engine/VectorOpsAvx512.h"
@@ -12,6 +17,7 @@
 #include "engine/VectorTarget.h"
 
 #include <cmath>
+#include <cstddef>
 
 SPLN_BEGIN_TARGET_AVX512
 #include "engine/ExpCore.h"

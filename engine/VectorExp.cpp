@@ -30,10 +30,19 @@ void ExpNegBlockScalar(const double* a, double* y, int n)
         y[i] = a[i] > 100.0 ? 0.0 : std::exp(-a[i]);
 }
 
-// The scalar path has no fused kernel sums: the windowed sums take the block path.
-constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr};
+void DivideBlockScalar(const double* a, const double* b, double* y, int n)
+{
+    for (int i = 0; i < n; ++i)
+        y[i] = a[i] / b[i];
+}
 
-const detail::PathFunctions& FunctionsOf(ExpPath path)
+// The scalar path has no fused kernel sums: the windowed sums take the block path.
+constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr, nullptr,
+                                                    DivideBlockScalar};
+
+}  // namespace
+
+const detail::PathFunctions& detail::FunctionsOf(ExpPath path)
 {
 #if SPLN_VECTOR_PATHS
     switch (path) {
@@ -48,6 +57,8 @@ const detail::PathFunctions& FunctionsOf(ExpPath path)
     (void)path;
     return kScalarFunctions;
 }
+
+namespace {
 
 struct GuardSet {
     double arguments[kGuardArgumentCount];
@@ -76,13 +87,23 @@ bool SameBits(const double* a, const double* b, int n)
     return std::memcmp(a, b, sizeof(double) * static_cast<std::size_t>(n)) == 0;
 }
 
+// The fastest of the vector paths the guard accepts; the scalar path where it accepts none.
 ExpPath ChoosePath()
 {
-    for (ExpPath path : {ExpPath::Avx512, ExpPath::Avx2Fma}) {
+    ExpPath accepted[2];
+    int count = 0;
+    for (ExpPath path : {ExpPath::Avx2Fma, ExpPath::Avx512}) {
         if (ExpPathAccepted(path))
-            return path;
+            accepted[count++] = path;
     }
-    return ExpPath::Scalar;
+    if (count == 0)
+        return ExpPath::Scalar;
+    double seconds[2];
+    CalibrationSeconds(accepted, count, seconds);
+    PathTime measured[2];
+    for (int i = 0; i < count; ++i)
+        measured[i] = {accepted[i], seconds[i]};
+    return FastestPath(measured, count);
 }
 
 // -1 while the guard's choice holds, otherwise the forced ExpPath.
@@ -105,14 +126,14 @@ void ExpBlock(const double* x, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(x, n, false);
-    FunctionsOf(ActiveExpPath()).exp(x, y, n);
+    detail::FunctionsOf(ActiveExpPath()).exp(x, y, n);
 }
 
 void ExpNegBlock(const double* a, double* y, int n)
 {
     if (const ExpBlockObserver observer = g_observer.load(std::memory_order_relaxed))
         observer(a, n, true);
-    FunctionsOf(ActiveExpPath()).expNeg(a, y, n);
+    detail::FunctionsOf(ActiveExpPath()).expNeg(a, y, n);
 }
 
 const char* ExpPathName(ExpPath path)
@@ -151,18 +172,18 @@ bool ExpPathMatchesLibrary(ExpPath path)
         return false;
     const GuardSet& guard = Guard();
     double got[kGuardArgumentCount];
-    FunctionsOf(path).exp(guard.arguments, got, kGuardArgumentCount);
+    detail::FunctionsOf(path).exp(guard.arguments, got, kGuardArgumentCount);
     if (!SameBits(got, guard.expected, kGuardArgumentCount))
         return false;
-    FunctionsOf(path).expNeg(guard.negated, got, kGuardArgumentCount);
+    detail::FunctionsOf(path).expNeg(guard.negated, got, kGuardArgumentCount);
     if (!SameBits(got, guard.negatedExpected, kGuardArgumentCount))
         return false;
     // Short blocks take the padded tail; each length must agree as well.
     for (int n = 1; n < 16; ++n) {
-        FunctionsOf(path).exp(guard.arguments + 3584, got, n);
+        detail::FunctionsOf(path).exp(guard.arguments + 3584, got, n);
         if (!SameBits(got, guard.expected + 3584, n))
             return false;
-        FunctionsOf(path).expNeg(guard.negated + 3584, got, n);
+        detail::FunctionsOf(path).expNeg(guard.negated + 3584, got, n);
         if (!SameBits(got, guard.negatedExpected + 3584, n))
             return false;
     }
@@ -187,12 +208,17 @@ bool ExpPathAccepted(ExpPath path)
 
 void ExpBlockOn(ExpPath path, const double* x, double* y, int n)
 {
-    FunctionsOf(path).exp(x, y, n);
+    detail::FunctionsOf(path).exp(x, y, n);
 }
 
 void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n)
 {
-    FunctionsOf(path).expNeg(a, y, n);
+    detail::FunctionsOf(path).expNeg(a, y, n);
+}
+
+void DivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n)
+{
+    detail::FunctionsOf(path).divide(a, b, y, n);
 }
 
 bool ForceExpPath(ExpPath path)
@@ -208,15 +234,14 @@ void ResetExpPath()
     g_forcedPath.store(-1, std::memory_order_relaxed);
 }
 
-FusedKernelSum ActiveFusedKernelSum()
+FusedKernelSums ActiveFusedKernelSums()
 {
-    // The fused four-wide sums serve whenever a vector path is in use and the
-    // guard accepts the AVX2 exponential, on AVX-512 processors too: there
-    // they overlap the exponentials with the chain of additions better than
-    // the block at a time does.
-    if (ActiveExpPath() == ExpPath::Scalar || !ExpPathAccepted(ExpPath::Avx2Fma))
-        return nullptr;
-    return FunctionsOf(ExpPath::Avx2Fma).kernelSum;
+    return detail::FunctionsOf(ActiveExpPath()).kernelSums;
+}
+
+FusedIntegratedSums ActiveFusedIntegratedGaussianSums()
+{
+    return detail::FunctionsOf(ActiveExpPath()).integratedGaussianSums;
 }
 
 void ObserveExpBlocks(ExpBlockObserver observer)

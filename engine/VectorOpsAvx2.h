@@ -17,6 +17,13 @@ namespace spln::avx2 {
 
 struct Ops {
     static constexpr int kLanes = 4;
+    // How many nodes' windowed sums of the kernel type run side by side
+    // (KernelSumLanes.h): as many as the sixteen registers hold with the next
+    // vectors' divisions in flight; the logistic kernel's three divisions leave room for one.
+    static constexpr int NodesAtOnce(int type) { return type == 3 ? 1 : 2; }
+    // Whether the expansion in integrated Gaussians runs fused, one output
+    // point a lane: with four lanes the block path is faster (measured).
+    static constexpr bool kFusedIntegratedGaussians = false;
     using Vec = __m256d;   // doubles
     using Int = __m256i;   // 64-bit integers
     using Mask = __m256d;  // a lane is all ones where a comparison holds
@@ -25,6 +32,11 @@ struct Ops {
     static Int SetInt(std::int64_t v) { return _mm256_set1_epi64x(v); }
     static Vec Load(const double* p) { return _mm256_loadu_pd(p); }
     static void Store(double* p, Vec v) { _mm256_storeu_pd(p, v); }
+    // base[index[l]] in lane l.
+    static Vec Gather(const double* base, const int* index)
+    {
+        return _mm256_i32gather_pd(base, _mm_loadu_si128(reinterpret_cast<const __m128i*>(index)), 8);
+    }
 
     static Vec Add(Vec a, Vec b) { return _mm256_add_pd(a, b); }
     static Vec Sub(Vec a, Vec b) { return _mm256_sub_pd(a, b); }
@@ -34,6 +46,7 @@ struct Ops {
     static Vec Abs(Vec a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
     static Vec Neg(Vec a) { return _mm256_xor_pd(a, _mm256_set1_pd(-0.0)); }
 
+    static Mask Less(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_LT_OQ); }
     static Mask Greater(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GT_OQ); }
     static Mask GreaterEqual(Vec a, Vec b) { return _mm256_cmp_pd(a, b, _CMP_GE_OQ); }
     static Mask Or(Mask a, Mask b) { return _mm256_or_pd(a, b); }

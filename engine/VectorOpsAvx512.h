@@ -17,6 +17,8 @@ namespace spln::avx512 {
 
 struct Ops {
     static constexpr int kLanes = 8;
+    static constexpr int NodesAtOnce(int) { return 2; }  // see VectorOpsAvx2.h
+    static constexpr bool kFusedIntegratedGaussians = true;
     using Vec = __m512d;
     using Int = __m512i;
     using Mask = __mmask8;  // bit l for lane l
@@ -25,6 +27,10 @@ struct Ops {
     static Int SetInt(std::int64_t v) { return _mm512_set1_epi64(v); }
     static Vec Load(const double* p) { return _mm512_loadu_pd(p); }
     static void Store(double* p, Vec v) { _mm512_storeu_pd(p, v); }
+    static Vec Gather(const double* base, const int* index)
+    {
+        return _mm512_i32gather_pd(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(index)), base, 8);
+    }
 
     static Vec Add(Vec a, Vec b) { return _mm512_add_pd(a, b); }
     static Vec Sub(Vec a, Vec b) { return _mm512_sub_pd(a, b); }
@@ -34,6 +40,7 @@ struct Ops {
     static Vec Abs(Vec a) { return _mm512_abs_pd(a); }
     static Vec Neg(Vec a) { return FromBits(_mm512_xor_si512(Bits(a), _mm512_set1_epi64(INT64_MIN))); }
 
+    static Mask Less(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_LT_OQ); }
     static Mask Greater(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
     static Mask GreaterEqual(Vec a, Vec b) { return _mm512_cmp_pd_mask(a, b, _CMP_GE_OQ); }
     static Mask Or(Mask a, Mask b) { return static_cast<Mask>(a | b); }

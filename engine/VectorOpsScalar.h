@@ -19,6 +19,8 @@ struct Ops {
     static Vec Mul(Vec a, Vec b) { return a * b; }
     static Vec Div(Vec a, Vec b) { return a / b; }
     static Vec Abs(Vec a) { return std::fabs(a); }
+    static Vec Neg(Vec a) { return -a; }
+    static Mask Less(Vec a, Vec b) { return a < b; }
     static Mask Greater(Vec a, Vec b) { return a > b; }
     static Mask GreaterEqual(Vec a, Vec b) { return a >= b; }
     static Vec Select(Mask m, Vec yes, Vec no) { return m ? yes : no; }

@@ -11,7 +11,10 @@ namespace spln::lanes {
 template <class V>
 constexpr detail::PathFunctions PathFunctionsOf()
 {
-    return {ExpBlock<V, false>, ExpBlock<V, true>, WindowedKernelSumOfType<V>};
+    if constexpr (V::kFusedIntegratedGaussians)
+        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, IntegratedGaussianSums<V>, DivideBlock<V>};
+    else
+        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, nullptr, DivideBlock<V>};
 }
 
 }  // namespace spln::lanes

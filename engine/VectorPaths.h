@@ -4,6 +4,9 @@
 // set (VectorAvx2.cpp, VectorAvx512.cpp) and called only where the processor
 // has it (VectorExp.cpp).
 
+#include "engine/Projection.h"
+#include "engine/VectorExp.h"
+
 namespace spln::detail {
 
 struct PathFunctions {
@@ -13,11 +16,21 @@ struct PathFunctions {
     void (*exp)(const double* x, double* y, int n);
     // ExpNeg(a[i]) into y[i] for i < n; arguments beyond the cut-off are not evaluated.
     void (*expNeg)(const double* a, double* y, int n);
-    // WindowedKernelSum for kernel types 1 to 3 over the indices first..last.
-    double (*kernelSum)(int type, double x, double b, const double* p, const double* q, int first, int last);
+    // sums[j] = WindowedKernelSum(type, x[j], b, p, q, windows[j]) for j < count, kernel types 1 to 4.
+    void (*kernelSums)(int type, int count, const double* x, double b, const double* p, const double* q,
+                       const IndexWindow* windows, double* sums);
+    // sums[j] = the sum of p[i] * IntegratedKernel(1, b, x[j], q[i]) over
+    // windows[j] for j < count; nullptr where the block path is faster.
+    void (*integratedGaussianSums)(int count, const double* x, double b, const double* p, const double* q,
+                                   const IndexWindow* windows, double* sums);
+    // y[i] = a[i] / b[i] for i < n: how fast the path divides, for the benchmark's floor.
+    void (*divide)(const double* a, const double* b, double* y, int n);
 };
 
 extern const PathFunctions kAvx2FmaFunctions;
 extern const PathFunctions kAvx512Functions;
+
+// The path's functions; the scalar path has no fused kernel sums (nullptr).
+const PathFunctions& FunctionsOf(ExpPath path);
 
 }  // namespace spln::detail

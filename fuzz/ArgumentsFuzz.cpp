@@ -25,8 +25,10 @@ void CheckAccepted(const spln::cli::CliOptions& options)
     // A sweep of the window or the sample count checks each value it runs, not the base.
     const CSplnSettings& s = options.settings;
     const study::StudyPlan& plan = options.studyPlan;
-    const bool sweepsTheWindow = options.study && plan.kind == study::StudyKind::Sweep &&
-                                 (plan.setting == kSettingWindow || plan.setting == kSettingFileLength);
+    const auto checked = [](SettingId id) { return id == kSettingWindow || id == kSettingFileLength; };
+    const bool sweepsTheWindow =
+        options.study && plan.kind != study::StudyKind::Repeat &&
+        (checked(plan.sweep.setting) || (plan.kind == study::StudyKind::Grid && checked(plan.across.setting)));
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) && !sweepsTheWindow)
         std::abort();
     if (options.repeat < 1 || options.repeat > cli::kMaxRepeat)
@@ -36,7 +38,7 @@ void CheckAccepted(const spln::cli::CliOptions& options)
         std::abort();
     if (options.dataPath.size() >= static_cast<std::size_t>(kPathSize))
         std::abort();
-    int toStandardOutput = 0;
+    std::size_t toStandardOutput = 0;
     for (const cli::OutputRequest& output : options.outputs) {
         if (output.path.empty() || output.flag.empty())
             std::abort();

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-namespace doc {
+namespace spln::doc {
 
 namespace {
 
@@ -120,4 +120,4 @@ const char* Caption(int index)
     return kCaptions[index];
 }
 
-}  // namespace doc
+}  // namespace spln::doc

@@ -5,7 +5,7 @@
 // bits as the engine's example function: the same operations in the same
 // order, a power before its coefficient, everything else left to right.
 
-namespace doc {
+namespace spln::doc {
 
 inline constexpr int kFunctionCount = 11;
 
@@ -27,4 +27,4 @@ double Evaluate(int index, double x);
 // The caption of the function at document index; empty outside 0..10.
 const char* Caption(int index);
 
-}  // namespace doc
+}  // namespace spln::doc

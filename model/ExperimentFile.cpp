@@ -12,7 +12,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -126,7 +125,7 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     }
 
     CSplnSettings settings = defaults;
-    std::array<int, kSettingCount> lineOf{};  // 0: not given
+    int lineOf[kSettingCount] = {};  // 0: not given
     int lineNumber = 0;
     std::size_t start = 0;
     while (start < text.size()) {

@@ -32,16 +32,17 @@ void AppendCsvNumber(std::string& out, double value)
 void AppendJsonString(std::string& out, const std::string& text)
 {
     out += '"';
-    for (unsigned char c : text) {
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
+            out += c;
+        } else if (code < 0x20) {
             char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
             out += escaped;
         } else {
-            out += static_cast<char>(c);
+            out += c;
         }
     }
     out += '"';

@@ -16,8 +16,8 @@ constexpr double kIntervalLength = 2.0;  // length of [-1, 1]
 
 CSplnDocData::CSplnDocData()
 {
-    for (int i = 0; i < doc::kFunctionCount; ++i)
-        m_strCaptions[i] = doc::Caption(i);
+    for (int i = 0; i < spln::doc::kFunctionCount; ++i)
+        m_strCaptions[i] = spln::doc::Caption(i);
 }
 
 void CSplnDocData::SetUpForAcceptedRun()
@@ -56,7 +56,7 @@ void CSplnDocData::FillExactCurve()
     double x = -1.0;
     for (std::size_t i = 0; i < size; ++i) {
         m_arrX[i] = x;
-        m_arrY[i] = doc::Evaluate(m_nFuncIndex, x);
+        m_arrY[i] = spln::doc::Evaluate(m_nFuncIndex, x);
         x = x + step;
     }
 }

@@ -16,7 +16,7 @@ void CDialog::EnsureBuilt()
     if (m_bBuilt)
         return;
     m_bBuilt = true;
-    BuildDialog(*this, m_template);
+    spln::BuildDialog(*this, m_template);
 }
 
 int CDialog::DoModal()

@@ -20,7 +20,7 @@ CDocument::CDocument() : m_strTitle(QStringLiteral("Untitled")) {}
 
 CDocument::~CDocument()
 {
-    for (CView* view : m_views)
+    for (CView* view : m_arrViews)
         view->m_pDocument = nullptr;
 }
 
@@ -75,7 +75,7 @@ void CDocument::Serialize(CArchive& /*ar*/) {}
 
 void CDocument::UpdateAllViews(CView* sender, long hint, void* pHint)
 {
-    for (CView* view : m_views) {
+    for (CView* view : m_arrViews) {
         if (view != sender)
             view->OnUpdate(sender, hint, pHint);
     }
@@ -87,16 +87,16 @@ void CDocument::AddView(CView* view)
         return;
     if (view->m_pDocument)
         view->m_pDocument->RemoveView(view);
-    m_views.push_back(view);
+    m_arrViews.push_back(view);
     view->m_pDocument = this;
 }
 
 void CDocument::RemoveView(CView* view)
 {
-    auto it = std::find(m_views.begin(), m_views.end(), view);
-    if (it == m_views.end())
+    auto it = std::find(m_arrViews.begin(), m_arrViews.end(), view);
+    if (it == m_arrViews.end())
         return;
-    m_views.erase(it);
+    m_arrViews.erase(it);
     view->m_pDocument = nullptr;
 }
 

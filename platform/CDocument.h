@@ -47,7 +47,7 @@ public:
 
     void AddView(CView* view);
     void RemoveView(CView* view);
-    const std::vector<CView*>& GetViews() const { return m_views; }
+    const std::vector<CView*>& GetViews() const { return m_arrViews; }
 
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title);
@@ -67,7 +67,7 @@ public:
     void SetModifiedChangedHandler(std::function<void(bool modified)> handler);
 
 private:
-    std::vector<CView*> m_views;
+    std::vector<CView*> m_arrViews;
     QString m_strTitle;
     QString m_strPathName;
     std::function<void(const QString&)> m_onTitleChanged;

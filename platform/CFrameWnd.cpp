@@ -1,17 +1,17 @@
-// The frame window: menu, toolbar, status bar and the view in between.
+// The frame window: menu, accelerators, control bars, caption and the view
+// in between (help mode in CFrameWndHelp.cpp, the recent-file entries in
+// CFrameWndRecentFiles.cpp).
 
 #include "platform/CFrameWnd.h"
 
 #include "platform/CStatusBar.h"
 #include "platform/CToolBar.h"
 #include "platform/CView.h"
-#include "platform/RecentFileList.h"
+#include "platform/QtStrings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -21,14 +21,8 @@
 
 namespace {
 
-// Standard command and string ids the frame handles itself.
+// The standard string id of the status bar's idle text.
 constexpr unsigned kIdsIdleMessage = 57345;
-constexpr unsigned kIdsHelpModeMessage = 57346;
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 {
@@ -67,7 +61,7 @@ QKeySequence KeySequenceOf(const AcceleratorEntry& entry)
 
 CFrameWnd::CFrameWnd(QWidget* parent) : QMainWindow(parent)
 {
-    m_pCommands = new CommandTable(this, nullptr);
+    m_pCommands = new spln::CommandTable(this, nullptr);
 }
 
 CFrameWnd::~CFrameWnd()
@@ -102,7 +96,7 @@ void CFrameWnd::BuildMenu(const FrameResources& resources)
     for (const MenuItemTemplate& item : resources.menu) {
         switch (item.kind) {
         case MenuItemKind::Popup: {
-            const QString title = ToQString(item.text);
+            const QString title = spln::ToQString(item.text);
             QMenu* menu = open.empty() ? menuBar()->addMenu(title) : open.back()->addMenu(title);
             // Ticks follow the bars' real state whenever a menu opens.
             connect(menu, &QMenu::aboutToShow, this, &CFrameWnd::UpdateBarChecks);
@@ -121,7 +115,7 @@ void CFrameWnd::BuildMenu(const FrameResources& resources)
             if (open.empty())
                 break;
             QAction* action = m_pCommands->Action(item.id);
-            action->setText(ToQString(item.text));
+            action->setText(spln::ToQString(item.text));
             if (item.grayed)
                 action->setEnabled(false);
             open.back()->addAction(action);
@@ -209,7 +203,7 @@ void CFrameWnd::SetMessageBar(CStatusBar* bar)
     m_pMessageBar = bar;
     setStatusBar(bar);
     if (m_resources.loadString)
-        bar->SetIdleText(ToQString(m_resources.loadString(kIdsIdleMessage)));
+        bar->SetIdleText(spln::ToQString(m_resources.loadString(kIdsIdleMessage)));
 }
 
 void CFrameWnd::DockControlBar(CToolBar* toolBar)
@@ -219,66 +213,6 @@ void CFrameWnd::DockControlBar(CToolBar* toolBar)
     toolBar->setMovable(align != 0);
     toolBar->setFloatable(align == CBRS_ALIGN_ANY);
     addToolBar(Qt::TopToolBarArea, toolBar);
-}
-
-void CFrameWnd::OnHelp()
-{
-    if (m_bHelpMode)
-        LeaveHelpMode(false);
-    if (m_showHelp)
-        m_showHelp();
-}
-
-void CFrameWnd::OnHelpFinder()
-{
-    OnHelp();
-}
-
-void CFrameWnd::OnContextHelp()
-{
-    if (m_bHelpMode)
-        return;
-    m_bHelpMode = true;
-    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    qApp->installEventFilter(this);
-    if (m_pMessageBar && m_resources.loadString)
-        m_pMessageBar->showMessage(ToQString(m_resources.loadString(kIdsHelpModeMessage)));
-}
-
-void CFrameWnd::LeaveHelpMode(bool showHelp)
-{
-    m_bHelpMode = false;
-    qApp->removeEventFilter(this);
-    QApplication::restoreOverrideCursor();
-    if (m_pMessageBar)
-        m_pMessageBar->clearMessage();
-    if (showHelp && m_showHelp)
-        m_showHelp();
-}
-
-bool CFrameWnd::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!m_bHelpMode)
-        return QMainWindow::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        LeaveHelpMode(true);
-        return true;
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return true;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Escape || key == Qt::Key_F1) {
-            LeaveHelpMode(key == Qt::Key_F1);
-            return true;
-        }
-        break;
-    }
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 QMenu* CFrameWnd::FindMenuOfCommand(unsigned id) const
@@ -292,43 +226,4 @@ QMenu* CFrameWnd::FindMenuOfCommand(unsigned id) const
             return menu;
     }
     return nullptr;
-}
-
-void CFrameWnd::UpdateRecentFileMenu(const CRecentFileList& files, unsigned firstId)
-{
-    QAction* first = m_pCommands->FindAction(firstId);
-    QMenu* menu = FindMenuOfCommand(firstId);
-    if (!first || !menu)
-        return;
-    if (m_strRecentPlaceholder.isEmpty())
-        m_strRecentPlaceholder = first->text();
-
-    // Slots 2.. follow the first one; they are created the first time needed.
-    QAction* previous = first;
-    const QString currentDir = QDir::currentPath();
-    for (int slot = 0; slot < files.GetMaxSize(); ++slot) {
-        const unsigned id = firstId + static_cast<unsigned>(slot);
-        QAction* action = m_pCommands->FindAction(id);
-        const QList<QAction*> entries = menu->actions();
-        const bool inMenu = action && entries.contains(action);
-        if (!inMenu && slot >= files.GetSize())
-            continue;
-        if (!inMenu) {
-            action = m_pCommands->Action(id);
-            const qsizetype after = entries.indexOf(previous) + 1;
-            menu->insertAction(after < entries.size() ? entries[after] : nullptr, action);
-        }
-        if (slot < files.GetSize()) {
-            action->setText(files.MenuText(slot, currentDir));
-            action->setEnabled(m_pCommands->HasHandler(id));
-            action->setVisible(true);
-        } else if (slot == 0) {
-            action->setText(m_strRecentPlaceholder);
-            action->setEnabled(false);
-            action->setVisible(true);
-        } else {
-            action->setVisible(false);
-        }
-        previous = action;
-    }
 }

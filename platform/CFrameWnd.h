@@ -34,7 +34,7 @@ public:
     // Creates the frame's bars; the base creates nothing and returns 0.
     virtual int OnCreate();
 
-    CommandTable& Commands() { return *m_pCommands; }
+    spln::CommandTable& Commands() { return *m_pCommands; }
     const FrameResources& Resources() const { return m_resources; }
 
     // The view fills the client area; the frame owns it from now on.
@@ -96,7 +96,7 @@ private:
     void LeaveHelpMode(bool showHelp);
 
     FrameResources m_resources;
-    CommandTable* m_pCommands = nullptr;
+    spln::CommandTable* m_pCommands = nullptr;
     CView* m_pActiveView = nullptr;
     CStatusBar* m_pMessageBar = nullptr;
     QString m_strAppTitle;

@@ -4,6 +4,7 @@
 
 #include "platform/FrameTemplates.h"
 #include "platform/KeyboardLocks.h"
+#include "platform/QtStrings.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -37,14 +38,14 @@ bool CStatusBar::SetIndicators(std::span<const unsigned> ids, StringLoader loadS
         if (text.empty())
             return false;
         auto* label = new QLabel(this);
-        const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QString caption = spln::ToQString(text);
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         // The pane keeps the width of its text while the text is hidden.
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(caption) + 8);
         addPermanentWidget(label);
-        m_indicators.push_back({id, label, caption});
+        m_arrIndicators.push_back({id, label, caption});
     }
     if (qApp)
         qApp->installEventFilter(this);
@@ -74,7 +75,7 @@ QString CStatusBar::MessageText() const
 
 QLabel* CStatusBar::Indicator(unsigned id) const
 {
-    for (const auto& pane : m_indicators) {
+    for (const auto& pane : m_arrIndicators) {
         if (pane.id == id)
             return pane.label;
     }
@@ -83,8 +84,8 @@ QLabel* CStatusBar::Indicator(unsigned id) const
 
 void CStatusBar::UpdateIndicators()
 {
-    const std::optional<KeyboardLockState> state = ReadKeyboardLocks();
-    for (auto& pane : m_indicators) {
+    const std::optional<spln::KeyboardLockState> state = spln::ReadKeyboardLocks();
+    for (auto& pane : m_arrIndicators) {
         if (!state) {
             pane.label->setText(pane.text);
             pane.label->setEnabled(false);

@@ -50,5 +50,5 @@ private:
     };
 
     QLabel* m_pMessagePane = nullptr;
-    std::vector<IndicatorPane> m_indicators;
+    std::vector<IndicatorPane> m_arrIndicators;
 };

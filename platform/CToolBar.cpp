@@ -30,8 +30,8 @@ CToolBar::CToolBar(QWidget* parent) : QToolBar(parent)
     setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-bool CToolBar::LoadToolBar(std::span<const unsigned> buttons, CommandTable& commands, QPixmap (*imageOf)(unsigned id),
-                           int imageWidth, int imageHeight)
+bool CToolBar::LoadToolBar(std::span<const unsigned> buttons, spln::CommandTable& commands,
+                           QPixmap (*imageOf)(unsigned id), int imageWidth, int imageHeight)
 {
     setIconSize(QSize(imageWidth, imageHeight));
     for (const unsigned id : buttons) {

@@ -10,8 +10,11 @@
 #include <span>
 #include <vector>
 
-class CommandTable;
 class QPixmap;
+
+namespace spln {
+class CommandTable;
+}  // namespace spln
 
 // Edges of the frame a bar may dock at.
 constexpr unsigned CBRS_ALIGN_LEFT = 0x1000;
@@ -31,7 +34,7 @@ public:
     // Sets the buttons: one per id, ID_SEPARATOR for a gap, each with the
     // image from imageOf (buttons of imageWidth x imageHeight pixels).
     // False when a button has no image.
-    bool LoadToolBar(std::span<const unsigned> buttons, CommandTable& commands, QPixmap (*imageOf)(unsigned id),
+    bool LoadToolBar(std::span<const unsigned> buttons, spln::CommandTable& commands, QPixmap (*imageOf)(unsigned id),
                      int imageWidth, int imageHeight);
 
     // The edges this bar agrees to dock at (see CFrameWnd::DockControlBar).

@@ -73,7 +73,7 @@ void CView::OnUpdate(CView* /*pSender*/, long /*lHint*/, void* /*pHint*/)
 void CView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    QtDC dc(painter);
+    spln::QtDC dc(painter);
     OnPrepareDC(&dc, nullptr);
     OnDraw(&dc);
 }
@@ -98,7 +98,7 @@ int CView::PrintPages(QPaintDevice& device, CPrintInfo& info)
         AfxMessageBox(QStringLiteral("Cannot print: the printer could not be started."));
         return 0;
     }
-    QtDC dc(painter, true);
+    spln::QtDC dc(painter, true);
     m_pPrintDevice = &device;
     OnBeginPrinting(&dc, &info);
     int pages = 0;

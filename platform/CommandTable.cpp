@@ -2,22 +2,17 @@
 
 #include "platform/CommandTable.h"
 
+#include "platform/QtStrings.h"
+
 #include <QAction>
 #include <QWidget>
 
 #include <utility>
 
-namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+namespace spln {
 
 CommandTable::CommandTable(QWidget* owner, StringLoader loadString)
-    : QObject(owner), m_pOwner(owner), m_loadString(loadString)
+    : QObject(owner), m_owner(owner), m_loadString(loadString)
 {}
 
 QAction* CommandTable::Action(unsigned id)
@@ -25,7 +20,7 @@ QAction* CommandTable::Action(unsigned id)
     if (QAction* existing = FindAction(id))
         return existing;
 
-    auto* action = new QAction(m_pOwner);
+    auto* action = new QAction(m_owner);
     action->setData(id);
     action->setEnabled(false);
     if (m_loadString) {
@@ -37,7 +32,7 @@ QAction* CommandTable::Action(unsigned id)
             action->setToolTip(ToQString(prompt.substr(newline + 1)));
     }
     connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
-    m_pOwner->addAction(action);
+    m_owner->addAction(action);
     m_actions.emplace(id, action);
     return action;
 }
@@ -75,3 +70,5 @@ bool CommandTable::Execute(unsigned id)
     run();
     return true;
 }
+
+}  // namespace spln

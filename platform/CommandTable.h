@@ -14,6 +14,8 @@
 
 class QAction;
 
+namespace spln {
+
 class CommandTable : public QObject {
     Q_OBJECT
 
@@ -48,8 +50,10 @@ public:
     const std::map<unsigned, QAction*>& Actions() const { return m_actions; }
 
 private:
-    QWidget* m_pOwner;
+    QWidget* m_owner;
     StringLoader m_loadString;
     std::map<unsigned, QAction*> m_actions;
     std::map<unsigned, std::function<void()>> m_handlers;
 };
+
+}  // namespace spln

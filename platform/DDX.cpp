@@ -93,12 +93,12 @@ void ExchangeText(CDataExchange* pDX, int id, T& value, Parse parse, Format form
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
     ExchangeText(
-        pDX, id, value, ParseIntField, [](int v) { return std::to_string(v); }, spln::kNotAnInteger);
+        pDX, id, value, spln::ParseIntField, [](int v) { return std::to_string(v); }, spln::kNotAnInteger);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
-    ExchangeText(pDX, id, value, ParseDoubleField, FormatDoubleField, spln::kNotANumber);
+    ExchangeText(pDX, id, value, spln::ParseDoubleField, spln::FormatDoubleField, spln::kNotANumber);
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)

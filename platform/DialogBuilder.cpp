@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace spln {
+
 namespace {
 
 // a * b / c rounded to the nearest integer, halves away from zero.
@@ -141,7 +143,7 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
         const ControlTemplate& ct = tmpl.controls[i];
         if (ct.kind != ControlKind::Label || ct.buddyId == 0)
             continue;
-        static_cast<QLabel*>(created[i])->setBuddy(dialog.GetDlgItem(ct.buddyId));
+        static_cast<QLabel*>(created[static_cast<std::size_t>(i)])->setBuddy(dialog.GetDlgItem(ct.buddyId));
     }
 
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -152,3 +154,5 @@ void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl)
     for (QWidget* box : groupBoxes)
         box->lower();
 }
+
+}  // namespace spln

@@ -10,6 +10,8 @@
 
 class CDialog;
 
+namespace spln {
+
 // Horizontal and vertical dialog base units of a font in pixels: the average
 // width of the letters A-Z a-z and the line height. A dialog unit is a quarter
 // of the first and an eighth of the second.
@@ -30,3 +32,5 @@ QFont DialogFont(const DialogTemplate& tmpl);
 // Creates the template's controls as children of dialog, sizes the dialog
 // and sets its title, and registers each control under its id.
 void BuildDialog(CDialog& dialog, const DialogTemplate& tmpl);
+
+}  // namespace spln

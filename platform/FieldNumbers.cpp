@@ -6,6 +6,8 @@
 
 #include "text/StrictNumber.h"
 
+namespace spln {
+
 namespace {
 
 std::string_view TrimBlanks(std::string_view text)
@@ -61,3 +63,5 @@ std::string FormatDoubleField(double value)
         return std::string(scientific);
     return std::string(fixed, fixedEnd);
 }
+
+}  // namespace spln

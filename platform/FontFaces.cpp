@@ -2,6 +2,8 @@
 
 #include "platform/FontFaces.h"
 
+namespace spln {
+
 std::string ResolveFontFace(const std::string& face)
 {
     if (face == "MS Sans Serif" || face == "Arial")
@@ -17,3 +19,5 @@ int PointFontHeight(int pointSizeTenths)
     constexpr int kTenthsPerInch = 720;
     return (pointSizeTenths * kScreenDpi + kTenthsPerInch / 2) / kTenthsPerInch;
 }
+
+}  // namespace spln

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace spln {
+
 // The face that stands in for a requested one. The Windows faces the plot asks
 // for are not installed on Linux; the Liberation fonts have the same metrics:
 // "MS Sans Serif" and "Arial" become "Liberation Sans", "Times New Roman Cyr"
@@ -14,3 +16,5 @@ std::string ResolveFontFace(const std::string& face);
 // size without a surface: the size as a 96-dpi screen shows it, rounded to
 // whole units (8 pt -> 11, 12 pt -> 16).
 int PointFontHeight(int pointSizeTenths);
+
+}  // namespace spln

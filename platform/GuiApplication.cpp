@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QString>
 
+namespace spln {
+
 namespace {
 
 QtMessageHandler g_previousHandler = nullptr;
@@ -44,3 +46,5 @@ void EnsureGuiApplication()
     static char* argv[] = {name, nullptr};
     EnsureGuiApplication(argc, argv);
 }
+
+}  // namespace spln

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace spln {
+
 // The one place a program without windows starts its Qt application, which
 // fonts and painting need: on Qt's "offscreen" platform, so no display is
 // needed.
@@ -15,3 +17,5 @@ void EnsureGuiApplication();
 // runtime directory; for the one that is about to make an application of its
 // own kind (see EnsureWidgetApplication).
 void PrepareOffscreenApplication();
+
+}  // namespace spln

@@ -9,6 +9,8 @@
 #include <X11/XKBlib.h>
 #endif
 
+namespace spln {
+
 std::optional<KeyboardLockState> ReadKeyboardLocks()
 {
 #ifdef SPLN_HAVE_XKB
@@ -29,3 +31,5 @@ std::optional<KeyboardLockState> ReadKeyboardLocks()
     return std::nullopt;
 #endif
 }
+
+}  // namespace spln

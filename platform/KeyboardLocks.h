@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace spln {
+
 struct KeyboardLockState {
     bool capsLock = false;
     bool numLock = false;
@@ -14,3 +16,5 @@ struct KeyboardLockState {
 
 // The current lock state, or nothing when it cannot be read.
 std::optional<KeyboardLockState> ReadKeyboardLocks();
+
+}  // namespace spln

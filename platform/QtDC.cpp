@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace spln {
+
 namespace {
 
 QColor ToQColor(COLORREF colour)
@@ -28,7 +30,7 @@ constexpr unsigned kVerticalMask = TA_BASELINE;  // TA_TOP 0, TA_BOTTOM 8, TA_BA
 
 QtDC::QtDC(QPainter& painter, bool printing)
     : m_painter(painter),
-      m_bPrinting(printing),
+      m_printing(printing),
       m_baseTransform(painter.worldTransform()),
       m_initialFont(painter.font()),
       m_font(painter.font())
@@ -52,8 +54,8 @@ QFont QtDC::ResolveFont(const CFont& font)
 
 CFont* QtDC::SelectObject(CFont* font)
 {
-    CFont* previous = m_pFont;
-    m_pFont = font;
+    CFont* previous = m_selectedFont;
+    m_selectedFont = font;
     m_font = (font != nullptr && font->IsCreated()) ? ResolveFont(*font) : m_initialFont;
     m_painter.setFont(m_font);
     return previous;
@@ -61,8 +63,8 @@ CFont* QtDC::SelectObject(CFont* font)
 
 CPen* QtDC::SelectObject(CPen* pen)
 {
-    CPen* previous = m_pPen;
-    m_pPen = pen;
+    CPen* previous = m_selectedPen;
+    m_selectedPen = pen;
     ApplyPen();
     return previous;
 }
@@ -74,10 +76,10 @@ void QtDC::ApplyPen()
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     qreal width = 1.0;
-    if (m_pPen != nullptr && m_pPen->IsCreated()) {
-        pen.setColor(ToQColor(m_pPen->Colour()));
-        width = m_pPen->Width();
-        if (m_pPen->Style() != PS_SOLID)
+    if (m_selectedPen != nullptr && m_selectedPen->IsCreated()) {
+        pen.setColor(ToQColor(m_selectedPen->Colour()));
+        width = m_selectedPen->Width();
+        if (m_selectedPen->Style() != PS_SOLID)
             pen.setStyle(Qt::NoPen);
     }
     // The width in logical units, rounded to whole device pixels (at least
@@ -86,7 +88,7 @@ void QtDC::ApplyPen()
     const QTransform& mapping = m_painter.worldTransform();
     const qreal scale = (std::abs(mapping.m11()) + std::abs(mapping.m22())) / 2.0;
     const int devicePixels = std::max(1, qRound(width * scale));
-    if (m_bPrinting && scale > 0.0) {
+    if (m_printing && scale > 0.0) {
         // A page may be drawn again under a further scaling (print preview
         // replays it at its zoom), so the width must scale with the page:
         // a cosmetic width would stay that many screen pixels at every zoom.
@@ -111,15 +113,15 @@ bool QtDC::GetTextMetrics(TEXTMETRIC* metrics)
 
 int QtDC::SetBkMode(int mode)
 {
-    const int previous = m_nBkMode;
-    m_nBkMode = mode;
+    const int previous = m_backgroundMode;
+    m_backgroundMode = mode;
     return previous;
 }
 
 unsigned QtDC::SetTextAlign(unsigned align)
 {
-    const unsigned previous = m_nTextAlign;
-    m_nTextAlign = align;
+    const unsigned previous = m_textAlign;
+    m_textAlign = align;
     return previous;
 }
 
@@ -132,15 +134,15 @@ COLORREF QtDC::SetTextColor(COLORREF colour)
 
 void QtDC::MoveTo(int x, int y)
 {
-    m_nPosX = x;
-    m_nPosY = y;
+    m_posX = x;
+    m_posY = y;
 }
 
 void QtDC::LineTo(int x, int y)
 {
-    m_painter.drawLine(QPointF(m_nPosX, m_nPosY), QPointF(x, y));
-    m_nPosX = x;
-    m_nPosY = y;
+    m_painter.drawLine(QPointF(m_posX, m_posY), QPointF(x, y));
+    m_posX = x;
+    m_posY = y;
 }
 
 void QtDC::TextOut(int x, int y, const char* text, int length)
@@ -152,7 +154,7 @@ void QtDC::TextOut(int x, int y, const char* text, int length)
     const qreal width = fm.horizontalAdvance(string);
 
     qreal left = x;
-    switch (m_nTextAlign & kHorizontalMask) {
+    switch (m_textAlign & kHorizontalMask) {
     case TA_CENTER:
         left = x - width / 2.0;
         break;
@@ -163,7 +165,7 @@ void QtDC::TextOut(int x, int y, const char* text, int length)
         break;
     }
     qreal top = y;
-    switch (m_nTextAlign & kVerticalMask) {
+    switch (m_textAlign & kVerticalMask) {
     case TA_BOTTOM:
         top = y - fm.height();
         break;
@@ -174,7 +176,7 @@ void QtDC::TextOut(int x, int y, const char* text, int length)
         break;
     }
 
-    if (m_nBkMode == OPAQUE)
+    if (m_backgroundMode == OPAQUE)
         m_painter.fillRect(QRectF(left, top, width, fm.height()), Qt::white);
     const QPen linePen = m_painter.pen();
     m_painter.setPen(ToQColor(m_textColour));
@@ -189,8 +191,8 @@ void QtDC::RoundRect(int left, int top, int right, int bottom, int ellipseWidth,
 
 int QtDC::SetMapMode(int mode)
 {
-    const int previous = m_nMapMode;
-    m_nMapMode = mode;
+    const int previous = m_mapMode;
+    m_mapMode = mode;
     ApplyMapping();
     return previous;
 }
@@ -200,7 +202,7 @@ CSize QtDC::SetExtent(CSize& extent, int cx, int cy)
     const CSize previous = extent;
     // Extents count only in the anisotropic mapping; a zero extent would
     // make the mapping singular.
-    if (m_nMapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
+    if (m_mapMode == MM_ANISOTROPIC && cx != 0 && cy != 0) {
         extent = {cx, cy};
         ApplyMapping();
     }
@@ -220,7 +222,7 @@ CSize QtDC::SetViewportExt(int cx, int cy)
 void QtDC::ApplyMapping()
 {
     QTransform mapping;
-    if (m_nMapMode == MM_ANISOTROPIC) {
+    if (m_mapMode == MM_ANISOTROPIC) {
         mapping.scale(static_cast<qreal>(m_viewportExt.cx) / m_windowExt.cx,
                       static_cast<qreal>(m_viewportExt.cy) / m_windowExt.cy);
     }
@@ -239,3 +241,5 @@ int QtDC::GetDeviceCaps(int index) const
         return device->logicalDpiY();
     return 0;
 }
+
+}  // namespace spln

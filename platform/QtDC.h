@@ -15,6 +15,8 @@
 
 class QPainter;
 
+namespace spln {
+
 class QtDC : public CDC {
 public:
     // The painter must be active on its device and outlive the surface. Its
@@ -36,7 +38,7 @@ public:
     CSize SetWindowExt(int cx, int cy) override;
     CSize SetViewportExt(int cx, int cy) override;
     int GetDeviceCaps(int index) const override;
-    bool IsPrinting() const override { return m_bPrinting; }
+    bool IsPrinting() const override { return m_printing; }
 
     // The Qt font a font description resolves to on this surface.
     static QFont ResolveFont(const CFont& font);
@@ -47,19 +49,21 @@ private:
     void ApplyPen();
 
     QPainter& m_painter;
-    bool m_bPrinting;
+    bool m_printing;
     QTransform m_baseTransform;
     QFont m_initialFont;
 
-    CFont* m_pFont = nullptr;
-    CPen* m_pPen = nullptr;
+    CFont* m_selectedFont = nullptr;
+    CPen* m_selectedPen = nullptr;
     QFont m_font;
     COLORREF m_textColour = RGB(0, 0, 0);
-    unsigned m_nTextAlign = TA_LEFT | TA_TOP;
-    int m_nBkMode = OPAQUE;
-    int m_nMapMode = MM_TEXT;
+    unsigned m_textAlign = TA_LEFT | TA_TOP;
+    int m_backgroundMode = OPAQUE;
+    int m_mapMode = MM_TEXT;
     CSize m_windowExt{1, 1};
     CSize m_viewportExt{1, 1};
-    int m_nPosX = 0;
-    int m_nPosY = 0;
+    int m_posX = 0;
+    int m_posY = 0;
 };
+
+}  // namespace spln

@@ -26,24 +26,24 @@ void CRecentFileList::Add(const QString& path)
     if (path.isEmpty() || m_nMaxSize <= 0)
         return;
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    m_files.removeAll(absolute);
-    m_files.prepend(absolute);
-    while (m_files.size() > m_nMaxSize)
-        m_files.removeLast();
+    m_arrNames.removeAll(absolute);
+    m_arrNames.prepend(absolute);
+    while (m_arrNames.size() > m_nMaxSize)
+        m_arrNames.removeLast();
 }
 
 void CRecentFileList::Remove(int index)
 {
     if (index >= 0 && index < GetSize())
-        m_files.removeAt(index);
+        m_arrNames.removeAt(index);
 }
 
 QString CRecentFileList::GetDisplayName(int index, const QString& currentDir, int maxLength) const
 {
-    const QFileInfo file(m_files[index]);
+    const QFileInfo file(m_arrNames[index]);
     if (QDir::cleanPath(file.absolutePath()) == QDir::cleanPath(QDir(currentDir).absolutePath()))
         return file.fileName();
-    return AbbreviatePath(m_files[index], maxLength);
+    return spln::AbbreviatePath(m_arrNames[index], maxLength);
 }
 
 QString CRecentFileList::MenuText(int index, const QString& currentDir) const
@@ -55,11 +55,11 @@ QString CRecentFileList::MenuText(int index, const QString& currentDir) const
 
 void CRecentFileList::ReadList(QSettings& settings)
 {
-    m_files.clear();
+    m_arrNames.clear();
     for (int slot = 1; slot <= m_nMaxSize; ++slot) {
         const QString path = settings.value(KeyOf(m_strSection, m_strEntryPrefix, slot)).toString();
-        if (!path.isEmpty() && !m_files.contains(path))
-            m_files.append(path);
+        if (!path.isEmpty() && !m_arrNames.contains(path))
+            m_arrNames.append(path);
     }
 }
 
@@ -68,11 +68,13 @@ void CRecentFileList::WriteList(QSettings& settings) const
     for (int slot = 1; slot <= m_nMaxSize; ++slot) {
         const QString key = KeyOf(m_strSection, m_strEntryPrefix, slot);
         if (slot <= GetSize())
-            settings.setValue(key, m_files[slot - 1]);
+            settings.setValue(key, m_arrNames[slot - 1]);
         else
             settings.remove(key);
     }
 }
+
+namespace spln {
 
 QString AbbreviatePath(const QString& path, int maxLength)
 {
@@ -96,3 +98,5 @@ QString AbbreviatePath(const QString& path, int maxLength)
     const QString shortened = head + QLatin1Char('/') + ellipsis + QLatin1Char('/') + tail;
     return shortened.size() <= maxLength ? shortened : fileName;
 }
+
+}  // namespace spln

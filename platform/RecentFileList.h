@@ -17,10 +17,10 @@ public:
     void Add(const QString& path);
     void Remove(int index);
 
-    int GetSize() const { return static_cast<int>(m_files.size()); }
+    int GetSize() const { return static_cast<int>(m_arrNames.size()); }
     int GetMaxSize() const { return m_nMaxSize; }
-    bool IsEmpty() const { return m_files.isEmpty(); }
-    const QString& operator[](int index) const { return m_files[index]; }
+    bool IsEmpty() const { return m_arrNames.isEmpty(); }
+    const QString& operator[](int index) const { return m_arrNames[index]; }
 
     // The entry as a menu shows it: the bare file name for a file in
     // currentDir, otherwise the full path, shortened in its middle to at most
@@ -41,10 +41,14 @@ private:
     int m_nMaxSize;
     QString m_strSection;
     QString m_strEntryPrefix;
-    QStringList m_files;
+    QStringList m_arrNames;
 };
+
+namespace spln {
 
 // path shortened to at most maxLength characters by replacing directories in
 // its middle with "...": the first directory and as many trailing parts as
 // fit stay. A file name alone longer than maxLength is returned as it is.
 QString AbbreviatePath(const QString& path, int maxLength);
+
+}  // namespace spln

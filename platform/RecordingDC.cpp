@@ -2,8 +2,10 @@
 
 #include "platform/RecordingDC.h"
 
+namespace spln {
+
 RecordingDC::RecordingDC(TEXTMETRIC defaultMetrics, int logPixels)
-    : m_defaultMetrics(defaultMetrics), m_nLogPixelsX(logPixels), m_nLogPixelsY(logPixels)
+    : m_defaultMetrics(defaultMetrics), m_logPixelsX(logPixels), m_logPixelsY(logPixels)
 {}
 
 void RecordingDC::SetFontMetrics(const std::string& face, int pointSizeTenths, TEXTMETRIC metrics)
@@ -19,34 +21,34 @@ void RecordingDC::SetFontMetrics(const std::string& face, int pointSizeTenths, T
 
 void RecordingDC::SetLogPixels(int x, int y)
 {
-    m_nLogPixelsX = x;
-    m_nLogPixelsY = y;
+    m_logPixelsX = x;
+    m_logPixelsY = y;
 }
 
 RecordedCall& RecordingDC::Record(DCCall call)
 {
     RecordedCall& entry = m_calls.emplace_back();
     entry.call = call;
-    entry.font = m_pFont;
-    entry.pen = m_pPen;
+    entry.font = m_selectedFont;
+    entry.pen = m_selectedPen;
     entry.textColour = m_textColour;
-    entry.textAlign = m_nTextAlign;
-    entry.bkMode = m_nBkMode;
+    entry.textAlign = m_textAlign;
+    entry.bkMode = m_backgroundMode;
     return entry;
 }
 
 CFont* RecordingDC::SelectObject(CFont* font)
 {
-    CFont* previous = m_pFont;
-    m_pFont = font;
+    CFont* previous = m_selectedFont;
+    m_selectedFont = font;
     Record(DCCall::SelectFont);
     return previous;
 }
 
 CPen* RecordingDC::SelectObject(CPen* pen)
 {
-    CPen* previous = m_pPen;
-    m_pPen = pen;
+    CPen* previous = m_selectedPen;
+    m_selectedPen = pen;
     Record(DCCall::SelectPen);
     return previous;
 }
@@ -57,10 +59,10 @@ bool RecordingDC::GetTextMetrics(TEXTMETRIC* metrics)
     if (metrics == nullptr)
         return false;
     *metrics = m_defaultMetrics;
-    if (m_pFont == nullptr)
+    if (m_selectedFont == nullptr)
         return true;
     for (const FontMetricsEntry& entry : m_metrics) {
-        if (entry.face == m_pFont->FaceName() && entry.pointSizeTenths == m_pFont->PointSizeTenths()) {
+        if (entry.face == m_selectedFont->FaceName() && entry.pointSizeTenths == m_selectedFont->PointSizeTenths()) {
             *metrics = entry.metrics;
             break;
         }
@@ -70,16 +72,16 @@ bool RecordingDC::GetTextMetrics(TEXTMETRIC* metrics)
 
 int RecordingDC::SetBkMode(int mode)
 {
-    const int previous = m_nBkMode;
-    m_nBkMode = mode;
+    const int previous = m_backgroundMode;
+    m_backgroundMode = mode;
     Record(DCCall::SetBkMode).args[0] = mode;
     return previous;
 }
 
 unsigned RecordingDC::SetTextAlign(unsigned align)
 {
-    const unsigned previous = m_nTextAlign;
-    m_nTextAlign = align;
+    const unsigned previous = m_textAlign;
+    m_textAlign = align;
     Record(DCCall::SetTextAlign).args[0] = static_cast<int>(align);
     return previous;
 }
@@ -94,8 +96,8 @@ COLORREF RecordingDC::SetTextColor(COLORREF colour)
 
 void RecordingDC::MoveTo(int x, int y)
 {
-    m_nPosX = x;
-    m_nPosY = y;
+    m_posX = x;
+    m_posY = y;
     RecordedCall& entry = Record(DCCall::MoveTo);
     entry.args[0] = x;
     entry.args[1] = y;
@@ -106,10 +108,10 @@ void RecordingDC::LineTo(int x, int y)
     RecordedCall& entry = Record(DCCall::LineTo);
     entry.args[0] = x;
     entry.args[1] = y;
-    entry.args[2] = m_nPosX;
-    entry.args[3] = m_nPosY;
-    m_nPosX = x;
-    m_nPosY = y;
+    entry.args[2] = m_posX;
+    entry.args[3] = m_posY;
+    m_posX = x;
+    m_posY = y;
 }
 
 void RecordingDC::TextOut(int x, int y, const char* text, int length)
@@ -131,8 +133,8 @@ void RecordingDC::RoundRect(int left, int top, int right, int bottom, int ellips
 
 int RecordingDC::SetMapMode(int mode)
 {
-    const int previous = m_nMapMode;
-    m_nMapMode = mode;
+    const int previous = m_mapMode;
+    m_mapMode = mode;
     Record(DCCall::SetMapMode).args[0] = mode;
     return previous;
 }
@@ -160,9 +162,9 @@ CSize RecordingDC::SetViewportExt(int cx, int cy)
 int RecordingDC::GetDeviceCaps(int index) const
 {
     if (index == LOGPIXELSX)
-        return m_nLogPixelsX;
+        return m_logPixelsX;
     if (index == LOGPIXELSY)
-        return m_nLogPixelsY;
+        return m_logPixelsY;
     return 0;
 }
 
@@ -175,3 +177,5 @@ std::vector<RecordedCall> RecordingDC::CallsOf(DCCall call) const
     }
     return found;
 }
+
+}  // namespace spln

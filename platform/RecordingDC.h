@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace spln {
+
 enum class DCCall {
     SelectFont,
     SelectPen,
@@ -72,16 +74,16 @@ public:
     void ClearCalls() { m_calls.clear(); }
 
     // Current state.
-    CFont* CurrentFont() const { return m_pFont; }
-    CPen* CurrentPen() const { return m_pPen; }
+    CFont* CurrentFont() const { return m_selectedFont; }
+    CPen* CurrentPen() const { return m_selectedPen; }
     COLORREF TextColour() const { return m_textColour; }
-    unsigned TextAlign() const { return m_nTextAlign; }
-    int BkMode() const { return m_nBkMode; }
-    int MapMode() const { return m_nMapMode; }
+    unsigned TextAlign() const { return m_textAlign; }
+    int BkMode() const { return m_backgroundMode; }
+    int MapMode() const { return m_mapMode; }
     CSize WindowExt() const { return m_windowExt; }
     CSize ViewportExt() const { return m_viewportExt; }
-    int CurrentX() const { return m_nPosX; }
-    int CurrentY() const { return m_nPosY; }
+    int CurrentX() const { return m_posX; }
+    int CurrentY() const { return m_posY; }
 
 private:
     struct FontMetricsEntry {
@@ -96,17 +98,19 @@ private:
     std::vector<RecordedCall> m_calls;
     std::vector<FontMetricsEntry> m_metrics;
     TEXTMETRIC m_defaultMetrics;
-    int m_nLogPixelsX;
-    int m_nLogPixelsY;
+    int m_logPixelsX;
+    int m_logPixelsY;
 
-    CFont* m_pFont = nullptr;
-    CPen* m_pPen = nullptr;
+    CFont* m_selectedFont = nullptr;
+    CPen* m_selectedPen = nullptr;
     COLORREF m_textColour = RGB(0, 0, 0);
-    unsigned m_nTextAlign = TA_LEFT | TA_TOP;
-    int m_nBkMode = OPAQUE;
-    int m_nMapMode = MM_TEXT;
+    unsigned m_textAlign = TA_LEFT | TA_TOP;
+    int m_backgroundMode = OPAQUE;
+    int m_mapMode = MM_TEXT;
     CSize m_windowExt{1, 1};
     CSize m_viewportExt{1, 1};
-    int m_nPosX = 0;
-    int m_nPosY = 0;
+    int m_posX = 0;
+    int m_posY = 0;
 };
+
+}  // namespace spln

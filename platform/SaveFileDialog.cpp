@@ -8,6 +8,8 @@
 
 #include <utility>
 
+namespace spln {
+
 namespace {
 
 SaveFileHook& Hook()
@@ -71,3 +73,5 @@ SaveFileAnswer AskSaveFile(QWidget* parent, const QString& title, const QString&
     }
     return ResolveFileType(typed.path, typed.type, types);
 }
+
+}  // namespace spln

@@ -12,6 +12,8 @@
 
 class QWidget;
 
+namespace spln {
+
 struct FileType {
     QString description;  // "PNG image"
     QString extension;    // "png", without the dot
@@ -40,3 +42,5 @@ SaveFileAnswer ResolveFileType(const QString& typedPath, int chosenType, const s
 using SaveFileHook =
     std::function<SaveFileAnswer(const QString& title, const QString& suggestion, const QStringList& filters)>;
 SaveFileHook SetSaveFileHook(SaveFileHook hook);
+
+}  // namespace spln

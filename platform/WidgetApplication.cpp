@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+namespace spln {
+
 void EnsureWidgetApplication(int& argc, char** argv)
 {
     if (QApplication::instance() != nullptr)
@@ -14,3 +16,5 @@ void EnsureWidgetApplication(int& argc, char** argv)
     // Deliberately never destroyed: it serves until the process ends.
     new QApplication(argc, argv);
 }
+
+}  // namespace spln

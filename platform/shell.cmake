@@ -9,9 +9,10 @@ add_library(spln_frame STATIC
     ${SPLN_FRAME_DIR}/CStatusBar.cpp
     ${SPLN_FRAME_DIR}/CToolBar.cpp
     ${SPLN_FRAME_DIR}/CFrameWnd.cpp
+    ${SPLN_FRAME_DIR}/CFrameWndHelp.cpp
+    ${SPLN_FRAME_DIR}/CFrameWndRecentFiles.cpp
     ${SPLN_FRAME_DIR}/CSingleDocTemplate.cpp
     ${SPLN_FRAME_DIR}/CWinApp.cpp)
-target_include_directories(spln_frame PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(spln_frame PUBLIC spln_ui Qt6::Widgets Qt6::PrintSupport)
 
 # The lock-key indicators read the keyboard's state from X11 when it is there.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace spln;
+
 namespace {
 
 unsigned UsableCount(unsigned count, const std::vector<double>& values)

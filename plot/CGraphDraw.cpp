@@ -5,6 +5,8 @@
 
 #include "plot/GraphMath.h"
 
+using namespace spln;
+
 void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCaption, const std::string& yCaption,
                        const std::vector<double>& x, const std::vector<double>& y)
 {

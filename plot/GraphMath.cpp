@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace spln {
+
 void ChooseTickStep(double range, int& exponent, double& mantissa)
 {
     exponent = 0;
@@ -119,3 +121,5 @@ std::string FormatInt(int value)
 {
     return Format("%d", value);
 }
+
+}  // namespace spln

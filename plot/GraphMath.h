@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace spln {
+
 // Ranges from this value on are shown one decade up (see ChooseTickStep).
 inline constexpr double kDecadeRange = 10.1;
 
@@ -48,3 +50,5 @@ int OffsetCoordinate(int origin, long long offset);
 std::string FormatNumber(const char* format, double value);
 std::string FormatRange(double minimum, double maximum);
 std::string FormatInt(int value);
+
+}  // namespace spln

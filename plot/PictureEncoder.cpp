@@ -15,6 +15,8 @@
 #include <cmath>
 #include <string_view>
 
+namespace spln {
+
 namespace {
 
 constexpr int kScreenDpi = 96;
@@ -119,8 +121,9 @@ bool WritePictureFile(const std::string& path, const std::function<bool(QByteArr
     QByteArray bytes;
     std::string reason;
     if (encode(&bytes, &reason) &&
-        spln::WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                  &reason))
+        WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &reason))
         return true;
     return Fail(error, "Cannot write the picture file \"" + path + "\": " + reason);
 }
+
+}  // namespace spln

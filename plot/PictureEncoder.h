@@ -13,6 +13,8 @@
 
 class QPainter;
 
+namespace spln {
+
 enum class PictureFormat { Png, Svg, Pdf };
 
 // Draws the whole picture, background included, on a painter over a device
@@ -40,3 +42,5 @@ bool EncodePicture(PictureFormat format, int width, int height, const QString& t
 // fails.
 bool WritePictureFile(const std::string& path, const std::function<bool(QByteArray*, std::string*)>& encode,
                       std::string* error);
+
+}  // namespace spln

@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+namespace spln {
+
 namespace {
 
 // The document as after an accepted Run with these settings.
@@ -68,3 +70,5 @@ bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
         },
         error);
 }
+
+}  // namespace spln

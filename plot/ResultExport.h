@@ -15,6 +15,8 @@
 class CSplineEngine;
 struct CSplnSettings;
 
+namespace spln {
+
 // Encodes the picture of the engine's last run for these settings, as the
 // view shows it in a window of width x height pixels at 96 dpi, into bytes
 // (a PNG image, an SVG drawing of that size, a one-page PDF of that size at
@@ -36,3 +38,5 @@ QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, i
 // (EnsureGuiApplication) if there is none.
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
                          const std::string& path, int width, int height, std::string* error);
+
+}  // namespace spln

@@ -13,6 +13,8 @@
 #include <limits>
 #include <string>
 
+namespace spln {
+
 namespace {
 
 int ToLogical(int pixels, int pixelsPerInch)
@@ -47,7 +49,7 @@ int ReportLineTop(CDC& dc, CGraph& graph, const CRect& area)
 
 std::string ReportText(const CSplineEngine& engine)
 {
-    return std::string(engine.m_szReport, strnlen(engine.m_szReport, spln::kReportSize));
+    return std::string(engine.m_szReport, strnlen(engine.m_szReport, kReportSize));
 }
 
 }  // namespace
@@ -98,7 +100,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
 
     // The engine holds at most kMaxSamples results; the arrays are grown if
     // they are shorter than the count, so every copy stays inside them.
-    const int count = std::clamp(doc.m_nCount, 0, spln::kMaxSamples);
+    const int count = std::clamp(doc.m_nCount, 0, kMaxSamples);
     if (doc.m_arrX.size() < static_cast<std::size_t>(count))
         doc.m_arrX.resize(static_cast<std::size_t>(count), 0.0);
     if (doc.m_arrY.size() < static_cast<std::size_t>(count))
@@ -135,3 +137,5 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
     dc.SelectObject(oldPen);
     return true;
 }
+
+}  // namespace spln

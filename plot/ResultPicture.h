@@ -9,6 +9,8 @@
 class CSplineEngine;
 class CSplnDocData;
 
+namespace spln {
+
 inline constexpr COLORREF kFramePenColour = RGB(0, 0, 0);
 inline constexpr COLORREF kExactPenColour = RGB(0, 0, 255);
 inline constexpr COLORREF kDataPenColour = RGB(0, 255, 0);
@@ -59,3 +61,5 @@ void RunForPicture(CSplnDocData& doc, CSplineEngine& engine);
 // returns. Returns false, drawing nothing, when doc.m_arrX is empty.
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
                        const ResultPens& pens);
+
+}  // namespace spln

@@ -4,7 +4,7 @@
 
 #include "res/CommandIds.h"
 
-namespace res {
+namespace spln::res {
 namespace {
 
 constexpr ControlTemplate kAboutControls[] = {
@@ -27,4 +27,4 @@ const DialogTemplate kAboutDialogTemplate{
     static_cast<int>(sizeof kAboutControls / sizeof kAboutControls[0]),
 };
 
-}  // namespace res
+}  // namespace spln::res

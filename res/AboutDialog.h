@@ -4,11 +4,11 @@
 
 #include "platform/DialogTemplate.h"
 
-namespace res {
+namespace spln::res {
 
 // The control that shows the main icon.
 constexpr int IDC_ABOUT_ICON = 1000;
 
 extern const DialogTemplate kAboutDialogTemplate;
 
-}  // namespace res
+}  // namespace spln::res

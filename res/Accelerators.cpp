@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 using V = VirtualKey;
@@ -42,4 +42,4 @@ std::span<const AcceleratorEntry> MainAccelerators()
     return kAccelerators;
 }
 
-}  // namespace res
+}  // namespace spln::res

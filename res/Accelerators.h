@@ -6,9 +6,9 @@
 
 #include <span>
 
-namespace res {
+namespace spln::res {
 
 // The accelerator table (resource 128): virtual keys with modifiers.
 std::span<const AcceleratorEntry> MainAccelerators();
 
-}  // namespace res
+}  // namespace spln::res

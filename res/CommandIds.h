@@ -5,7 +5,7 @@
 
 #include "platform/FrameTemplates.h"
 
-namespace res {
+namespace spln::res {
 
 constexpr unsigned IDR_MAINFRAME = 128;
 constexpr unsigned IDD_ABOUTBOX = 100;
@@ -58,4 +58,4 @@ constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;
 constexpr unsigned AFX_IDS_HELPMODEMESSAGE = 57346;
 constexpr unsigned AFX_IDS_PREVIEW_CLOSE = 61445;
 
-}  // namespace res
+}  // namespace spln::res

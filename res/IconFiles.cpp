@@ -13,6 +13,8 @@
 
 #include <cstdio>
 
+namespace res = spln::res;
+
 namespace {
 
 constexpr int kDrawingSide = 32;  // the icon is drawn in a 32 by 32 square

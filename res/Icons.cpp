@@ -9,7 +9,7 @@
 #include <QPainterPath>
 #include <QPolygon>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 const QColor kOutline(0, 0, 0);
@@ -226,4 +226,4 @@ QIcon MainIcon()
     return icon;
 }
 
-}  // namespace res
+}  // namespace spln::res

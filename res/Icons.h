@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace res {
+namespace spln::res {
 
 // The toolbar image of command `id`; a null pixmap for an id without one.
 QPixmap ToolbarImage(unsigned id);
@@ -21,4 +21,4 @@ void PaintMainIcon(QPainter& painter);
 QPixmap MainIconPixmap(int size);
 QIcon MainIcon();
 
-}  // namespace res
+}  // namespace spln::res

@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 using K = MenuItemKind;
@@ -75,4 +75,4 @@ std::span<const MenuItemTemplate> MainMenuTemplate()
     return kMainMenu;
 }
 
-}  // namespace res
+}  // namespace spln::res

@@ -6,9 +6,9 @@
 
 #include <span>
 
-namespace res {
+namespace spln::res {
 
 // The main menu (resource 128).
 std::span<const MenuItemTemplate> MainMenuTemplate();
 
-}  // namespace res
+}  // namespace spln::res

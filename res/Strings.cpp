@@ -7,7 +7,7 @@
 #include <array>
 #include <utility>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 struct StringEntry {
@@ -23,7 +23,8 @@ constexpr std::array kStrings{
     StringEntry{AFX_IDS_IDLEMESSAGE, "For Help, press F1"},
     StringEntry{AFX_IDS_HELPMODEMESSAGE, "Select an object on which to get Help"},
     StringEntry{ID_SPLINE_RUN, "View of result"},
-    StringEntry{ID_SPLINE_STUDY, "How the error falls as a setting grows, or spreads under noise"},
+    StringEntry{ID_SPLINE_STUDY,
+                "How the error falls as settings grow, which value the data choose, or how it spreads"},
     StringEntry{ID_INDICATOR_CAPS, "CAP"},
     StringEntry{ID_INDICATOR_NUM, "NUM"},
     StringEntry{ID_INDICATOR_SCRL, "SCRL"},
@@ -100,4 +101,4 @@ std::string_view DocumentStringField(int index)
     return rest.substr(0, rest.find('\n'));
 }
 
-}  // namespace res
+}  // namespace spln::res

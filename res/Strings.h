@@ -6,7 +6,7 @@
 // prompts. A command prompt holds the status-bar text, a newline and the
 // tooltip text.
 
-namespace res {
+namespace spln::res {
 
 // The text of string `id`, or an empty view when the table has none.
 std::string_view LoadStringResource(unsigned id);
@@ -20,4 +20,4 @@ std::string_view TooltipOf(unsigned id);
 // Field `index` (0-based) of the newline-separated document string 128.
 std::string_view DocumentStringField(int index);
 
-}  // namespace res
+}  // namespace spln::res

@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace res {
+namespace spln::res {
 namespace {
 
 constexpr std::array kButtons{
@@ -21,4 +21,4 @@ std::span<const unsigned> MainToolbarButtons()
     return kButtons;
 }
 
-}  // namespace res
+}  // namespace spln::res

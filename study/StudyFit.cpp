@@ -1,10 +1,9 @@
-// Fits the order of a sweep's errors and the spread of a repeat's.
+// The spread and histogram of a repeat's errors, a selection's choice and a study's best row.
 
 #include "study/StudyFit.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace spln::study {
 namespace {
@@ -32,59 +31,66 @@ Spread SpreadOf(const std::vector<StudyRow>& rows, double StudyRow::*error)
     return spread;
 }
 
+// The first row with the least value of `key`, among the rows whose key is finite.
+std::optional<size_t> LeastRow(const std::vector<StudyRow>& rows, double StudyRow::*key)
+{
+    std::optional<size_t> least;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (std::isfinite(rows[i].*key) && (!least || rows[i].*key < rows[*least].*key))
+            least = i;
+    return least;
+}
+
 }  // namespace
-
-OrderFit FitOrder(const std::vector<StudyRow>& rows)
-{
-    std::vector<double> xs;
-    std::vector<double> ys;
-    for (const StudyRow& row : rows) {
-        if (row.interiorError > kFitErrorFloor && row.value > 0 && std::isfinite(row.interiorError)) {
-            xs.push_back(std::log(static_cast<double>(row.value)));
-            ys.push_back(std::log(row.interiorError));
-        }
-    }
-    OrderFit fit;
-    fit.points = static_cast<int>(xs.size());
-    if (fit.points < kMinFitPoints)
-        return fit;
-    // Centred sums keep the slope accurate when the values are large.
-    double meanX = 0.0;
-    double meanY = 0.0;
-    for (size_t i = 0; i < xs.size(); ++i) {
-        meanX += xs[i];
-        meanY += ys[i];
-    }
-    meanX /= fit.points;
-    meanY /= fit.points;
-    double sxx = 0.0;
-    double sxy = 0.0;
-    for (size_t i = 0; i < xs.size(); ++i) {
-        sxx += (xs[i] - meanX) * (xs[i] - meanX);
-        sxy += (xs[i] - meanX) * (ys[i] - meanY);
-    }
-    if (!(sxx > 0.0))
-        return fit;
-    const double slope = sxy / sxx;
-    fit.clear = true;
-    fit.order = -slope;
-    fit.constant = std::exp(meanY - slope * meanX);
-    return fit;
-}
-
-std::string DescribeOrder(const OrderFit& fit)
-{
-    if (!fit.clear)
-        return "no clear order";
-    char text[128];
-    std::snprintf(text, sizeof text, "interior error \u2248 C\u00b7n^-p, p = %.2f (C = %.3g)", fit.order, fit.constant);
-    return text;
-}
 
 ErrorSpreads SpreadsOf(const std::vector<StudyRow>& rows)
 {
     return {SpreadOf(rows, &StudyRow::leftError), SpreadOf(rows, &StudyRow::interiorError),
             SpreadOf(rows, &StudyRow::rightError)};
+}
+
+Histogram HistogramOf(const std::vector<StudyRow>& rows, double StudyRow::*error)
+{
+    Histogram histogram;
+    std::vector<double> logs;
+    for (const StudyRow& row : rows) {
+        if (row.*error > 0.0 && std::isfinite(row.*error))
+            logs.push_back(std::log(row.*error));
+        else
+            ++histogram.zeros;
+    }
+    if (logs.empty())
+        return histogram;
+    const auto [lowest, highest] = std::minmax_element(logs.begin(), logs.end());
+    double low = *lowest;
+    double high = *highest;
+    const double rice = std::ceil(2.0 * std::cbrt(static_cast<double>(logs.size())));
+    int bins = std::clamp(static_cast<int>(rice), 1, kMaxHistogramBins);
+    if (!(high > low)) {
+        // Every error the same: one bin a little either side of it.
+        bins = 1;
+        low -= 0.05;
+        high += 0.05;
+    }
+    const double width = (high - low) / bins;
+    for (int i = 0; i <= bins; ++i)
+        histogram.edges.push_back(std::exp(i == bins ? high : low + i * width));
+    histogram.counts.assign(static_cast<size_t>(bins), 0);
+    for (double value : logs) {
+        const int bin = std::min(bins - 1, static_cast<int>((value - low) / width));
+        ++histogram.counts[static_cast<size_t>(std::max(0, bin))];
+    }
+    return histogram;
+}
+
+std::optional<size_t> ChosenRow(const std::vector<StudyRow>& rows)
+{
+    return LeastRow(rows, &StudyRow::criterion);
+}
+
+std::optional<size_t> BestRow(const std::vector<StudyRow>& rows)
+{
+    return LeastRow(rows, &StudyRow::interiorError);
 }
 
 }  // namespace spln::study

@@ -1,33 +1,15 @@
 #pragma once
 
-// What a study's rows say: the order of convergence of a sweep, fitted by
-// least squares on log-log axes, and the spread of each error over the runs
-// of a repeat.
+// What the rows of the other studies say: the spread of each error over the
+// runs of a repeat and its histogram, the value a selection chooses, and the
+// row with the least interior error.
 
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "study/StudyRunner.h"
 
 namespace spln::study {
-
-// Errors at or below this are rounding, not approximation, and stay out of the fit.
-inline constexpr double kFitErrorFloor = 1e-13;
-inline constexpr int kMinFitPoints = 4;
-
-struct OrderFit {
-    bool clear = false;     // at least kMinFitPoints rows qualified
-    double order = 0.0;     // p in interior error ~ C n^-p
-    double constant = 0.0;  // C
-    int points = 0;         // rows the fit used
-};
-
-// Least-squares line through (log value, log interior error) over the rows
-// whose interior error is above kFitErrorFloor (and whose value is positive).
-OrderFit FitOrder(const std::vector<StudyRow>& rows);
-
-// "interior error ≈ C·n^-p, p = 3.92 (C = 1.2e+03)", or "no clear order".
-std::string DescribeOrder(const OrderFit& fit);
 
 struct Spread {
     double mean = 0.0;
@@ -43,5 +25,25 @@ struct ErrorSpreads {
 };
 
 ErrorSpreads SpreadsOf(const std::vector<StudyRow>& rows);
+
+// Counts of one error in bins of equal width on a log scale between its
+// least and largest positive value; errors of exactly 0 have no place there.
+struct Histogram {
+    std::vector<double> edges;  // bins + 1 increasing edges
+    std::vector<int> counts;    // one a bin; the last bin holds the largest error
+    int zeros = 0;              // errors left out for being 0
+};
+
+inline constexpr int kMaxHistogramBins = 50;
+
+// About 2 K^(1/3) bins for K errors (Rice's rule), at most kMaxHistogramBins.
+Histogram HistogramOf(const std::vector<StudyRow>& rows, double StudyRow::*error);
+
+// The row with the least criterion of a selection (the first of equals; rows
+// with an infinite criterion are never chosen), or nothing.
+std::optional<size_t> ChosenRow(const std::vector<StudyRow>& rows);
+
+// The row with the least interior error (the first of equals), or nothing.
+std::optional<size_t> BestRow(const std::vector<StudyRow>& rows);
 
 }  // namespace spln::study

@@ -2,8 +2,11 @@
 
 #include "study/StudyPlan.h"
 
+#include "study/SampleSource.h"
+
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace spln::study {
 namespace {
@@ -13,14 +16,78 @@ std::string Name(SettingId id)
     return RangeOf(id).flag;
 }
 
+bool Among(SettingId id, const SettingId* first, const SettingId* last)
+{
+    return std::find(first, last, id) != last;
+}
+
+// The largest window the window check lets the base settings take.
+int WidestWindow(const CSplnSettings& base)
+{
+    int window = RangeOf(kSettingWindow).MaxInt();
+    while (window > 1 && !WindowCheckPasses(base.m_nSource, window, base.m_nFileLength))
+        --window;
+    return window;
+}
+
+std::optional<PlanFault> RangeFault(const SweepRange& range, int& value)
+{
+    const SettingRange& setting = RangeOf(range.setting);
+    for (int end : {range.from, range.to}) {
+        if (!setting.Contains(end)) {
+            value = end;
+            return PlanFault::OutOfRange;
+        }
+    }
+    if (range.from >= range.to)
+        return PlanFault::EmptyRange;
+    if (range.spacing == Spacing::Step && range.step < 1) {
+        value = range.step;
+        return PlanFault::BadStep;
+    }
+    if (range.spacing == Spacing::Log && (range.logCount < kMinLogCount || range.logCount > kMaxLogCount)) {
+        value = range.logCount;
+        return PlanFault::BadLogCount;
+    }
+    return std::nullopt;
+}
+
+bool OtherMethodsCount(SettingId setting, const CSplnSettings& base)
+{
+    return (setting == kSettingSchwarzCount && base.m_nMethod != 0) ||
+           (setting == kSettingLsqCount && base.m_nMethod == 0);
+}
+
+// The faults of one swept setting on its own: which it is and its values.
+std::optional<PlanProblem> CheckRange(const SweepRange& range, const CSplnSettings& base, bool selection, bool across)
+{
+    if (!IsSweepable(range.setting))
+        return PlanProblem{PlanFault::NotSweepable, 0, across};
+    if (selection && !IsSelectable(range.setting))
+        return PlanProblem{PlanFault::NotSelectable, 0, across};
+    if (OtherMethodsCount(range.setting, base))
+        return PlanProblem{PlanFault::OtherMethod, 0, across};
+    int value = 0;
+    if (const std::optional<PlanFault> fault = RangeFault(range, value))
+        return PlanProblem{*fault, value, across};
+    return std::nullopt;
+}
+
+bool WindowCheckPasses(const CSplnSettings& settings)
+{
+    return spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength);
+}
+
 }  // namespace
 
 bool IsSweepable(SettingId id)
 {
-    for (SettingId sweepable : kSweepableSettings)
-        if (id == sweepable)
-            return true;
-    return false;
+    return Among(id, std::begin(kSweepableSettings), std::end(kSweepableSettings));
+}
+
+bool IsSelectable(SettingId id)
+{
+    return Among(id, std::begin(kSelectableSettings), std::end(kSelectableSettings));
 }
 
 SettingId DefaultSweepSetting(const CSplnSettings& settings)
@@ -28,23 +95,22 @@ SettingId DefaultSweepSetting(const CSplnSettings& settings)
     return settings.m_nMethod == 0 ? kSettingSchwarzCount : kSettingLsqCount;
 }
 
-StudyPlan SuggestedSweep(SettingId setting, const CSplnSettings& base)
+SweepRange SuggestedSweep(SettingId setting, const CSplnSettings& base)
 {
     const SettingRange& range = RangeOf(setting);
-    StudyPlan plan;
-    plan.kind = StudyKind::Sweep;
-    plan.setting = setting;
-    plan.from = range.MinInt();
-    plan.to = range.MaxInt();
-    if (setting == kSettingWindow && base.m_nSource == 0)
-        plan.to = std::max(plan.from + 1, std::min(plan.to, base.m_nFileLength / 10));
+    SweepRange sweep;
+    sweep.setting = setting;
+    sweep.from = range.MinInt();
+    sweep.to = range.MaxInt();
+    if (setting == kSettingWindow)
+        sweep.to = std::max(sweep.from + 1, WidestWindow(base));
     if (setting == kSettingFileLength)
-        plan.from = std::min(plan.to - 1, std::max(plan.from, base.m_nWindow * 10));
+        sweep.from = std::min(sweep.to - 1, std::max(sweep.from, base.m_nWindow * 10));
     constexpr int kSuggestedLogCount = 20;
-    plan.spacing = plan.to - plan.from < 2 * kSuggestedLogCount ? Spacing::Step : Spacing::Log;
-    plan.step = 1;
-    plan.logCount = kSuggestedLogCount;
-    return plan;
+    sweep.spacing = sweep.to - sweep.from < 2 * kSuggestedLogCount ? Spacing::Step : Spacing::Log;
+    sweep.step = 1;
+    sweep.logCount = kSuggestedLogCount;
+    return sweep;
 }
 
 bool HasNoise(const CSplnSettings& settings)
@@ -52,30 +118,35 @@ bool HasNoise(const CSplnSettings& settings)
     return settings.m_nSource == 0 && settings.m_dAmplitude != 0.0;
 }
 
-std::vector<int> SweepValues(const StudyPlan& plan)
+bool HasExactFunction(const CSplnSettings& settings)
+{
+    return MakeSampleSource(settings, {})->HasExactFunction();
+}
+
+std::vector<int> SweepValues(const SweepRange& range)
 {
     std::vector<int> values;
-    if (plan.kind != StudyKind::Sweep || plan.from > plan.to)
+    if (range.from > range.to)
         return values;
-    if (plan.spacing == Spacing::Step) {
-        if (plan.step < 1)
+    if (range.spacing == Spacing::Step) {
+        if (range.step < 1)
             return values;
-        for (long long value = plan.from; value <= plan.to; value += plan.step)
+        for (long long value = range.from; value <= range.to; value += range.step)
             values.push_back(static_cast<int>(value));
         return values;
     }
-    if (plan.logCount < 1 || plan.from < 1)
+    if (range.logCount < 1 || range.from < 1)
         return values;
-    const double first = std::log(static_cast<double>(plan.from));
-    const double last = std::log(static_cast<double>(plan.to));
-    for (int i = 0; i < plan.logCount; ++i) {
-        const double t = plan.logCount == 1 ? 0.0 : static_cast<double>(i) / (plan.logCount - 1);
+    const double first = std::log(static_cast<double>(range.from));
+    const double last = std::log(static_cast<double>(range.to));
+    for (int i = 0; i < range.logCount; ++i) {
+        const double t = range.logCount == 1 ? 0.0 : static_cast<double>(i) / (range.logCount - 1);
         int value = static_cast<int>(std::lround(std::exp(first + (last - first) * t)));
         // The ends are exact, whatever the rounding of exp and log.
         if (i == 0)
-            value = plan.from;
-        if (i == plan.logCount - 1)
-            value = plan.to;
+            value = range.from;
+        if (i == range.logCount - 1)
+            value = range.to;
         if (values.empty() || value > values.back())
             values.push_back(value);
     }
@@ -91,9 +162,9 @@ CSplnSettings SettingsForValue(const CSplnSettings& base, SettingId setting, int
 
 std::optional<PlanProblem> CheckPlan(const StudyPlan& plan, const CSplnSettings& base)
 {
-    if (base.m_nSource != 0)
-        return PlanProblem{PlanFault::NeedsBuiltInFunction};
     if (plan.kind == StudyKind::Repeat) {
+        if (!HasExactFunction(base))
+            return PlanProblem{PlanFault::NeedsBuiltInFunction};
         if (plan.repeat < kMinRepeat || plan.repeat > kMaxRepeat)
             return PlanProblem{PlanFault::RepeatOutOfRange, plan.repeat};
         if (!HasNoise(base))
@@ -101,46 +172,60 @@ std::optional<PlanProblem> CheckPlan(const StudyPlan& plan, const CSplnSettings&
         return std::nullopt;
     }
 
-    if (!IsSweepable(plan.setting))
-        return PlanProblem{PlanFault::NotSweepable};
-    if ((plan.setting == kSettingSchwarzCount && base.m_nMethod != 0) ||
-        (plan.setting == kSettingLsqCount && base.m_nMethod == 0))
-        return PlanProblem{PlanFault::OtherMethod};
-    const SettingRange& range = RangeOf(plan.setting);
-    for (int value : {plan.from, plan.to})
-        if (!range.Contains(value))
-            return PlanProblem{PlanFault::OutOfRange, value};
-    if (plan.from >= plan.to)
-        return PlanProblem{PlanFault::EmptyRange};
-    if (plan.spacing == Spacing::Step && plan.step < 1)
-        return PlanProblem{PlanFault::BadStep, plan.step};
-    if (plan.spacing == Spacing::Log && (plan.logCount < kMinLogCount || plan.logCount > kMaxLogCount))
-        return PlanProblem{PlanFault::BadLogCount, plan.logCount};
-    for (int value : SweepValues(plan)) {
-        const CSplnSettings settings = SettingsForValue(base, plan.setting, value);
-        if (!WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
-            return PlanProblem{PlanFault::WindowCheck, value};
+    // A selection judges the fit by the data alone; the others measure the error.
+    const bool selection = plan.kind == StudyKind::Select;
+    if (!selection && !HasExactFunction(base))
+        return PlanProblem{PlanFault::NeedsBuiltInFunction};
+    if (std::optional<PlanProblem> problem = CheckRange(plan.sweep, base, selection, false))
+        return problem;
+    if (plan.kind != StudyKind::Grid) {
+        for (int value : SweepValues(plan.sweep))
+            if (!WindowCheckPasses(SettingsForValue(base, plan.sweep.setting, value)))
+                return PlanProblem{PlanFault::WindowCheck, value};
+        return std::nullopt;
+    }
+
+    if (plan.across.setting == plan.sweep.setting)
+        return PlanProblem{PlanFault::SameSettingTwice, 0, true};
+    if (std::optional<PlanProblem> problem = CheckRange(plan.across, base, false, true))
+        return problem;
+    const std::vector<int> first = SweepValues(plan.sweep);
+    const std::vector<int> second = SweepValues(plan.across);
+    // Each range holds at most the 9901 values of the samples, so the count fits an int.
+    const int pairs = static_cast<int>(first.size() * second.size());
+    if (pairs > kMaxGridRuns)
+        return PlanProblem{PlanFault::GridTooLarge, pairs};
+    for (int value : first) {
+        const CSplnSettings row = SettingsForValue(base, plan.sweep.setting, value);
+        for (int other : second)
+            if (!WindowCheckPasses(SettingsForValue(row, plan.across.setting, other)))
+                return PlanProblem{PlanFault::WindowCheck, other, true};
     }
     return std::nullopt;
 }
 
 std::string DescribeProblem(const PlanProblem& problem, const StudyPlan& plan)
 {
-    const std::string name = Name(plan.setting);
-    const SettingRange& range = RangeOf(plan.setting);
+    const SweepRange& range = problem.across ? plan.across : plan.sweep;
+    const std::string name = Name(range.setting);
+    const SettingRange& setting = RangeOf(range.setting);
     switch (problem.fault) {
     case PlanFault::NeedsBuiltInFunction:
-        return "a study needs a built-in function: the sample file has no exact function to measure the error "
-               "against";
+        return "a sweep, a grid or a repeat needs a built-in function: the sample file has no exact function "
+               "to measure the error against (a selection works on it)";
     case PlanFault::NotSweepable:
         return "only schwarz-count, lsq-count, window and samples can be swept";
+    case PlanFault::NotSelectable:
+        return "only schwarz-count, lsq-count and window can be chosen from the data";
+    case PlanFault::SameSettingTwice:
+        return "a grid needs two different settings; " + name + " is given twice";
     case PlanFault::OtherMethod:
         return name + " belongs to the method not chosen; sweep " +
-               Name(plan.setting == kSettingSchwarzCount ? kSettingLsqCount : kSettingSchwarzCount) +
+               Name(range.setting == kSettingSchwarzCount ? kSettingLsqCount : kSettingSchwarzCount) +
                " or choose the other method";
     case PlanFault::OutOfRange:
         return name + " = " + std::to_string(problem.value) + " is out of range; it must be a whole number from " +
-               std::to_string(range.MinInt()) + " to " + std::to_string(range.MaxInt());
+               std::to_string(setting.MinInt()) + " to " + std::to_string(setting.MaxInt());
     case PlanFault::WindowCheck:
         return name + " = " + std::to_string(problem.value) + ": " + kWindowCheckMessage;
     case PlanFault::EmptyRange:
@@ -150,6 +235,9 @@ std::string DescribeProblem(const PlanProblem& problem, const StudyPlan& plan)
     case PlanFault::BadLogCount:
         return "the count of log-spaced values must be from " + std::to_string(kMinLogCount) + " to " +
                std::to_string(kMaxLogCount);
+    case PlanFault::GridTooLarge:
+        return "the grid has " + std::to_string(problem.value) + " pairs of values; at most " +
+               std::to_string(kMaxGridRuns) + " can run";
     case PlanFault::RepeatOutOfRange:
         return "the number of runs must be from " + std::to_string(kMinRepeat) + " to " + std::to_string(kMaxRepeat);
     case PlanFault::RepeatNeedsNoise:

@@ -16,7 +16,8 @@
 
 namespace {
 
-using namespace res;
+using namespace spln;
+using namespace spln::res;
 
 QByteArray ReadAll(const QString& path)
 {

@@ -19,6 +19,8 @@
 
 #include <cstring>
 
+using namespace spln;
+
 namespace {
 
 class ResultViewTest : public ::testing::Test {
@@ -141,7 +143,7 @@ TEST_F(ResultViewTest, MissingSampleFileShowsAMessageInsteadOfCurves)
     EXPECT_TRUE(dc.CallsOf(DCCall::LineTo).empty()) << "no grid, no curves";
     bool named = false;
     for (const RecordedCall& call : dc.CallsOf(DCCall::TextOut)) {
-        if (call.text == DescribeRunFailure(ViewEngine()) && call.text.find(missing) != std::string::npos)
+        if (call.text == spln::DescribeRunFailure(ViewEngine()) && call.text.find(missing) != std::string::npos)
             named = true;
     }
     EXPECT_TRUE(named) << "the message names the file and the reason";

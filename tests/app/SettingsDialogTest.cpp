@@ -21,6 +21,8 @@
 
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
 const char* const kWindowMessage = "Window Averaging divide by Length of File should be less then 0.1";
@@ -303,8 +305,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadEntry{IDC_SCHWARZ_COUNT, "14", "Please enter an integer between 15 and 501."},
                       BadEntry{IDC_LSQ_TYPE, "6", "Please enter an integer between 1 and 5."},
                       BadEntry{IDC_LSQ_COUNT, "4", "Please enter an integer between 5 and 51."}),
-    [](const ::testing::TestParamInfo<BadEntry>& info) {
-        return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+    [](const ::testing::TestParamInfo<BadEntry>& test) {
+        return "Field" + std::to_string(test.param.field) + "Case" + std::to_string(test.index);
     });
 
 TEST_F(SettingsDialogTest, TheFirstFailingFieldStopsTheExchange)
@@ -382,9 +384,9 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, SettingsDialogWindowCheck,
                                            WindowCase{false, "5000", "500", true}, WindowCase{true, "100", "450", true},
                                            WindowCase{true, "10000", "451", false},
                                            WindowCase{true, "100", "451", false}),
-                         [](const ::testing::TestParamInfo<WindowCase>& info) {
-                             return std::string(info.param.fileSource ? "File" : "Example") + "Samples" +
-                                    info.param.fileLength + "Window" + info.param.window;
+                         [](const ::testing::TestParamInfo<WindowCase>& test) {
+                             return std::string(test.param.fileSource ? "File" : "Example") + "Samples" +
+                                    test.param.fileLength + "Window" + test.param.window;
                          });
 
 TEST_F(SettingsDialogTest, WindowCheckRunsWhenLoadingToo)

@@ -13,6 +13,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
+namespace res = spln::res;
+using namespace spln;
+
 TEST(AboutBox, ShowsTitleIconAndTextsAtTheirPlaces)
 {
     CAboutDlg dialog;

@@ -21,7 +21,7 @@
 
 namespace {
 
-using namespace res;
+using namespace spln::res;
 
 void WriteFile(const QString& path, const QByteArray& content)
 {

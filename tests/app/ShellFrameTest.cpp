@@ -17,6 +17,8 @@
 #include <tuple>
 #include <vector>
 
+namespace res = spln::res;
+
 namespace {
 
 using namespace res;

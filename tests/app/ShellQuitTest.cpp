@@ -24,7 +24,7 @@ protected:
     void StartStudy()
     {
         QTimer::singleShot(0, [] { QMetaObject::invokeMethod(QApplication::activeModalWidget(), "accept"); });
-        Choose(res::ID_SPLINE_STUDY);
+        Choose(spln::res::ID_SPLINE_STUDY);
     }
 
     QList<CStudyWnd*> StudyWindows() { return Frame().findChildren<CStudyWnd*>(); }
@@ -53,19 +53,19 @@ TEST_F(ShellQuitTest, QuittingAsksBeforeARunningOrAnUnexportedStudyIsLost)
     progress->cancel();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !StudyWindows().isEmpty(); }, 60000));
     messages.replies = {IDNO};
-    Choose(res::ID_APP_EXIT);
+    Choose(spln::res::ID_APP_EXIT);
     ASSERT_EQ(messages.texts.size(), 2u);
     EXPECT_EQ(messages.texts[1], kUnexported);
     EXPECT_TRUE(Frame().isVisible());
 
     // Exported, the results are safe: quitting asks no more.
-    const SaveFileHook previous = SetSaveFileHook([this](const QString&, const QString&, const QStringList&) {
-        return SaveFileAnswer{PathIn("s.csv"), 0};
+    const spln::SaveFileHook previous = spln::SetSaveFileHook([this](const QString&, const QString&, const QStringList&) {
+        return spln::SaveFileAnswer{PathIn("s.csv"), 0};
     });
     for (QPushButton* button : StudyWindows().front()->findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("&Export..."))
             button->click();
-    SetSaveFileHook(previous);
+    spln::SetSaveFileHook(previous);
     ASSERT_TRUE(QFile::exists(PathIn("s.csv")));
     EXPECT_TRUE(Frame().close());
     EXPECT_EQ(messages.texts.size(), 2u);

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace res;
+using namespace spln::res;
 
 QStringList RecentMenuTexts(CMainFrame& frame)
 {
@@ -62,13 +62,13 @@ TEST(RecentFileList, MenuTextsAreNumberedAndShowNamesAsWritten)
 
 TEST(RecentFileList, AbbreviatesLongPathsInTheMiddle)
 {
-    EXPECT_EQ(AbbreviatePath(QStringLiteral("/short/path.spl"), 30), QStringLiteral("/short/path.spl"));
-    EXPECT_EQ(AbbreviatePath(QStringLiteral("/a/bbbbbbbbbb/cccccccccc/dddd/e.spl"), 20),
+    EXPECT_EQ(spln::AbbreviatePath(QStringLiteral("/short/path.spl"), 30), QStringLiteral("/short/path.spl"));
+    EXPECT_EQ(spln::AbbreviatePath(QStringLiteral("/a/bbbbbbbbbb/cccccccccc/dddd/e.spl"), 20),
               QStringLiteral("/a/.../dddd/e.spl"));
-    EXPECT_EQ(AbbreviatePath(QStringLiteral("/a/b/a-file-name-that-is-too-long.spl"), 20),
+    EXPECT_EQ(spln::AbbreviatePath(QStringLiteral("/a/b/a-file-name-that-is-too-long.spl"), 20),
               QStringLiteral("a-file-name-that-is-too-long.spl"));
     for (int length = 5; length < 40; ++length)
-        EXPECT_LE(AbbreviatePath(QStringLiteral("/aa/bb/cc/dd/ee/ff/gg/x.spl"), length).size(),
+        EXPECT_LE(spln::AbbreviatePath(QStringLiteral("/aa/bb/cc/dd/ee/ff/gg/x.spl"), length).size(),
                   std::max<qsizetype>(length, 5))
             << length;
 }

@@ -10,9 +10,13 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace spln::study;
 
@@ -51,6 +55,12 @@ TEST(StudyDialog, RefusesAsTheSettingsDialogDoesAndAcceptsAPlan)
          {{IDC_SWEEP_FROM, "101"}, {IDC_SWEEP_TO, "51"}},
          0,
          "the first value of schwarz-count must be below the last"},
+        {"a grid", defaults, {{IDC_ACROSS_FROM, "15"}, {IDC_ACROSS_TO, "51"}}, IDC_STUDY_GRID, ""},
+        {"grid's second out of range",
+         defaults,
+         {{IDC_ACROSS_FROM, "0"}},
+         IDC_STUDY_GRID,
+         "Please enter an integer between 1 and 500."},
         {"a sweep", defaults, {{IDC_SWEEP_FROM, "21"}, {IDC_SWEEP_TO, "99"}, {IDC_STUDY_SEED, "7"}}, 0, ""},
     };
     for (const DialogCase& c : cases) {
@@ -65,9 +75,16 @@ TEST(StudyDialog, RefusesAsTheSettingsDialogDoesAndAcceptsAPlan)
         if (c.message.isEmpty()) {
             EXPECT_TRUE(messages.texts.empty()) << c.what;
             EXPECT_EQ(dialog.result(), IDOK) << c.what;
-            EXPECT_EQ(dialog.Plan().setting, spln::kSettingSchwarzCount);
-            EXPECT_EQ(dialog.Plan().from, 21);
-            EXPECT_EQ(dialog.Plan().to, 99);
+            EXPECT_EQ(dialog.Plan().sweep.setting, spln::kSettingSchwarzCount);
+            if (c.radio == IDC_STUDY_GRID) {
+                // The second setting offered is the window of averaging.
+                EXPECT_EQ(dialog.Plan().kind, StudyKind::Grid);
+                EXPECT_EQ(dialog.Plan().across.setting, spln::kSettingWindow) << c.what;
+                EXPECT_EQ(dialog.Plan().across.to, 51) << c.what;
+                continue;
+            }
+            EXPECT_EQ(dialog.Plan().sweep.from, 21);
+            EXPECT_EQ(dialog.Plan().sweep.to, 99);
             EXPECT_EQ(dialog.Plan().seed, 7u);
         } else {
             ASSERT_EQ(messages.texts.size(), 1u) << c.what;
@@ -80,19 +97,29 @@ TEST(StudyDialog, RefusesAsTheSettingsDialogDoesAndAcceptsAPlan)
     CStudyDlg quiet(defaults, StudyPlan{});
     ASSERT_TRUE(quiet.Create());
     EXPECT_FALSE(quiet.GetDlgItem(IDC_STUDY_REPEAT)->isEnabled());
+
+    // On the sample file only the data can judge: a choice from them, never of the samples.
+    CSplnSettings file = defaults;
+    file.m_nSource = 1;
+    CStudyDlg selection(file, StudyPlan{});
+    ASSERT_TRUE(selection.Create());
+    for (int id : {IDC_STUDY_SWEEP, IDC_STUDY_GRID, IDC_STUDY_REPEAT, IDC_SWEEP_SAMPLES})
+        EXPECT_FALSE(selection.GetDlgItem(id)->isEnabled()) << id;
+    EXPECT_TRUE(selection.GetDlgItem(IDC_SWEEP_WINDOW)->isEnabled());
+    CapturedMessages none;
+    selection.OnOK();
+    EXPECT_EQ(selection.result(), IDOK);
+    EXPECT_EQ(selection.Plan().kind, StudyKind::Select);
 }
 
 TEST(StudyWindow, ExportsEachTypeAndCopiesTheTable)
 {
     StudyPlan plan;
-    plan.setting = spln::kSettingWindow;
-    plan.from = 1;
-    plan.to = 5;
-    plan.step = 2;
+    plan.sweep = {spln::kSettingWindow, 1, 5, Spacing::Step, 2, 0};
     const StudyResult result = RunStudy(plan, spln::DefaultSettings());
     CStudyWnd window(result);
     window.resize(900, 500);
-    EXPECT_EQ(window.windowTitle(), "Study of window");
+    EXPECT_EQ(window.windowTitle(), "Study of the window of averaging, 3 runs");
 
     QTemporaryDir folder;
     std::string error;
@@ -103,14 +130,33 @@ TEST(StudyWindow, ExportsEachTypeAndCopiesTheTable)
     }
     QFile csv(folder.filePath("s.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readAll().startsWith("window,left_error,interior_error,right_error,milliseconds\n1,"));
+    EXPECT_TRUE(csv.readAll().startsWith("window,left_error,interior_error,right_error,local_order\n1,"));
 
     EXPECT_FALSE(window.ExportTo(folder.filePath("s.txt"), &error));
     EXPECT_NE(error.find(".csv, .json, .png, .svg, .pdf"), std::string::npos) << error;
     EXPECT_FALSE(QFile::exists(folder.filePath("s.txt")));
 
-    const QStringList lines = window.CopyText().split('\n');
+    // Copy gives the chart's picture and the table with the main report's names.
+    std::unique_ptr<QMimeData> copied(window.CopyData());
+    EXPECT_TRUE(copied->hasImage());
+    EXPECT_TRUE(copied->hasFormat("image/svg+xml"));
+    const QStringList lines = copied->text().split('\n');
     ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines[0], "window\tleft error\tinterior error\tright error\tms");
+    EXPECT_EQ(lines[0], "window of averaging\tleft board error\tinternal error\tright board error\tlocal order\tms");
     EXPECT_TRUE(lines[3].startsWith("5\t"));
+}
+
+TEST(StudyWindow, TitleCountsTheRunsFinishedAndTheWindowFitsTheScreen)
+{
+    StudyResult result;
+    result.plan.kind = StudyKind::Repeat;
+    result.plan.repeat = 10000;
+    result.planned = 10000;
+    result.cancelled = true;
+    result.rows = {{1, 1e-3, 2e-3, 1e-3, 0.1}, {2, 2e-3, 3e-3, 1e-3, 0.1}};
+    CStudyWnd window(result);
+    EXPECT_EQ(window.windowTitle(), "Repeat with new noise, 2 of 10000 runs (cancelled)");
+    const QRect available = window.screen()->availableGeometry();
+    EXPECT_LE(window.width(), available.width());
+    EXPECT_LE(window.height(), available.height());
 }

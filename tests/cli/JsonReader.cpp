@@ -128,7 +128,7 @@ private:
             case 'u': {
                 if (m_pos + 4 > m_text.size())
                     return false;
-                unsigned code = std::strtoul(m_text.substr(m_pos, 4).c_str(), nullptr, 16);
+                const unsigned long code = std::strtoul(m_text.substr(m_pos, 4).c_str(), nullptr, 16);
                 m_pos += 4;
                 if (code >= 0x80)
                     return false;  // the writers only escape control characters

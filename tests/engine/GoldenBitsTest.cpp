@@ -40,9 +40,10 @@ std::uint64_t Fnv1a(const void* data, std::size_t size, std::uint64_t hash = 146
 
 std::uint64_t ResultBits(const CSplineEngine& e)
 {
-    std::uint64_t hash = Fnv1a(e.m_dX, sizeof(double) * e.m_nResultCount);
-    hash = Fnv1a(e.m_dApprox, sizeof(double) * e.m_nResultCount, hash);
-    hash = Fnv1a(e.m_dData, sizeof(double) * e.m_nResultCount, hash);
+    const std::size_t bytes = sizeof(double) * static_cast<std::size_t>(e.m_nResultCount);
+    std::uint64_t hash = Fnv1a(e.m_dX, bytes);
+    hash = Fnv1a(e.m_dApprox, bytes, hash);
+    hash = Fnv1a(e.m_dData, bytes, hash);
     return Fnv1a(e.m_szReport, std::strlen(e.m_szReport), hash);
 }
 

@@ -65,7 +65,7 @@ TEST(Solver, RecoversAKnownSolution)
     // A well-conditioned dense 51 x 51 system built around a chosen solution.
     auto e = MakeEngine();
     const int n = spln::kMaxSystem;
-    std::vector<double> solution(n);
+    double solution[n];
     for (int i = 0; i < n; ++i)
         solution[i] = std::sin(1.0 + i) * 3.0;
     for (int i = 0; i < n; ++i) {
@@ -176,21 +176,21 @@ TEST(LeastSquares, ReproducesDataInTheSpanOfItsBasis)
         e->m_nLsqCount = K;
         e->m_nSamples = 200;
         e->m_nWindow = 10;
-        std::vector<double> chosen(K);
+        double chosen[K];
         for (int k = 0; k < K; ++k)
             chosen[k] = 0.5 + 0.25 * std::cos(2.0 * k);
-        std::vector<double> values(n);
+        double values[n];
         double t = -1.0;
         for (int i = 0; i < n; ++i) {
-            values[i] = e->LsqSum(type, t, chosen.data());
+            values[i] = e->LsqSum(type, t, chosen);
             t = t + 2.0 / (n - 1);
         }
-        e->BuildLsqSystem(type, K, n, values.data());
+        e->BuildLsqSystem(type, K, n, values);
         double a[spln::kMaxSystem];
         e->Solve(K, a);
         for (double x : {-1.0, -0.55, 0.0, 0.3, 0.99}) {
             const double fit = e->LsqSum(type, x, a);
-            EXPECT_NEAR(fit, e->LsqSum(type, x, chosen.data()), 1e-6) << "type " << type << " at " << x;
+            EXPECT_NEAR(fit, e->LsqSum(type, x, chosen), 1e-6) << "type " << type << " at " << x;
         }
     }
 }
@@ -206,13 +206,13 @@ TEST(LeastSquares, NormalEquationsTermByTerm)
         e->m_nLsqCount = K;
         e->m_nSamples = 300;
         e->m_nWindow = 3;
-        std::vector<double> values(n);
+        double values[n];
         for (int i = 0; i < n; ++i)
             values[i] = std::cos(0.3 * i);
-        e->BuildLsqSystem(type, K, n, values.data());
+        e->BuildLsqSystem(type, K, n, values);
 
         const double spacing = 2.0 / (K - 1);
-        std::vector<std::vector<double>> basis(K, std::vector<double>(n));
+        double basis[K][n];
         double centre = -1.0;
         for (int k = 0; k < K; ++k) {
             double t = -1.0;

@@ -77,9 +77,9 @@ TEST(NoAllocation, RunsOfEveryKindAllocateNothing)
     EXPECT_EQ(AllocationsDuringRun(*e), 0);
 
     TempDir dir;
-    std::vector<double> numbers(spln::kFileSamples);
+    std::vector<double> numbers;
     for (int i = 0; i < spln::kFileSamples; ++i)
-        numbers[i] = 0.001 * i;
+        numbers.push_back(0.001 * i);
     UseSampleFile(*e, dir.Write("sig.dat", NumbersText(numbers)));
     e->m_nWindow = 3;
     EXPECT_EQ(AllocationsDuringRun(*e), 0);

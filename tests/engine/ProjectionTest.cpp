@@ -19,16 +19,16 @@ namespace {
 // A uniform grid of n abscissae from -1 to 1, as the run builds its samples.
 std::vector<double> Grid(int n)
 {
-    std::vector<double> q(n);
+    std::vector<double> q;
     const double s = 2.0 / (n - 1);
     for (int i = 0; i < n; ++i)
-        q[i] = -1.0 + i * s;
+        q.push_back(-1.0 + i * s);
     return q;
 }
 
 // An engine with n grid abscissae on [-1, 1], their spacing and unit values.
 struct GridSetup {
-    explicit GridSetup(int count) : n(count), q(Grid(count)), ones(count, 1.0), spacing(2.0 / (count - 1)) {}
+    explicit GridSetup(int count) : n(count), q(Grid(count)), ones(q.size(), 1.0), spacing(2.0 / (count - 1)) {}
 
     std::unique_ptr<CSplineEngine> e = MakeEngine();
     int n;
@@ -39,8 +39,8 @@ struct GridSetup {
 
 std::vector<double> Indicator(int n, int index)
 {
-    std::vector<double> p(n, 0.0);
-    p[index] = 1.0;
+    std::vector<double> p(static_cast<std::size_t>(n), 0.0);
+    p[static_cast<std::size_t>(index)] = 1.0;
     return p;
 }
 
@@ -112,9 +112,9 @@ TEST(Smoothing, IsTheWindowedSumTimesSpacingOverBandwidth)
     auto e = MakeEngine();
     const int n = 1001;
     const std::vector<double> q = Grid(n);
-    std::vector<double> p(n);
+    std::vector<double> p;
     for (int i = 0; i < n; ++i)
-        p[i] = 0.5 + 0.01 * (i % 17) - 0.003 * i;
+        p.push_back(0.5 + 0.01 * (i % 17) - 0.003 * i);
     const double h = 2.0 / (n - 1);
     for (int type = 1; type <= 4; ++type) {
         for (double b : {h, 7 * h, 40 * h}) {
@@ -122,7 +122,9 @@ TEST(Smoothing, IsTheWindowedSumTimesSpacingOverBandwidth)
                 const int w = SmoothingHalfWidth(b, h);
                 const int j = static_cast<int>((x + 1.0) / h);
                 double sum = 0.0;
-                for (int i = std::max(0, j - w); i <= std::min(n - 1, j + w + 1); ++i)
+                const auto first = static_cast<std::size_t>(std::max(0, j - w));
+                const auto last = static_cast<std::size_t>(std::min(n - 1, j + w + 1));
+                for (std::size_t i = first; i <= last; ++i)
                     sum = sum + p[i] * Kernel(type, (x - q[i]) / b);
                 const double expected = sum * h / b * KernelNorm(type);
                 ASSERT_TRUE(SameBits(e->KernelSmooth(type, n, x, b, p.data(), q.data()), expected))
@@ -160,7 +162,7 @@ TEST(KernelExpansion, IntegratedKernelWindowsByType)
     };
     for (const Case c : {Case{1, 21, 30}, Case{3, 18, 33}, Case{4, 15, 36}}) {
         for (int index : {c.first - 1, c.first, c.last, c.last + 1}) {
-            ASSERT_NE(IntegratedKernel(c.type, g, 0.0, t[index]), 0.0);
+            ASSERT_NE(IntegratedKernel(c.type, g, 0.0, t[static_cast<std::size_t>(index)]), 0.0);
             const std::vector<double> p = Indicator(m, index);
             const double value = e->HatKernelSum(c.type, m, 0.0, g, p.data(), t.data());
             EXPECT_EQ(value != 0.0, index >= c.first && index <= c.last) << c.type << " " << index;

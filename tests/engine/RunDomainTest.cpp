@@ -62,9 +62,9 @@ const std::string& SampleFilePath()
 {
     static const TempDir dir;
     static const std::string path = [] {
-        std::vector<double> numbers(kFileSamples);
+        std::vector<double> numbers;
         for (int i = 0; i < kFileSamples; ++i)
-            numbers[i] = std::sin(0.01 * i);
+            numbers.push_back(std::sin(0.01 * i));
         return dir.Write("sig.dat", NumbersText(numbers));
     }();
     return path;

@@ -1,6 +1,7 @@
 // Whole runs: a fresh engine, results, report lines, noise and the sample file's ends.
 
 #include "engine/CSplineEngine.h"
+#include "engine/Kernels.h"
 #include "engine/Noise.h"
 #include "engine/RunDomain.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -350,6 +351,44 @@ TEST_P(RunPolynomialFile, GivenEndsCarryTheCubic)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMethods, RunPolynomialFile, ::testing::Values(1, 2));
+
+// The estimation's twenty sums, taken in one pass, against each sum on its
+// own: the left samples, then the right ones, each in index order.
+TEST(RunFile, EstimationSumsTermByTerm)
+{
+    // Multiples of 2^-12 with largest magnitude 1: the normalised samples are these numbers.
+    std::vector<double> numbers(kFileSamples);
+    double* y = numbers.data();
+    for (int i = 0; i < kFileSamples; ++i)
+        y[i] = std::ldexp(std::round(std::sin(0.013 * i) * 3000.0), -12);
+    y[2000] = 1.0;
+    TempDir dir;
+    auto e = MakeEngine();
+    UseSampleFile(*e, dir.Write("sig.dat", NumbersText(numbers)));
+    e->m_nBoard = 1;
+    e->Run();
+    ASSERT_EQ(e->m_eFailure, RunFailure::None);
+
+    auto reference = MakeEngine();
+    const double* x = e->m_wsX;
+    auto sum = [&](auto term) {
+        double s = 0.0;
+        for (int i = 0; i < 250; ++i)  // the first 250 and the last 251 samples
+            s = s + term(i);
+        for (int i = 4250; i < kFileSamples; ++i)
+            s = s + term(i);
+        return s;
+    };
+    for (int k = 0; k < 4; ++k) {
+        for (int l = 0; l < 4; ++l)
+            reference->m_dMatrix[k][l] = sum([&](int i) { return IntPower(l, x[i]) * IntPower(k, x[i]); });
+        reference->m_dVector[k] = sum([&](int i) { return IntPower(k, x[i]) * y[i]; });
+    }
+    double cubic[4];
+    reference->Solve(4, cubic);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(SameBits(e->m_wsCubic[k], cubic[k])) << "coefficient " << k;
+}
 
 TEST(RunBuiltIn, OwnNoiseSequenceLeavesTheProcessWideOneAlone)
 {

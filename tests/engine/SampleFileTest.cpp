@@ -28,9 +28,9 @@ RunFailure Parse(const std::string& text, float& value)
 
 std::vector<double> Ramp(int count)
 {
-    std::vector<double> numbers(count);
+    std::vector<double> numbers;
     for (int i = 0; i < count; ++i)
-        numbers[i] = std::sin(0.01 * i) * 2.5;
+        numbers.push_back(std::sin(0.01 * i) * 2.5);
     return numbers;
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <quadmath.h>
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cmath>
@@ -49,7 +50,7 @@ long long Mismatches(ExpPath path, const double* x, int n, bool negated)
     std::vector<double> got(static_cast<std::size_t>(n));
     (negated ? ExpNegBlockOn : ExpBlockOn)(path, x, got.data(), n);
     long long bad = 0;
-    for (int i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < got.size(); ++i) {
         const double want = Reference(x[i], negated);
         if (std::bit_cast<std::uint64_t>(got[i]) != std::bit_cast<std::uint64_t>(want))
             ++bad;
@@ -124,11 +125,11 @@ TEST(VectorExp, EveryPathGivesTheLibraryBitsOnTenMillionArguments)
     }
 }
 
-TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndPicksTheWidest)
+TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndTheFastestAcceptedOneServes)
 {
     ResetExpPath();
     EXPECT_TRUE(ExpPathMatchesLibrary(ExpPath::Scalar));
-    ExpPath widest = ExpPath::Scalar;
+    std::vector<ExpPath> accepted;
     for (ExpPath path : kVectorPaths) {
         std::vector<double> arguments(kGuardArgumentCount);
         GuardArguments(arguments.data());
@@ -143,14 +144,68 @@ TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndPicksTheWidest)
         EXPECT_EQ(ExpPathAccepted(path), matches) << ExpPathName(path);
         EXPECT_TRUE(matches) << ExpPathName(path) << " differs from std::exp on this machine";
         if (matches)
-            widest = path;
+            accepted.push_back(path);
     }
-    EXPECT_EQ(ActiveExpPath(), widest);
+    // The choice is made once, by timing: any accepted path may win, the scalar one only without them.
+    const ExpPath chosen = ActiveExpPath();
+    if (accepted.empty())
+        EXPECT_EQ(chosen, ExpPath::Scalar);
+    else
+        EXPECT_NE(std::find(accepted.begin(), accepted.end(), chosen), accepted.end()) << ExpPathName(chosen);
+    std::vector<double> seconds(accepted.size());
+    CalibrationSeconds(accepted.data(), static_cast<int>(accepted.size()), seconds.data());
+    for (double s : seconds)
+        EXPECT_TRUE(s > 0.0 && s < 0.01) << s;
 
     EXPECT_TRUE(ForceExpPath(ExpPath::Scalar));
     EXPECT_EQ(ActiveExpPath(), ExpPath::Scalar);
     ResetExpPath();
-    EXPECT_EQ(ActiveExpPath(), widest);
+    EXPECT_EQ(ActiveExpPath(), chosen);
+}
+
+// The benchmark's floor divides on each path: quotients correctly rounded in every lane and block length.
+TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
+{
+    std::mt19937_64 bits(7);
+    std::uniform_real_distribution<double> draw(-1e3, 1e3);
+    double a[37], b[37], got[37];
+    for (int i = 0; i < 37; ++i) {
+        a[i] = draw(bits);
+        b[i] = draw(bits);
+    }
+    b[5] = 0.0;
+    for (ExpPath path : {ExpPath::Scalar, ExpPath::Avx2Fma, ExpPath::Avx512}) {
+        if (!ExpPathAvailable(path))
+            continue;
+        for (int n : {1, 3, 8, 37}) {
+            DivideBlockOn(path, a, b, got, n);
+            for (int i = 0; i < n; ++i)
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]), std::bit_cast<std::uint64_t>(a[i] / b[i]))
+                    << ExpPathName(path) << " n " << n << " at " << i;
+        }
+    }
+}
+
+TEST(VectorExp, AWiderPathServesOnlyWhenClearlyFaster)
+{
+    struct Case {
+        double avx2, avx512;
+        ExpPath expected;
+    };
+    const double margin = 1.0 + kWiderPathMargin;
+    const Case cases[] = {
+        {1.0, 0.5, ExpPath::Avx512},            // much faster
+        {1.0, 1.0, ExpPath::Avx2Fma},           // as fast: width alone does not count
+        {1.0, 1.2, ExpPath::Avx2Fma},           // slower
+        {1.0, 1.0 / margin, ExpPath::Avx2Fma},  // within the margin
+        {1.0, 0.99 / margin, ExpPath::Avx512},
+    };
+    for (const Case& c : cases) {
+        const PathTime measured[] = {{ExpPath::Avx2Fma, c.avx2}, {ExpPath::Avx512, c.avx512}};
+        EXPECT_EQ(FastestPath(measured, 2), c.expected) << c.avx2 << " against " << c.avx512;
+    }
+    const PathTime one[] = {{ExpPath::Avx512, 3.0}};
+    EXPECT_EQ(FastestPath(one, 1), ExpPath::Avx512);
 }
 
 namespace {

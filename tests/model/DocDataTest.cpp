@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace doc = spln::doc;
+
 namespace {
 
 TEST(SplnDocData, StartsInvalidWithEmptyArraysAndTheCaptionTable)

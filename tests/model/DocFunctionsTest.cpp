@@ -9,6 +9,8 @@
 #include <cstring>
 #include <memory>
 
+namespace doc = spln::doc;
+
 namespace {
 
 TEST(DocFunctions, GiveTheSameBitsAsTheEnginesExampleFunctions)

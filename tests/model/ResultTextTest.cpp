@@ -157,7 +157,7 @@ TEST(JsonOutput, ValuesThatAreNotFiniteBecomeNull)
     Fixture f({nan, -nan, inf, -inf, 1.5});
     const JsonValue json = ParsedJson(f.results);
     const JsonValue& x = json["x"];
-    for (int i = 0; i < 4; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(x.items[i].type, JsonValue::Type::Null) << i;
     EXPECT_EQ(x.items[4].text, "1.5");
 }

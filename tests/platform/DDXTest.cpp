@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace spln;
+
 namespace {
 
 constexpr int kChoiceA = 100, kChoiceB = 101, kCount = 200, kValue = 201, kOther = 202, kCountLabel = 300;
@@ -143,8 +145,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, FailedExchange,
                                            FailingEntry{kValue, "0.5000001",
                                                         "Please enter a number between -1 and 0.5."},
                                            FailingEntry{kValue, "-1.5", "Please enter a number between -1 and 0.5."}),
-                         [](const ::testing::TestParamInfo<FailingEntry>& info) {
-                             return "Field" + std::to_string(info.param.field) + "Case" + std::to_string(info.index);
+                         [](const ::testing::TestParamInfo<FailingEntry>& test) {
+                             return "Field" + std::to_string(test.param.field) + "Case" + std::to_string(test.index);
                          });
 
 TEST(DataExchange, BoundsThemselvesAreAccepted)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace spln;
+
 TEST(FieldNumbers, IntegersAcceptBlanksAndOneSign)
 {
     EXPECT_EQ(ParseIntField("42"), 42);

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+using namespace spln;
+
 namespace {
 
 QImage MakeImage(int width, int height, int dpi, QColor fill = Qt::white)

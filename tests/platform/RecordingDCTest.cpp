@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace spln;
+
 namespace {
 
 TEST(RecordingDC, SelectionsReturnWhatTheyReplaceAndNullptrRestoresTheInitialObject)

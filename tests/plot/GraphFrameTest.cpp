@@ -8,18 +8,20 @@
 
 #include <algorithm>
 
+using namespace spln;
+
 namespace {
 
-using graphtest::AccumulatedAbscissae;
-using graphtest::kLabelHeight;
-using graphtest::kLabelWidth;
-using graphtest::Linear;
-using graphtest::Texts;
+using spln::test::AccumulatedAbscissae;
+using spln::test::kLabelHeight;
+using spln::test::kLabelWidth;
+using spln::test::Linear;
+using spln::test::Texts;
 
 const CRect kArea{0, 0, 800, 600};
 
 struct FrameFixture : ::testing::Test {
-    FrameFixture() { graphtest::SetFixedMetrics(dc); }
+    FrameFixture() { spln::test::SetFixedMetrics(dc); }
 
     void Draw(CGraph& graph, const std::vector<double>& x, const std::vector<double>& y)
     {

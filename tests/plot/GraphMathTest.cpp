@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace spln;
+
 namespace {
 
 struct Step {

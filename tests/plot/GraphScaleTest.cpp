@@ -9,10 +9,12 @@
 #include <cmath>
 #include <limits>
 
+using namespace spln;
+
 namespace {
 
-using graphtest::AccumulatedAbscissae;
-using graphtest::Linear;
+using spln::test::AccumulatedAbscissae;
+using spln::test::Linear;
 
 const CRect kArea{0, 0, 800, 600};
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace graphtest {
+namespace spln::test {
 
 // Label font 13 high, 11 wide; title font 18 high; exponent font 12 high.
 inline constexpr int kLabelHeight = 13;
@@ -52,4 +52,4 @@ inline std::vector<std::string> Texts(const RecordingDC& dc)
     return texts;
 }
 
-}  // namespace graphtest
+}  // namespace spln::test

@@ -18,6 +18,8 @@
 #include <fstream>
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -12,9 +12,11 @@
 #include <cstring>
 #include <memory>
 
+using namespace spln;
+
 namespace {
 
-using graphtest::AccumulatedAbscissae;
+using spln::test::AccumulatedAbscissae;
 
 constexpr int kPoints = 640;
 const char kReport[] = "left board error = 0.000001    internal error = 0.250000    right board error = 0.000002";
@@ -22,7 +24,7 @@ const char kReport[] = "left board error = 0.000001    internal error = 0.250000
 struct PictureFixture : ::testing::Test {
     PictureFixture()
     {
-        graphtest::SetFixedMetrics(dc);
+        spln::test::SetFixedMetrics(dc);
         frame.CreatePen(PS_SOLID, 1, kFramePenColour);
         exact.CreatePen(PS_SOLID, 1, kExactPenColour);
         data.CreatePen(PS_SOLID, 1, kDataPenColour);
@@ -68,7 +70,8 @@ struct PictureFixture : ::testing::Test {
     {
         std::size_t count = 0;
         for (const RecordedCall& call : dc.CallsOf(DCCall::LineTo))
-            count += call.pen != nullptr && call.pen->Colour() == colour ? 1 : 0;
+            if (call.pen != nullptr && call.pen->Colour() == colour)
+                ++count;
         return count;
     }
 
@@ -124,10 +127,10 @@ TEST_F(PictureFixture, TheReportLineLiesInsideTheAreaCentredAndBelowTheXLabels)
         const RecordedCall* report = FindText(kReport);
         ASSERT_NE(report, nullptr);
         EXPECT_EQ(report->args[0], areaRight / 2);
-        EXPECT_EQ(report->args[1] + graphtest::kTitleHeight, areaBottom) << dpi;
+        EXPECT_EQ(report->args[1] + spln::test::kTitleHeight, areaBottom) << dpi;
         const RecordedCall* lowestLabel = FindText("1.2");
         ASSERT_NE(lowestLabel, nullptr);
-        EXPECT_GE(report->args[1], lowestLabel->args[1] + graphtest::kLabelHeight);
+        EXPECT_GE(report->args[1], lowestLabel->args[1] + spln::test::kLabelHeight);
     }
 }
 
@@ -138,7 +141,7 @@ TEST_F(PictureFixture, ATinyAreaPutsTheReportLineBelowTheLabelsRatherThanOverThe
     const RecordedCall* label = FindText("1.2");
     ASSERT_NE(report, nullptr);
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(report->args[1], label->args[1] + graphtest::kLabelHeight);
+    EXPECT_EQ(report->args[1], label->args[1] + spln::test::kLabelHeight);
 }
 
 TEST_F(PictureFixture, TheFileSourceIsTitledDataAndHasNoExactCurveAndNoReport)

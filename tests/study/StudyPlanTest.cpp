@@ -12,7 +12,7 @@ using spln::test::FreshSettings;
 
 TEST(StudyPlan, SweepValuesByStepAndOnALogScale)
 {
-    StudyPlan plan;
+    SweepRange plan;
     plan.from = 15;
     plan.to = 501;
     plan.step = 2;
@@ -50,16 +50,27 @@ TEST(StudyPlan, RefusesWhatTheSettingsDialogRefuses)
 
     const auto sweep = [](SettingId id, int from, int to, int step = 1) {
         StudyPlan plan;
-        plan.setting = id;
-        plan.from = from;
-        plan.to = to;
-        plan.step = step;
+        plan.sweep.setting = id;
+        plan.sweep.from = from;
+        plan.sweep.to = to;
+        plan.sweep.step = step;
         return plan;
     };
     const auto logSweep = [&](int count) {
         StudyPlan plan = sweep(kSettingSchwarzCount, 15, 501);
-        plan.spacing = Spacing::Log;
-        plan.logCount = count;
+        plan.sweep.spacing = Spacing::Log;
+        plan.sweep.logCount = count;
+        return plan;
+    };
+    const auto grid = [&](StudyPlan first, SettingId second, int from, int to) {
+        first.kind = StudyKind::Grid;
+        first.across = sweep(second, from, to).sweep;
+        return first;
+    };
+    const StudyPlan splines = sweep(kSettingSchwarzCount, 15, 501, 2);
+    const auto select = [&](SettingId id, int from, int to) {
+        StudyPlan plan = sweep(id, from, to);
+        plan.kind = StudyKind::Select;
         return plan;
     };
     const auto repeat = [](int runs) {
@@ -89,6 +100,18 @@ TEST(StudyPlan, RefusesWhatTheSettingsDialogRefuses)
          PlanFault::WindowCheck, 100},
         {"window sweep past a tenth", sweep(kSettingWindow, 1, 1001, 100), projection, PlanFault::OutOfRange, 1001},
         {"sample file", sweep(kSettingSchwarzCount, 15, 51), file, PlanFault::NeedsBuiltInFunction, 0},
+        {"selection on the sample file", select(kSettingSchwarzCount, 15, 51), file, std::nullopt, 0},
+        {"selection of the window on the file", select(kSettingWindow, 1, 451), file, PlanFault::WindowCheck, 451},
+        {"selection of the samples", select(kSettingFileLength, 100, 1000), projection, PlanFault::NotSelectable, 0},
+        {"grid within range", grid(splines, kSettingWindow, 1, 40), projection, std::nullopt, 0},
+        {"grid of one setting", grid(splines, kSettingSchwarzCount, 15, 51), projection, PlanFault::SameSettingTwice,
+         0},
+        {"grid's second out of range", grid(splines, kSettingWindow, 0, 40), projection, PlanFault::OutOfRange, 0},
+        {"grid's window too wide for its samples",
+         grid(sweep(kSettingFileLength, 100, 1000, 100), kSettingWindow, 1, 20), projection, PlanFault::WindowCheck,
+         11},
+        {"grid too large", grid(sweep(kSettingFileLength, 100, 10000), kSettingWindow, 1, 40), projection,
+         PlanFault::GridTooLarge, 9901 * 40},
         {"repeat with noise", repeat(2), noisy, std::nullopt, 0},
         {"repeat without noise", repeat(10), projection, PlanFault::RepeatNeedsNoise, 0},
         {"one repeat", repeat(1), noisy, PlanFault::RepeatOutOfRange, 1},

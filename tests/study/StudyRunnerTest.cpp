@@ -4,6 +4,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
+#include "study/StudyText.h"
 
 #include "tests/study/StudyTestSupport.h"
 
@@ -35,10 +36,10 @@ void ExpectSameErrors(const StudyRow& a, const StudyRow& b, const char* what)
 StudyPlan WindowSweep()
 {
     StudyPlan plan;
-    plan.setting = kSettingWindow;
-    plan.from = 1;
-    plan.to = 41;
-    plan.step = 8;
+    plan.sweep.setting = kSettingWindow;
+    plan.sweep.from = 1;
+    plan.sweep.to = 41;
+    plan.sweep.step = 8;
     return plan;
 }
 
@@ -55,7 +56,7 @@ TEST(StudyRunner, RowsWithoutNoiseAreThoseOfSingleRuns)
 
     auto engine = std::make_unique<CSplineEngine>();
     for (const StudyRow& row : result.rows) {
-        CopySettingsForRun(SettingsForValue(base, plan.setting, row.value), *engine);
+        CopySettingsForRun(SettingsForValue(base, plan.sweep.setting, row.value), *engine);
         engine->Run();
         const StudyRow single{row.value, engine->m_dLeftError, engine->m_dInteriorError, engine->m_dRightError, 0};
         ExpectSameErrors(row, single, "single run");
@@ -102,9 +103,9 @@ TEST(StudyRunner, CancelKeepsTheFinishedRows)
 {
     CSplnSettings base = FreshSettings();
     StudyPlan plan;
-    plan.from = 15;
-    plan.to = 501;
-    plan.step = 2;
+    plan.sweep.from = 15;
+    plan.sweep.to = 501;
+    plan.sweep.step = 2;
     StudyProgress progress;
     std::thread watcher([&progress] {
         while (progress.done.load() < 3)
@@ -120,9 +121,78 @@ TEST(StudyRunner, CancelKeepsTheFinishedRows)
     EXPECT_EQ(static_cast<int>(cancelled.rows.size()), progress.done.load());
 
     // The rows kept are the first of the plan, as a full study gives them.
-    plan.to = 15 + 2 * static_cast<int>(cancelled.rows.size() - 1);
+    plan.sweep.to = 15 + 2 * static_cast<int>(cancelled.rows.size() - 1);
     const StudyResult full = RunStudy(plan, base, nullptr, 1);
     ASSERT_EQ(full.rows.size(), cancelled.rows.size());
     for (size_t i = 0; i < full.rows.size(); ++i)
         ExpectSameErrors(cancelled.rows[i], full.rows[i], "kept row");
+}
+
+TEST(StudyRunner, GridRowsAreThoseOfSingleRunsGoingOnThroughTheNoise)
+{
+    CSplnSettings base = FreshSettings();
+    base.m_dAmplitude = 0.1;
+    base.m_nFileLength = 3000;
+    StudyPlan plan;
+    plan.kind = StudyKind::Grid;
+    plan.sweep = {kSettingSchwarzCount, 15, 101, Spacing::Log, 1, 3};
+    plan.across = {kSettingWindow, 1, 9, Spacing::Step, 4, 0};
+    plan.seed = 5;
+    const StudyResult grid = RunStudy(plan, base, nullptr, 3);
+    ASSERT_EQ(grid.planned, 9);
+    ASSERT_EQ(grid.rows.size(), 9u);
+
+    // Row by row, the second setting fastest, each run going on with the sequence.
+    auto engine = std::make_unique<CSplineEngine>();
+    NoiseSequence noise(5);
+    engine->m_pNoise = &noise;
+    size_t at = 0;
+    for (int splines : SweepValues(plan.sweep)) {
+        for (int window : SweepValues(plan.across)) {
+            const StudyRow& row = grid.rows[at++];
+            EXPECT_EQ(row.value, splines);
+            EXPECT_EQ(row.across, window);
+            CSplnSettings settings = SettingsForValue(base, kSettingSchwarzCount, splines);
+            CopySettingsForRun(SettingsForValue(settings, kSettingWindow, window), *engine);
+            engine->Run();
+            ExpectSameErrors(row, {splines, engine->m_dLeftError, engine->m_dInteriorError, engine->m_dRightError, 0},
+                             "grid cell");
+        }
+    }
+}
+
+TEST(StudyRunner, SeededStudiesGiveTheSameBytesAtAnyThreadCount)
+{
+    CSplnSettings noisy = FreshSettings();
+    noisy.m_dAmplitude = 0.2;
+    noisy.m_nFileLength = 2000;
+    StudyPlan sweep;
+    sweep.sweep = {kSettingSchwarzCount, 15, 201, Spacing::Log, 1, 7};
+    StudyPlan grid = sweep;
+    grid.kind = StudyKind::Grid;
+    grid.across = {kSettingWindow, 1, 3, Spacing::Step, 1, 0};
+    StudyPlan selection = sweep;
+    selection.kind = StudyKind::Select;
+    StudyPlan repeat;
+    repeat.kind = StudyKind::Repeat;
+    repeat.repeat = 12;
+    for (const StudyPlan& plan : {sweep, grid, selection, repeat}) {
+        const StudyResult one = RunStudy(plan, noisy, nullptr, 1);
+        const StudyResult three = RunStudy(plan, noisy, nullptr, 3);
+        ASSERT_TRUE(one.failure.empty()) << one.failure;
+        EXPECT_EQ(FormatStudyCsv(one), FormatStudyCsv(three));
+        EXPECT_EQ(FormatStudyJson(one), FormatStudyJson(three));
+        EXPECT_EQ(FormatStudyCsv(one).find("milliseconds"), std::string::npos);
+        EXPECT_NE(FormatStudyCsv(one, true).find("milliseconds"), std::string::npos);
+    }
+
+    // A selection fits the same data at every value: one value alone gives its row again.
+    const StudyResult chosen = RunStudy(selection, noisy, nullptr, 2);
+    StudyPlan single = selection;
+    const int value = chosen.rows[2].value;
+    single.sweep = {kSettingSchwarzCount, value, value + 1, Spacing::Step, 2, 0};
+    const StudyResult alone = RunStudy(single, noisy, nullptr, 1);
+    ASSERT_EQ(alone.rows.size(), 1u);
+    EXPECT_TRUE(SameBits(chosen.rows[2].criterion, alone.rows[0].criterion));
+    ExpectSameErrors(chosen.rows[2], alone.rows[0], "selection row");
 }

@@ -1,0 +1,91 @@
+// The built-in functions and the sample file as the data of a selection.
+
+#include "study/SampleSource.h"
+
+#include "engine/BoundedText.h"
+#include "engine/Noise.h"
+#include "engine/RunFailure.h"
+#include "engine/SampleFile.h"
+
+namespace spln::study {
+namespace {
+
+// A built-in function with its noise: the exact function is known.
+class BuiltInSource : public SampleSource {
+public:
+    void Prepare(CSplineEngine&) const override {}
+
+    bool Read(CSplineEngine& engine, std::uint32_t noiseState, SampleData& data, std::string&) const override
+    {
+        const int n = engine.m_nSamples;
+        const double h = engine.m_dHalfWidth;
+        const double s = (h - (-h)) / (n - 1);
+        std::vector<double> x(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            x[static_cast<size_t>(i)] = -h + i * s;
+        // The run draws its samples' noise first, so the same state gives the same samples.
+        NoiseSequence noise(noiseState);
+        NoiseSequence* const shared = engine.m_pNoise;
+        engine.m_pNoise = &noise;
+        data.values.resize(static_cast<size_t>(n));
+        engine.NoisySamples(x.data(), data.values.data(), n);
+        engine.m_pNoise = shared;
+        // The noisy samples are taken off the trend line; the data are the function's.
+        for (size_t i = 0; i < x.size(); ++i)
+            data.values[i] = data.values[i] + engine.TrendLine(x[i]);
+        data.endsFitted = false;
+        return true;
+    }
+
+    bool HasExactFunction() const override { return true; }
+};
+
+// The 4501 numbers of the sample file, divided by their largest magnitude.
+class SampleFileSource : public SampleSource {
+public:
+    explicit SampleFileSource(std::string path) : m_path(std::move(path)) {}
+
+    void Prepare(CSplineEngine& engine) const override
+    {
+        CopyBoundedText(engine.m_szDataPath, kPathSize, m_path.c_str());
+    }
+
+    bool Read(CSplineEngine& engine, std::uint32_t, SampleData& data, std::string& failure) const override
+    {
+        // A run reads the file as every later run will, and words what is wrong with it.
+        Prepare(engine);
+        engine.Run();
+        if (engine.m_eFailure != RunFailure::None) {
+            failure = DescribeRunFailure(engine);
+            return false;
+        }
+        std::vector<char> path(static_cast<size_t>(kPathSize));
+        ResolveSampleFilePath(engine.m_szDataPath, path.data(), kPathSize);
+        std::vector<float> numbers(static_cast<size_t>(kFileBufferSize));
+        const SampleFileReading reading = ReadSampleNumbers(path.data(), numbers.data(), kFileBufferSize);
+        if (reading.failure != RunFailure::None || reading.count != kFileSamples ||
+            !NormaliseByLargestMagnitude(numbers.data(), kFileSamples)) {
+            failure = "the sample file \"" + std::string(path.data()) + "\" changed while it was read";
+            return false;
+        }
+        data.values.assign(numbers.begin(), numbers.begin() + kFileSamples);
+        data.endsFitted = engine.m_nBoard != 0;
+        return true;
+    }
+
+    bool HasExactFunction() const override { return false; }
+
+private:
+    std::string m_path;
+};
+
+}  // namespace
+
+std::unique_ptr<SampleSource> MakeSampleSource(const CSplnSettings& base, const std::string& dataPath)
+{
+    if (base.m_nSource == 0)
+        return std::make_unique<BuiltInSource>();
+    return std::make_unique<SampleFileSource>(dataPath);
+}
+
+}  // namespace spln::study
