@@ -59,9 +59,10 @@ TEST_F(ShellQuitTest, QuittingAsksBeforeARunningOrAnUnexportedStudyIsLost)
     EXPECT_TRUE(Frame().isVisible());
 
     // Exported, the results are safe: quitting asks no more.
-    const spln::SaveFileHook previous = spln::SetSaveFileHook([this](const QString&, const QString&, const QStringList&) {
-        return spln::SaveFileAnswer{PathIn("s.csv"), 0};
-    });
+    const spln::SaveFileHook previous =
+        spln::SetSaveFileHook([this](const QString&, const QString&, const QStringList&) {
+            return spln::SaveFileAnswer{PathIn("s.csv"), 0};
+        });
     for (QPushButton* button : StudyWindows().front()->findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("&Export..."))
             button->click();
