@@ -54,4 +54,3 @@ TEST(AtomicFile, ReplacesKeepingPermissionsAndLinksAndFailsLeavingEverythingAsIt
         << "no temporary file is left";
     fs::remove_all(dir);
 }
-

@@ -107,4 +107,3 @@ TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
         EXPECT_EQ(DescribeExperimentFault(path, read), where + c.message) << c.name;
     }
 }
-
