@@ -3,7 +3,6 @@
 #include "cli/ArgumentParser.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -281,8 +280,7 @@ std::string CheckStudyOptions(const CliOptions& options, const std::string& wind
 // overridden the experiment file: the file's line is named when the file's
 // own settings fail it, that is when no flag set the window, the sample
 // count or the source.
-std::string WindowFault(const CliOptions& options, const ExperimentRead& file,
-                        const std::array<bool, kSettingCount>& typed)
+std::string WindowFault(const CliOptions& options, const ExperimentRead& file, const bool (&typed)[kSettingCount])
 {
     if (options.settingsPath.empty() || typed[kSettingWindow] || typed[kSettingFileLength] || typed[kSettingSource])
         return kWindowCheckMessage;
@@ -303,7 +301,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     // are applied once the whole command line has been read. Each is given
     // once, as each name is in an experiment file.
     std::vector<std::pair<SettingId, double>> typedSettings;
-    std::array<bool, kSettingCount> typed{};
+    bool typed[kSettingCount] = {};
     std::vector<Option> givenOnce;
 
     for (const std::string& arg : args) {
