@@ -44,10 +44,10 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     for (const SettingControl& entry : kSettingControls)
         ExchangeSetting(pDX, entry, *m_pDoc);
-    CheckWindow();
+    CheckWindow(pDX);
 }
 
-void CSettingsDlg::CheckWindow()
+void CSettingsDlg::CheckWindow(CDataExchange* pDX)
 {
     CSplnDoc& doc = *m_pDoc;
     if (spln::WindowCheckPasses(doc.m_nSource, doc.m_nWindow, doc.m_nFileLength)) {
@@ -55,6 +55,12 @@ void CSettingsDlg::CheckWindow()
         return;
     }
     AfxMessageBox(QString::fromLatin1(spln::kWindowCheckMessage), MB_OK);
+    if (pDX->m_bSaveAndValidate) {
+        // What was typed stays for the user to correct, as after a range
+        // check: the dialog stays open with the window field selected.
+        pDX->PrepareEditCtrl(IDC_WINDOW);
+        pDX->Fail();
+    }
     spln::ResetAfterFailedWindowCheck(doc);
     doc.m_bValid = 0;
 }

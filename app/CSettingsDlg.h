@@ -2,7 +2,8 @@
 
 // The settings dialog (resource 131): every setting of a run, exchanged
 // directly with the document's members, range-checked on OK, followed by the
-// check that the window of averaging is small against the number of samples.
+// check that the window of averaging is small against the number of samples,
+// which keeps the dialog open as the range checks do.
 
 #include "platform/CDialog.h"
 
@@ -26,9 +27,11 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    // Window of averaging against the number of samples; sets m_bValid, and on
-    // failure warns and resets the window and the file length.
-    void CheckWindow();
+    // Window of averaging against the number of samples; sets m_bValid. On
+    // failure it warns; on OK it then fails the exchange at the window field,
+    // keeping what was typed; while loading it resets the window and the file
+    // length.
+    void CheckWindow(CDataExchange* pDX);
 
     CSplnDoc* m_pDoc;
     CSplineEngine& m_engine;

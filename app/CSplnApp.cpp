@@ -31,7 +31,10 @@ constexpr int kMaxRecentFiles = 4;
 
 // The commands that take the picture out of the window: enabled while one is shown.
 constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY};
-const char* const kRegistryKey = "Local AppWizard-Generated Applications";
+// The profile lives under the program's own name (~/.config/Spln/); earlier
+// versions kept it under the organisation key of the original resources.
+const char* const kRegistryKey = "Spln";
+const char* const kEarlierRegistryKey = "Local AppWizard-Generated Applications";
 
 QString AppTitleString()
 {
@@ -56,6 +59,7 @@ bool CSplnApp::InitInstance()
     SetRegistryKey(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setOrganizationName(RegistryKey());
     QCoreApplication::setApplicationName(AppTitle());
+    MoveProfileFrom(QString::fromLatin1(kEarlierRegistryKey));
     LoadStdProfileSettings(kMaxRecentFiles);
     SetDocumentFileType(
         QStringLiteral("Spln experiments (*.%1);;All files (*)").arg(QString::fromLatin1(spln::kExperimentSuffix)),
@@ -65,14 +69,17 @@ bool CSplnApp::InitInstance()
         res::IDR_MAINFRAME, [] { return std::make_unique<CSplnDoc>(); }, [this] { return CreateMainFrame(); },
         [this] { return CreateView(); }));
 
-    const CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
-    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid) {
+    CCommandLineInfo commandLine = ParseCommandLine(m_arguments);
+    if (commandLine.m_nShellCommand == CCommandLineInfo::Invalid)
         AfxMessageBox(
             QStringLiteral("Usage: spln [file]\nThe command line is not valid: %1.").arg(commandLine.m_strError));
-        return false;
+    // A file that cannot be opened has been reported; the window opens all
+    // the same, on a new experiment, and the user goes on from there.
+    if (commandLine.m_nShellCommand != CCommandLineInfo::FileOpen || !ProcessShellCommand(commandLine)) {
+        commandLine = CCommandLineInfo{};
+        if (!ProcessShellCommand(commandLine))
+            return false;
     }
-    if (!ProcessShellCommand(commandLine))
-        return false;
     SetRecentFilesChangedHandler([this] { UpdateRecentFileMenu(); });
 
     CFrameWnd* frame = GetMainWnd();
@@ -127,8 +134,9 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
     EnablePictureCommands(frame, false);
-    // Closing the window settles unsaved changes first.
-    frame.SetCloseQuery([this] { return SaveModified(); });
+    // Closing the window (Exit, the close box) asks before a study is lost,
+    // then settles unsaved changes.
+    frame.SetCloseQuery([this] { return MayLoseStudies() && SaveModified(); });
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot),
                             [this, slot] { OnOpenRecentFile(slot); });
@@ -179,6 +187,25 @@ void CSplnApp::OnSplineStudy()
     m_study.reset();
     m_study = std::make_unique<StudyJob>(m_lastStudyPlan, base, GetMainWnd(),
                                          [this](const spln::study::StudyResult& result) { ShowStudyResult(result); });
+}
+
+bool CSplnApp::MayLoseStudies()
+{
+    QString loss;
+    if (m_study && m_study->Running()) {
+        loss = QStringLiteral("A study is still running; quitting stops it, and its results are lost.");
+    } else if (CFrameWnd* frame = GetMainWnd()) {
+        qsizetype unexported = 0;
+        for (const CStudyWnd* window : frame->findChildren<CStudyWnd*>())
+            unexported += !window->Exported();
+        if (unexported == 1)
+            loss = QStringLiteral("The results of a study have not been exported; quitting loses them.");
+        else if (unexported > 1)
+            loss = QStringLiteral("The results of %1 studies have not been exported; quitting loses them.")
+                       .arg(unexported);
+    }
+    return loss.isEmpty() ||
+           AfxMessageBox(loss + QStringLiteral("\nQuit Spln all the same?"), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void CSplnApp::ShowStudyResult(const spln::study::StudyResult& result)

@@ -25,8 +25,9 @@ public:
     void SetCommandLine(const QStringList& arguments) { m_arguments = arguments; }
 
     // Builds everything; false when the program should end (the frame could
-    // not be created, the file could not be opened, bad arguments). The
-    // reason has been reported through AfxMessageBox.
+    // not be created), the reason reported through AfxMessageBox. A file
+    // that cannot be opened and bad arguments are reported too, and the
+    // window opens on a new experiment.
     bool InitInstance() override;
 
     // Help > About Spln.
@@ -50,6 +51,10 @@ private:
     void UpdateRecentFileMenu();
 
     void ShowStudyResult(const spln::study::StudyResult& result);
+    // Before the window closes: true when no study would be lost, or the user
+    // answers that Spln may quit all the same (a study still running, or
+    // study results never exported).
+    bool MayLoseStudies();
 
     QStringList m_arguments;
     spln::study::StudyPlan m_lastStudyPlan;  // what the study dialog offers next

@@ -226,7 +226,9 @@ void CStudyWnd::OnExport()
     if (answer.path.isEmpty())
         return;
     std::string error;
-    if (!ExportTo(answer.path, &error))
+    if (ExportTo(answer.path, &error))
+        m_exported = true;
+    else
         AfxMessageBox(QString::fromStdString(error), MB_OK);
 }
 

@@ -28,10 +28,15 @@ public:
     // drawing at the size it is shown, and the table as text.
     QMimeData* CopyData() const;
 
+    // Whether Export has written the result to a file: until then, quitting
+    // loses it.
+    bool Exported() const { return m_exported; }
+
 private:
     void OnExport();
     void OnCopy();
 
     spln::study::StudyResult m_result;
     QWidget* m_chartView = nullptr;
+    bool m_exported = false;
 };

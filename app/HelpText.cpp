@@ -71,8 +71,8 @@ are estimated by fitting a cubic to the first and last samples. Left and
 right margin (1 to 250) are kept with the settings.</li>
 <li><b>Window of averaging</b> (1 to 500): the width of the smoothing window,
 counted in sample spacings. It must stay below a tenth of the number of
-samples; otherwise the program says so and resets the window to 1 and the
-file length to 10000.</li>
+samples; otherwise the program says so and OK keeps the dialog open with
+the window selected, so that you can correct it.</li>
 </ul>
 
 <h3>The methods</h3>

@@ -4,8 +4,10 @@
 
 #include "app/CSplnApp.h"
 #include "dist/Version.h"
+#include "io/AtomicFile.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
+#include "text/PrintableText.h"
 
 #include <QApplication>
 
@@ -35,15 +37,15 @@ bool PlatformShowsWindows()
 }
 
 // While the program starts, every message also goes to stderr, so that a
-// start that fails (say, a file that cannot be opened) is explained in the
-// terminal too; the message box shows only where there is a screen.
+// start that goes wrong (say, a file that cannot be opened) is explained in
+// the terminal too; the message box shows only where there is a screen.
 class StartupMessagesToStderr {
 public:
     StartupMessagesToStderr()
     {
         const bool showBox = PlatformShowsWindows();
         m_previous = SetMessageBoxHook([showBox, this](const QString& text, unsigned type) {
-            std::fprintf(stderr, "spln: %s\n", qPrintable(text));
+            std::fprintf(stderr, "spln: %s\n", spln::PrintableText(text.toStdString()).c_str());
             if (!showBox)
                 return IDOK;
             MessageBoxHook self = SetMessageBoxHook(m_previous);
@@ -66,28 +68,34 @@ constexpr const char* kUsage =
     "  --help     print this text and exit\n"
     "  --version  print the program name and version and exit\n";
 
-// Answers --help and --version before anything needs a display; true if it did.
-bool AnsweredInformationFlag(int argc, char* argv[])
+// Answers --help and --version before anything needs a display: the exit
+// status, or -1 when neither was asked for. An answer that cannot be written
+// is a failure.
+int AnsweredInformationFlag(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+        const bool help = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        if (!help && std::strcmp(argv[i], "--version") != 0)
+            continue;
+        if (help)
             std::fputs(kUsage, stdout);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
+        else
             std::printf("%s\n", spln::kVersionLine);
-            return true;
-        }
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+            return 0;
+        std::fprintf(stderr, "spln: the %s could not be written to standard output.\n", help ? "help" : "version");
+        return 1;
     }
-    return false;
+    return -1;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (AnsweredInformationFlag(argc, argv))
-        return 0;
+    spln::IgnoreFileSizeSignal();
+    if (const int answered = AnsweredInformationFlag(argc, argv); answered >= 0)
+        return answered;
     if (!EnvironmentHasDisplay()) {
         std::fprintf(stderr,
                      "spln: no display found (DISPLAY and WAYLAND_DISPLAY are unset); "

@@ -2,6 +2,7 @@
 
 #include "cli/ArgumentParser.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -86,26 +87,27 @@ struct OptionFlag {
     const char* name;
     Option option;
     bool takesValue;
+    const char* once;  // why the flag is given at most once; null: it may be repeated
 };
 
 constexpr OptionFlag kOptionFlags[] = {
-    {"json", Option::Json, true},
-    {"csv", Option::Csv, true},
-    {"png", Option::Png, true},
-    {"svg", Option::Svg, true},
-    {"pdf", Option::Pdf, true},
-    {"size", Option::Size, true},
-    {"data", Option::Data, true},
-    {"settings", Option::Settings, true},
-    {"save-settings", Option::SaveSettings, true},
-    {"repeat", Option::Repeat, true},
-    {"timing", Option::Timing, false},
-    {"help", Option::Help, false},
-    {"version", Option::Version, false},
-    {"study", Option::Study, true},
-    {"study-select", Option::StudySelect, true},
-    {"study-repeat", Option::StudyRepeat, true},
-    {"seed", Option::Seed, true},
+    {"json", Option::Json, true, nullptr},
+    {"csv", Option::Csv, true, nullptr},
+    {"png", Option::Png, true, nullptr},
+    {"svg", Option::Svg, true, nullptr},
+    {"pdf", Option::Pdf, true, nullptr},
+    {"size", Option::Size, true, "every picture has one size"},
+    {"data", Option::Data, true, "a run reads one sample file"},
+    {"settings", Option::Settings, true, "the settings start from one file"},
+    {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
+    {"repeat", Option::Repeat, true, "give the number of runs once"},
+    {"timing", Option::Timing, false, nullptr},
+    {"help", Option::Help, false, nullptr},
+    {"version", Option::Version, false, nullptr},
+    {"study", Option::Study, true, nullptr},
+    {"study-select", Option::StudySelect, true, nullptr},
+    {"study-repeat", Option::StudyRepeat, true, nullptr},
+    {"seed", Option::Seed, true, "a study's noise starts from one seed"},
 };
 
 const OptionFlag* FindOption(std::string_view name)
@@ -188,8 +190,6 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Settings:
         if (value.empty() || value == "-")
             return flag + " needs the name of an experiment file";
-        if (!options.settingsPath.empty())
-            return flag + " is given twice; the settings start from one file";
         options.settingsPath = value;
         return std::nullopt;
     case Option::SaveSettings:
@@ -259,7 +259,7 @@ bool SweepsWindowCheck(SettingId setting)
 
 // A study checks the window of every value it runs instead of the base
 // settings' alone; the base value of a swept setting is never run.
-std::string CheckStudyOptions(const CliOptions& options)
+std::string CheckStudyOptions(const CliOptions& options, const std::string& windowFault)
 {
     const study::StudyPlan& plan = options.studyPlan;
     const std::string flag = StudyFlag(plan);
@@ -272,8 +272,22 @@ std::string CheckStudyOptions(const CliOptions& options)
                        (SweepsWindowCheck(plan.sweep.setting) ||
                         (plan.kind == study::StudyKind::Grid && SweepsWindowCheck(plan.across.setting)));
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) && !swept)
-        return kWindowCheckMessage;
+        return windowFault;
     return {};
+}
+
+// The message of a failed window check, which runs once the flags have
+// overridden the experiment file: the file's line is named when the file's
+// own settings fail it, that is when no flag set the window, the sample
+// count or the source.
+std::string WindowFault(const CliOptions& options, const ExperimentRead& file, const bool (&typed)[kSettingCount])
+{
+    if (options.settingsPath.empty() || typed[kSettingWindow] || typed[kSettingFileLength] || typed[kSettingSource])
+        return kWindowCheckMessage;
+    ExperimentRead fault;
+    fault.line = file.windowLine;
+    fault.message = kWindowCheckMessage;
+    return DescribeExperimentFault(options.settingsPath, fault);
 }
 
 }  // namespace
@@ -284,8 +298,11 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     CliOptions& options = outcome.options;
     options.settings = DefaultSettings();
     // Setting flags override the experiment file wherever they stand, so they
-    // are applied once the whole command line has been read.
+    // are applied once the whole command line has been read. Each is given
+    // once, as each name is in an experiment file.
     std::vector<std::pair<SettingId, double>> typedSettings;
+    bool typed[kSettingCount] = {};
+    std::vector<Option> givenOnce;
 
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
@@ -335,10 +352,18 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
         std::optional<std::string> fault;
         if (setting) {
             double parsed = 0.0;
-            fault = ReadSettingValue(*setting, value, parsed);
+            if (typed[setting->id])
+                fault = flag + " is given twice; a setting takes one value";
+            else
+                fault = ReadSettingValue(*setting, value, parsed);
             if (!fault)
                 typedSettings.emplace_back(setting->id, parsed);
+            typed[setting->id] = true;
+        } else if (option->once && std::find(givenOnce.begin(), givenOnce.end(), option->option) != givenOnce.end()) {
+            fault = flag + " is given twice; " + option->once;
         } else {
+            if (option->once)
+                givenOnce.push_back(option->option);
             fault = ApplyOption(options, option->option, flag, value);
         }
         if (fault) {
@@ -347,20 +372,22 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
         }
     }
 
+    ExperimentRead file;
     if (!options.settingsPath.empty()) {
-        const ExperimentRead read = ReadExperimentFile(options.settingsPath, options.settings);
-        if (read.status == ExperimentStatus::Fault) {
-            outcome.error = DescribeExperimentFault(options.settingsPath, read);
+        file = ReadExperimentFile(options.settingsPath, options.settings, WindowCheck::Later);
+        if (file.status == ExperimentStatus::Fault) {
+            outcome.error = DescribeExperimentFault(options.settingsPath, file);
             return outcome;
         }
-        options.settings = read.settings;
+        options.settings = file.settings;
     }
     for (const auto& [id, value] : typedSettings)
         SetSetting(options.settings, id, value);
+    const std::string windowFault = WindowFault(options, file, typed);
 
     if (options.study) {
         options.studyPlan.dataPath = options.dataPath;
-        outcome.error = CheckStudyOptions(options);
+        outcome.error = CheckStudyOptions(options, windowFault);
         // A study may start from settings the window check refuses; an
         // experiment file of them could not be opened again.
         const CSplnSettings& s = options.settings;
@@ -375,7 +402,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     }
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))
-        outcome.error = kWindowCheckMessage;
+        outcome.error = windowFault;
     return outcome;
 }
 

@@ -17,11 +17,13 @@ struct ParseOutcome {
 };
 
 // Reads the arguments after the program name. Flags take "--flag value" or
-// "--flag=value"; a flag given twice keeps its last value. Settings start from
-// the experiment file of --settings, read here, or else from the defaults of a
-// fresh engine; setting flags override them wherever they stand. Every value is checked against the
-// dialog's range, and finally the window against the number of samples; the
-// first fault found is reported in `error` with the flag it concerns.
+// "--flag=value"; a setting, and an option that holds one value, is given at
+// most once (the outputs may be many). Settings start from the experiment
+// file of --settings, read here, or else from the defaults of a fresh engine;
+// setting flags override them wherever they stand. Every value is checked
+// against the dialog's range, and finally, after the overrides, the window
+// against the number of samples; the first fault found is reported in `error`
+// with the flag, or the file and line, it concerns.
 ParseOutcome ParseArguments(const std::vector<std::string>& args);
 
 }  // namespace spln::cli

@@ -12,7 +12,7 @@
 namespace spln::cli {
 
 // What a run writes. Every requested output is served by one dispatch point
-// (WriteOutputs), so a new kind needs a flag, an enumerator and a writer.
+// (AddRunOutputs), so a new kind needs a flag, an enumerator and a writer.
 enum class OutputKind { Json, Csv, Png, Svg, Pdf };
 
 // Pictures go through the picture exporter, not the text writers.

@@ -4,18 +4,20 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "cli/ArgumentParser.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
+#include "cli/PrintableErrors.h"
 #include "cli/RunLoop.h"
 #include "cli/SameFileCheck.h"
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "engine/VectorExp.h"
-#include "io/AtomicFile.h"
 #include "model/ExperimentFile.h"
+#include "model/ResultText.h"
 #include "model/RunResults.h"
 
 namespace spln::cli {
@@ -30,63 +32,77 @@ bool WantsPictures(const CliOptions& options)
     return false;
 }
 
-bool WritePictures(const CliOptions& options, CSplineEngine& engine, const PictureExporter& exportPicture,
-                   std::ostream& err)
+// Adds every requested output of the engine's last run, in the order asked,
+// or the summary line when none was asked for.
+void AddRunOutputs(OutputSet& outputs, const CliOptions& options, CSplineEngine& engine,
+                   const PictureEncoder& encodePicture)
 {
-    bool allWritten = true;
+    const RunResults results = ResultsOf(engine, options.settings);
+    if (options.outputs.empty())
+        outputs.Add("-", FormatSummaryLine(results));
     for (const OutputRequest& request : options.outputs) {
-        if (!IsPicture(request.kind))
+        if (!IsPicture(request.kind)) {
+            outputs.Add(request.path, FormatOutput(request.kind, results));
             continue;
-        std::string error;
-        if (!exportPicture(options.settings, engine, request.kind, request.path, options.pictureWidth,
-                           options.pictureHeight, &error)) {
-            err << error << "\n";
-            allWritten = false;
         }
+        std::string bytes;
+        std::string reason;
+        if (encodePicture(options.settings, engine, request.kind, options.pictureWidth, options.pictureHeight, &bytes,
+                          &reason))
+            outputs.Add(request.path, std::move(bytes));
+        else
+            outputs.AddUndrawn(request.path, reason);
     }
-    return allWritten;
+}
+
+// Text the user asked for on standard output alone; a failed write is a
+// failure too.
+int Answer(std::ostream& out, std::ostream& err, const std::string& text, const char* what)
+{
+    out << text;
+    out.flush();
+    if (out)
+        return kExitDone;
+    err << "The " << what << " could not be written to standard output.\n";
+    return kExitFailed;
 }
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture, const StudyPictureExporter& exportStudyPicture)
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& rawErr,
+                   const PictureEncoder& encodePicture, const StudyPictureEncoder& encodeStudyPicture)
 {
+    // Messages echo arguments and file names: their control characters are shown escaped.
+    PrintableErrors printable(rawErr);
+    std::ostream err(&printable);
     const ParseOutcome parsed = ParseArguments(args);
     if (!parsed.Accepted()) {
         err << parsed.error << "\n";
         return kExitBadInput;
     }
     const CliOptions& options = parsed.options;
-    if (options.help) {
-        out << HelpText();
-        return kExitDone;
-    }
-    if (options.version) {
-        out << kVersionLine << "\n";
-        return kExitDone;
-    }
+    if (options.help)
+        return Answer(out, err, HelpText(), "help");
+    if (options.version)
+        return Answer(out, err, std::string(kVersionLine) + "\n", "version");
     // Checked before anything is written: an output must not replace the sample file or another output.
     if (const std::optional<std::string> shared = FindSharedFile(CommandFiles(options))) {
         err << *shared << "\n";
         return kExitBadInput;
     }
 
-    // The settings are written before the run, so that a script can make an
-    // experiment file even where the run itself would fail; a study saves the
-    // settings it starts from.
-    if (!options.saveSettingsPath.empty()) {
-        std::string reason;
-        if (!WriteFileAtomically(options.saveSettingsPath, FormatExperiment(options.settings), &reason)) {
-            err << "The experiment file \"" << options.saveSettingsPath << "\" could not be written: " << reason
-                << ".\n";
-            return kExitFailed;
-        }
-    }
+    // The experiment file is prepared before the run and written even where
+    // the run itself fails, so that a script can make one from any settings;
+    // a study saves the settings it starts from. Otherwise it goes in place
+    // together with the run's outputs.
+    OutputSet outputs(out, err);
+    if (!options.saveSettingsPath.empty() &&
+        !outputs.Add(options.saveSettingsPath, FormatExperiment(options.settings), "experiment file"))
+        return kExitFailed;
     if (options.study)
-        return RunStudyCommand(options, out, err, exportStudyPicture);
+        return RunStudyCommand(options, outputs, err, encodeStudyPicture);
 
-    if (WantsPictures(options) && !exportPicture) {
+    if (WantsPictures(options) && !encodePicture) {
         err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
         return kExitBadInput;
     }
@@ -96,17 +112,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     std::vector<double> milliseconds;
     if (!RunRepeatedly(*engine, options.repeat, milliseconds)) {
         err << DescribeRunFailure(*engine) << "\n";
+        outputs.Commit();
         return kExitFailed;
     }
     if (options.timing)
         err << FormatTimingLine(SummariseTimes(milliseconds)) << "vector path: " << ExpPathName(ActiveExpPath())
             << "\n";
 
-    const RunResults results = ResultsOf(*engine, options.settings);
-    bool written = WriteOutputs(options.outputs, results, out, err);
-    if (WantsPictures(options))
-        written = WritePictures(options, *engine, exportPicture, err) && written;
-    return written ? kExitDone : kExitFailed;
+    AddRunOutputs(outputs, options, *engine, encodePicture);
+    return outputs.Commit() ? kExitDone : kExitFailed;
 }
 
 }  // namespace spln::cli

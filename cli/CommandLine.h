@@ -18,16 +18,18 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;    // a run could not continue, or an output could not be written
 inline constexpr int kExitBadInput = 2;  // the arguments were refused; nothing was run
 
-// Draws the picture of the engine's last run for these settings into a PNG,
-// SVG or PDF file of the given window size; false with a message naming the
-// file in *error when it cannot be written.
-using PictureExporter = std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, OutputKind kind,
-                                           const std::string& path, int width, int height, std::string* error)>;
+// Draws the picture of the engine's last run for these settings as the bytes
+// of a PNG, SVG or PDF file of the given window size; false with the reason in
+// *reason when it cannot.
+using PictureEncoder = std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, OutputKind kind,
+                                          int width, int height, std::string* bytes, std::string* reason)>;
 
 // The whole command: parse the arguments (after the program name), run the
-// engine or the study, write the outputs. Pictures need an exporter; without
-// one they are refused as bad input. Returns the exit status.
+// engine or the study, write the outputs, all of them or, when one cannot be
+// written, none. Pictures need an encoder; without one they are refused as
+// bad input. Messages go to err with their control characters escaped.
+// Returns the exit status.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureExporter& exportPicture = {}, const StudyPictureExporter& exportStudyPicture = {});
+                   const PictureEncoder& encodePicture = {}, const StudyPictureEncoder& encodeStudyPicture = {});
 
 }  // namespace spln::cli

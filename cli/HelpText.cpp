@@ -72,11 +72,15 @@ std::string HelpText()
     AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
     AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
               "size in pixels of the window the picture shows [default 800x600]");
-    text += "\nExperiment files (the format the desktop program saves and opens):\n";
+    text +=
+        "  All outputs are written, or none: one that fails leaves every earlier file as\n"
+        "  it was. A descriptor (/dev/stdout, /dev/fd/N) is written where it stands.\n"
+        "\nExperiment files (the format the desktop program saves and opens):\n";
     AppendRow(text, "--settings FILE", "start from the settings in FILE; setting flags override single ones");
     AppendRow(text, "--save-settings FILE", "write the settings of this run to FILE as an experiment file");
     text += "\nRunning:\n";
     AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
+    text += "  --settings and --data read a pipe or a terminal only as standard input (/dev/stdin).\n";
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time and the vector path to standard error");

@@ -1,27 +1,52 @@
 #pragma once
 
-// Text outputs of the command line to a file or to standard output.
+// The command line's outputs, all or nothing: files, descriptors and standard
+// output written together once every one of them could be prepared.
 
+#include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/CliOptions.h"
+#include "io/AtomicFile.h"
 #include "model/RunResults.h"
 
 namespace spln::cli {
 
-// Writes `text` to the file `path` (through a temporary file renamed into
-// place, so a failed write leaves an earlier file untouched), or to `out`
-// when the path is "-". On a failure tells `err` which file and why, and
-// returns false.
-bool WriteText(const std::string& path, const std::string& text, std::ostream& out, std::ostream& err);
+// Every output of one command. Add prepares each file at once (its complete
+// new contents in a temporary file beside it); Commit writes standard output
+// and descriptors in the order added and puts the files in place, unless an
+// output could not be prepared: then nothing is written, and no file is
+// replaced. Failures are told to `err`, naming the file and why.
+class OutputSet {
+public:
+    OutputSet(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
 
-// Writes every requested text output of one run (pictures are left to the
-// picture exporter); with no output requested at all, the summary line goes
-// to `out`. Returns false when any output could not be written (the others
-// are still written).
-bool WriteOutputs(const std::vector<OutputRequest>& outputs, const RunResults& results, std::ostream& out,
-                  std::ostream& err);
+    // Adds bytes for path, "-" being standard output; `what` names the file in
+    // a message ("output file", "experiment file"). False, reported, when the
+    // file cannot be written.
+    bool Add(const std::string& path, std::string bytes, std::string_view what = "output file");
+
+    // A picture for path that could not be drawn: reported, and nothing is
+    // written at Commit.
+    void AddUndrawn(const std::string& path, const std::string& reason);
+
+    // True when every output was written; false, reported, otherwise.
+    bool Commit();
+
+private:
+    void Report(std::size_t entry, const std::string& reason);
+
+    std::ostream& m_out;
+    std::ostream& m_err;
+    FileBatch m_batch;
+    std::vector<std::string> m_names;  // for each entry, how a message names it; empty for standard output
+    bool m_failed = false;
+};
+
+// The text of a JSON or CSV output of one run.
+std::string FormatOutput(OutputKind kind, const RunResults& results);
 
 }  // namespace spln::cli

@@ -5,13 +5,14 @@
 #include <sys/stat.h>
 #include <filesystem>
 
+#include "io/OutputTarget.h"
+
 namespace spln::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr const char kDefaultSampleFile[] = "sig.dat";
-constexpr int kMaxLinkHops = 40;
 
 // What a path reaches: the file itself when it exists, else where a write
 // would create it (the resolved folder and the name).
@@ -23,11 +24,19 @@ struct FileIdentity {
     std::string resolved;
 };
 
-FileIdentity IdentityOf(const std::string& path)
+FileIdentity IdentityOf(const CommandFile& file)
 {
     FileIdentity identity;
+    OutputTarget target;
+    const bool writable = file.written && ResolveOutput(file.path, target, nullptr);
+    // A descriptor, device or pipe is written in place, never replaced:
+    // /dev/stdout may take any number of outputs.
+    if (writable && target.kind != OutputTarget::Kind::File) {
+        identity.exists = true;
+        return identity;
+    }
     struct stat status;
-    if (stat(path.c_str(), &status) == 0) {
+    if (stat(file.path.c_str(), &status) == 0) {
         identity.exists = true;
         identity.regular = S_ISREG(status.st_mode);
         identity.device = status.st_dev;
@@ -36,14 +45,7 @@ FileIdentity IdentityOf(const std::string& path)
     }
     // A symbolic link to a file not yet there: writing through it creates its target.
     std::error_code error;
-    fs::path target = path;
-    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(fs::symlink_status(target, error)); ++hop) {
-        const fs::path next = fs::read_symlink(target, error);
-        if (error)
-            break;
-        target = next.is_absolute() ? next : target.parent_path() / next;
-    }
-    const fs::path absolute = fs::absolute(target, error);
+    const fs::path absolute = fs::absolute(writable ? target.path : file.path, error);
     const fs::path resolved = fs::weakly_canonical(absolute, error);
     identity.resolved = (error ? absolute : resolved).lexically_normal().string();
     return identity;
@@ -88,7 +90,7 @@ std::optional<std::string> FindSharedFile(const std::vector<CommandFile>& files)
     std::vector<FileIdentity> identities;
     identities.reserve(files.size());
     for (const CommandFile& file : files)
-        identities.push_back(IdentityOf(file.path));
+        identities.push_back(IdentityOf(file));
     for (size_t i = 0; i < files.size(); ++i)
         for (size_t j = i + 1; j < files.size(); ++j)
             if ((files[i].written || files[j].written) && SameFile(identities[i], identities[j]))

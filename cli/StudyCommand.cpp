@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "cli/OutputWriter.h"
 #include "cli/RunLoop.h"
 #include "study/StudyText.h"
 
@@ -49,11 +49,11 @@ std::string FormatStudyTable(const study::StudyResult& result, bool timing)
     return text + study::FormatStudySummary(result);
 }
 
-int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& err,
-                    const StudyPictureExporter& exportPicture)
+int RunStudyCommand(const CliOptions& options, OutputSet& outputs, std::ostream& err,
+                    const StudyPictureEncoder& encodePicture)
 {
     for (const OutputRequest& request : options.outputs) {
-        if (IsPicture(request.kind) && !exportPicture) {
+        if (IsPicture(request.kind) && !encodePicture) {
             err << "This build of spln-cli cannot draw pictures (--png, --svg, --pdf).\n";
             return kExitBadInput;
         }
@@ -62,6 +62,7 @@ int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& 
     const study::StudyResult result = study::RunStudy(options.studyPlan, options.settings);
     if (!result.failure.empty()) {
         err << result.failure << "\n";
+        outputs.Commit();
         return kExitFailed;
     }
     if (options.timing) {
@@ -72,23 +73,21 @@ int RunStudyCommand(const CliOptions& options, std::ostream& out, std::ostream& 
     }
 
     if (options.outputs.empty())
-        return WriteText("-", FormatStudyTable(result, options.timing), out, err) ? kExitDone : kExitFailed;
-    bool written = true;
+        outputs.Add("-", FormatStudyTable(result, options.timing));
     for (const OutputRequest& request : options.outputs) {
         if (IsPicture(request.kind)) {
-            std::string error;
-            if (!exportPicture(result, request.kind, request.path, options.pictureWidth, options.pictureHeight,
-                               &error)) {
-                err << error << "\n";
-                written = false;
-            }
+            std::string bytes;
+            std::string reason;
+            if (encodePicture(result, request.kind, options.pictureWidth, options.pictureHeight, &bytes, &reason))
+                outputs.Add(request.path, std::move(bytes));
+            else
+                outputs.AddUndrawn(request.path, reason);
             continue;
         }
-        const std::string text = request.kind == OutputKind::Json ? study::FormatStudyJson(result, options.timing)
-                                                                  : study::FormatStudyCsv(result, options.timing);
-        written = WriteText(request.path, text, out, err) && written;
+        outputs.Add(request.path, request.kind == OutputKind::Json ? study::FormatStudyJson(result, options.timing)
+                                                                   : study::FormatStudyCsv(result, options.timing));
     }
-    return written ? kExitDone : kExitFailed;
+    return outputs.Commit() ? kExitDone : kExitFailed;
 }
 
 }  // namespace spln::cli

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "io/AtomicFile.h"
 
 #ifdef SPLN_CLI_PICTURES
 #include "plot/ResultExport.h"
@@ -24,25 +25,40 @@ spln::PictureFormat FormatOf(spln::cli::OutputKind kind)
     }
 }
 
+// The bytes of an encoded picture, when it could be encoded.
+bool Encoded(bool encoded, const QByteArray& picture, std::string* bytes)
+{
+    if (encoded)
+        bytes->assign(picture.constData(), static_cast<std::size_t>(picture.size()));
+    return encoded;
+}
+
 }  // namespace
 #endif
 
 int main(int argc, char** argv)
 {
+    // Past the file-size limit a write fails and is reported, instead of the
+    // signal ending the program halfway.
+    spln::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    spln::cli::PictureExporter exportPicture;
-    spln::cli::StudyPictureExporter exportStudyPicture;
+    spln::cli::PictureEncoder encodePicture;
+    spln::cli::StudyPictureEncoder encodeStudyPicture;
 #ifdef SPLN_CLI_PICTURES
-    // The export starts its offscreen application itself, on its first picture.
-    exportPicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind,
-                       const std::string& path, int width, int height, std::string* error) {
-        return spln::ExportResultPicture(settings, engine, FormatOf(kind), path, width, height, error);
+    // The encoder starts its offscreen application itself, on its first picture.
+    encodePicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind, int width,
+                       int height, std::string* bytes, std::string* reason) {
+        QByteArray picture;
+        return Encoded(spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason),
+                       picture, bytes);
     };
-    exportStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind,
-                                       const std::string& path, int width, int height, std::string* error) {
+    encodeStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind, int width,
+                                       int height, std::string* bytes, std::string* reason) {
         spln::EnsureWidgetApplication(argc, argv);
-        return spln::ExportStudyPicture(result, FormatOf(kind), path, width, height, error);
+        QByteArray picture;
+        return Encoded(spln::EncodeStudyPicture(result, FormatOf(kind), width, height, &picture, reason), picture,
+                       bytes);
     };
 #endif
-    return spln::cli::RunCommandLine(args, std::cout, std::cerr, exportPicture, exportStudyPicture);
+    return spln::cli::RunCommandLine(args, std::cout, std::cerr, encodePicture, encodeStudyPicture);
 }

@@ -60,6 +60,8 @@ enum class RunFailure {
     BadSettings,       // a setting outside what a run can compute (1-based position in the settings check in
                        // m_nFailureDetail)
     TooLarge,  // the sample file goes on past the reader's size limit (the limit in bytes is kMaxSampleFileBytes)
+    NotAFile,  // the sample file is a pipe, device or socket that is not standard input (spln::InputKind in
+               // m_nFailureDetail)
 };
 
 }  // namespace spln

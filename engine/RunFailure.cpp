@@ -4,6 +4,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/RunDomain.h"
+#include "io/InputFile.h"
 
 #include <string>
 #include <system_error>
@@ -34,6 +35,8 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::TooLarge:
         return file + " goes on past " + std::to_string(kMaxSampleFileBytes >> 20) +
                " MB without ending; a sample file holds " + std::to_string(kFileSamples) + " numbers.";
+    case RunFailure::NotAFile:
+        return file + " " + NotReadBecause(static_cast<InputKind>(engine.m_nFailureDetail)) + ".";
     }
     return "The last run stopped early for an unknown reason.";
 }

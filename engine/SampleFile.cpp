@@ -3,8 +3,8 @@
 #include "engine/SampleFile.h"
 
 #include "engine/BoundedText.h"
+#include "io/InputFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 #include <cerrno>
 #include <charconv>
@@ -20,8 +20,8 @@ constexpr const char kFileName[] = "sig.dat";
 constexpr int kReadChunk = 16384;
 // Longest token converted; a longer one is not a number, and reading stops there.
 constexpr int kTokenCapacity = 512;
-constexpr char kBom[] = {'\xEF', '\xBB', '\xBF'};
-constexpr int kBomLength = 3;
+constexpr const char* kBom = kByteOrderMark.data();
+constexpr int kBomLength = static_cast<int>(kByteOrderMark.size());
 
 bool IsSeparator(char c)
 {
@@ -130,12 +130,13 @@ RunFailure ParseSampleNumber(const char* text, int length, float& value)
 SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity, long long byteLimit)
 {
     SampleFileReading reading{RunFailure::None, 0, 0};
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        reading.failure = RunFailure::FileMissing;
-        reading.detail = errno;
+    const InputOpening opening = OpenInput(path);
+    if (opening.fd < 0) {
+        reading.failure = opening.error != 0 ? RunFailure::FileMissing : RunFailure::NotAFile;
+        reading.detail = opening.error != 0 ? opening.error : static_cast<int>(opening.refused);
         return reading;
     }
+    const int fd = opening.fd;
 
     char chunk[kReadChunk];
     char token[kTokenCapacity];

@@ -10,8 +10,9 @@ namespace spln {
 
 // Outcome of reading a sample file.
 struct SampleFileReading {
-    RunFailure failure;  // None, FileMissing, NotANumber, NumberOutOfRange or TooLarge
-    int detail;          // errno for FileMissing, 1-based item position for NotANumber and NumberOutOfRange
+    RunFailure failure;  // None, FileMissing, NotAFile, NotANumber, NumberOutOfRange or TooLarge
+    int detail;          // errno for FileMissing, the InputKind for NotAFile, 1-based item position for NotANumber and
+                         // NumberOutOfRange
     int count;           // numbers found (also beyond the capacity), up to INT_MAX
 };
 
@@ -20,10 +21,10 @@ struct SampleFileReading {
 void ResolveSampleFilePath(const char* chosen, char* out, int outSize);
 
 // Reads the numbers of the file at path into numbers[0..capacity-1] and counts
-// them. A token that is not a number in the form [+-]digits[.digits][e[+-]digits]
-// (or with the digits after the point only) stops the reading, and so does a
-// file that goes on past byteLimit bytes. A UTF-8 byte-order mark at the start
-// of the file is skipped.
+// them. A pipe or a terminal is read only as standard input, anything else
+// that is not a regular file is refused unread (spln::OpenInput). A token that is not a number in the form
+// [+-]digits[.digits][e[+-]digits] (or with the digits after the point only) stops the reading, and so does a file that
+// goes on past byteLimit bytes. A UTF-8 byte-order mark at the start of the file is skipped.
 SampleFileReading ReadSampleNumbers(const char* path, float* numbers, int capacity,
                                     long long byteLimit = kMaxSampleFileBytes);
 

@@ -22,8 +22,14 @@ void CheckAccepted(const spln::cli::CliOptions& options)
     for (const SettingRange& range : kSettingRanges)
         if (!range.Contains(GetSetting(options.settings, range.id)))
             std::abort();
+    // A sweep of the window or the sample count checks each value it runs, not the base.
     const CSplnSettings& s = options.settings;
-    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))
+    const study::StudyPlan& plan = options.studyPlan;
+    const auto checked = [](SettingId id) { return id == kSettingWindow || id == kSettingFileLength; };
+    const bool sweepsTheWindow =
+        options.study && plan.kind != study::StudyKind::Repeat &&
+        (checked(plan.sweep.setting) || (plan.kind == study::StudyKind::Grid && checked(plan.across.setting)));
+    if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength) && !sweepsTheWindow)
         std::abort();
     if (options.repeat < 1 || options.repeat > cli::kMaxRepeat)
         std::abort();

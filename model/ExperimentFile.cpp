@@ -2,6 +2,7 @@
 
 #include "model/ExperimentFile.h"
 
+#include "io/InputFile.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/FieldMessages.h"
@@ -9,13 +10,13 @@
 #include "text/StrictNumber.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace spln {
 namespace {
@@ -112,8 +113,10 @@ std::string FormatExperiment(const CSplnSettings& settings)
     return text;
 }
 
-ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults)
+ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults, WindowCheck check)
 {
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
     if (text.empty()) {
         ExperimentRead read;
         read.status = ExperimentStatus::Empty;
@@ -170,35 +173,40 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
             return Fault(lineNumber, std::string(name) + " = " + std::string(value) + ": " + problem);
     }
 
-    if (!WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength)) {
-        // Point at the line that set the window, else at the one that set the
-        // sample count or the source; the defaults alone always pass.
-        int line = 0;
-        for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
-            if (line == 0)
-                line = lineOf[id];
-        return Fault(line, kWindowCheckMessage);
-    }
+    // A failed window check points at the line that set the window, else at
+    // the one that set the sample count or the source; the defaults alone
+    // always pass.
+    int windowLine = 0;
+    for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
+        if (windowLine == 0)
+            windowLine = lineOf[id];
+    if (check == WindowCheck::InFile &&
+        !WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
+        return Fault(windowLine, kWindowCheckMessage);
 
     ExperimentRead read;
     read.status = ExperimentStatus::Settings;
     read.settings = settings;
+    read.windowLine = windowLine;
     return read;
 }
 
-ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults)
+ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults, WindowCheck check)
 {
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        return Fault(0, std::string("the file cannot be opened: ") + std::strerror(errno) + ".");
-    struct stat status {};
-    if (fstat(fileno(file.get()), &status) != 0)
-        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
-    if (S_ISDIR(status.st_mode))
+    const InputOpening opening = OpenInput(path.c_str());
+    if (opening.error == EISDIR)
         return Fault(0, "this is a folder, not an experiment file.");
+    if (opening.fd < 0 && opening.error == 0)
+        return Fault(0, std::string("this ") + NotReadBecause(opening.refused) + ".");
+    if (opening.fd < 0)
+        return Fault(0, std::string("the file cannot be opened: ") + std::strerror(opening.error) + ".");
+    struct FileCloser {
+        int fd;
+        ~FileCloser() { close(fd); }
+    } closer{opening.fd};
+    struct stat status {};
+    if (fstat(opening.fd, &status) != 0)
+        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
     if (S_ISREG(status.st_mode) && static_cast<std::uintmax_t>(status.st_size) > kMaxExperimentFileSize)
         return Fault(0, "the file is " + std::to_string(status.st_size) +
                             " bytes long; an experiment file holds at most " + std::to_string(kMaxExperimentFileSize) +
@@ -207,14 +215,20 @@ ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& 
     // One byte more than allowed tells a stream that keeps going from a file
     // that just fits.
     std::string text(kMaxExperimentFileSize + 1, '\0');
-    const std::size_t size = std::fread(text.data(), 1, text.size(), file.get());
-    if (std::ferror(file.get()))
-        return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+    std::size_t size = 0;
+    while (size < text.size()) {
+        const ssize_t got = read(opening.fd, text.data() + size, text.size() - size);
+        if (got == 0)
+            break;
+        if (got < 0 && errno != EINTR)
+            return Fault(0, std::string("the file cannot be read: ") + std::strerror(errno) + ".");
+        size += got > 0 ? static_cast<std::size_t>(got) : 0;
+    }
     if (size > kMaxExperimentFileSize)
         return Fault(0, "the file holds more than " + std::to_string(kMaxExperimentFileSize) +
                             " bytes; an experiment file is far smaller.");
     text.resize(size);
-    return ParseExperiment(text, defaults);
+    return ParseExperiment(text, defaults, check);
 }
 
 std::string DescribeExperimentFault(const std::string& path, const ExperimentRead& read)

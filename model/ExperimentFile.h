@@ -37,15 +37,25 @@ struct ExperimentRead {
     CSplnSettings settings;  // Settings only
     int line = 0;            // Fault: 1-based line at fault, 0 for the file as a whole
     std::string message;     // Fault: what is wrong, for a person
+    int windowLine = 0;      // Settings: the line a failed window check is blamed on
 };
 
-// Reads the text of an experiment file. A setting the file leaves out takes
-// its value from defaults; the result passes the window check.
-ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults);
+// Whether the settings of a file must pass the window check on their own
+// (InFile), or the caller checks them once it has changed some (Later: the
+// command line's flags override single settings).
+enum class WindowCheck { InFile, Later };
+
+// Reads the text of an experiment file; a UTF-8 byte-order mark before the
+// first line is skipped. A setting the file leaves out takes its value from
+// defaults. With InFile the result passes the window check.
+ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults,
+                               WindowCheck check = WindowCheck::InFile);
 
 // Reads the file at path (a folder, a missing file, one too large or one that
-// cannot be read is a fault of the file as a whole).
-ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults);
+// cannot be read is a fault of the file as a whole, and so is a pipe or a
+// device other than standard input, which is never waited on).
+ExperimentRead ReadExperimentFile(const std::string& path, const CSplnSettings& defaults,
+                                  WindowCheck check = WindowCheck::InFile);
 
 // "PATH, line N: message", or "PATH: message" for the file as a whole.
 std::string DescribeExperimentFault(const std::string& path, const ExperimentRead& read);

@@ -53,12 +53,16 @@ bool CDocument::OnSaveDocument(const QString& path)
     buffer.open(QIODevice::WriteOnly);
     CArchive ar(&buffer, CArchive::store);
     Serialize(ar);
+    // Only a file that was there before can be left as it was.
+    const bool existed = QFileInfo::exists(path);
     std::string reason;
     if (!spln::WriteFileAtomically(QFile::encodeName(path).toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason)) {
-        AfxMessageBox(QStringLiteral("Cannot save the file \"%1\": %2. The file on the disk was left as it was.")
-                          .arg(path, QString::fromStdString(reason)));
+        QString message = QStringLiteral("Cannot save the file \"%1\": %2.").arg(path, QString::fromStdString(reason));
+        if (existed)
+            message += QStringLiteral(" The file on the disk was left as it was.");
+        AfxMessageBox(message);
         return false;
     }
     SetModifiedFlag(false);

@@ -84,6 +84,20 @@ std::unique_ptr<QSettings> CWinApp::GetProfile() const
     return std::make_unique<QSettings>(m_strRegistryKey, m_strAppName);
 }
 
+void CWinApp::MoveProfileFrom(const QString& earlierRegistryKey)
+{
+    const QString movedKey = QStringLiteral("Profile/Moved From");
+    const std::unique_ptr<QSettings> profile = GetProfile();
+    if (profile->contains(movedKey))
+        return;
+    const QSettings earlier(earlierRegistryKey, m_strAppName);
+    for (const QString& key : earlier.allKeys())
+        if (!profile->contains(key))
+            profile->setValue(key, earlier.value(key));
+    profile->setValue(movedKey, earlierRegistryKey);
+    profile->sync();
+}
+
 void CWinApp::LoadStdProfileSettings(int maxRecentFiles)
 {
     m_pRecentFileList =

@@ -45,6 +45,11 @@ public:
     void SetRegistryKey(const QString& registryKey);
     const QString& RegistryKey() const { return m_strRegistryKey; }
     std::unique_ptr<QSettings> GetProfile() const;
+    // Copies the profile kept under an earlier organisation key into this
+    // one the first time this one is used (entries it already holds win); a
+    // mark keeps the earlier place from being read again. The earlier
+    // profile stays as it was.
+    void MoveProfileFrom(const QString& earlierRegistryKey);
 
     // Reads the recent-file list of at most maxRecentFiles entries.
     void LoadStdProfileSettings(int maxRecentFiles);

@@ -46,6 +46,14 @@ int AfxMessageBox(const QString& text, unsigned type, unsigned /*helpId*/)
             return IDCANCEL;
         }
     }
+    if ((type & MB_TYPEMASK) == MB_YESNO) {
+        // The question before something is lost: No unless the user chooses Yes.
+        QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), text, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();

@@ -101,7 +101,8 @@ TEST_F(ResultCommandsTest, PictureTypeByExtensionElseFilterAndFailuresNamed)
         {"c.PDF", 1, "c.PDF", "%PDF-"},
         {"d.txt", 1, "d.txt.svg", "<?xml"},
         {"taken.png", 0, "", "could not be written: it is a folder."},
-        {"missing/e.pdf", 0, "", "could not be written: No such file or directory."},
+        {"missing/e.pdf", 0, "",
+         QStringLiteral("could not be written: the folder \"%1\" does not exist.").arg(PathIn("missing")).toUtf8()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());

@@ -338,9 +338,10 @@ void PrintTo(const WindowCase& c, std::ostream* os)
 
 class SettingsDialogWindowCheck : public SettingsDialogTest, public ::testing::WithParamInterface<WindowCase> {};
 
-TEST_P(SettingsDialogWindowCheck, DecidesValidityAndResetsOnFailure)
+TEST_P(SettingsDialogWindowCheck, DecidesValidityAndKeepsWhatWasTypedOnFailure)
 {
     const WindowCase c = GetParam();
+    doc.m_bValid = 1;
     Open();
     if (c.fileSource)
         Radio(IDC_SOURCE_FILE)->click();
@@ -349,21 +350,33 @@ TEST_P(SettingsDialogWindowCheck, DecidesValidityAndResetsOnFailure)
     Edit(IDC_EXAMPLE)->setText("4");
     dialog->OnOK();
 
-    EXPECT_EQ(dialog->result(), IDOK) << "the dialog closes either way";
-    EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(doc.m_nExample, 4);
     if (c.passes) {
+        EXPECT_EQ(dialog->result(), IDOK);
+        EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(messages.texts.empty());
         EXPECT_EQ(doc.m_bValid, 1);
         EXPECT_EQ(doc.m_nWindow, std::atoi(c.window));
         EXPECT_EQ(doc.m_nFileLength, std::atoi(c.fileLength));
-    } else {
-        ASSERT_EQ(messages.texts.size(), 1u);
-        EXPECT_EQ(messages.texts[0], kWindowMessage);
-        EXPECT_EQ(doc.m_bValid, 0);
-        EXPECT_EQ(doc.m_nWindow, 1);
-        EXPECT_EQ(doc.m_nFileLength, 10000);
+        return;
     }
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(messages.texts[0], kWindowMessage);
+    EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open";
+    EXPECT_EQ(dialog->result(), 0);
+    EXPECT_EQ(Edit(IDC_WINDOW)->text(), c.window);
+    EXPECT_EQ(Edit(IDC_FILE_LENGTH)->text(), c.fileLength);
+    EXPECT_EQ(dialog->focusWidget(), Edit(IDC_WINDOW));
+    EXPECT_EQ(Edit(IDC_WINDOW)->selectedText(), c.window) << "the window field is selected for the correction";
+    EXPECT_EQ(doc.m_bValid, 1) << "the picture shown before stays";
+
+    // A corrected window is accepted at the next OK.
+    Edit(IDC_WINDOW)->setText("1");
+    dialog->OnOK();
+    EXPECT_EQ(dialog->result(), IDOK);
+    EXPECT_EQ(messages.texts.size(), 1u);
+    EXPECT_EQ(doc.m_nWindow, 1);
+    EXPECT_EQ(doc.m_nFileLength, std::atoi(c.fileLength));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, SettingsDialogWindowCheck,

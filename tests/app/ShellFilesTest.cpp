@@ -14,6 +14,8 @@
 #include <QFileInfo>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -132,6 +134,9 @@ TEST_F(ShellTest, AFailedSaveLeavesTheOldFileAsItWas)
     }
     ASSERT_EQ(messages.texts.size(), 1u);
     EXPECT_TRUE(messages.texts[0].contains(PathIn("study.spl")));
+    EXPECT_TRUE(
+        messages.texts[0].endsWith(QStringLiteral(": File too large. The file on the disk was left as it was.")))
+        << messages.texts[0].toStdString();
     EXPECT_EQ(ReadFile(PathIn("study.spl")), ExperimentText(Study()));
     EXPECT_TRUE(Doc().IsModified());
 
@@ -144,6 +149,44 @@ TEST_F(ShellTest, AFailedSaveLeavesTheOldFileAsItWas)
     EXPECT_EQ(Doc().GetPathName(), PathIn("study.spl"));
     EXPECT_EQ(QDir(PathIn(".")).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("study.spl")})
         << "no temporary file is left behind";
+}
+
+// A failed save names the folder when the folder is the cause, and speaks of
+// the file on the disk only where there is one.
+TEST_F(ShellTest, AFailedSaveSaysWhetherTheFolderOrTheFileIsTheCause)
+{
+    ASSERT_TRUE(Start());
+    QDir(PathIn(".")).mkdir(QStringLiteral("locked"));
+    WriteFile(PathIn("locked/kept.spl"), "earlier");
+    QFile::setPermissions(PathIn("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    struct Case {
+        QString path;
+        QString says;  // the end of the message
+        bool runs;
+    };
+    const Case cases[] = {
+        {PathIn("gone/x.spl"), QStringLiteral(": the folder \"%1\" does not exist.").arg(PathIn("gone")), true},
+        {QStringLiteral("/proc/spln-x.spl"),
+         QStringLiteral(": a new file cannot be made in the folder \"/proc\": No such file or directory."), true},
+        // Root may make files in any folder.
+        {PathIn("locked/kept.spl"),
+         QStringLiteral(": a new file cannot be made in the folder \"%1\": Permission denied. The file on the disk "
+                        "was left as it was.")
+             .arg(PathIn("locked")),
+         ::geteuid() != 0},
+    };
+    for (const Case& c : cases) {
+        if (!c.runs)
+            continue;
+        answers = {c.path};
+        Choose(ID_FILE_SAVE_AS);
+        ASSERT_FALSE(messages.texts.empty());
+        EXPECT_EQ(messages.texts.back(), QStringLiteral("Cannot save the file \"%1\"").arg(c.path) + c.says);
+        messages.texts.clear();
+    }
+    QFile::setPermissions(PathIn("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(ReadFile(PathIn("locked/kept.spl")), "earlier");
+    EXPECT_TRUE(Doc().GetPathName().isEmpty());
 }
 
 TEST_F(ShellTest, AnEmptyFileOfEarlierVersionsKeepsTheSettingsAndBlanksTheView)
@@ -268,21 +311,33 @@ TEST_F(ShellTest, CommandLineOpensTheNamedFile)
     ASSERT_TRUE(Start({QStringLiteral("from elsewhere.txt")}));  // relative to the current folder
     EXPECT_EQ(Doc().GetPathName(), PathIn("from elsewhere.txt"));
     EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
+
+    // A file an editor saved with a byte-order mark.
+    WriteFile(PathIn("marked.spl"), "\xEF\xBB\xBF" + ExperimentText(Study()));
+    ASSERT_TRUE(Start({PathIn("marked.spl")}));
+    EXPECT_EQ(Doc().GetPathName(), PathIn("marked.spl"));
+    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), Study()));
     EXPECT_TRUE(messages.texts.empty());
 }
 
-TEST_F(ShellTest, CommandLineFailuresEndTheStartWithAMessage)
+// A start with a file that cannot be opened tells why, then opens the window
+// on a new experiment, as any desktop program goes on.
+TEST_F(ShellTest, CommandLineFailuresAreReportedAndTheWindowOpensAllTheSame)
 {
-    EXPECT_FALSE(Start({PathIn("missing.spl")}));
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_TRUE(messages.texts[0].contains(PathIn("missing.spl")));
-    EXPECT_EQ(App().GetMainWnd(), nullptr) << "no window is left behind";
-    EXPECT_TRUE(App().GetRecentFileList()->IsEmpty());
-
-    EXPECT_FALSE(Start({PathIn(".")}));
-    EXPECT_EQ(messages.texts.size(), 2u);
-
-    EXPECT_FALSE(Start({QStringLiteral("a.spl"), QStringLiteral("b.spl")}));
-    ASSERT_EQ(messages.texts.size(), 3u);
-    EXPECT_TRUE(messages.texts[2].contains(QStringLiteral("Usage: spln [file]")));
+    const QStringList bad[] = {{PathIn("missing.spl")},
+                               {PathIn(".")},
+                               {QStringLiteral("a.spl"), QStringLiteral("b.spl")},
+                               {PathIn("pipe.spl")}};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathIn("pipe.spl")).constData(), 0600), 0);
+    const char* const says[] = {"missing.spl", "this is a folder", "Usage: spln [file]", "is a pipe"};
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        SCOPED_TRACE(says[i]);
+        ASSERT_TRUE(Start(bad[i]));
+        ASSERT_EQ(messages.texts.size(), i + 1);
+        EXPECT_TRUE(messages.texts.back().contains(QString::fromLatin1(says[i])))
+            << messages.texts.back().toStdString();
+        EXPECT_TRUE(Frame().isVisible());
+        EXPECT_EQ(ShownTitle(Frame()), QStringLiteral("Untitled - Spln"));
+        EXPECT_TRUE(App().GetRecentFileList()->IsEmpty());
+    }
 }

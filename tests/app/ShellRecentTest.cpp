@@ -160,3 +160,27 @@ TEST_F(ShellTest, ChoosingARecentFileOpensItAndAMissingOneIsDropped)
     EXPECT_EQ(Doc().GetPathName(), PathIn("kept.spl"));
     EXPECT_EQ(RecentMenuTexts(Frame()), (QStringList{QStringLiteral("&1 kept.spl"), QStringLiteral("&2 new.spl")}));
 }
+
+// The list of an earlier version, kept under its old organisation key, is
+// taken over at the first start and never read again; the old place is left
+// as it was.
+TEST_F(ShellTest, TheEarlierProfileIsTakenOverOnce)
+{
+    EarlierSplnProfile().setValue(QStringLiteral("Recent File List/File1"), PathIn("old.spl"));
+    EarlierSplnProfile().sync();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(RecentMenuTexts(Frame()), QStringList{QStringLiteral("&1 old.spl")});
+    EXPECT_EQ(SplnProfile().value(QStringLiteral("Recent File List/File1")).toString(), PathIn("old.spl"));
+    EXPECT_TRUE(QFile::exists(SplnProfile().fileName()));
+    EXPECT_TRUE(SplnProfile().fileName().endsWith(QStringLiteral("/Spln/Spln.conf")))
+        << SplnProfile().fileName().toStdString();
+
+    // A list emptied since stays empty.
+    App().GetRecentFileList()->Remove(0);
+    App().AddToRecentFileList(PathIn("new.spl"));
+    App().GetRecentFileList()->Remove(0);
+    App().ExitInstance();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(RecentMenuTexts(Frame()), QStringList{QStringLiteral("Recent File")});
+    EXPECT_EQ(EarlierSplnProfile().value(QStringLiteral("Recent File List/File1")).toString(), PathIn("old.spl"));
+}

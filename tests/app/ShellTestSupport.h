@@ -30,6 +30,12 @@
 // The profile the application keeps its recent files in.
 inline QSettings SplnProfile()
 {
+    return QSettings(QStringLiteral("Spln"), QStringLiteral("Spln"));
+}
+
+// Where earlier versions kept it.
+inline QSettings EarlierSplnProfile()
+{
     return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Spln"));
 }
 
@@ -41,6 +47,7 @@ protected:
         m_previousDir = QDir::currentPath();
         QDir::setCurrent(m_folder.path());
         SplnProfile().clear();
+        EarlierSplnProfile().clear();
     }
 
     void TearDown() override

@@ -139,19 +139,29 @@ TEST_F(SplineRunTest, CancelAfterAnAcceptedRunChangesNothing)
     EXPECT_EQ(doc.m_nFuncIndex, 2);
 }
 
-TEST_F(SplineRunTest, SecondOpeningShowsTheAcceptedValuesIncludingAReset)
+TEST_F(SplineRunTest, AFailedWindowCheckKeepsTheDialogOpenAndTheAcceptedRunStays)
 {
     Run(
         [](CSettingsDlg& d) {
-            Type(d, IDC_FILE_LENGTH, "100");
-            Type(d, IDC_WINDOW, "11");
             Type(d, IDC_AMPLITUDE, "0.125");
             Type(d, IDC_LSQ_COUNT, "40");
         },
         true);
-    EXPECT_EQ(doc.m_bValid, 0);
-    EXPECT_EQ(DocEngine().m_nWindow, 1);
-    EXPECT_EQ(DocEngine().m_nSamples, 10000);
+    const CSplnSettings accepted = doc;
+    Run(
+        [this](CSettingsDlg& d) {
+            Type(d, IDC_FILE_LENGTH, "100");
+            Type(d, IDC_WINDOW, "11");
+            d.OnOK();
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(messages.texts.size(), 1u);
+            EXPECT_EQ(EditOf(d, IDC_FILE_LENGTH)->text(), "100");
+            EXPECT_EQ(EditOf(d, IDC_WINDOW)->text(), "11");
+        },
+        false);
+    EXPECT_TRUE(SameSettingsAs(accepted, doc)) << "Cancel leaves the accepted settings";
+    EXPECT_EQ(doc.m_bValid, 1);
+    EXPECT_EQ(doc.m_arrX.size(), 640u);
 
     Run(
         [](CSettingsDlg& d) {

@@ -352,18 +352,19 @@ TEST(CommandLine, OutputThatCannotBeWrittenExitsWithOneNamingTheFile)
 }
 
 // A failed output leaves an earlier file as it was and no partial file; the
-// outputs that can be written still are.
+// other outputs are not written either.
 TEST(CommandLine, OutputsThatCannotBeWrittenLeaveEarlierFilesUntouched)
 {
     TempDir dir;
     std::filesystem::create_directory(dir / "taken.json");
+    spln::test::WriteFile(dir / "good.csv", "earlier");
     const std::pair<std::string, std::string> targets[] = {{dir / "taken.json", "it is a folder"},
                                                            {"/proc/spln-cli-test.csv", ""}};
     for (const auto& [path, reason] : targets) {
         const ProcessResult result = Cli({"--json", path, "--csv", dir / "good.csv"});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_TRUE(Contains(result.err, "\"" + path + "\" could not be written: " + reason)) << result.err;
-        EXPECT_TRUE(Contains(spln::test::ReadFile(dir / "good.csv"), "x,data,exact,approx\n"));
+        EXPECT_EQ(spln::test::ReadFile(dir / "good.csv"), "earlier");
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir / "taken.json"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2) << "no temporary file is left";
@@ -403,3 +404,55 @@ TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten)
     EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
 }
 #endif
+
+// The command line treats its arguments alike wherever they come from and
+// never waits on what it was not handed: each case a shell line, its exit
+// status and all it says on standard error.
+TEST(CommandLine, ArgumentsAndInputsAreHandledConsistently)
+{
+    struct Case {
+        const char* what;
+        std::string script;  // $CLI is spln-cli
+        int status;
+        std::string err;
+    };
+    const std::string stdinOnly = "a pipe or a terminal is read only as standard input (/dev/stdin).\n";
+    const std::string window = std::string(spln::kWindowCheckMessage) + "\n";
+    const std::string wide = "printf 'Spln experiment 1\\nsamples = 100\\nwindow = 11\\n' > w.spl; ";
+    const Case cases[] = {
+        {"a setting given twice", "$CLI --example 3 --example 4", 2,
+         "--example is given twice; a setting takes one value\n"},
+        {"a sample file given twice", "$CLI --data a.dat --data b.dat", 2,
+         "--data is given twice; a run reads one sample file\n"},
+        {"a flag that makes the file's settings pass", wide + "$CLI --settings w.spl --window 5", 0, ""},
+        {"a flag that makes them fail",
+         "$CLI --settings /dev/stdin --window 11 <<E\nSpln experiment 1\nsamples = 100\nE", 2, window},
+        {"a file whose settings fail on their own", wide + "$CLI --settings w.spl --example 3", 2,
+         "w.spl, line 3: " + window},
+        {"a study that sweeps the window the file had",
+         wide + "$CLI --settings w.spl --study window=1:10 --csv /dev/null", 0, ""},
+        {"control characters are shown escaped", "$CLI --example \"$(printf '3\\033]0;x\\007')\"", 2,
+         "--example: \"3\\x1B]0;x\\x07\" is not a whole number\n"},
+        {"help that cannot be written", "$CLI --help > /dev/full", 1,
+         "The help could not be written to standard output.\n"},
+        {"an experiment file that is a pipe", "mkfifo p; timeout 20 $CLI --settings p", 2,
+         "p: this is a pipe, not a regular file; " + stdinOnly},
+        {"a pipe that is not standard input", "echo x | $CLI --settings /dev/fd/3 3<&0 </dev/null", 2,
+         "/dev/fd/3: this is a pipe, not a regular file; " + stdinOnly},
+        {"a device", "$CLI --source file --data /dev/zero", 1,
+         "The sample file \"/dev/zero\" is a device, not a regular file; " + stdinOnly},
+        {"a sample file that is a pipe", "mkfifo p; timeout 20 $CLI --source file --data p", 1,
+         "The sample file \"p\" is a pipe, not a regular file; " + stdinOnly},
+        {"an experiment on standard input", "printf 'Spln experiment 1\\nexample = 3\\n' | $CLI --settings /dev/stdin",
+         0, ""},
+        {"a sample file on standard input", "printf '1 2\\n' | $CLI --source file --data /dev/stdin", 1,
+         "The sample file \"/dev/stdin\" holds 2 numbers; it must hold exactly 4501.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const TempDir dir;
+        const ProcessResult result = spln::test::RunShell(c.script, dir.Path(), kProgram);
+        EXPECT_EQ(result.exitCode, c.status);
+        EXPECT_EQ(result.err, c.err);
+    }
+}

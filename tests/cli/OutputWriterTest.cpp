@@ -1,66 +1,70 @@
-// Text outputs written whole, to standard output, or reported when they fail.
+// The outputs of one command written together: standard output at commit,
+// every file or none, and each failure reported with its file.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "cli/OutputWriter.h"
 #include "tests/cli/ProcessRunner.h"
 
 using namespace spln::cli;
-using spln::RunResults;
 
-namespace {
-
-struct OnePoint {
-    double x = 0.5, data = 1.0, exact = 2.0, approx = 3.0;
-    RunResults results;
-    OnePoint()
-    {
-        results.count = 1;
-        results.x = &x;
-        results.data = &data;
-        results.exact = &exact;
-        results.approx = &approx;
-        results.report = "report";
-        results.hasReport = true;
-    }
-};
-
-}  // namespace
-
-TEST(OutputWriter, WithoutRequestsTheSummaryGoesToStandardOutput)
+TEST(OutputWriter, StandardOutputAndFilesAreWrittenOnlyAtCommit)
 {
-    OnePoint point;
-    std::ostringstream out, err;
-    EXPECT_TRUE(WriteOutputs({}, point.results, out, err));
-    EXPECT_EQ(out.str(), "report\n");
-    EXPECT_TRUE(err.str().empty());
-}
-
-// One output that fails does not keep the others from being written, and the
-// failure is still reported.
-TEST(OutputWriter, AFailedOutputIsNamedAndTheOthersAreStillWritten)
-{
-    OnePoint point;
     const std::string dir = spln::test::MakeTempDirectory();
-    const std::vector<OutputRequest> outputs = {{OutputKind::Json, dir + "/missing/r.json"},
-                                                {OutputKind::Csv, dir + "/r.csv"}};
     std::ostringstream out, err;
-    EXPECT_FALSE(WriteOutputs(outputs, point.results, out, err));
-    EXPECT_NE(err.str().find(dir + "/missing/r.json"), std::string::npos) << err.str();
-    EXPECT_EQ(spln::test::ReadFile(dir + "/r.csv"), "x,data,exact,approx\n0.5,1,2,3\n");
+    {
+        OutputSet outputs(out, err);
+        ASSERT_TRUE(outputs.Add("-", "report\n"));
+        ASSERT_TRUE(outputs.Add(dir + "/r.csv", "x\n"));
+        EXPECT_TRUE(out.str().empty());
+        EXPECT_FALSE(std::filesystem::exists(dir + "/r.csv"));
+        EXPECT_TRUE(outputs.Commit());
+    }
+    EXPECT_EQ(out.str(), "report\n");
+    EXPECT_EQ(spln::test::ReadFile(dir + "/r.csv"), "x\n");
+    EXPECT_TRUE(err.str().empty()) << err.str();
     std::filesystem::remove_all(dir);
 }
 
-TEST(OutputWriter, StandardOutputThatFailsIsReported)
+// One output that cannot be written keeps every other from being written:
+// no file is replaced, nothing reaches standard output, and no temporary
+// file is left.
+TEST(OutputWriter, AFailedOutputIsNamedAndNoOtherIsWritten)
 {
-    OnePoint point;
+    const std::string dir = spln::test::MakeTempDirectory();
+    spln::test::WriteFile(dir + "/r.csv", "earlier");
+    std::ostringstream out, err;
+    {
+        OutputSet outputs(out, err);
+        outputs.Add(dir + "/r.csv", "new");
+        outputs.Add("-", "report\n");
+        EXPECT_FALSE(outputs.Add(dir + "/missing/r.json", "{}", "experiment file"));
+        EXPECT_FALSE(outputs.Commit());
+    }
+    EXPECT_EQ(err.str(), "The experiment file \"" + dir + "/missing/r.json\" could not be written: the folder \"" +
+                             dir + "/missing\" does not exist.\nThe other outputs were not written.\n");
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(spln::test::ReadFile(dir + "/r.csv"), "earlier");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "no temporary file is left";
+    std::filesystem::remove_all(dir);
+}
+
+TEST(OutputWriter, StandardOutputThatFailsIsReportedAndNoFileIsReplaced)
+{
+    const std::string dir = spln::test::MakeTempDirectory();
     std::ostringstream out, err;
     out.setstate(std::ios::badbit);
-    EXPECT_FALSE(WriteText("-", "text", out, err));
-    EXPECT_NE(err.str().find("standard output"), std::string::npos);
+    {
+        OutputSet outputs(out, err);
+        outputs.Add("-", "text");
+        outputs.Add(dir + "/r.csv", "x\n");
+        EXPECT_FALSE(outputs.Commit());
+    }
+    EXPECT_EQ(err.str(), "The results could not be written to standard output.\n");
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+    std::filesystem::remove_all(dir);
 }

@@ -70,4 +70,13 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     return result;
 }
 
+ProcessResult RunShell(const std::string& script, const std::string& directory, const std::string& program,
+                       const std::vector<std::string>& args)
+{
+    std::string command = program;
+    for (const std::string& arg : args)
+        command += " " + arg;
+    return RunProcess("/bin/sh", {"-c", "CLI='" + command + "'; " + script}, directory);
+}
+
 }  // namespace spln::test

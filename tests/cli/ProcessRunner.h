@@ -18,6 +18,11 @@ struct ProcessResult {
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args,
                          const std::string& directory = "");
 
+// Runs script with /bin/sh in directory; $CLI in it names `program` (a path
+// without blanks) followed by `args`.
+ProcessResult RunShell(const std::string& script, const std::string& directory, const std::string& program,
+                       const std::vector<std::string>& args = {});
+
 // A fresh empty directory under the system's temporary directory.
 std::string MakeTempDirectory();
 

@@ -3,6 +3,7 @@
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "engine/SampleFile.h"
+#include "io/InputFile.h"
 #include "tests/engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -188,10 +189,10 @@ TEST(SampleFileReader, ByteOrderMarkAndEndlessStreams)
     }
     EXPECT_EQ(numbers[0], 1.0f);
 
-    // A device that never ends and holds no number.
+    // A device is refused unread, endless or not.
     const SampleFileReading zero = ReadSampleNumbers("/dev/zero", numbers, 4);
-    EXPECT_EQ(zero.failure, RunFailure::NotANumber);
-    EXPECT_EQ(zero.detail, 1);
+    EXPECT_EQ(zero.failure, RunFailure::NotAFile);
+    EXPECT_EQ(zero.detail, static_cast<int>(spln::InputKind::Device));
 }
 
 TEST(SampleFileReader, NormalisationByLargestMagnitude)

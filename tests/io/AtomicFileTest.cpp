@@ -39,7 +39,7 @@ TEST(AtomicFile, ReplacesKeepingPermissionsAndLinksAndFailsLeavingEverythingAsIt
 
     const std::pair<fs::path, std::string> failures[] = {
         {dir / "taken.png", "it is a folder"},
-        {dir / "missing" / "out.csv", "No such file or directory"},
+        {dir / "missing" / "out.csv", "the folder \"" + (dir / "missing").string() + "\" does not exist"},
         {"/dev/full", "No space left on device"},  // a full disk
         {"/proc/spln-io-test.csv", ""},            // not even root may create files there
     };
