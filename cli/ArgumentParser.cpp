@@ -70,6 +70,7 @@ enum class Option {
     Svg,
     Pdf,
     Size,
+    ErrorPanel,
     Data,
     Settings,
     SaveSettings,
@@ -97,6 +98,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true, nullptr},
     {"pdf", Option::Pdf, true, nullptr},
     {"size", Option::Size, true, "every picture has one size"},
+    {"error-panel", Option::ErrorPanel, true, "every picture has one error panel"},
     {"data", Option::Data, true, "a run reads one sample file"},
     {"settings", Option::Settings, true, "the settings start from one file"},
     {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
@@ -180,6 +182,10 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         return AddPicture(options, OutputKind::Pdf, flag, value);
     case Option::Size:
         return ReadPictureSize(options, flag, value);
+    case Option::ErrorPanel:
+        if (!ParseErrorPanelMode(value, options.plot.errorPanel))
+            return flag + ": " + Quoted(value) + " is not one of signed, log";
+        return std::nullopt;
     case Option::Data:
         if (value.empty())
             return flag + " needs a file name";

@@ -27,6 +27,14 @@ public:
 
     void DrawFrame(CDC& dc, const std::string& title, const std::string& xCaption, const std::string& yCaption,
                    const std::vector<double>& x, const std::vector<double>& y);
+    // The frame of a panel under the plot, for values such as an error that
+    // need not be near 1: x laid out as DrawFrame lays it out for an area of
+    // the same width, so that the panel's grid lines up with the plot's; y
+    // from round ticks of the values' range, labelled in plain numbers. The
+    // panel's grid spans from top + one label height to 2.5 label heights
+    // above top + height. Leaves the label font selected.
+    void DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
+                        const std::vector<double>& y);
     void ScaleX(const std::vector<double>& x);
     void ScaleY(const std::vector<double>& y);
     void ChooseStep(double range, int& exponent, double& mantissa);
@@ -60,6 +68,9 @@ public:
     std::unique_ptr<int[]> m_pPixY;
     int m_nExpX = 0;
     int m_nExpY = 0;
+    // Added to the plot's top and bottom by the y scaling: a plot that shares
+    // the picture with a panel keeps the top margin of the whole picture.
+    int m_nShiftY = 0;
     CRect m_rcArea;
     CFont m_fontLabel;
     CFont m_fontTitle;

@@ -51,7 +51,7 @@ struct PictureFixture : ::testing::Test {
 
     bool Draw(CRect client = {0, 0, 800, 600})
     {
-        return DrawResultPicture(dc, client, doc, *engine, {&frame, &exact, &data, &approx});
+        return DrawResultPicture(dc, client, doc, *engine, {&frame, &exact, &data, &approx, &approx});
     }
 
     // The colour of the pen of every line, in drawing order, runs merged.
