@@ -141,3 +141,31 @@ TEST_F(ResultCommandsTest, CopyPutsImageDrawingAndTableOnTheClipboardWhileAPictu
         EXPECT_FALSE(ActionOf(id)->isEnabled()) << id;
     EXPECT_FALSE(Frame().Commands().Execute(ID_FILE_EXPORT_DATA));
 }
+
+TEST_F(ResultCommandsTest, ErrorCurveIsExportedAsTheCommandLineDrawsItAndTogglingItDrawsNoNewNoise)
+{
+    InkInView();
+    for (const QString mode : {"signed", "log"}) {
+        SCOPED_TRACE(mode.toStdString());
+        // Error Curve shows the panel signed; its log10 check changes the scale.
+        Choose(mode == "signed" ? res::ID_VIEW_ERROR_CURVE : res::ID_VIEW_ERROR_LOG);
+        EXPECT_EQ(View().PlotOptions().errorPanel, mode == "signed" ? ErrorPanelMode::Signed : ErrorPanelMode::Log);
+        typed = {PathIn("panel-" + mode + ".png"), 0};
+        Choose(ID_FILE_EXPORT_PICTURE);
+        QProcess cli;
+        cli.start(QStringLiteral(SPLN_CLI_PATH),
+                  {"--size", "640x480", "--error-panel", mode, "--png", PathIn("cli-" + mode + ".png")});
+        ASSERT_TRUE(cli.waitForFinished(20000));
+        const QByteArray exported = ReadAll(PathIn("panel-" + mode + ".png"));
+        EXPECT_FALSE(exported.isEmpty());
+        EXPECT_EQ(exported, ReadAll(PathIn("cli-" + mode + ".png")));
+    }
+
+    Doc().m_dAmplitude = 0.2;
+    InkInView();
+    const std::vector<double> shown(View().ShownEngine().m_dData, View().ShownEngine().m_dData + 640);
+    Choose(res::ID_VIEW_ERROR_CURVE);  // hides the panel again
+    EXPECT_EQ(View().PlotOptions().errorPanel, ErrorPanelMode::Off);
+    View().grab();
+    EXPECT_TRUE(std::equal(shown.begin(), shown.end(), View().ShownEngine().m_dData)) << "the kept run redrawn";
+}
