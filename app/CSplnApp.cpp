@@ -151,9 +151,10 @@ void CSplnApp::RegisterErrorCurveCommands(spln::CommandTable& commands)
     // the panel is hidden.
     QAction* shown = commands.Action(res::ID_VIEW_ERROR_CURVE);
     QAction* log = commands.Action(res::ID_VIEW_ERROR_LOG);
-    shown->setCheckable(true);
-    log->setCheckable(true);
-    const auto apply = [this, shown, log] {
+    QAction* legend = commands.Action(res::ID_VIEW_LEGEND);
+    for (QAction* check : {shown, log, legend})
+        check->setCheckable(true);
+    const auto apply = [this, shown, log, legend] {
         CSplnView* view = GetSplnView();
         if (!view)
             return;
@@ -161,10 +162,12 @@ void CSplnApp::RegisterErrorCurveCommands(spln::CommandTable& commands)
         options.errorPanel = !shown->isChecked() ? spln::ErrorPanelMode::Off
                              : log->isChecked()  ? spln::ErrorPanelMode::Log
                                                  : spln::ErrorPanelMode::Signed;
+        options.legend = legend->isChecked();
         view->SetPlotOptions(options);
     };
     commands.SetHandler(res::ID_VIEW_ERROR_CURVE, apply);
     commands.SetHandler(res::ID_VIEW_ERROR_LOG, apply);
+    commands.SetHandler(res::ID_VIEW_LEGEND, apply);
 }
 
 CSplnView* CSplnApp::CreateView()

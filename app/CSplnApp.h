@@ -48,7 +48,7 @@ public:
 private:
     std::unique_ptr<CFrameWnd> CreateMainFrame();
     void RegisterCommands(CMainFrame& frame);
-    // View > Error Curve and its scale, as checks that set the view's looks.
+    // View > Error Curve, its scale and Legend: checks that set the view's looks.
     void RegisterErrorCurveCommands(spln::CommandTable& commands);
     // The result view, whose picture enables Export and Copy.
     CSplnView* CreateView();

@@ -71,6 +71,7 @@ enum class Option {
     Pdf,
     Size,
     ErrorPanel,
+    Legend,
     Data,
     Settings,
     SaveSettings,
@@ -99,6 +100,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"pdf", Option::Pdf, true, nullptr},
     {"size", Option::Size, true, "every picture has one size"},
     {"error-panel", Option::ErrorPanel, true, "every picture has one error panel"},
+    {"legend", Option::Legend, false, nullptr},
     {"data", Option::Data, true, "a run reads one sample file"},
     {"settings", Option::Settings, true, "the settings start from one file"},
     {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
@@ -185,6 +187,9 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::ErrorPanel:
         if (!ParseErrorPanelMode(value, options.plot.errorPanel))
             return flag + ": " + Quoted(value) + " is not one of signed, log";
+        return std::nullopt;
+    case Option::Legend:
+        options.plot.legend = true;
         return std::nullopt;
     case Option::Data:
         if (value.empty())

@@ -76,6 +76,8 @@ std::string HelpText()
     AppendRow(text, "--error-panel signed|log", "a panel under each picture's plot: approximation minus");
     AppendRow(text, "", "exact function (minus data for the sample file), or log10");
     AppendRow(text, "", "of its magnitude [default none]");
+    AppendRow(text, "--legend", "a legend of the curves and a subtitle naming the method");
+    AppendRow(text, "", "and its settings in each picture");
     text +=
         "  All outputs are written, or none: one that fails leaves every earlier file as\n"
         "  it was. A descriptor (/dev/stdout, /dev/fd/N) is written where it stands.\n"

@@ -18,7 +18,7 @@ constexpr int kPanelTicks = 5;
 }  // namespace
 
 void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
-                            const std::vector<double>& y)
+                            double low, double high)
 {
     CFont* replaced = dc.SelectObject(&m_fontLabel);
     if (m_pFontDC == nullptr) {
@@ -31,8 +31,8 @@ void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCa
     const int W = tm.tmMaxCharWidth;
 
     ScaleX(x);
-    const unsigned count = static_cast<unsigned>(std::min<std::size_t>(m_nCount, y.size()));
-    ScanRange(y.data(), count, m_dMinY, m_dMaxY);
+    m_dMinY = low;
+    m_dMaxY = high;
     m_dRangeY = m_dMaxY - m_dMinY;
     const AxisTicks ticks = LinearTicks(m_dMinY, m_dMaxY, kPanelTicks);
 
@@ -45,7 +45,6 @@ void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCa
     m_nExpY = 0;
     m_dTopY = ticks.high;
     m_dStepY = ticks.high - ticks.low;
-    MapPoints(x, y);
 
     const int L = m_nPlotLeft;
     const int R = m_nPlotRight;

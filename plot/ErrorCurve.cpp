@@ -12,11 +12,15 @@ namespace spln {
 
 std::vector<double> ErrorValues(const CSplineEngine& engine, bool fromFile, ErrorPanelMode mode)
 {
-    const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
-    const double* reference = fromFile ? engine.m_dData : engine.m_dExact;
-    std::vector<double> error(static_cast<std::size_t>(count));
+    return ErrorValues(engine.m_dApprox, fromFile ? engine.m_dData : engine.m_dExact,
+                       std::clamp(engine.m_nResultCount, 0, kMaxSamples), mode);
+}
+
+std::vector<double> ErrorValues(const double* curve, const double* reference, int count, ErrorPanelMode mode)
+{
+    std::vector<double> error(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i)
-        error[static_cast<std::size_t>(i)] = engine.m_dApprox[i] - reference[i];
+        error[static_cast<std::size_t>(i)] = curve[i] - reference[i];
     if (mode != ErrorPanelMode::Log)
         return error;
     double smallest = std::numeric_limits<double>::infinity();

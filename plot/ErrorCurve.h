@@ -18,6 +18,9 @@ namespace spln {
 // -300 when every error is zero) so that the curve stays finite.
 std::vector<double> ErrorValues(const CSplineEngine& engine, bool fromFile, ErrorPanelMode mode);
 
+// The same for any curve against a reference, over count points.
+std::vector<double> ErrorValues(const double* curve, const double* reference, int count, ErrorPanelMode mode);
+
 // The output points where the report's errors are taken: the left end, the
 // first interior point of the largest error (points 6..P-6) and the right end.
 // The interior place is -1 when the run has fewer than 13 points and so no

@@ -7,6 +7,8 @@
 #include "model/SplnSettings.h"
 #include "plot/CGraph.h"
 #include "plot/ErrorCurve.h"
+#include "plot/GraphMath.h"
+#include "plot/Legend.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -74,22 +76,52 @@ void DrawMark(CDC& dc, int x, int y, int size)
     dc.LineTo(x, y - size);
 }
 
+// One curve of the error panel: its values and its pen.
+struct PanelCurve {
+    std::vector<double> values;
+    CPen* pen;
+};
+
 void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc, const CSplineEngine& engine,
-                    const ResultPens& pens, ErrorPanelMode mode)
+                    const ResultPens& pens, const PlotOptions& options)
 {
+    const ErrorPanelMode mode = options.errorPanel;
     const bool fromFile = doc.m_nSource != 0;
     const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
+    const double* reference = fromFile ? engine.m_dData : engine.m_dExact;
     const std::vector<double> x(engine.m_dX, engine.m_dX + count);
-    const std::vector<double> error = ErrorValues(engine, fromFile, mode);
+    std::vector<PanelCurve> curves{{ErrorValues(engine, fromFile, mode), pens.error}};
+    for (const ExtraCurve& extra : options.extraCurves)
+        curves.push_back({ErrorValues(extra.values.data(), reference,
+                                      std::min(count, static_cast<int>(extra.values.size())), mode),
+                          extra.entry.pen});
+    double low = 0.0;
+    double high = 0.0;
+    bool first = true;
+    for (const PanelCurve& curve : curves) {
+        double curveLow = 0.0;
+        double curveHigh = 0.0;
+        ScanRange(curve.values.data(), static_cast<unsigned>(curve.values.size()), curveLow, curveHigh);
+        if (curve.values.empty())
+            continue;
+        low = first ? curveLow : std::min(low, curveLow);
+        high = first ? curveHigh : std::max(high, curveHigh);
+        first = false;
+    }
     const char* caption = mode == ErrorPanelMode::Log ? (fromFile ? "log10 |approx - data|" : "log10 |approx - exact|")
                                                       : (fromFile ? "approx - data" : "approx - exact");
     CGraph panel(area, static_cast<unsigned>(count));
-    panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, error);
-    dc.SelectObject(pens.error);
-    panel.DrawCurve(dc);
+    panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, low, high);
+    // Kept curves under the run's own, as in the plot above.
+    for (auto curve = curves.rbegin(); curve != curves.rend(); ++curve) {
+        panel.MapPoints(x, curve->values);
+        dc.SelectObject(curve->pen);
+        panel.DrawCurve(dc);
+    }
     if (!fromFile) {
         TEXTMETRIC label;
         dc.GetTextMetrics(&label);
+        dc.SelectObject(pens.error);
         for (const int place : ReportErrorPlaces(engine)) {
             const auto at = static_cast<std::size_t>(place);
             if (place >= 0 && at < panel.m_nCount)
@@ -97,6 +129,18 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
         }
     }
     panel.RestoreFont();
+}
+
+// The legend's lines: the run's curves, then each further one.
+std::vector<LegendEntry> LegendEntries(bool fromFile, const ResultPens& pens, const PlotOptions& options)
+{
+    std::vector<LegendEntry> entries{{"data", pens.data}};
+    if (!fromFile)
+        entries.push_back({"exact function", pens.exact});
+    entries.push_back({"approximation", pens.approx});
+    for (const ExtraCurve& extra : options.extraCurves)
+        entries.push_back(extra.entry);
+    return entries;
 }
 
 }  // namespace
@@ -187,6 +231,8 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         const std::size_t points = std::min<std::size_t>(doc.m_arrX.size(), std::numeric_limits<unsigned>::max());
         CGraph graph(area, static_cast<unsigned>(points));
         graph.m_nShiftY = shift;
+        if (options.legend)
+            graph.m_strSubtitle = SubtitleFor(doc);
         if (panel)
             area.bottom = PercentOf(whole.bottom, kPanelTopPercent);
         const bool fromFile = doc.m_nSource != 0;
@@ -205,15 +251,28 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
             dc.TextOut((area.left + area.right) / 2, ReportLineTop(dc, graph, area), report);
         }
 
+        // Further curves go under the run's approximation, which stays on top.
+        for (const ExtraCurve& extra : options.extraCurves) {
+            graph.MapPoints(std::vector<double>(engine.m_dX, engine.m_dX + count), extra.values);
+            dc.SelectObject(extra.entry.pen);
+            graph.DrawCurve(dc);
+        }
         CopyPair(doc, count, engine.m_dX, engine.m_dApprox);
         graph.MapPoints(doc.m_arrX, doc.m_arrY);
         dc.SelectObject(pens.approx);
         graph.DrawCurve(dc);
+        if (options.legend) {
+            dc.SelectObject(&graph.m_fontLabel);
+            TEXTMETRIC label;
+            dc.GetTextMetrics(&label);
+            DrawLegend(dc, graph.m_nPlotRight - label.tmMaxCharWidth / 2, graph.m_nPlotTop + label.tmHeight / 2,
+                       LegendEntries(fromFile, pens, options), pens.frame);
+        }
         graph.RestoreFont();
     }
     if (panel) {
         dc.SelectObject(pens.frame);
-        DrawErrorPanel(dc, whole, area.bottom, doc, engine, pens, options.errorPanel);
+        DrawErrorPanel(dc, whole, area.bottom, doc, engine, pens, options);
     }
     dc.SelectObject(oldPen);
     return true;

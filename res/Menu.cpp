@@ -63,6 +63,7 @@ constexpr std::array kMainMenu{
     Separator(),
     Item("&Error Curve", ID_VIEW_ERROR_CURVE),
     Item("Error Curve in &log10", ID_VIEW_ERROR_LOG),
+    Item("Le&gend", ID_VIEW_LEGEND),
     End(),
     Popup("&Help"),
     Item("&Help Topics", ID_HELP_FINDER),

@@ -94,6 +94,7 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&View", "-", 0, false},
         {"&View", "&Error Curve", res::ID_VIEW_ERROR_CURVE, true},
         {"&View", "Error Curve in &log10", res::ID_VIEW_ERROR_LOG, true},
+        {"&View", "Le&gend", res::ID_VIEW_LEGEND, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},
         {"&Help", "-", 0, false},
         {"&Help", "&About Spln...", ID_APP_ABOUT, true},
