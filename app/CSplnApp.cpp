@@ -2,6 +2,7 @@
 
 #include "app/CSplnApp.h"
 
+
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"
@@ -18,6 +19,7 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 namespace res = spln::res;
@@ -133,6 +135,7 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_PICTURE, withView(&ExportPicture));
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
+    RegisterErrorCurveCommands(commands);
     EnablePictureCommands(frame, false);
     // Closing the window (Exit, the close box) asks before a study is lost,
     // then settles unsaved changes.
@@ -140,6 +143,31 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot),
                             [this, slot] { OnOpenRecentFile(slot); });
+}
+
+void CSplnApp::RegisterErrorCurveCommands(spln::CommandTable& commands)
+{
+    // Two checks: the panel shown or not, and its scale, which holds while
+    // the panel is hidden.
+    QAction* shown = commands.Action(res::ID_VIEW_ERROR_CURVE);
+    QAction* log = commands.Action(res::ID_VIEW_ERROR_LOG);
+    QAction* legend = commands.Action(res::ID_VIEW_LEGEND);
+    for (QAction* check : {shown, log, legend})
+        check->setCheckable(true);
+    const auto apply = [this, shown, log, legend] {
+        CSplnView* view = GetSplnView();
+        if (!view)
+            return;
+        spln::PlotOptions options = view->PlotOptions();
+        options.errorPanel = !shown->isChecked() ? spln::ErrorPanelMode::Off
+                             : log->isChecked()  ? spln::ErrorPanelMode::Log
+                                                 : spln::ErrorPanelMode::Signed;
+        options.legend = legend->isChecked();
+        view->SetPlotOptions(options);
+    };
+    commands.SetHandler(res::ID_VIEW_ERROR_CURVE, apply);
+    commands.SetHandler(res::ID_VIEW_ERROR_LOG, apply);
+    commands.SetHandler(res::ID_VIEW_LEGEND, apply);
 }
 
 CSplnView* CSplnApp::CreateView()

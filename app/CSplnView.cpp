@@ -30,9 +30,49 @@ void CSplnView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     spln::SetHundredthInchMapping(*pDC);
 }
 
+void CSplnView::RedrawKept()
+{
+    m_bRedrawKept = true;
+    update();
+}
+
+void CSplnView::SetPlotOptions(const spln::PlotOptions& options)
+{
+    m_plotOptions = options;
+    RedrawKept();
+}
+
+void CSplnView::OnUpdate(CView* pSender, long lHint, void* pHint)
+{
+    m_bRedrawKept = false;
+    CView::OnUpdate(pSender, lHint, pHint);
+}
+
+void CSplnView::resizeEvent(QResizeEvent* event)
+{
+    m_bRedrawKept = false;
+    CView::resizeEvent(event);
+}
+
+void CSplnView::DrawKeptRun(CDC& dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine);
+    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), m_plotOptions);
+}
+
 void CSplnView::OnDraw(CDC* pDC)
 {
     const bool window = !pDC->IsPrinting();
+    const bool kept = m_bHasPicture && m_pShownEngine && (!window || m_bRedrawKept);
+    if (window)
+        m_bRedrawKept = false;
+    if (kept) {
+        // A page or a second look shows the numbers the window shows.
+        DrawKeptRun(*pDC);
+        return;
+    }
     bool drawn = false;
     CSplnDoc* doc = GetDocument();
     if (doc && static_cast<unsigned>(doc->m_nFuncIndex) <= kLastFunctionIndex && doc->m_bValid != 0) {
@@ -46,7 +86,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 // would pass them off as this run's.
                 DrawRunFailure(*pDC, client);
             } else {
-                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
+                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens(), m_plotOptions);
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();
