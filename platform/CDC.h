@@ -118,6 +118,10 @@ public:
     // Fills a rectangle with a solid colour, no outline; a surface that
     // records only lines and text may leave it out.
     virtual void FillSolidRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/, COLORREF /*colour*/) {}
+    // Limits later drawing to a rectangle, and lifts the limit; a surface
+    // that records calls may ignore both.
+    virtual void SetClipRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    virtual void ClearClip() {}
     // Width of text in the current font, in logical units. This estimate
     // from the metrics serves surfaces that cannot measure text.
     virtual int GetTextWidth(const std::string& text)

@@ -151,6 +151,16 @@ void QtDC::FillSolidRect(int left, int top, int right, int bottom, COLORREF colo
                        QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
 }
 
+void QtDC::SetClipRect(int left, int top, int right, int bottom)
+{
+    m_painter.setClipRect(QRectF(left, top, right - left, bottom - top));
+}
+
+void QtDC::ClearClip()
+{
+    m_painter.setClipping(false);
+}
+
 int QtDC::GetTextWidth(const std::string& text)
 {
     const QFontMetricsF fm(m_font, m_painter.device());

@@ -8,6 +8,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "platform/CDC.h"
+#include "plot/PlotOptions.h"
 
 #include <memory>
 #include <string>
@@ -34,8 +35,17 @@ public:
     // The panel's grid spans from top + one label height to 2.5 label
     // heights above top + height. Curves are then mapped with MapPoints.
     // Leaves the label font selected.
+    // With a zoom that is not the whole run, x runs over the zoom instead,
+    // laid out as DrawRangeFrame lays it out.
     void DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
-                        double low, double high);
+                        double low, double high, const spln::XRange& zoom = {});
+    // The grid of a plot over given ranges, as a zoomed picture shows it:
+    // x from xLow at the grid's left (10 % of the area's width) to xHigh at
+    // its right (90 %), y from yHigh at top to yLow at bottom, with lines at
+    // round values labelled in as many digits as tell them apart. As many
+    // ticks as the labels leave room for at this size. Curves are then
+    // mapped with MapPoints. Leaves the label font selected.
+    void DrawRangeFrame(CDC& dc, int top, int bottom, double xLow, double xHigh, double yLow, double yHigh);
     void ScaleX(const std::vector<double>& x);
     void ScaleY(const std::vector<double>& y);
     void ChooseStep(double range, int& exponent, double& mantissa);
@@ -80,6 +90,14 @@ public:
     CFont m_fontTitle;
     CFont m_fontExp;
     unsigned m_nCount = 0;
+
+    // The grid's place and the values at its edges, as the last frame laid them out.
+    spln::PlotLayout Layout() const;
+
+    // The title over the grid in the title font, centred, and the subtitle
+    // under it; H and W are the label font's height and widest character.
+    // Leaves the title font selected.
+    void DrawTitleLines(CDC& dc, const std::string& title, int H, int W);
 
 private:
     void MapX(const std::vector<double>& x, double start, double step);

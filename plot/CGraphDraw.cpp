@@ -68,6 +68,14 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     dc.TextOut(L - 2 * W + W4 + W2, T - 3 * H, FormatInt(m_nExpY));
     dc.TextOut(R + 2 * W + W4 + W2, B - 2 * H, FormatInt(m_nExpX));
 
+    DrawTitleLines(dc, title, H, W);
+}
+
+void CGraph::DrawTitleLines(CDC& dc, const std::string& title, int H, int W)
+{
+    const int L = m_nPlotLeft;
+    const int R = m_nPlotRight;
+    const int T = m_nPlotTop;
     dc.SelectObject(&m_fontTitle);
     if (m_strSubtitle.empty()) {
         dc.TextOut((L + R) / 2, T - 2 * H - 2 * W, title);
