@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace spln {
 
@@ -155,14 +156,19 @@ std::vector<double> RoundTickValues(double low, double high, int target)
     target = std::max(target, 2);
     const double span = high - low;
     double scale = std::pow(10.0, std::floor(std::log10(span / target)) - 1.0);
+    std::vector<double> finer;
     for (int attempts = 0; attempts < 40; ++attempts, scale *= 10.0) {
         for (const double mantissa : {1.0, 2.0, 2.5, 5.0}) {
             const double step = mantissa * scale;
             std::vector<double> values;
             for (double k = std::ceil(low / step - 1e-9); k * step <= high + 1e-9 * step; k += 1.0)
                 values.push_back(k * step + 0.0);  // + 0.0: a zero tick is +0
+            // A step too coarse for two ticks yields to the finer one before it.
+            if (values.size() < 2 && finer.size() >= 2)
+                return finer;
             if (static_cast<int>(values.size()) <= target)
                 return values;
+            finer = std::move(values);
         }
     }
     return {low, high};

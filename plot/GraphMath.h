@@ -55,7 +55,7 @@ std::string RoundTickLabel(double value, double step);
 
 // Round tick values from low to high (low < high, both finite): the
 // multiples of 1, 2, 2.5 or 5 times a power of ten inside the range, as many
-// as fit under `target`, and at least 2.
+// as fit under `target`, but two at least where the range holds two.
 std::vector<double> RoundTickValues(double low, double high, int target);
 
 // printf-style formatting of one number, of any length.
