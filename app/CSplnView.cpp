@@ -73,12 +73,6 @@ void CSplnView::OnUpdate(CView* pSender, long lHint, void* pHint)
     CView::OnUpdate(pSender, lHint, pHint);
 }
 
-void CSplnView::resizeEvent(QResizeEvent* event)
-{
-    m_bRedrawKept = false;
-    CView::resizeEvent(event);
-}
-
 void CSplnView::DrawKeptRun(CDC& dc)
 {
     CRect client;
@@ -91,7 +85,7 @@ void CSplnView::DrawKeptRun(CDC& dc)
 void CSplnView::OnDraw(CDC* pDC)
 {
     const bool window = !pDC->IsPrinting();
-    const bool kept = m_bHasPicture && m_pShownEngine && (!window || m_bRedrawKept);
+    const bool kept = m_bHasPicture && m_pShownEngine && (!window || (m_bRedrawKept && size() == m_keptSize));
     if (window)
         m_bRedrawKept = false;
     if (kept) {
@@ -119,6 +113,7 @@ void CSplnView::OnDraw(CDC* pDC)
                         m_pShownEngine = std::make_unique<CSplineEngine>();
                     spln::CopyRunOutcome(engine, *m_pShownEngine);
                     m_shownSettings = *doc;
+                    m_keptSize = size();
                 }
             }
         }

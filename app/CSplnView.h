@@ -11,6 +11,7 @@
 #include "plot/ResultPicture.h"
 
 #include <QPoint>
+#include <QSize>
 
 #include <memory>
 
@@ -44,8 +45,9 @@ public:
 
     // Repaints the window from the kept run, without running the engine:
     // for what changes only the look of the picture. Without a picture shown
-    // it is an ordinary repaint. A document update or a resize before the
-    // paint makes it an ordinary one again.
+    // it is an ordinary repaint. A document update before the paint, or a
+    // window size other than the one the run was drawn at, makes it an
+    // ordinary one again.
     void RedrawKept();
 
     // The looks of the picture in the window, its prints and its exports.
@@ -82,7 +84,6 @@ signals:
     void PointTextChanged(const QString& text);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -104,6 +105,7 @@ private:
 
     bool m_bHasPicture = false;
     bool m_bRedrawKept = false;  // the next window paint draws the kept run
+    QSize m_keptSize;            // the window's size when the kept run was drawn
     spln::PlotOptions m_plotOptions;
     spln::PlotLayout m_layout;  // logical units, as the last window paint laid the plot out
     int m_nCrosshair = -1;
