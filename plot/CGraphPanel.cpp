@@ -124,9 +124,9 @@ void CGraph::DrawRangeFrame(CDC& dc, int top, int bottom, double xLow, double xH
     const int R = m_nPlotRight;
     const int T = m_nPlotTop;
     const int B = m_nPlotBottom;
-    // A label of up to ten characters of about half the widest one, with as
-    // much room again between labels; rows of labels at least two heights apart.
-    const int xTarget = std::clamp((R - L) / std::max(1, 10 * W), 2, 12);
+    // A label of up to eight characters of about half the widest one, with
+    // two more between labels; rows of labels at least two heights apart.
+    const int xTarget = std::clamp((R - L) / std::max(1, 6 * W), 2, 12);
     const int yTarget = std::clamp((B - T) / std::max(1, 2 * H), 2, 12);
     const std::vector<double> xs = RoundTickValues(xLow, xHigh, xTarget);
     const std::vector<double> ys = RoundTickValues(yLow, yHigh, yTarget);

@@ -313,6 +313,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
     const bool panel = options.errorPanel != ErrorPanelMode::Off;
     CRect area = whole;
     int shift = 0;
+    int panelTop = whole.bottom;  // below the report line, where it runs low
     if (panel) {
         // The grid spans 80 % of the area's height from 10 % on.
         area.bottom = PercentOf(whole.bottom, kPlotGridPercent * 10 / 8);
@@ -331,6 +332,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         const int gridBottom = PercentOf(area.bottom, 90) + shift;
         if (panel)
             area.bottom = PercentOf(whole.bottom, kPanelTopPercent);
+        panelTop = area.bottom;
         const bool fromFile = doc.m_nSource != 0;
         const std::string title = fromFile ? std::string("Data") : doc.m_strCaption;
         // A zoom maps only the points it shows, clipped to the grid.
@@ -370,7 +372,11 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
             if (zoomed)
                 dc.ClearClip();
             // Still in the state the frame left: title font, blue, centred.
-            dc.TextOut((area.left + area.right) / 2, ReportLineTop(dc, graph, area), report);
+            const int reportTop = ReportLineTop(dc, graph, area);
+            dc.TextOut((area.left + area.right) / 2, reportTop, report);
+            TEXTMETRIC reportFont;
+            dc.GetTextMetrics(&reportFont);
+            panelTop = std::max(panelTop, reportTop + reportFont.tmHeight);
             if (zoomed)
                 clip();
         }
@@ -399,7 +405,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
     }
     if (panel) {
         dc.SelectObject(pens.frame);
-        DrawErrorPanel(dc, whole, area.bottom, doc, engine, pens, options);
+        DrawErrorPanel(dc, whole, panelTop, doc, engine, pens, options);
     }
     dc.SelectObject(oldPen);
     return true;
