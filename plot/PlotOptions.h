@@ -68,11 +68,16 @@ XRange ZoomedAround(const XRange& range, double centre, double factor);
 // The range moved by shift, its middle held inside [-1, 1].
 XRange Panned(const XRange& range, double shift);
 
+// The pixel ratios a picture may ask for.
+inline constexpr double kMinPixelRatio = 0.5;
+inline constexpr double kMaxPixelRatio = 4.0;
+
 struct PlotOptions {
     ErrorPanelMode errorPanel = ErrorPanelMode::Off;
     bool legend = false;  // the legend in the plot and the subtitle under the title
     std::vector<ExtraCurve> extraCurves;
     XRange zoom;  // the part of the x axis both the plot and the panel show
+    double pixelRatio = 1.0;  // image pixels for each pixel of the picture (PNG and images only)
 };
 
 // "signed" and "log", as the command line names the modes; false for any

@@ -160,3 +160,21 @@ TEST_F(ExportFixture, AFileThatCannotBeWrittenOrAnUnusableSizeIsReportedByName)
 }
 
 }  // namespace
+
+TEST_F(ExportFixture, APixelRatioSharpensThePngAndAPictureTooLargeForItIsRefused)
+{
+    RunExample(7);
+    PlotOptions options;
+    options.pixelRatio = 2.0;
+    QByteArray bytes;
+    ASSERT_TRUE(EncodeResultPicture(settings, *engine, PictureFormat::Png, 400, 300, &bytes, nullptr, options));
+    const QImage sharp = QImage::fromData(bytes, "PNG");
+    EXPECT_EQ(sharp.size(), QSize(800, 600));
+    // The same picture, twice as fine: about four times the curve pixels.
+    const QImage plain = RenderResultImage(settings, *engine, 400, 300);
+    EXPECT_GT(CountColours(sharp).red, 3 * CountColours(plain).red / 2);
+
+    std::string reason;
+    EXPECT_FALSE(EncodeResultPicture(settings, *engine, PictureFormat::Png, 6000, 300, &bytes, &reason, options));
+    EXPECT_NE(reason.find("12000x600"), std::string::npos) << reason;
+}
