@@ -73,6 +73,7 @@ enum class Option {
     ErrorPanel,
     Legend,
     Scale,
+    PreciseCurves,
     Data,
     Settings,
     SaveSettings,
@@ -103,6 +104,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"error-panel", Option::ErrorPanel, true, "every picture has one error panel"},
     {"legend", Option::Legend, false, nullptr},
     {"scale", Option::Scale, true, "every picture has one pixel ratio"},
+    {"precise-curves", Option::PreciseCurves, false, nullptr},
     {"data", Option::Data, true, "a run reads one sample file"},
     {"settings", Option::Settings, true, "the settings start from one file"},
     {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
@@ -192,6 +194,9 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         return std::nullopt;
     case Option::Legend:
         options.plot.legend = true;
+        return std::nullopt;
+    case Option::PreciseCurves:
+        options.plot.preciseCurves = true;
         return std::nullopt;
     case Option::Scale:
         return ReadNumber(flag, value, false, kMinPixelRatio, kMaxPixelRatio, options.plot.pixelRatio);

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
 
 #include <algorithm>
@@ -143,6 +144,19 @@ void QtDC::LineTo(int x, int y)
     m_painter.drawLine(QPointF(m_posX, m_posY), QPointF(x, y));
     m_posX = x;
     m_posY = y;
+}
+
+void QtDC::Polyline(const double* x, const double* y, int count)
+{
+    if (count <= 0)
+        return;
+    QPolygonF line;
+    line.reserve(count);
+    for (int i = 0; i < count; ++i)
+        line.append(QPointF(x[i], y[i]));
+    m_painter.drawPolyline(line);
+    m_posX = static_cast<int>(x[count - 1]);
+    m_posY = static_cast<int>(y[count - 1]);
 }
 
 void QtDC::FillSolidRect(int left, int top, int right, int bottom, COLORREF colour)

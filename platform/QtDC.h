@@ -37,6 +37,7 @@ public:
     void SetClipRect(int left, int top, int right, int bottom) override;
     void ClearClip() override;
     void FillSolidRect(int left, int top, int right, int bottom, COLORREF colour) override;
+    void Polyline(const double* x, const double* y, int count) override;
     void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) override;
     int SetMapMode(int mode) override;
     CSize SetWindowExt(int cx, int cy) override;

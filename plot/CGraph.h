@@ -77,6 +77,12 @@ public:
     int m_nPlotBottom = 0;
     std::unique_ptr<int[]> m_pPixX;
     std::unique_ptr<int[]> m_pPixY;
+    // With m_bPrecise the curves go to the surface as one polyline each in
+    // coordinates that are not rounded to whole logical units; the mapping
+    // keeps them here. Off: whole units, one line a segment.
+    bool m_bPrecise = false;
+    std::unique_ptr<double[]> m_pExactX;
+    std::unique_ptr<double[]> m_pExactY;
     int m_nExpX = 0;
     int m_nExpY = 0;
     // Added to the plot's top and bottom by the y scaling: a plot that shares

@@ -172,6 +172,7 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
     const char* caption = mode == ErrorPanelMode::Log ? (fromFile ? "log10 |approx - data|" : "log10 |approx - exact|")
                                                       : (fromFile ? "approx - data" : "approx - exact");
     CGraph panel(area, static_cast<unsigned>(count));
+    panel.m_bPrecise = options.preciseCurves;
     panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, low, high, options.zoom);
     const bool zoomed = !options.zoom.Whole();
     if (zoomed)
@@ -327,6 +328,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         const std::size_t points = std::min<std::size_t>(doc.m_arrX.size(), std::numeric_limits<unsigned>::max());
         CGraph graph(area, static_cast<unsigned>(points));
         graph.m_nShiftY = shift;
+        graph.m_bPrecise = options.preciseCurves;
         if (options.legend)
             graph.m_strSubtitle = SubtitleFor(doc);
         const int gridBottom = PercentOf(area.bottom, 90) + shift;

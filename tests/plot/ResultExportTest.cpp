@@ -178,3 +178,25 @@ TEST_F(ExportFixture, APixelRatioSharpensThePngAndAPictureTooLargeForItIsRefused
     EXPECT_FALSE(EncodeResultPicture(settings, *engine, PictureFormat::Png, 6000, 300, &bytes, &reason, options));
     EXPECT_NE(reason.find("12000x600"), std::string::npos) << reason;
 }
+
+TEST_F(ExportFixture, PreciseCurvesCarryCoordinatesThatAreNotWholeUnits)
+{
+    RunExample(3);
+    const auto fractionalPoints = [this](bool precise) {
+        PlotOptions options;
+        options.preciseCurves = precise;
+        QByteArray svg;
+        EXPECT_TRUE(EncodeResultPicture(settings, *engine, PictureFormat::Svg, 800, 600, &svg, nullptr, options));
+        // Count the coordinates of the polylines that have a fractional part.
+        int fractional = 0;
+        for (const QByteArray& piece : svg.split('"')) {
+            if (piece.isEmpty() || !(piece[0] >= '0' && piece[0] <= '9'))
+                continue;
+            for (const QByteArray& pair : piece.split(' '))
+                fractional += pair.contains('.') && pair.contains(',') ? 1 : 0;
+        }
+        return fractional;
+    };
+    EXPECT_EQ(fractionalPoints(false), 0) << "the default keeps whole hundredths of an inch";
+    EXPECT_GT(fractionalPoints(true), 1000) << "three curves of 640 points, hardly any on whole units";
+}
