@@ -2,7 +2,6 @@
 
 #include "app/CSplnApp.h"
 
-
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"

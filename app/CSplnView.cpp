@@ -4,11 +4,11 @@
 
 #include "app/CSplnDoc.h"
 #include "app/Engines.h"
+#include "app/ResultCommands.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "model/RunResults.h"
 #include "plot/ResultPicture.h"
-#include "app/ResultCommands.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -78,8 +78,7 @@ void ExportPicture(CSplnView& view)
     QByteArray bytes;
     std::string reason;
     if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
-                                   view.height(), &bytes, &reason,
-                                   ExportOptions(view, kPictureFormats[answer.type])) ||
+                                   view.height(), &bytes, &reason, ExportOptions(view, kPictureFormats[answer.type])) ||
         !spln::WriteFileAtomically(answer.path.toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason))

@@ -143,9 +143,9 @@ std::string RoundTickLabel(double value, double step)
     if (e != std::string::npos) {
         std::string exponent = label.substr(e + 1);
         const bool negative = exponent[0] == '-';
-        exponent = exponent.substr(exponent.find_first_not_of("+-0") == std::string::npos
-                                       ? exponent.size() - 1
-                                       : exponent.find_first_not_of("+-0"));
+        exponent =
+            exponent.substr(exponent.find_first_not_of("+-0") == std::string::npos ? exponent.size() - 1
+                                                                                   : exponent.find_first_not_of("+-0"));
         label = label.substr(0, e) + "e" + (negative ? "-" : "") + exponent;
     }
     return label;

@@ -76,7 +76,7 @@ struct PlotOptions {
     ErrorPanelMode errorPanel = ErrorPanelMode::Off;
     bool legend = false;  // the legend in the plot and the subtitle under the title
     std::vector<ExtraCurve> extraCurves;
-    XRange zoom;  // the part of the x axis both the plot and the panel show
+    XRange zoom;              // the part of the x axis both the plot and the panel show
     double pixelRatio = 1.0;  // image pixels for each pixel of the picture (PNG and images only)
     // Curves in coordinates not rounded to whole hundredths of an inch, for
     // vector files that are zoomed into; off, they keep the window's rounding.

@@ -152,9 +152,8 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
     std::vector<PanelCurve> curves{{Slice(ErrorValues(engine, fromFile, mode).data(), shown, count), pens.error}};
     for (const ExtraCurve& extra : options.extraCurves) {
         const int available = std::min(count, static_cast<int>(extra.values.size()));
-        curves.push_back(
-            {Slice(ErrorValues(extra.values.data(), reference, available, mode).data(), shown, available),
-             extra.entry.pen});
+        curves.push_back({Slice(ErrorValues(extra.values.data(), reference, available, mode).data(), shown, available),
+                          extra.entry.pen});
     }
     double low = 0.0;
     double high = 0.0;

@@ -273,8 +273,8 @@ TEST_F(ResultViewTest, PagesAndSecondLooksShowTheNumbersOfTheWindow)
         EXPECT_EQ(DrawnReport(dc), shown);
     }
     QByteArray svg;
-    ASSERT_TRUE(EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, 640, 480, &svg,
-                                    nullptr));
+    ASSERT_TRUE(
+        EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, 640, 480, &svg, nullptr));
     EXPECT_TRUE(svg.contains(QByteArray::fromStdString(shown))) << "the export carries the window's errors";
     EXPECT_TRUE(std::equal(shownData.begin(), shownData.end(), view.ShownEngine().m_dData));
 
@@ -309,6 +309,7 @@ TEST_F(ResultViewTest, ZoomToARangeAndBackGivesTheOriginalPictureAndTheNumbersUn
     for (int other : {point - 1, point + 1})
         EXPECT_LE(std::fabs(shown.m_dX[point] - shown.m_dX[0] - (shown.m_dX[other] - shown.m_dX[0])), 0.01);
     const QString text = view.PointText(point);
-    EXPECT_TRUE(text.contains(QString::number(shown.m_dApprox[point] - shown.m_dExact[point], 'g', 8))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::number(shown.m_dApprox[point] - shown.m_dExact[point], 'g', 8)))
+        << text.toStdString();
     EXPECT_TRUE(text.startsWith("x = " + QString::number(shown.m_dX[point], 'g', 8)));
 }

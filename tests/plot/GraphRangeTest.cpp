@@ -22,8 +22,8 @@ struct Range {
 };
 
 const Range kRanges[] = {
-    {-1.2, 1.2},          {-0.0003, 0.0002},   {0.30001, 0.30012}, {1e-9, 3e-9}, {-5.2e7, -4.9e7},
-    {1e12, 3.5e12},       {123.4561, 123.4566}, {-1.0, -0.99},     {-2e-6, 7e-6}, {0.999, 1.0007},
+    {-1.2, 1.2},    {-0.0003, 0.0002},    {0.30001, 0.30012}, {1e-9, 3e-9},  {-5.2e7, -4.9e7},
+    {1e12, 3.5e12}, {123.4561, 123.4566}, {-1.0, -0.99},      {-2e-6, 7e-6}, {0.999, 1.0007},
 };
 
 }  // namespace
@@ -49,8 +49,7 @@ TEST(RangeFrame, TickLabelsAreRoundDistinctAndApartAtEverySize)
                     std::set<std::string> distinct;
                     for (const RecordedCall& call : *labels) {
                         distinct.insert(call.text);
-                        EXPECT_NE(call.text.rfind("-0", 0) == 0 && std::strtod(call.text.c_str(), nullptr) == 0.0,
-                                  true)
+                        EXPECT_NE(call.text.rfind("-0", 0) == 0 && std::strtod(call.text.c_str(), nullptr) == 0.0, true)
                             << call.text;
                         EXPECT_LE(call.text.size(), 10u) << call.text;
                     }
@@ -78,9 +77,9 @@ TEST(RangeFrame, RoundTickLabelReadsBackToItsValue)
         double step;
         const char* label;
     } cases[] = {
-        {0.3, 0.1, "0.3"},       {-5.551115123125783e-17, 0.1, "0"}, {-0.0, 1.0, "0"},
-        {0.30005, 5e-5, "0.30005"}, {2.5e-6, 2.5e-7, "2.5e-6"},      {-5.1e7, 1e6, "-5.1e7"},
-        {1.5e12, 5e11, "1.5e12"}, {123.4562, 1e-4, "123.4562"},       {1.0, 0.0002, "1"},
+        {0.3, 0.1, "0.3"},          {-5.551115123125783e-17, 0.1, "0"}, {-0.0, 1.0, "0"},
+        {0.30005, 5e-5, "0.30005"}, {2.5e-6, 2.5e-7, "2.5e-6"},         {-5.1e7, 1e6, "-5.1e7"},
+        {1.5e12, 5e11, "1.5e12"},   {123.4562, 1e-4, "123.4562"},       {1.0, 0.0002, "1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RoundTickLabel(c.value, c.step), c.label) << c.value;
