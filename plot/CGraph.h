@@ -106,6 +106,12 @@ public:
     void DrawTitleLines(CDC& dc, const std::string& title, int H, int W);
 
 private:
+    // Selects the label font, remembering the surface's own font on the
+    // first selection, and returns its metrics.
+    TEXTMETRIC SelectLabelFont(CDC& dc);
+    // The vertical grid lines of the scaled x axis from top to bottom, each
+    // labelled labelGap under the bottom, in the surface's current alignment.
+    void DrawXGrid(CDC& dc, int top, int bottom, int labelGap);
     void MapX(const std::vector<double>& x, double start, double step);
     void MapY(const std::vector<double>& y, double top, double step);
 

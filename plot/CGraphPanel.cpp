@@ -20,13 +20,7 @@ constexpr int kPanelTicks = 5;
 void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
                             double low, double high, const XRange& zoom)
 {
-    CFont* replaced = dc.SelectObject(&m_fontLabel);
-    if (m_pFontDC == nullptr) {
-        m_pFontDC = &dc;
-        m_pOldFont = replaced;
-    }
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
+    const TEXTMETRIC tm = SelectLabelFont(dc);
     const int H = tm.tmHeight;
     const int W = tm.tmMaxCharWidth;
 
@@ -60,14 +54,7 @@ void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCa
     const int R = m_nPlotRight;
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(TA_CENTER | TA_TOP);
-    double value = m_dStartX;
-    for (unsigned k = 0; k <= m_nTicksX; ++k) {
-        const int px = L + static_cast<int>(k) * m_nPixPerTickX;
-        dc.MoveTo(px, T);
-        dc.LineTo(px, B);
-        dc.TextOut(px, B + H / 2, FormatNumber("%3.1f", value));
-        value = value + m_dStepX;
-    }
+    DrawXGrid(dc, T, B, H / 2);
     // The frame's top and bottom, then a line at each tick.
     for (const int py : {T, B}) {
         dc.MoveTo(L, py);
@@ -87,13 +74,7 @@ void CGraph::DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCa
 
 void CGraph::DrawRangeFrame(CDC& dc, int top, int bottom, double xLow, double xHigh, double yLow, double yHigh)
 {
-    CFont* replaced = dc.SelectObject(&m_fontLabel);
-    if (m_pFontDC == nullptr) {
-        m_pFontDC = &dc;
-        m_pOldFont = replaced;
-    }
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
+    const TEXTMETRIC tm = SelectLabelFont(dc);
     const int H = tm.tmHeight;
     const int W = tm.tmMaxCharWidth;
     const int width = m_rcArea.right - m_rcArea.left;

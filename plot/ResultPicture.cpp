@@ -9,6 +9,7 @@
 #include "plot/ErrorCurve.h"
 #include "plot/GraphMath.h"
 #include "plot/Legend.h"
+#include "plot/StudyTicks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,14 +125,10 @@ void ShownRange(const std::vector<std::vector<double>>& curves, double& low, dou
         low = 0.0;
         high = 1.0;
     }
-    if (!(high > low)) {
-        const double half = low == 0.0 ? 1.0 : std::fabs(low) * 0.1;
-        low -= half;
-        high += half;
-    }
-    const double margin = 0.04 * (high - low);
-    low -= margin;
-    high += margin;
+    // Widened as the round ticks of a value axis widen it.
+    const AxisTicks ticks = LinearTicks(low, high, 2);
+    low = ticks.low;
+    high = ticks.high;
 }
 
 // One curve of the error panel: its values and its pen.
