@@ -2,7 +2,6 @@
 
 #include "app/CSplnApp.h"
 
-
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CSplnDoc.h"
@@ -14,6 +13,7 @@
 #include "app/StudyJob.h"
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
+#include "platform/CStatusBar.h"
 #include "platform/MessageBox.h"
 #include "platform/QtStrings.h"
 #include "res/CommandIds.h"
@@ -168,6 +168,10 @@ void CSplnApp::RegisterErrorCurveCommands(spln::CommandTable& commands)
     commands.SetHandler(res::ID_VIEW_ERROR_CURVE, apply);
     commands.SetHandler(res::ID_VIEW_ERROR_LOG, apply);
     commands.SetHandler(res::ID_VIEW_LEGEND, apply);
+    commands.SetHandler(res::ID_VIEW_RESET_ZOOM, [this] {
+        if (CSplnView* view = GetSplnView())
+            view->ResetZoom();
+    });
 }
 
 CSplnView* CSplnApp::CreateView()
@@ -176,6 +180,16 @@ CSplnView* CSplnApp::CreateView()
     QObject::connect(view, &CSplnView::PictureShownChanged, view, [this](bool shown) {
         if (CMainFrame* frame = GetMainFrame())
             EnablePictureCommands(*frame, shown);
+    });
+    // The numbers under the mouse take the status bar's message pane; when
+    // the mouse leaves the picture its idle text comes back.
+    QObject::connect(view, &CSplnView::PointTextChanged, view, [this](const QString& text) {
+        CMainFrame* frame = GetMainFrame();
+        if (!frame || !frame->m_wndStatusBar)
+            return;
+        if (m_idleText.isNull())
+            m_idleText = frame->m_wndStatusBar->IdleText();
+        frame->m_wndStatusBar->SetIdleText(text.isEmpty() ? m_idleText : text);
     });
     return view;
 }

@@ -64,4 +64,5 @@ private:
     QStringList m_arguments;
     spln::study::StudyPlan m_lastStudyPlan;  // what the study dialog offers next
     std::unique_ptr<StudyJob> m_study;
+    QString m_idleText;  // the status bar's own idle text, while the numbers under the mouse replace it
 };

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include <algorithm>
 #include <string>
 
 namespace spln {
@@ -41,6 +42,18 @@ QString SuggestedName(const CSplnView& view, const QString& extension)
     return stem + QLatin1Char('.') + extension;
 }
 
+// The view's looks for a picture file: vector files keep the curves'
+// coordinates unrounded, images have the screen's pixel ratio.
+PlotOptions ExportOptions(const CSplnView& view, PictureFormat format)
+{
+    PlotOptions options = view.PlotOptions();
+    if (format == PictureFormat::Png)
+        options.pixelRatio = std::clamp(view.devicePixelRatioF(), kMinPixelRatio, kMaxPixelRatio);
+    else
+        options.preciseCurves = true;
+    return options;
+}
+
 spln::RunResults ShownResults(CSplnView& view)
 {
     return spln::ResultsOf(view.ShownEngine(), view.ShownSettings());
@@ -65,7 +78,7 @@ void ExportPicture(CSplnView& view)
     QByteArray bytes;
     std::string reason;
     if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
-                                   view.height(), &bytes, &reason, view.PlotOptions()) ||
+                                   view.height(), &bytes, &reason, ExportOptions(view, kPictureFormats[answer.type])) ||
         !spln::WriteFileAtomically(answer.path.toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason))
@@ -98,7 +111,7 @@ QMimeData* ResultMimeData(CSplnView& view)
         data->setImageData(image);
     QByteArray svg;
     if (spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), spln::PictureFormat::Svg, view.width(),
-                                  view.height(), &svg, nullptr, view.PlotOptions()))
+                                  view.height(), &svg, nullptr, ExportOptions(view, spln::PictureFormat::Svg)))
         data->setData(QStringLiteral("image/svg+xml"), svg);
     data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
     return data;

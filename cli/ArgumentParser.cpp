@@ -72,6 +72,8 @@ enum class Option {
     Size,
     ErrorPanel,
     Legend,
+    Scale,
+    PreciseCurves,
     Data,
     Settings,
     SaveSettings,
@@ -101,6 +103,8 @@ constexpr OptionFlag kOptionFlags[] = {
     {"size", Option::Size, true, "every picture has one size"},
     {"error-panel", Option::ErrorPanel, true, "every picture has one error panel"},
     {"legend", Option::Legend, false, nullptr},
+    {"scale", Option::Scale, true, "every picture has one pixel ratio"},
+    {"precise-curves", Option::PreciseCurves, false, nullptr},
     {"data", Option::Data, true, "a run reads one sample file"},
     {"settings", Option::Settings, true, "the settings start from one file"},
     {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
@@ -191,6 +195,11 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Legend:
         options.plot.legend = true;
         return std::nullopt;
+    case Option::PreciseCurves:
+        options.plot.preciseCurves = true;
+        return std::nullopt;
+    case Option::Scale:
+        return ReadNumber(flag, value, false, kMinPixelRatio, kMaxPixelRatio, options.plot.pixelRatio);
     case Option::Data:
         if (value.empty())
             return flag + " needs a file name";

@@ -47,8 +47,8 @@ void AddRunOutputs(OutputSet& outputs, const CliOptions& options, CSplineEngine&
         }
         std::string bytes;
         std::string reason;
-        if (encodePicture(options.settings, engine, options.plot, request.kind, options.pictureWidth, options.pictureHeight, &bytes,
-                          &reason))
+        if (encodePicture(options.settings, engine, options.plot, request.kind, options.pictureWidth,
+                          options.pictureHeight, &bytes, &reason))
             outputs.Add(request.path, std::move(bytes));
         else
             outputs.AddUndrawn(request.path, reason);

@@ -78,6 +78,10 @@ std::string HelpText()
     AppendRow(text, "", "of its magnitude [default none]");
     AppendRow(text, "--legend", "a legend of the curves and a subtitle naming the method");
     AppendRow(text, "", "and its settings in each picture");
+    AppendRow(text, "--scale F in 0.5..4", "PNG pixels for each pixel of --size, for high-density");
+    AppendRow(text, "", "screens [default 1]");
+    AppendRow(text, "--precise-curves", "curves in coordinates not rounded to whole hundredths of");
+    AppendRow(text, "", "an inch, for SVG and PDF files that are zoomed into");
     text +=
         "  All outputs are written, or none: one that fails leaves every earlier file as\n"
         "  it was. A descriptor (/dev/stdout, /dev/fd/N) is written where it stands.\n"

@@ -2,8 +2,8 @@
 
 #include "model/ResultText.h"
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 

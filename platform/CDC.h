@@ -115,9 +115,24 @@ public:
     virtual void TextOut(int x, int y, const char* text, int length) = 0;
     void TextOut(int x, int y, const std::string& text) { TextOut(x, y, text.c_str(), static_cast<int>(text.size())); }
     virtual void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) = 0;
+    // A polyline through points in logical units that need not be whole
+    // (a vector file keeps them as they are). This fallback truncates them
+    // to the whole units MoveTo and LineTo take.
+    virtual void Polyline(const double* x, const double* y, int count)
+    {
+        if (count <= 0)
+            return;
+        MoveTo(static_cast<int>(x[0]), static_cast<int>(y[0]));
+        for (int i = 0; i < count; ++i)
+            LineTo(static_cast<int>(x[i]), static_cast<int>(y[i]));
+    }
     // Fills a rectangle with a solid colour, no outline; a surface that
     // records only lines and text may leave it out.
     virtual void FillSolidRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/, COLORREF /*colour*/) {}
+    // Limits later drawing to a rectangle, and lifts the limit; a surface
+    // that records calls may ignore both.
+    virtual void SetClipRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+    virtual void ClearClip() {}
     // Width of text in the current font, in logical units. This estimate
     // from the metrics serves surfaces that cannot measure text.
     virtual int GetTextWidth(const std::string& text)

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 #include <QString>
 
 #include <algorithm>
@@ -145,10 +146,33 @@ void QtDC::LineTo(int x, int y)
     m_posY = y;
 }
 
+void QtDC::Polyline(const double* x, const double* y, int count)
+{
+    if (count <= 0)
+        return;
+    QPolygonF line;
+    line.reserve(count);
+    for (int i = 0; i < count; ++i)
+        line.append(QPointF(x[i], y[i]));
+    m_painter.drawPolyline(line);
+    m_posX = static_cast<int>(x[count - 1]);
+    m_posY = static_cast<int>(y[count - 1]);
+}
+
 void QtDC::FillSolidRect(int left, int top, int right, int bottom, COLORREF colour)
 {
     m_painter.fillRect(QRectF(left, top, right - left, bottom - top),
                        QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+}
+
+void QtDC::SetClipRect(int left, int top, int right, int bottom)
+{
+    m_painter.setClipRect(QRectF(left, top, right - left, bottom - top));
+}
+
+void QtDC::ClearClip()
+{
+    m_painter.setClipping(false);
 }
 
 int QtDC::GetTextWidth(const std::string& text)

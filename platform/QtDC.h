@@ -34,7 +34,10 @@ public:
     using CDC::TextOut;
     void TextOut(int x, int y, const char* text, int length) override;
     int GetTextWidth(const std::string& text) override;
+    void SetClipRect(int left, int top, int right, int bottom) override;
+    void ClearClip() override;
     void FillSolidRect(int left, int top, int right, int bottom, COLORREF colour) override;
+    void Polyline(const double* x, const double* y, int count) override;
     void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) override;
     int SetMapMode(int mode) override;
     CSize SetWindowExt(int cx, int cy) override;

@@ -51,6 +51,8 @@ CGraph::CGraph(CRect area, unsigned count) : m_rcArea(area), m_nCount(std::min(c
 {
     m_pPixX = std::make_unique<int[]>(m_nCount);
     m_pPixY = std::make_unique<int[]>(m_nCount);
+    m_pExactX = std::make_unique<double[]>(m_nCount);
+    m_pExactY = std::make_unique<double[]>(m_nCount);
     m_fontLabel.CreatePointFont(80, "MS Sans Serif");
     m_fontTitle.CreatePointFont(120, "Times New Roman Cyr");
     m_fontExp.CreatePointFont(80, "Arial");
@@ -86,6 +88,9 @@ void CGraph::MapX(const std::vector<double>& x, double start, double step)
     m_nMappedX = UsableCount(m_nCount, x);
     for (unsigned i = 0; i < m_nMappedX; ++i)
         m_pPixX[i] = OffsetCoordinate(m_nPlotLeft, TruncateToInt((x[i] - start) * m_nPixPerTickX / step));
+    if (m_bPrecise)
+        for (unsigned i = 0; i < m_nMappedX; ++i)
+            m_pExactX[i] = m_nPlotLeft + (x[i] - start) * m_nPixPerTickX / step;
 }
 
 void CGraph::MapY(const std::vector<double>& y, double top, double step)
@@ -93,6 +98,9 @@ void CGraph::MapY(const std::vector<double>& y, double top, double step)
     m_nMappedY = UsableCount(m_nCount, y);
     for (unsigned i = 0; i < m_nMappedY; ++i)
         m_pPixY[i] = OffsetCoordinate(m_nPlotTop, TruncateToInt((top - y[i]) * m_nPixPerTickY / step));
+    if (m_bPrecise)
+        for (unsigned i = 0; i < m_nMappedY; ++i)
+            m_pExactY[i] = m_nPlotTop + (top - y[i]) * m_nPixPerTickY / step;
 }
 
 void CGraph::ScaleX(const std::vector<double>& x)
@@ -141,6 +149,10 @@ void CGraph::DrawCurve(CDC& dc)
     const unsigned count = std::min(m_nMappedX, m_nMappedY);
     if (count == 0)
         return;
+    if (m_bPrecise) {
+        dc.Polyline(m_pExactX.get(), m_pExactY.get(), static_cast<int>(count));
+        return;
+    }
     dc.MoveTo(m_pPixX[0], m_pPixY[0]);
     for (unsigned i = 0; i < count; ++i)
         dc.LineTo(m_pPixX[i], m_pPixY[i]);

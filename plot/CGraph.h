@@ -8,6 +8,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "platform/CDC.h"
+#include "plot/PlotOptions.h"
 
 #include <memory>
 #include <string>
@@ -34,8 +35,17 @@ public:
     // The panel's grid spans from top + one label height to 2.5 label
     // heights above top + height. Curves are then mapped with MapPoints.
     // Leaves the label font selected.
+    // With a zoom that is not the whole run, x runs over the zoom instead,
+    // laid out as DrawRangeFrame lays it out.
     void DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
-                        double low, double high);
+                        double low, double high, const spln::XRange& zoom = {});
+    // The grid of a plot over given ranges, as a zoomed picture shows it:
+    // x from xLow at the grid's left (10 % of the area's width) to xHigh at
+    // its right (90 %), y from yHigh at top to yLow at bottom, with lines at
+    // round values labelled in as many digits as tell them apart. As many
+    // ticks as the labels leave room for at this size. Curves are then
+    // mapped with MapPoints. Leaves the label font selected.
+    void DrawRangeFrame(CDC& dc, int top, int bottom, double xLow, double xHigh, double yLow, double yHigh);
     void ScaleX(const std::vector<double>& x);
     void ScaleY(const std::vector<double>& y);
     void ChooseStep(double range, int& exponent, double& mantissa);
@@ -67,6 +77,12 @@ public:
     int m_nPlotBottom = 0;
     std::unique_ptr<int[]> m_pPixX;
     std::unique_ptr<int[]> m_pPixY;
+    // With m_bPrecise the curves go to the surface as one polyline each in
+    // coordinates that are not rounded to whole logical units; the mapping
+    // keeps them here. Off: whole units, one line a segment.
+    bool m_bPrecise = false;
+    std::unique_ptr<double[]> m_pExactX;
+    std::unique_ptr<double[]> m_pExactY;
     int m_nExpX = 0;
     int m_nExpY = 0;
     // Added to the plot's top and bottom by the y scaling: a plot that shares
@@ -81,7 +97,21 @@ public:
     CFont m_fontExp;
     unsigned m_nCount = 0;
 
+    // The grid's place and the values at its edges, as the last frame laid them out.
+    spln::PlotLayout Layout() const;
+
+    // The title over the grid in the title font, centred, and the subtitle
+    // under it; H and W are the label font's height and widest character.
+    // Leaves the title font selected.
+    void DrawTitleLines(CDC& dc, const std::string& title, int H, int W);
+
 private:
+    // Selects the label font, remembering the surface's own font on the
+    // first selection, and returns its metrics.
+    TEXTMETRIC SelectLabelFont(CDC& dc);
+    // The vertical grid lines of the scaled x axis from top to bottom, each
+    // labelled labelGap under the bottom, in the surface's current alignment.
+    void DrawXGrid(CDC& dc, int top, int bottom, int labelGap);
     void MapX(const std::vector<double>& x, double start, double step);
     void MapY(const std::vector<double>& y, double top, double step);
 

@@ -7,8 +7,21 @@
 
 using namespace spln;
 
-void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCaption, const std::string& yCaption,
-                       const std::vector<double>& x, const std::vector<double>& y)
+void CGraph::DrawXGrid(CDC& dc, int top, int bottom, int labelGap)
+{
+    // Label values are accumulated, so their last digits carry the sums'
+    // rounding (the middle label of -1.2..1.2 reads "-0.0").
+    double value = m_dStartX;
+    for (unsigned k = 0; k <= m_nTicksX; ++k) {
+        const int px = m_nPlotLeft + static_cast<int>(k) * m_nPixPerTickX;
+        dc.MoveTo(px, top);
+        dc.LineTo(px, bottom);
+        dc.TextOut(px, bottom + labelGap, FormatNumber("%3.1f", value));
+        value = value + m_dStepX;
+    }
+}
+
+TEXTMETRIC CGraph::SelectLabelFont(CDC& dc)
 {
     CFont* replaced = dc.SelectObject(&m_fontLabel);
     if (m_pFontDC == nullptr) {
@@ -17,6 +30,13 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     }
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
+    return tm;
+}
+
+void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCaption, const std::string& yCaption,
+                       const std::vector<double>& x, const std::vector<double>& y)
+{
+    const TEXTMETRIC tm = SelectLabelFont(dc);
     const int H = tm.tmHeight;
     const int W = tm.tmMaxCharWidth;
     const int H2 = H / 2;
@@ -36,17 +56,8 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextAlign(TA_CENTER | TA_TOP);
 
-    // Label values are accumulated, so their last digits carry the sums'
-    // rounding (the middle label of -1.2..1.2 reads "-0.0").
-    double value = m_dStartX;
-    for (unsigned k = 0; k <= m_nTicksX; ++k) {
-        const int px = L + static_cast<int>(k) * m_nPixPerTickX;
-        dc.MoveTo(px, T);
-        dc.LineTo(px, B);
-        dc.TextOut(px, B + H2, FormatNumber("%3.1f", value));
-        value = value + m_dStepX;
-    }
-    value = m_dTopY;
+    DrawXGrid(dc, T, B, H2);
+    double value = m_dTopY;
     for (unsigned k = 0; k <= m_nTicksY; ++k) {
         const int py = T + static_cast<int>(k) * m_nPixPerTickY;
         dc.MoveTo(L, py);
@@ -68,6 +79,14 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     dc.TextOut(L - 2 * W + W4 + W2, T - 3 * H, FormatInt(m_nExpY));
     dc.TextOut(R + 2 * W + W4 + W2, B - 2 * H, FormatInt(m_nExpX));
 
+    DrawTitleLines(dc, title, H, W);
+}
+
+void CGraph::DrawTitleLines(CDC& dc, const std::string& title, int H, int W)
+{
+    const int L = m_nPlotLeft;
+    const int R = m_nPlotRight;
+    const int T = m_nPlotTop;
     dc.SelectObject(&m_fontTitle);
     if (m_strSubtitle.empty()) {
         dc.TextOut((L + R) / 2, T - 2 * H - 2 * W, title);

@@ -51,4 +51,29 @@ std::array<int, 3> ReportErrorPlaces(const CSplineEngine& engine)
     return {0, interior, count - 1};
 }
 
+namespace {
+
+XRange Held(double middle, double width)
+{
+    width = std::clamp(width, kMinZoomWidth, kMaxZoomWidth);
+    middle = std::clamp(middle, -1.0, 1.0);
+    return {middle - width / 2, middle + width / 2};
+}
+
+}  // namespace
+
+XRange ZoomedAround(const XRange& range, double centre, double factor)
+{
+    const double width = std::clamp((range.high - range.low) * factor, kMinZoomWidth, kMaxZoomWidth);
+    // The centre keeps its share of the way across.
+    const double share = range.high > range.low ? (centre - range.low) / (range.high - range.low) : 0.5;
+    const double low = centre - share * width;
+    return Held(low + width / 2, width);
+}
+
+XRange Panned(const XRange& range, double shift)
+{
+    return Held((range.low + range.high) / 2 + shift, range.high - range.low);
+}
+
 }  // namespace spln

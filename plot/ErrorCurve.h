@@ -1,7 +1,8 @@
 #pragma once
 
 // The error of a run along [-1, 1]: the curve the error panel draws and the
-// places where the report line takes its three errors. No toolkit.
+// places where the report line takes its three errors; and the zoom steps
+// over the x axis (declared with the options). No toolkit.
 
 #include "plot/PlotOptions.h"
 

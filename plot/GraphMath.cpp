@@ -2,9 +2,11 @@
 
 #include "plot/GraphMath.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace spln {
 
@@ -120,6 +122,56 @@ std::string FormatRange(double minimum, double maximum)
 std::string FormatInt(int value)
 {
     return Format("%d", value);
+}
+
+std::string RoundTickLabel(double value, double step)
+{
+    step = std::fabs(step);
+    if (!(step > 0.0) || !std::isfinite(value))
+        return FormatNumber("%g", value);
+    if (std::fabs(value) < step * 1e-6)
+        return "0";
+    // Digits down to the step's own place: the leading place of the value
+    // minus that of the step, plus the step's second digit (2.5).
+    const int lead = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int place = static_cast<int>(std::floor(std::log10(step)));
+    const int digits = std::clamp(lead - place + 2, 1, 15);
+    std::string label = FormatNumber(("%." + std::to_string(digits) + "g").c_str(), value);
+    // "%g" keeps trailing zeros of the mantissa away but not an exponent's
+    // padding: "2.5e-06" reads "2.5e-6".
+    const std::size_t e = label.find('e');
+    if (e != std::string::npos) {
+        std::string exponent = label.substr(e + 1);
+        const bool negative = exponent[0] == '-';
+        exponent =
+            exponent.substr(exponent.find_first_not_of("+-0") == std::string::npos ? exponent.size() - 1
+                                                                                   : exponent.find_first_not_of("+-0"));
+        label = label.substr(0, e) + "e" + (negative ? "-" : "") + exponent;
+    }
+    return label;
+}
+
+std::vector<double> RoundTickValues(double low, double high, int target)
+{
+    target = std::max(target, 2);
+    const double span = high - low;
+    double scale = std::pow(10.0, std::floor(std::log10(span / target)) - 1.0);
+    std::vector<double> finer;
+    for (int attempts = 0; attempts < 40; ++attempts, scale *= 10.0) {
+        for (const double mantissa : {1.0, 2.0, 2.5, 5.0}) {
+            const double step = mantissa * scale;
+            std::vector<double> values;
+            for (double k = std::ceil(low / step - 1e-9); k * step <= high + 1e-9 * step; k += 1.0)
+                values.push_back(k * step + 0.0);  // + 0.0: a zero tick is +0
+            // A step too coarse for two ticks yields to the finer one before it.
+            if (values.size() < 2 && finer.size() >= 2)
+                return finer;
+            if (static_cast<int>(values.size()) <= target)
+                return values;
+            finer = std::move(values);
+        }
+    }
+    return {low, high};
 }
 
 }  // namespace spln

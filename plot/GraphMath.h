@@ -4,6 +4,7 @@
 // coordinates and the formatting of labels.
 
 #include <string>
+#include <vector>
 
 namespace spln {
 
@@ -45,6 +46,17 @@ int TruncateToInt(double value);
 
 // origin + offset, held within the int range.
 int OffsetCoordinate(int origin, long long offset);
+
+// The label of a tick value on an axis of ticks `step` apart: just the
+// significant digits that tell it from its neighbours (at most 15), plain
+// from 0.001 to below a million and with an exponent outside ("2.5e-6"); a
+// value within a millionth of a step of zero reads "0", never "-0".
+std::string RoundTickLabel(double value, double step);
+
+// Round tick values from low to high (low < high, both finite): the
+// multiples of 1, 2, 2.5 or 5 times a power of ten inside the range, as many
+// as fit under `target`, but two at least where the range holds two.
+std::vector<double> RoundTickValues(double low, double high, int target);
 
 // printf-style formatting of one number, of any length.
 std::string FormatNumber(const char* format, double value);

@@ -12,11 +12,10 @@ namespace spln {
 
 std::string SubtitleFor(const CSplnSettings& settings)
 {
-    std::string text = settings.m_nMethod == 1
-                           ? "Least squares, basis " + std::to_string(settings.m_nLsqType) + ", " +
-                                 std::to_string(settings.m_nLsqCount) + " functions"
-                           : "Projection, kernel " + std::to_string(settings.m_nSchwarzType) + ", " +
-                                 std::to_string(settings.m_nSchwarzCount) + " splines";
+    std::string text = settings.m_nMethod == 1 ? "Least squares, basis " + std::to_string(settings.m_nLsqType) + ", " +
+                                                     std::to_string(settings.m_nLsqCount) + " functions"
+                                               : "Projection, kernel " + std::to_string(settings.m_nSchwarzType) +
+                                                     ", " + std::to_string(settings.m_nSchwarzCount) + " splines";
     text += ", window " + std::to_string(settings.m_nWindow);
     if (settings.m_nSource != 0)
         return text + ", sample file";
@@ -43,8 +42,9 @@ int DrawLegend(CDC& dc, int right, int top, const std::vector<LegendEntry>& entr
 
     dc.FillSolidRect(left, top, right, bottom, RGB(255, 255, 255));
     CPen* oldPen = dc.SelectObject(framePen);
-    for (const auto& [x0, y0, x1, y1] : {std::array{left, top, right, top}, std::array{right, top, right, bottom},
-                                         std::array{right, bottom, left, bottom}, std::array{left, bottom, left, top}}) {
+    for (const auto& [x0, y0, x1, y1] :
+         {std::array{left, top, right, top}, std::array{right, top, right, bottom},
+          std::array{right, bottom, left, bottom}, std::array{left, bottom, left, top}}) {
         dc.MoveTo(x0, y0);
         dc.LineTo(x1, y1);
     }

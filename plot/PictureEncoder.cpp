@@ -39,9 +39,13 @@ bool PaintOnEncoder(QPaintDevice& device, const PicturePainter& paint, std::stri
     return true;
 }
 
-bool EncodePng(int width, int height, const PicturePainter& paint, QBuffer& buffer, std::string* reason)
+bool EncodePng(int width, int height, const PicturePainter& paint, QBuffer& buffer, std::string* reason,
+               double pixelRatio)
 {
-    const QImage image = PaintPictureImage(width, height, paint);
+    if (!UsablePictureSize(static_cast<int>(std::lround(width * pixelRatio)),
+                           static_cast<int>(std::lround(height * pixelRatio)), reason))
+        return false;
+    const QImage image = PaintPictureImage(width, height, paint, pixelRatio);
     if (image.isNull())
         return Fail(reason, "not enough memory for the picture");
     if (!image.save(&buffer, "PNG"))
@@ -83,11 +87,15 @@ bool UsablePictureSize(int width, int height, std::string* reason)
                             std::to_string(kMaxPictureSide) + " pixels a side");
 }
 
-QImage PaintPictureImage(int width, int height, const PicturePainter& paint)
+QImage PaintPictureImage(int width, int height, const PicturePainter& paint, double pixelRatio)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    const bool scaled = pixelRatio != 1.0;
+    QImage image(scaled ? static_cast<int>(std::lround(width * pixelRatio)) : width,
+                 scaled ? static_cast<int>(std::lround(height * pixelRatio)) : height, QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    if (scaled)
+        image.setDevicePixelRatio(pixelRatio);
     const int dotsPerMeter = static_cast<int>(std::lround(kScreenDpi / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -97,7 +105,7 @@ QImage PaintPictureImage(int width, int height, const PicturePainter& paint)
 }
 
 bool EncodePicture(PictureFormat format, int width, int height, const QString& title, const PicturePainter& paint,
-                   QByteArray* bytes, std::string* reason)
+                   QByteArray* bytes, std::string* reason, double pixelRatio)
 {
     if (!UsablePictureSize(width, height, reason))
         return false;
@@ -106,7 +114,7 @@ bool EncodePicture(PictureFormat format, int width, int height, const QString& t
     buffer.open(QIODevice::WriteOnly);
     switch (format) {
     case PictureFormat::Png:
-        return EncodePng(width, height, paint, buffer, reason);
+        return EncodePng(width, height, paint, buffer, reason, pixelRatio);
     case PictureFormat::Svg:
         return EncodeSvg(width, height, title, paint, buffer, reason);
     case PictureFormat::Pdf:

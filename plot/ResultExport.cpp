@@ -37,7 +37,8 @@ bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
     EnsureGuiApplication();
     CSplnDocData doc = DocumentForRun(settings, engine);
     const QString title = QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption);
-    return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine, options), bytes, reason);
+    return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine, options), bytes,
+                         reason, options.pixelRatio);
 }
 
 QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, int width, int height,
@@ -47,12 +48,11 @@ QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, i
         return {};
     EnsureGuiApplication();
     CSplnDocData doc = DocumentForRun(settings, engine);
-    return PaintPictureImage(width, height, ResultPainter(width, height, doc, engine, options));
+    return PaintPictureImage(width, height, ResultPainter(width, height, doc, engine, options), options.pixelRatio);
 }
 
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
-                         const std::string& path, int width, int height, std::string* error,
-                         const PlotOptions& options)
+                         const std::string& path, int width, int height, std::string* error, const PlotOptions& options)
 {
     return WritePictureFile(
         path,

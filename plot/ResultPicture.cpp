@@ -9,8 +9,10 @@
 #include "plot/ErrorCurve.h"
 #include "plot/GraphMath.h"
 #include "plot/Legend.h"
+#include "plot/StudyTicks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -76,6 +78,59 @@ void DrawMark(CDC& dc, int x, int y, int size)
     dc.LineTo(x, y - size);
 }
 
+// The output points a zoom shows: from the last one left of the range to
+// the first one right of it, so that the curves run out of the grid's edges.
+struct PointWindow {
+    int first = 0;
+    int count = 0;
+};
+
+PointWindow PointsShown(const double* x, int count, const XRange& zoom)
+{
+    if (zoom.Whole())
+        return {0, count};
+    int first = 0;
+    while (first + 1 < count && x[first + 1] < zoom.low)
+        ++first;
+    int last = first;
+    while (last + 1 < count && x[last] <= zoom.high)
+        ++last;
+    return {first, count == 0 ? 0 : last - first + 1};
+}
+
+std::vector<double> Slice(const double* values, PointWindow shown, int available)
+{
+    const int end = std::min(shown.first + shown.count, available);
+    if (end <= shown.first)
+        return {};
+    return std::vector<double>(values + shown.first, values + end);
+}
+
+// The y range of the values a zoom shows, widened by 4 % at each end (or by
+// 1 around a single value 0, a tenth of it otherwise).
+void ShownRange(const std::vector<std::vector<double>>& curves, double& low, double& high)
+{
+    bool any = false;
+    for (const std::vector<double>& curve : curves) {
+        double curveLow = 0.0;
+        double curveHigh = 0.0;
+        if (curve.empty())
+            continue;
+        ScanRange(curve.data(), static_cast<unsigned>(curve.size()), curveLow, curveHigh);
+        low = any ? std::min(low, curveLow) : curveLow;
+        high = any ? std::max(high, curveHigh) : curveHigh;
+        any = true;
+    }
+    if (!any) {
+        low = 0.0;
+        high = 1.0;
+    }
+    // Widened as the round ticks of a value axis widen it.
+    const AxisTicks ticks = LinearTicks(low, high, 2);
+    low = ticks.low;
+    high = ticks.high;
+}
+
 // One curve of the error panel: its values and its pen.
 struct PanelCurve {
     std::vector<double> values;
@@ -89,12 +144,14 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
     const bool fromFile = doc.m_nSource != 0;
     const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
     const double* reference = fromFile ? engine.m_dData : engine.m_dExact;
-    const std::vector<double> x(engine.m_dX, engine.m_dX + count);
-    std::vector<PanelCurve> curves{{ErrorValues(engine, fromFile, mode), pens.error}};
-    for (const ExtraCurve& extra : options.extraCurves)
-        curves.push_back({ErrorValues(extra.values.data(), reference,
-                                      std::min(count, static_cast<int>(extra.values.size())), mode),
+    const PointWindow shown = PointsShown(engine.m_dX, count, options.zoom);
+    const std::vector<double> x = Slice(engine.m_dX, shown, count);
+    std::vector<PanelCurve> curves{{Slice(ErrorValues(engine, fromFile, mode).data(), shown, count), pens.error}};
+    for (const ExtraCurve& extra : options.extraCurves) {
+        const int available = std::min(count, static_cast<int>(extra.values.size()));
+        curves.push_back({Slice(ErrorValues(extra.values.data(), reference, available, mode).data(), shown, available),
                           extra.entry.pen});
+    }
     double low = 0.0;
     double high = 0.0;
     bool first = true;
@@ -111,7 +168,11 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
     const char* caption = mode == ErrorPanelMode::Log ? (fromFile ? "log10 |approx - data|" : "log10 |approx - exact|")
                                                       : (fromFile ? "approx - data" : "approx - exact");
     CGraph panel(area, static_cast<unsigned>(count));
-    panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, low, high);
+    panel.m_bPrecise = options.preciseCurves;
+    panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, low, high, options.zoom);
+    const bool zoomed = !options.zoom.Whole();
+    if (zoomed)
+        dc.SetClipRect(panel.m_nPlotLeft, panel.m_nPlotTop, panel.m_nPlotRight + 1, panel.m_nPlotBottom + 1);
     // Kept curves under the run's own, as in the plot above.
     for (auto curve = curves.rbegin(); curve != curves.rend(); ++curve) {
         panel.MapPoints(x, curve->values);
@@ -123,12 +184,40 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
         dc.GetTextMetrics(&label);
         dc.SelectObject(pens.error);
         for (const int place : ReportErrorPlaces(engine)) {
-            const auto at = static_cast<std::size_t>(place);
-            if (place >= 0 && at < panel.m_nCount)
+            const int index = place - shown.first;
+            const auto at = static_cast<std::size_t>(index);
+            if (place >= 0 && index >= 0 && index < shown.count && at < panel.m_nCount)
                 DrawMark(dc, panel.m_pPixX[at], panel.m_pPixY[at], std::max(2, label.tmHeight / 3));
         }
     }
+    if (zoomed)
+        dc.ClearClip();
     panel.RestoreFont();
+}
+
+// The frame of a zoomed plot: the range grid with y over the values shown,
+// the captions, the title and the subtitle. Leaves the surface as DrawFrame
+// does: title font, blue, centred.
+void DrawZoomedFrame(CDC& dc, CGraph& graph, int top, int bottom, const std::string& title, const XRange& zoom,
+                     double yLow, double yHigh)
+{
+    dc.SelectObject(&graph.m_fontLabel);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    const int H = tm.tmHeight;
+    const int W = tm.tmMaxCharWidth;
+    if (!graph.m_strSubtitle.empty())
+        top += H;
+    graph.DrawRangeFrame(dc, top, bottom, zoom.low, zoom.high, yLow, yHigh);
+    const int L = graph.m_nPlotLeft;
+    const int R = graph.m_nPlotRight;
+    const int T = graph.m_nPlotTop;
+    const int B = graph.m_nPlotBottom;
+    dc.SetTextAlign(TA_CENTER | TA_TOP);
+    dc.TextOut(L + W / 2, T - 2 * H - H / 2, "y");
+    dc.TextOut(R + 2 * W + W / 2, B + H / 2, "t");
+    dc.SetTextColor(RGB(0, 0, 255));
+    graph.DrawTitleLines(dc, title, H, W);
 }
 
 // The legend's lines: the run's curves, then each further one.
@@ -203,7 +292,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
 }
 
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
-                       const ResultPens& pens, const PlotOptions& options)
+                       const ResultPens& pens, const PlotOptions& options, PlotLayout* layout)
 {
     if (doc.m_arrX.empty())
         return false;
@@ -221,46 +310,88 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
     const bool panel = options.errorPanel != ErrorPanelMode::Off;
     CRect area = whole;
     int shift = 0;
+    int panelTop = whole.bottom;  // below the report line, where it runs low
     if (panel) {
         // The grid spans 80 % of the area's height from 10 % on.
         area.bottom = PercentOf(whole.bottom, kPlotGridPercent * 10 / 8);
         shift = PercentOf(whole.bottom, 10) - PercentOf(area.bottom, 10);
     }
     {
+        const bool zoomed = !options.zoom.Whole();
+        const PointWindow shown = PointsShown(engine.m_dX, count, options.zoom);
+        const std::vector<double> shownX = zoomed ? Slice(engine.m_dX, shown, count) : std::vector<double>{};
         CopyPair(doc, count, engine.m_dX, engine.m_dData);
         const std::size_t points = std::min<std::size_t>(doc.m_arrX.size(), std::numeric_limits<unsigned>::max());
         CGraph graph(area, static_cast<unsigned>(points));
         graph.m_nShiftY = shift;
+        graph.m_bPrecise = options.preciseCurves;
         if (options.legend)
             graph.m_strSubtitle = SubtitleFor(doc);
+        const int gridBottom = PercentOf(area.bottom, 90) + shift;
         if (panel)
             area.bottom = PercentOf(whole.bottom, kPanelTopPercent);
+        panelTop = area.bottom;
         const bool fromFile = doc.m_nSource != 0;
-        graph.DrawFrame(dc, fromFile ? std::string("Data") : doc.m_strCaption, "t", "y", doc.m_arrX, doc.m_arrY);
-
-        dc.SelectObject(pens.data);
-        graph.DrawCurve(dc);
+        const std::string title = fromFile ? std::string("Data") : doc.m_strCaption;
+        // A zoom maps only the points it shows, clipped to the grid.
+        const auto drawCurve = [&](CPen* pen, const double* values, int available) {
+            if (zoomed)
+                graph.MapPoints(shownX, Slice(values, shown, available));
+            dc.SelectObject(pen);
+            graph.DrawCurve(dc);
+        };
+        const auto clip = [&] {
+            dc.SetClipRect(graph.m_nPlotLeft, graph.m_nPlotTop, graph.m_nPlotRight + 1, graph.m_nPlotBottom + 1);
+        };
+        if (zoomed) {
+            std::vector<std::vector<double>> curves{Slice(engine.m_dData, shown, count),
+                                                    Slice(engine.m_dApprox, shown, count)};
+            if (!fromFile)
+                curves.push_back(Slice(engine.m_dExact, shown, count));
+            for (const ExtraCurve& extra : options.extraCurves)
+                curves.push_back(Slice(extra.values.data(), shown, static_cast<int>(extra.values.size())));
+            double yLow = 0.0;
+            double yHigh = 0.0;
+            ShownRange(curves, yLow, yHigh);
+            DrawZoomedFrame(dc, graph, PercentOf(area.bottom, 10) + shift, gridBottom, title, options.zoom, yLow,
+                            yHigh);
+            clip();
+        } else {
+            graph.DrawFrame(dc, title, "t", "y", doc.m_arrX, doc.m_arrY);
+        }
+        drawCurve(pens.data, engine.m_dData, count);
 
         if (!fromFile) {
             const std::string report = ReportText(engine);
             doc.FillExactCurve();
-            graph.MapPoints(doc.m_arrX, doc.m_arrY);
-            dc.SelectObject(pens.exact);
-            graph.DrawCurve(dc);
-            // Still in the state DrawFrame left: title font, blue, centred.
-            dc.TextOut((area.left + area.right) / 2, ReportLineTop(dc, graph, area), report);
+            if (!zoomed)
+                graph.MapPoints(doc.m_arrX, doc.m_arrY);
+            drawCurve(pens.exact, zoomed ? engine.m_dExact : nullptr, count);
+            if (zoomed)
+                dc.ClearClip();
+            // Still in the state the frame left: title font, blue, centred.
+            const int reportTop = ReportLineTop(dc, graph, area);
+            dc.TextOut((area.left + area.right) / 2, reportTop, report);
+            TEXTMETRIC reportFont;
+            dc.GetTextMetrics(&reportFont);
+            panelTop = std::max(panelTop, reportTop + reportFont.tmHeight);
+            if (zoomed)
+                clip();
         }
-
         // Further curves go under the run's approximation, which stays on top.
         for (const ExtraCurve& extra : options.extraCurves) {
-            graph.MapPoints(std::vector<double>(engine.m_dX, engine.m_dX + count), extra.values);
-            dc.SelectObject(extra.entry.pen);
-            graph.DrawCurve(dc);
+            if (!zoomed)
+                graph.MapPoints(std::vector<double>(engine.m_dX, engine.m_dX + count), extra.values);
+            drawCurve(extra.entry.pen, extra.values.data(), static_cast<int>(extra.values.size()));
         }
         CopyPair(doc, count, engine.m_dX, engine.m_dApprox);
-        graph.MapPoints(doc.m_arrX, doc.m_arrY);
-        dc.SelectObject(pens.approx);
-        graph.DrawCurve(dc);
+        if (!zoomed)
+            graph.MapPoints(doc.m_arrX, doc.m_arrY);
+        drawCurve(pens.approx, engine.m_dApprox, count);
+        if (zoomed)
+            dc.ClearClip();
+        if (layout)
+            *layout = graph.Layout();
         if (options.legend) {
             dc.SelectObject(&graph.m_fontLabel);
             TEXTMETRIC label;
@@ -272,7 +403,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
     }
     if (panel) {
         dc.SelectObject(pens.frame);
-        DrawErrorPanel(dc, whole, area.bottom, doc, engine, pens, options);
+        DrawErrorPanel(dc, whole, panelTop, doc, engine, pens, options);
     }
     dc.SelectObject(oldPen);
     return true;

@@ -70,8 +70,9 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
 // The same with the looks of options: with an error panel the plot takes the
 // upper part of the area and the panel the rest, its curve in pens.error with
 // a mark at each place where the report takes an error.
+// When layout is not null it receives the plot grid's place and values.
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
-                       const ResultPens& pens, const PlotOptions& options);
+                       const ResultPens& pens, const PlotOptions& options, PlotLayout* layout = nullptr);
 
 // The document as an accepted Run with these settings leaves it, holding the
 // point count of the engine's last run: what the picture of a finished run is

@@ -54,6 +54,7 @@ constexpr unsigned ID_FILE_EXPORT_DATA = 32801;
 constexpr unsigned ID_VIEW_ERROR_CURVE = 32802;
 constexpr unsigned ID_VIEW_ERROR_LOG = 32803;
 constexpr unsigned ID_VIEW_LEGEND = 32804;
+constexpr unsigned ID_VIEW_RESET_ZOOM = 32805;
 
 // Strings that are not command prompts.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;

@@ -64,6 +64,7 @@ constexpr std::array kMainMenu{
     Item("&Error Curve", ID_VIEW_ERROR_CURVE),
     Item("Error Curve in &log10", ID_VIEW_ERROR_LOG),
     Item("Le&gend", ID_VIEW_LEGEND),
+    Item("Reset &Zoom\tHome", ID_VIEW_RESET_ZOOM),
     End(),
     Popup("&Help"),
     Item("&Help Topics", ID_HELP_FINDER),

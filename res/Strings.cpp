@@ -39,6 +39,7 @@ constexpr std::array kStrings{
     StringEntry{ID_FILE_EXPORT_DATA, "Save the numbers of the picture as a CSV or JSON file\nExport Data"},
     StringEntry{ID_VIEW_ERROR_CURVE, "Show or hide the error along the interval under the plot\nError Curve"},
     StringEntry{ID_VIEW_ERROR_LOG, "Show the error curve as log10 of its magnitude\nError Curve in log10"},
+    StringEntry{ID_VIEW_RESET_ZOOM, "Show the whole interval again\nReset Zoom"},
     StringEntry{ID_VIEW_LEGEND, "Show or hide the legend and the subtitle naming the method\nLegend"},
     StringEntry{ID_EDIT_COPY, "Copy the picture and its numbers and put them on the Clipboard\nCopy"},
     StringEntry{ID_EDIT_CUT, "Cut the selection and put it on the Clipboard\nCut"},

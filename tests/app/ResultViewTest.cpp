@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 
 using namespace spln;
@@ -272,8 +273,8 @@ TEST_F(ResultViewTest, PagesAndSecondLooksShowTheNumbersOfTheWindow)
         EXPECT_EQ(DrawnReport(dc), shown);
     }
     QByteArray svg;
-    ASSERT_TRUE(EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, 640, 480, &svg,
-                                    nullptr));
+    ASSERT_TRUE(
+        EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, 640, 480, &svg, nullptr));
     EXPECT_TRUE(svg.contains(QByteArray::fromStdString(shown))) << "the export carries the window's errors";
     EXPECT_TRUE(std::equal(shownData.begin(), shownData.end(), view.ShownEngine().m_dData));
 
@@ -283,4 +284,32 @@ TEST_F(ResultViewTest, PagesAndSecondLooksShowTheNumbersOfTheWindow)
     view.OnDraw(&again);
     EXPECT_NE(DrawnReport(again), shown);
     EXPECT_EQ(std::string(view.ShownEngine().m_szReport), DrawnReport(again));
+}
+
+TEST_F(ResultViewTest, ZoomToARangeAndBackGivesTheOriginalPictureAndTheNumbersUnderTheMouse)
+{
+    Accept(7);
+    doc.m_dAmplitude = 0.05;
+    const QImage whole = Shot();
+    ASSERT_TRUE(view.HasPicture());
+    view.ZoomTo(-0.6, -0.4);
+    const QImage zoomed = Shot();
+    EXPECT_NE(zoomed, whole);
+    EXPECT_DOUBLE_EQ(view.ShownRange().low, -0.6);
+    EXPECT_GT(CountColours(zoomed).red, 100) << "the curves fill the zoomed grid";
+    view.PanBy(0.5);
+    EXPECT_NEAR(view.ShownRange().low, -0.5, 1e-12);
+    view.ResetZoom();
+    EXPECT_EQ(Shot(), whole) << "the kept run drawn whole is the window's picture to the pixel";
+
+    // The point nearest the mouse and its numbers, as the run computed them.
+    const int point = view.NearestPoint(QPoint(320, 240));
+    ASSERT_GE(point, 0);
+    const CSplineEngine& shown = view.ShownEngine();
+    for (int other : {point - 1, point + 1})
+        EXPECT_LE(std::fabs(shown.m_dX[point] - shown.m_dX[0] - (shown.m_dX[other] - shown.m_dX[0])), 0.01);
+    const QString text = view.PointText(point);
+    EXPECT_TRUE(text.contains(QString::number(shown.m_dApprox[point] - shown.m_dExact[point], 'g', 8)))
+        << text.toStdString();
+    EXPECT_TRUE(text.startsWith("x = " + QString::number(shown.m_dX[point], 'g', 8)));
 }

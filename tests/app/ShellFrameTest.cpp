@@ -95,6 +95,7 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&View", "&Error Curve", res::ID_VIEW_ERROR_CURVE, true},
         {"&View", "Error Curve in &log10", res::ID_VIEW_ERROR_LOG, true},
         {"&View", "Le&gend", res::ID_VIEW_LEGEND, true},
+        {"&View", "Reset &Zoom\tHome", res::ID_VIEW_RESET_ZOOM, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},
         {"&Help", "-", 0, false},
         {"&Help", "&About Spln...", ID_APP_ABOUT, true},

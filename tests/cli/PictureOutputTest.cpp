@@ -41,10 +41,9 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
     };
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCommandLine(
-        {"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png", dir + "/p.png", "--size", "640x480",
-         "--error-panel", "log"},
-        out, err, encoder);
+    const int status = RunCommandLine({"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png",
+                                       dir + "/p.png", "--size", "640x480", "--error-panel", "log"},
+                                      out, err, encoder);
     EXPECT_EQ(status, spln::cli::kExitDone) << err.str();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].kind, OutputKind::Svg);

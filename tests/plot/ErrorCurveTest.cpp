@@ -85,9 +85,7 @@ TEST(ErrorCurve, MarkedPlacesAreWhereTheReportTakesItsErrors)
         SCOPED_TRACE(run.what);
         const auto engine = RunOf(run);
         const auto [left, interior, right] = ReportErrorPlaces(*engine);
-        const auto at = [&engine](int k) {
-            return std::fabs(engine->m_dApprox[k] - engine->m_dExact[k]);
-        };
+        const auto at = [&engine](int k) { return std::fabs(engine->m_dApprox[k] - engine->m_dExact[k]); };
         EXPECT_EQ(left, 0);
         EXPECT_EQ(right, engine->m_nResultCount - 1);
         EXPECT_EQ(at(left), engine->m_dLeftError);

@@ -160,3 +160,43 @@ TEST_F(ExportFixture, AFileThatCannotBeWrittenOrAnUnusableSizeIsReportedByName)
 }
 
 }  // namespace
+
+TEST_F(ExportFixture, APixelRatioSharpensThePngAndAPictureTooLargeForItIsRefused)
+{
+    RunExample(7);
+    PlotOptions options;
+    options.pixelRatio = 2.0;
+    QByteArray bytes;
+    ASSERT_TRUE(EncodeResultPicture(settings, *engine, PictureFormat::Png, 400, 300, &bytes, nullptr, options));
+    const QImage sharp = QImage::fromData(bytes, "PNG");
+    EXPECT_EQ(sharp.size(), QSize(800, 600));
+    // The same picture, twice as fine: about four times the curve pixels.
+    const QImage plain = RenderResultImage(settings, *engine, 400, 300);
+    EXPECT_GT(CountColours(sharp).red, 3 * CountColours(plain).red / 2);
+
+    std::string reason;
+    EXPECT_FALSE(EncodeResultPicture(settings, *engine, PictureFormat::Png, 6000, 300, &bytes, &reason, options));
+    EXPECT_NE(reason.find("12000x600"), std::string::npos) << reason;
+}
+
+TEST_F(ExportFixture, PreciseCurvesCarryCoordinatesThatAreNotWholeUnits)
+{
+    RunExample(3);
+    const auto fractionalPoints = [this](bool precise) {
+        PlotOptions options;
+        options.preciseCurves = precise;
+        QByteArray svg;
+        EXPECT_TRUE(EncodeResultPicture(settings, *engine, PictureFormat::Svg, 800, 600, &svg, nullptr, options));
+        // Count the coordinates of the polylines that have a fractional part.
+        int fractional = 0;
+        for (const QByteArray& piece : svg.split('"')) {
+            if (piece.isEmpty() || !(piece[0] >= '0' && piece[0] <= '9'))
+                continue;
+            for (const QByteArray& pair : piece.split(' '))
+                fractional += pair.contains('.') && pair.contains(',') ? 1 : 0;
+        }
+        return fractional;
+    };
+    EXPECT_EQ(fractionalPoints(false), 0) << "the default keeps whole hundredths of an inch";
+    EXPECT_GT(fractionalPoints(true), 1000) << "three curves of 640 points, hardly any on whole units";
+}

@@ -250,8 +250,8 @@ TEST_F(PictureFixture, LegendSubtitleAndPanelNameAndDrawEveryCurveIncludingFurth
     options.errorPanel = ErrorPanelMode::Signed;
     options.extraCurves.push_back({{"kept: 21 functions", &kept}, std::vector<double>(kPoints, 0.5)});
     engine->m_nResultCount = kPoints;
-    ASSERT_TRUE(DrawResultPicture(dc, {0, 0, 800, 600}, doc, *engine, {&frame, &exact, &data, &approx, &error},
-                                  options));
+    ASSERT_TRUE(
+        DrawResultPicture(dc, {0, 0, 800, 600}, doc, *engine, {&frame, &exact, &data, &approx, &error}, options));
 
     for (const std::string label : {"data", "exact function", "approximation", "kept: 21 functions"})
         EXPECT_NE(FindText(label), nullptr) << label;
