@@ -69,7 +69,7 @@ std::string HelpText()
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx,");
     AppendRow(text, "", "error (approx - exact, for a built-in function) and the");
     AppendRow(text, "", "report as one JSON object (- is standard output)");
-    AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");
+    AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, and error for a built-in function");
     AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
     AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
               "size in pixels of the window the picture shows [default 800x600]");

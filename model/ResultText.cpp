@@ -66,6 +66,13 @@ void AppendJsonArray(std::string& out, const char* name, const double* values, i
     out += "],\n";
 }
 
+// The error of the approximation at each output point, where an exact
+// function exists: approximation minus exact, as the error panel draws it.
+double PointError(const RunResults& results, int i)
+{
+    return results.approx[i] - results.exact[i];
+}
+
 }  // namespace
 
 std::string FormatJson(const RunResults& results)
@@ -87,7 +94,7 @@ std::string FormatJson(const RunResults& results)
     if (results.exact) {
         std::vector<double> error(static_cast<std::size_t>(std::max(results.count, 0)));
         for (int i = 0; i < results.count; ++i)
-            error[static_cast<std::size_t>(i)] = results.approx[i] - results.exact[i];
+            error[static_cast<std::size_t>(i)] = PointError(results, i);
         AppendJsonArray(out, "error", error.data(), results.count);
     }
     out += "  \"report\": ";
@@ -101,7 +108,7 @@ std::string FormatJson(const RunResults& results)
 
 std::string FormatCsv(const RunResults& results)
 {
-    std::string out = "x,data,exact,approx\n";
+    std::string out = results.exact ? "x,data,exact,approx,error\n" : "x,data,exact,approx\n";
     for (int i = 0; i < results.count; ++i) {
         AppendCsvNumber(out, results.x[i]);
         out += ',';
@@ -111,6 +118,10 @@ std::string FormatCsv(const RunResults& results)
             AppendCsvNumber(out, results.exact[i]);
         out += ',';
         AppendCsvNumber(out, results.approx[i]);
+        if (results.exact) {
+            out += ',';
+            AppendCsvNumber(out, PointError(results, i));
+        }
         out += '\n';
     }
     return out;

@@ -17,8 +17,9 @@ namespace spln {
 // are null. The report of a sample-file run is null.
 std::string FormatJson(const RunResults& results);
 
-// A header line "x,data,exact,approx" and one row a point, doubles with 17
-// significant digits; the exact column is empty for a sample-file run.
+// A header line "x,data,exact,approx,error" and one row a point, doubles with
+// 17 significant digits, the error being approx - exact; a sample-file run
+// has no exact function: its exact column is empty and it has no error column.
 std::string FormatCsv(const RunResults& results);
 
 // What standard output shows when no output is requested: the report line,

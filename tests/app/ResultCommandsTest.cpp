@@ -132,7 +132,7 @@ TEST_F(ResultCommandsTest, CopyPutsImageDrawingAndTableOnTheClipboardWhileAPictu
     EXPECT_EQ(image.size(), View().size());
     EXPECT_GT(CountColours(image).red, 50);
     EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
-    EXPECT_TRUE(data->text().startsWith("x,data,exact,approx\n"));
+    EXPECT_TRUE(data->text().startsWith("x,data,exact,approx,error\n"));
     EXPECT_EQ(data->text().count('\n'), 641);
 
     Doc().m_nSource = 1;  // no sig.dat here: the run fails and shows a message

@@ -240,7 +240,7 @@ TEST(CommandLine, WritesCsvAndJsonFilesTogether)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.out.empty()) << "no report line when outputs are requested";
     const std::string csv = spln::test::ReadFile(dir / "r.csv");
-    EXPECT_EQ(csv.rfind("x,data,exact,approx\n", 0), 0u);
+    EXPECT_EQ(csv.rfind("x,data,exact,approx,error\n", 0), 0u);
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 641);
     JsonValue json;
     std::string error;

@@ -201,19 +201,20 @@ TEST(JsonOutput, NoPointsStillGivesValidJson)
     EXPECT_TRUE(json["x"].items.empty());
 }
 
-TEST(CsvOutput, HeaderAndOneRowOfFourFieldsAPointReadingBackExactly)
+TEST(CsvOutput, HeaderAndOneRowOfFiveFieldsAPointReadingBackExactly)
 {
     Fixture f(kAwkward);
     const std::vector<std::string> lines = Split(FormatCsv(f.results), '\n');
     ASSERT_EQ(lines.size(), kAwkward.size() + 1);
-    EXPECT_EQ(lines[0], "x,data,exact,approx");
+    EXPECT_EQ(lines[0], "x,data,exact,approx,error");
     for (size_t i = 0; i < kAwkward.size(); ++i) {
         const std::vector<std::string> fields = Split(lines[i + 1], ',');
-        ASSERT_EQ(fields.size(), 4u) << lines[i + 1];
+        ASSERT_EQ(fields.size(), 5u) << lines[i + 1];
         EXPECT_EQ(Bits(std::strtod(fields[0].c_str(), nullptr)), Bits(f.x[i]));
         EXPECT_EQ(Bits(std::strtod(fields[1].c_str(), nullptr)), Bits(f.data[i]));
         EXPECT_EQ(Bits(std::strtod(fields[2].c_str(), nullptr)), Bits(f.exact[i]));
         EXPECT_EQ(Bits(std::strtod(fields[3].c_str(), nullptr)), Bits(f.approx[i]));
+        EXPECT_EQ(Bits(std::strtod(fields[4].c_str(), nullptr)), Bits(f.approx[i] - f.exact[i]));
     }
 }
 
@@ -231,7 +232,7 @@ TEST(CsvOutput, NonFiniteValuesHaveOneSpellingEach)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     Fixture f({-nan, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(), 2.0});
     const std::vector<std::string> lines = Split(FormatCsv(f.results), '\n');
-    EXPECT_EQ(lines[1], "nan,inf,-inf,2");
+    EXPECT_EQ(lines[1], "nan,inf,-inf,2,inf");
 }
 
 TEST(SummaryLine, ReportLineOrPointCount)
