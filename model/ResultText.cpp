@@ -29,7 +29,7 @@ void AppendCsvNumber(std::string& out, double value)
         out += FormatNumber(value);
 }
 
-void AppendJsonString(std::string& out, const std::string& text)
+void AppendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
     for (const char c : text) {
@@ -75,7 +75,10 @@ std::string FormatJson(const RunResults& results)
         out += "\n    \"";
         out += range.flag;
         out += "\": ";
-        AppendJsonNumber(out, GetSetting(results.settings, range.id));
+        if (range.docText)
+            AppendJsonString(out, GetSettingText(results.settings, range.id));
+        else
+            AppendJsonNumber(out, GetSetting(results.settings, range.id));
     }
     out += "\n  },\n  \"points\": " + std::to_string(results.count) + ",\n";
     AppendJsonArray(out, "x", results.x, results.count);
@@ -105,6 +108,13 @@ std::string FormatCsv(const RunResults& results)
         AppendCsvNumber(out, results.approx[i]);
         out += '\n';
     }
+    return out;
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out;
+    AppendJsonString(out, text);
     return out;
 }
 
