@@ -81,7 +81,12 @@ std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSet
     case SettingTextFault::TooLong:
         return "the text may have at most " + std::to_string(range.MaxInt()) + " characters.";
     case SettingTextFault::NotAChoice:
-        return "Please enter " + ChoiceNames(range, ", ") + ".";
+    {
+        // "Please enter schwarz or lsq.", "Please enter example, file or formula."
+        std::string names = ChoiceNames(range, ", ");
+        names.replace(names.rfind(", "), 2, " or ");
+        return "Please enter " + names + ".";
+    }
     case SettingTextFault::NotANumber:
         return whole ? kNotAnInteger : kNotANumber;
     case SettingTextFault::OutOfRange:

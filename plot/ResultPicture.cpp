@@ -112,15 +112,19 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         CopyPair(doc, count, engine.m_dX, engine.m_dData);
         const std::size_t points = std::min<std::size_t>(doc.m_arrX.size(), std::numeric_limits<unsigned>::max());
         CGraph graph(area, static_cast<unsigned>(points));
-        const bool fromFile = doc.m_nSource != 0;
-        graph.DrawFrame(dc, fromFile ? std::string("Data") : doc.m_strCaption, "t", "y", doc.m_arrX, doc.m_arrY);
+        const bool fromFile = doc.m_nSource == spln::kSourceFile;
+        graph.DrawFrame(dc, doc.PictureTitle(), "t", "y", doc.m_arrX, doc.m_arrY);
 
         dc.SelectObject(pens.data);
         graph.DrawCurve(dc);
 
         if (!fromFile) {
             const std::string report = ReportText(engine);
-            doc.FillExactCurve();
+            // A formula's exact curve is the run's own table of it.
+            if (doc.m_nSource == spln::kSourceFormula)
+                CopyPair(doc, count, engine.m_dX, engine.m_dExact);
+            else
+                doc.FillExactCurve();
             graph.MapPoints(doc.m_arrX, doc.m_arrY);
             dc.SelectObject(pens.exact);
             graph.DrawCurve(dc);

@@ -66,7 +66,9 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting)
         const double value = spln::GetSetting(typed, range.id);
         args.push_back(std::string("--") + range.flag);
         if (range.kind == spln::SettingKind::Choice)
-            args.push_back(value == 0 ? range.choice0 : range.choice1);
+            args.push_back(range.ChoiceName(static_cast<int>(value)));
+        else if (range.kind == spln::SettingKind::Text)
+            args.push_back(std::string(spln::GetSettingText(typed, range.id)));
         else
             args.push_back(Text(value));
     }
@@ -78,7 +80,11 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting)
 TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting)
 {
     for (const spln::SettingRange& range : spln::kSettingRanges) {
+        if (range.kind == spln::SettingKind::Text)
+            continue;  // FormulaFlag
         for (double value : {range.min, range.max}) {
+            if (range.id == spln::kSettingSource && value == spln::kSourceFormula)
+                continue;  // a formula source needs its formula: FormulaFlag
             const std::string arg = std::string("--") + range.flag + "=" + Text(value);
             const ParseOutcome outcome = Accepted({arg});
             CSplnSettings expected = spln::DefaultSettings();
@@ -131,8 +137,8 @@ TEST(ArgumentParser, BothFormsAndEachSettingOnce)
 TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds)
 {
     for (const spln::SettingRange& r : spln::kSettingRanges) {
-        if (r.kind == spln::SettingKind::Choice)
-            continue;  // ChoicesByNameOrNumber
+        if (r.kind == spln::SettingKind::Choice || r.kind == spln::SettingKind::Text)
+            continue;  // ChoicesByNameOrNumber, FormulaFlag
         const bool whole = r.kind == spln::SettingKind::Integer;
         const std::string flag = std::string("--") + r.flag;
         const double below = whole ? r.min - 1 : std::nextafter(r.min, -INFINITY);
