@@ -275,3 +275,27 @@ TEST(ArgumentParser, PictureOutputsAndTheirSize)
     for (const char* size : {"800", "800x", "x600", "15x600", "800x10001", "800.5x600", "800*600", "-800x600"})
         EXPECT_NE(Refused({"--size", size}).find("--size"), std::string::npos) << size;
 }
+
+// --formula makes the formula the source unless --source says otherwise, and
+// a formula that cannot run at the run's samples is refused with the flag.
+TEST(ArgumentParser, FormulaFlag)
+{
+    const ParseOutcome typed = Accepted({"--formula", "sin(5*x) + abs(x)^0.5"});
+    EXPECT_EQ(typed.options.settings.m_nSource, spln::kSourceFormula);
+    EXPECT_EQ(spln::GetSettingText(typed.options.settings, spln::kSettingFormula), "sin(5*x) + abs(x)^0.5");
+    EXPECT_EQ(Accepted({"--formula=x", "--source", "example"}).options.settings.m_nSource, spln::kSourceExample);
+
+    const struct {
+        Args args;
+        const char* message;
+    } refused[] = {
+        {{"--formula", "sinn(x)"}, "--formula: the formula cannot be read: unknown name 'sinn' at position 1."},
+        {{"--formula", "1/x", "--samples", "101"}, "--formula: the formula gives an infinity at x = 0."},
+        {{"--formula="}, "--formula: Please enter a formula"},
+        {{"--source", "formula"}, "--formula: Please enter a formula"},
+        {{"--formula", std::string(1001, 'x')}, "--formula: the text has 1001 characters; it may have at most 1000"},
+        {{"--source", "formulas"}, "--source: \"formulas\" is not one of example, file, formula, 0, 1, 2"},
+    };
+    for (const auto& c : refused)
+        EXPECT_EQ(Refused(c.args).rfind(c.message, 0), 0u) << Refused(c.args);
+}
