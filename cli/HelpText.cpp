@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/CliOptions.h"
+#include "model/DocFunctions.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "study/Convergence.h"
@@ -79,6 +80,13 @@ std::string HelpText()
     text +=
         "  The window must be at most a tenth of the samples: of --samples for a\n"
         "  built-in function or a formula, of the 4501 values of the sample file otherwise.\n"
+        "\nBuilt-in functions (--example N or NAME):\n";
+    for (int index = 0; index < doc::kFunctionCount; ++index) {
+        char row[160];
+        std::snprintf(row, sizeof row, "  %2d %-14s %s\n", index + 1, doc::ShortName(index), doc::Caption(index));
+        text += row;
+    }
+    text +=
         "\nOutputs (without any of them the report line goes to standard output):\n";
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
     AppendRow(text, "", "the report as one JSON object (- is standard output)");

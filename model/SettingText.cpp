@@ -2,6 +2,7 @@
 
 #include "model/SettingText.h"
 
+#include "model/DocFunctions.h"
 #include "text/StrictNumber.h"
 
 namespace spln {
@@ -33,6 +34,13 @@ SettingText ReadSettingText(const SettingRange& range, std::string_view text)
             }
         }
         return read;
+    }
+    // A built-in function may also be named.
+    if (range.id == kSettingExample) {
+        if (const int index = doc::IndexOfShortName(text); index >= 0) {
+            read.value = index + 1;
+            return read;
+        }
     }
     switch (ParseNumberWithin(text, range.kind == SettingKind::Integer, range.min, range.max, read.value)) {
     case NumberStatus::Ok:

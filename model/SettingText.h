@@ -31,7 +31,8 @@ struct SettingText {
 };
 
 // A choice by its name or its number; a number of the row's kind within its
-// range; for a text setting, any text of at most the row's maximum length.
+// range (the built-in function also by its short name); for a text setting,
+// any text of at most the row's maximum length.
 SettingText ReadSettingText(const SettingRange& range, std::string_view text);
 
 // Stores an accepted reading of the setting into settings.

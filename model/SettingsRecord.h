@@ -120,7 +120,7 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
      kDefaultSource, "signal source: built-in function, the sample file or a typed formula",
      SPLN_WHOLE(m_nSource, m_nSource), EngineForm::Same},
     {kSettingExample, "m_nExample", "example", SettingKind::Integer, 1, 11, nullptr, nullptr, nullptr,
-     kDefaultExample, "number of the built-in function",
+     kDefaultExample, "the built-in function by number or short name (listed below)",
      SPLN_WHOLE(m_nExample, m_nExample), EngineForm::Same},
     {kSettingAmplitude, "m_dAmplitude", "amplitude", SettingKind::Real, 0, 0.5, nullptr, nullptr, nullptr,
      kDefaultAmplitude, "amplitude of the uniform noise on the built-in function",

@@ -299,3 +299,16 @@ TEST(ArgumentParser, FormulaFlag)
     for (const auto& c : refused)
         EXPECT_EQ(Refused(c.args).rfind(c.message, 0), 0u) << Refused(c.args);
 }
+
+// A built-in function by its number or the short name --help lists.
+TEST(ArgumentParser, ExampleByNumberOrName)
+{
+    const struct {
+        const char* text;
+        int example;
+    } named[] = {{"cosh", 1}, {"footstep", 7}, {"exp-fast-sine", 11}, {"7", 7}};
+    for (const auto& c : named)
+        EXPECT_EQ(Accepted({"--example", c.text}).options.settings.m_nExample, c.example) << c.text;
+    EXPECT_NE(Refused({"--example", "foot"}).find("nor the name of a built-in function"), std::string::npos);
+    EXPECT_NE(Refused({"--example", "12"}).find("from 1 to 11"), std::string::npos);
+}
