@@ -57,6 +57,8 @@ std::optional<std::string> ReadSettingValue(const SettingRange& range, std::stri
         value = std::move(read);
         return std::nullopt;
     }
+    if (read.fault == SettingTextFault::NotOneLine)
+        return flag + ": the text holds a control character; give the formula on one line";
     if (read.fault == SettingTextFault::TooLong)
         return flag + ": the text has " + std::to_string(text.size()) + " characters; it may have at most " +
                std::to_string(range.MaxInt());

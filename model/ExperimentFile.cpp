@@ -78,6 +78,8 @@ std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSet
     case SettingTextFault::None:
         ApplySettingText(settings, range, read);
         return {};
+    case SettingTextFault::NotOneLine:
+        return "the text may not hold control characters.";
     case SettingTextFault::TooLong:
         return "the text may have at most " + std::to_string(range.MaxInt()) + " characters.";
     case SettingTextFault::NotAChoice:

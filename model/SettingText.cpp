@@ -3,6 +3,8 @@
 #include "model/SettingText.h"
 
 #include "model/DocFunctions.h"
+
+#include <algorithm>
 #include "text/StrictNumber.h"
 
 namespace spln {
@@ -19,8 +21,13 @@ SettingText ReadSettingText(const SettingRange& range, std::string_view text)
 {
     SettingText read;
     if (range.kind == SettingKind::Text) {
+        const bool control = std::any_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) == 0x7f;
+        });
         if (text.size() > static_cast<std::size_t>(range.MaxInt()))
             read.fault = SettingTextFault::TooLong;
+        else if (control)
+            read.fault = SettingTextFault::NotOneLine;
         else
             read.text = std::string(text);
         return read;

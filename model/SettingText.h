@@ -20,6 +20,7 @@ enum class SettingTextFault {
     OutOfRange,  // a number outside the row's range
     NotAChoice,  // none of the row's names, nor their numbers 0, 1 (and 2)
     TooLong,     // text longer than the row's maximum
+    NotOneLine,  // text holding a control character, which no line of an experiment file could keep
 };
 
 struct SettingText {

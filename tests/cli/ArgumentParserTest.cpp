@@ -294,6 +294,7 @@ TEST(ArgumentParser, FormulaFlag)
         {{"--formula="}, "--formula: Please enter a formula"},
         {{"--source", "formula"}, "--formula: Please enter a formula"},
         {{"--formula", std::string(1001, 'x')}, "--formula: the text has 1001 characters; it may have at most 1000"},
+        {{"--formula", "x +\n1"}, "--formula: the text holds a control character"},
         {{"--source", "formulas"}, "--source: \"formulas\" is not one of example, file, formula, 0, 1, 2"},
     };
     for (const auto& c : refused)
