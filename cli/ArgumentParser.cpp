@@ -69,7 +69,8 @@ std::optional<std::string> ReadSettingValue(const SettingRange& range, std::stri
         return flag + ": " + Quoted(text) + " is not one of " + ChoiceNames(range, ", ") + numbers;
     }
     if (range.id == kSettingExample && read.fault == SettingTextFault::NotANumber)
-        return flag + ": " + Quoted(text) + " is neither a number from 1 to 11 nor the name of a built-in function (see --help)";
+        return flag + ": " + Quoted(text) +
+               " is neither a number from 1 to 11 nor the name of a built-in function (see --help)";
     return NumberFault(flag, text, range.kind == SettingKind::Integer, range.min, range.max,
                        read.fault == SettingTextFault::NotANumber);
 }

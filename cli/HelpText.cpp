@@ -86,8 +86,7 @@ std::string HelpText()
         std::snprintf(row, sizeof row, "  %2d %-14s %s\n", index + 1, doc::ShortName(index), doc::Caption(index));
         text += row;
     }
-    text +=
-        "\nOutputs (without any of them the report line goes to standard output):\n";
+    text += "\nOutputs (without any of them the report line goes to standard output):\n";
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
     AppendRow(text, "", "the report as one JSON object (- is standard output)");
     AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");

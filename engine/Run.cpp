@@ -285,7 +285,8 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
         for (int k = 0; k < count; ++k)
             e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S[k] + cubic.a0;
         if (formula) {
-            std::memcpy(e.m_dExact + start, e.m_dFunctionOutputs + start, sizeof(double) * static_cast<unsigned>(count));
+            std::memcpy(e.m_dExact + start, e.m_dFunctionOutputs + start,
+                        sizeof(double) * static_cast<unsigned>(count));
             std::memcpy(e.m_dData + start, e.m_dFunctionOutputs + start, sizeof(double) * static_cast<unsigned>(count));
             e.DetrendWithNoise(x, e.m_dData + start, count);
         } else if (builtIn) {

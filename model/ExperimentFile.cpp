@@ -82,8 +82,7 @@ std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSet
         return "the text may not hold control characters.";
     case SettingTextFault::TooLong:
         return "the text may have at most " + std::to_string(range.MaxInt()) + " characters.";
-    case SettingTextFault::NotAChoice:
-    {
+    case SettingTextFault::NotAChoice: {
         // "Please enter schwarz or lsq.", "Please enter example, file or formula."
         std::string names = ChoiceNames(range, ", ");
         names.replace(names.rfind(", "), 2, " or ");

@@ -114,7 +114,8 @@ std::string TabulateFormula(const char* formula, CSplineEngine& engine)
     engine.m_nFunctionSamples = 0;
     engine.m_nFunctionPoints = 0;
     const std::string_view text(formula, strnlen(formula, kFormulaSize));
-    if (text.find_first_not_of(" \t") == std::string_view::npos || text.size() > static_cast<std::size_t>(kMaxFormulaLength))
+    if (text.find_first_not_of(" \t") == std::string_view::npos ||
+        text.size() > static_cast<std::size_t>(kMaxFormulaLength))
         return FormulaTextProblem(text);
 
     const double h = engine.m_dHalfWidth;

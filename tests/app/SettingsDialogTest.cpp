@@ -203,8 +203,9 @@ void Enter(const CDialog& dialog, spln::SettingId id, double value)
 {
     const int control = ControlOf(id);
     if (spln::RangeOf(id).kind == spln::SettingKind::Choice)
-        static_cast<QRadioButton*>(dialog.GetDlgItem(id == spln::kSettingSource && value == 2 ? IDC_SOURCE_FORMULA
-                                                                                               : control + static_cast<int>(value)))
+        static_cast<QRadioButton*>(dialog.GetDlgItem(id == spln::kSettingSource && value == 2
+                                                         ? IDC_SOURCE_FORMULA
+                                                         : control + static_cast<int>(value)))
             ->click();
     else if (spln::RangeOf(id).kind == spln::SettingKind::Text)
         return;
