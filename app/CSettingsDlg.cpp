@@ -3,11 +3,14 @@
 #include "app/CSettingsDlg.h"
 
 #include "app/CSplnDoc.h"
+#include "model/Formula.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
 #include "platform/DDX.h"
 #include "platform/MessageBox.h"
 #include "res/SettingsDialog.h"
+
+#include <cctype>
 
 namespace {
 
@@ -28,6 +31,9 @@ void ExchangeSetting(CDataExchange* pDX, const SettingControl& entry, CSplnSetti
         DDX_Text(pDX, entry.control, settings.*range.docReal);
         DDV_MinMaxDouble(pDX, settings.*range.docReal, range.min, range.max);
         break;
+    case spln::SettingKind::Text:
+        DDX_Text(pDX, entry.control, settings.*range.docText, spln::kFormulaSize);
+        break;
     }
 }
 
@@ -45,6 +51,21 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
     for (const SettingControl& entry : kSettingControls)
         ExchangeSetting(pDX, entry, *m_pDoc);
     CheckWindow(pDX);
+    if (pDX->m_bSaveAndValidate)
+        CheckFormula(pDX);
+}
+
+void CSettingsDlg::CheckFormula(CDataExchange* pDX)
+{
+    const std::string problem = spln::FormulaProblem(*m_pDoc);
+    if (problem.empty())
+        return;
+    // Worded for the dialog: the message starts as a sentence.
+    std::string sentence = problem;
+    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
+    AfxMessageBox(QString::fromStdString(sentence), MB_OK | MB_ICONEXCLAMATION);
+    pDX->PrepareEditCtrl(IDC_FORMULA);
+    pDX->Fail();
 }
 
 void CSettingsDlg::CheckWindow(CDataExchange* pDX)

@@ -33,6 +33,10 @@ private:
     // length.
     void CheckWindow(CDataExchange* pDX);
 
+    // On OK, a formula that is the source must parse and be finite at every
+    // sample; otherwise the dialog says why and stays open at the formula.
+    void CheckFormula(CDataExchange* pDX);
+
     CSplnDoc* m_pDoc;
     CSplineEngine& m_engine;
     int m_bValidBefore;

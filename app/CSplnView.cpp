@@ -237,7 +237,7 @@ QString CSplnView::PointText(int point) const
         return {};
     const CSplineEngine& e = *m_pShownEngine;
     const auto number = [](double value) { return QString::number(value, 'g', 8); };
-    if (m_shownSettings.m_nSource != 0)
+    if (m_shownSettings.m_nSource == spln::kSourceFile)
         return QStringLiteral("x = %1    data = %2    approximation = %3    error = %4")
             .arg(number(e.m_dX[point]), number(e.m_dData[point]), number(e.m_dApprox[point]),
                  number(e.m_dApprox[point] - e.m_dData[point]));

@@ -37,8 +37,10 @@ const std::vector<FileType> kDataTypes{
 QString SuggestedName(const CSplnView& view, const QString& extension)
 {
     const CSplnSettings& settings = view.ShownSettings();
-    const QString stem = settings.m_nSource != 0 ? QStringLiteral("spln-data")
-                                                 : QStringLiteral("spln-example-%1").arg(settings.m_nExample);
+    const QString stem = settings.m_nSource == spln::kSourceFile ? QStringLiteral("spln-data")
+                         : settings.m_nSource == spln::kSourceFormula
+                             ? QStringLiteral("spln-formula")
+                             : QStringLiteral("spln-example-%1").arg(settings.m_nExample);
     return stem + QLatin1Char('.') + extension;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
+#include "model/Formula.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/NumberFormat.h"
@@ -48,16 +49,28 @@ std::optional<std::string> ReadNumber(const std::string& flag, std::string_view 
 }
 
 // Parses one setting's value text into `value`; returns the message of a fault.
-std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, double& value)
+std::optional<std::string> ReadSettingValue(const SettingRange& range, std::string_view text, SettingText& value)
 {
     const std::string flag = std::string("--") + range.flag;
-    const SettingText read = ReadSettingText(range, text);
+    SettingText read = ReadSettingText(range, text);
     if (read.Accepted()) {
-        value = read.value;
+        value = std::move(read);
         return std::nullopt;
     }
-    if (read.fault == SettingTextFault::NotAChoice)
-        return flag + ": " + Quoted(text) + " is not one of " + range.choice0 + ", " + range.choice1 + ", 0, 1";
+    if (read.fault == SettingTextFault::NotOneLine)
+        return flag + ": the text holds a control character; give the formula on one line";
+    if (read.fault == SettingTextFault::TooLong)
+        return flag + ": the text has " + std::to_string(text.size()) + " characters; it may have at most " +
+               std::to_string(range.MaxInt());
+    if (read.fault == SettingTextFault::NotAChoice) {
+        std::string numbers;
+        for (int number = 0; number <= range.MaxInt(); ++number)
+            numbers += ", " + std::to_string(number);
+        return flag + ": " + Quoted(text) + " is not one of " + ChoiceNames(range, ", ") + numbers;
+    }
+    if (range.id == kSettingExample && read.fault == SettingTextFault::NotANumber)
+        return flag + ": " + Quoted(text) +
+               " is neither a number from 1 to 11 nor the name of a built-in function (see --help)";
     return NumberFault(flag, text, range.kind == SettingKind::Integer, range.min, range.max,
                        read.fault == SettingTextFault::NotANumber);
 }
@@ -310,6 +323,19 @@ std::string WindowFault(const CliOptions& options, const ExperimentRead& file, c
     return DescribeExperimentFault(options.settingsPath, fault);
 }
 
+// A formula refused at the samples of the run: blamed on --formula when it
+// was typed, on the experiment file's line when the file gave it.
+std::string FormulaFault(const CliOptions& options, const ExperimentRead& file, const bool (&typed)[kSettingCount],
+                         const std::string& problem)
+{
+    if (options.settingsPath.empty() || typed[kSettingFormula])
+        return "--formula: " + problem;
+    ExperimentRead fault;
+    fault.line = file.formulaLine;
+    fault.message = problem;
+    return DescribeExperimentFault(options.settingsPath, fault);
+}
+
 }  // namespace
 
 ParseOutcome ParseArguments(const std::vector<std::string>& args)
@@ -320,7 +346,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     // Setting flags override the experiment file wherever they stand, so they
     // are applied once the whole command line has been read. Each is given
     // once, as each name is in an experiment file.
-    std::vector<std::pair<SettingId, double>> typedSettings;
+    std::vector<std::pair<SettingId, SettingText>> typedSettings;
     bool typed[kSettingCount] = {};
     std::vector<Option> givenOnce;
 
@@ -371,7 +397,7 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
 
         std::optional<std::string> fault;
         if (setting) {
-            double parsed = 0.0;
+            SettingText parsed;
             if (typed[setting->id])
                 fault = flag + " is given twice; a setting takes one value";
             else
@@ -402,8 +428,15 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
         options.settings = file.settings;
     }
     for (const auto& [id, value] : typedSettings)
-        SetSetting(options.settings, id, value);
+        ApplySettingText(options.settings, RangeOf(id), value);
+    // A formula typed on the command line is the signal unless --source says otherwise.
+    if (typed[kSettingFormula] && !typed[kSettingSource])
+        options.settings.m_nSource = kSourceFormula;
     const std::string windowFault = WindowFault(options, file, typed);
+    if (const std::string problem = FormulaProblem(options.settings); !problem.empty()) {
+        outcome.error = FormulaFault(options, file, typed, problem);
+        return outcome;
+    }
 
     if (options.study) {
         options.studyPlan.dataPath = options.dataPath;

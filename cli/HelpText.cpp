@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "cli/CliOptions.h"
+#include "model/DocFunctions.h"
+#include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "study/Convergence.h"
 #include "text/NumberFormat.h"
@@ -15,8 +17,16 @@ namespace {
 std::string ValueForm(const SettingRange& range)
 {
     switch (range.kind) {
-    case SettingKind::Choice:
-        return std::string(range.choice0) + "|" + range.choice1 + " (or 0|1)";
+    case SettingKind::Choice: {
+        std::string numbers = "0";
+        for (int number = 1; number <= range.MaxInt(); ++number) {
+            numbers += '|';
+            numbers += std::to_string(number);
+        }
+        return ChoiceNames(range, "|") + " (or " + numbers + ")";
+    }
+    case SettingKind::Text:
+        return "TEXT of at most " + FormatNumber(range.max) + " characters";
     case SettingKind::Integer:
         return "N in " + FormatNumber(range.min) + ".." + FormatNumber(range.max);
     case SettingKind::Real:
@@ -25,10 +35,15 @@ std::string ValueForm(const SettingRange& range)
     return {};
 }
 
-std::string DefaultText(const SettingRange& range, double value)
+std::string DefaultText(const SettingRange& range, const CSplnSettings& defaults)
 {
+    if (range.kind == SettingKind::Text) {
+        const std::string_view text = GetSettingText(defaults, range.id);
+        return text.empty() ? "none" : std::string(text);
+    }
+    const double value = GetSetting(defaults, range.id);
     if (range.kind == SettingKind::Choice)
-        return value == 0 ? range.choice0 : range.choice1;
+        return range.ChoiceName(static_cast<int>(value));
     return FormatNumber(value);
 }
 
@@ -55,21 +70,27 @@ std::string HelpText()
     const CSplnSettings defaults = DefaultSettings();
     std::string text =
         "Usage: spln-cli [flags]\n"
-        "Approximates a built-in function or the sample file on [-1, 1] by basic splines\n"
-        "and writes the results. Flags take \"--flag value\" or \"--flag=value\".\n"
+        "Approximates a built-in function, a typed formula or the sample file on [-1, 1]\n"
+        "by basic splines and writes the results. Flags take \"--flag value\" or \"--flag=value\".\n"
         "\nSettings (a setting left out keeps its default):\n";
     for (const SettingRange& range : kSettingRanges) {
         AppendRow(text, std::string("--") + range.flag + " " + ValueForm(range),
-                  std::string(range.help) + " [default " + DefaultText(range, GetSetting(defaults, range.id)) + "]");
+                  std::string(range.help) + " [default " + DefaultText(range, defaults) + "]");
     }
     text +=
-        "  The window must be at most a tenth of the samples: of --samples for the\n"
-        "  built-in function, of the 4501 values of the sample file otherwise.\n"
-        "\nOutputs (without any of them the report line goes to standard output):\n";
+        "  The window must be at most a tenth of the samples: of --samples for a\n"
+        "  built-in function or a formula, of the 4501 values of the sample file otherwise.\n"
+        "\nBuilt-in functions (--example N or NAME):\n";
+    for (int index = 0; index < doc::kFunctionCount; ++index) {
+        char row[160];
+        std::snprintf(row, sizeof row, "  %2d %-14s %s\n", index + 1, doc::ShortName(index), doc::Caption(index));
+        text += row;
+    }
+    text += "\nOutputs (without any of them the report line goes to standard output):\n";
     AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx,");
-    AppendRow(text, "", "error (approx - exact, for a built-in function) and the");
-    AppendRow(text, "", "report as one JSON object (- is standard output)");
-    AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, and error for a built-in function");
+    AppendRow(text, "", "error (approx - exact, for a built-in function or a formula)");
+    AppendRow(text, "", "and the report as one JSON object (- is standard output)");
+    AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, and error where exact exists");
     AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
     AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
               "size in pixels of the window the picture shows [default 800x600]");

@@ -17,6 +17,13 @@ inline constexpr int kFileSamples = 4501;                      // numbers a samp
 inline constexpr int kReportSize = 256;                        // report line with its terminating zero
 inline constexpr int kPathSize = 4096;                         // directory plus file name of the sample file
 inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
+inline constexpr int kMaxFormulaLength = 1000;                 // characters of a typed formula
+inline constexpr int kFormulaSize = kMaxFormulaLength + 1;     // a formula with its terminating zero
+
+// The signal sources, as m_nSource numbers them.
+inline constexpr int kSourceExample = 0;  // a built-in function
+inline constexpr int kSourceFile = 1;     // the sample file
+inline constexpr int kSourceFormula = 2;  // a typed formula, tabulated before the run
 
 // The boundary cubic of a sample-file run with estimated ends is fitted to
 // its first samples 0..kBoundaryFitLeftCount-1 and its last samples
@@ -62,6 +69,7 @@ enum class RunFailure {
     TooLarge,  // the sample file goes on past the reader's size limit (the limit in bytes is kMaxSampleFileBytes)
     NotAFile,  // the sample file is a pipe, device or socket that is not standard input (spln::InputKind in
                // m_nFailureDetail)
+    NoFunctionTable,  // a formula run whose table was not made for these samples, or holds a value that is not finite
 };
 
 }  // namespace spln
@@ -72,7 +80,7 @@ public:
     ~CSplineEngine() = default;
 
     // ---- Settings (copied in by the document or the view; a run never changes them)
-    int m_nSource;         // 0 built-in example function, 1 sample file
+    int m_nSource;         // 0 built-in example function, 1 sample file, 2 typed formula
     int m_nExample;        // 1..11
     double m_dAmplitude;   // noise amplitude, 0..0.5
     double m_dHalfWidth;   // h; the interval is [-h, h]
@@ -122,6 +130,21 @@ public:
     // ---- Where the sample file is read from. Empty: "sig.dat" in the current directory.
     char m_szDataPath[spln::kPathSize];
 
+    // ---- A typed formula (m_nSource 2): its text, carried with the settings
+    // and not read by the run, and its values, which the layer that parses
+    // the formula writes before every run: at the m_nFunctionSamples sample
+    // abscissae, at the m_nFunctionPoints output points, at -h and +h, and the
+    // slopes at the ends of the formula less the line through its end values.
+    char m_szFormula[spln::kFormulaSize];
+    double m_dFunctionSamples[spln::kMaxSamples];
+    double m_dFunctionOutputs[spln::kMaxSamples];
+    double m_dFunctionLeft;
+    double m_dFunctionRight;
+    double m_dFunctionLeftDeriv;
+    double m_dFunctionRightDeriv;
+    int m_nFunctionSamples;  // 0: no table
+    int m_nFunctionPoints;
+
     // ---- Why the last run stopped early; None after a completed run.
     spln::RunFailure m_eFailure;
     int m_nFailureDetail;                   // count found, position of the offending item, or errno of a missing file
@@ -148,8 +171,11 @@ public:
     void ExampleFunctions(const double* x, double* out, int n) const;
     void TrendLines(const double* x, double* out, int n) const;
     void NoisySamples(const double* x, double* y, int n) const;
+    // y[i] holds the function at x[i]: takes the trend line out and adds the
+    // noise, as NoisySamples does after evaluating the function.
+    void DetrendWithNoise(const double* x, double* y, int n) const;
     // Noise draws one run of the current settings takes: one per sample and
-    // one per output point of a built-in function, none for the sample file.
+    // one per output point of a built-in function or a formula, none for the sample file.
     int NoiseDrawsPerRun() const;
 
     // Projection on Schwarz space

@@ -38,6 +38,16 @@ struct Trend {
     double At(double x) const { return a + slope * (x - (-h)); }
 };
 
+// The line through the function's ends: a built-in function's values, or
+// those the formula's table holds.
+Trend TrendOf(const CSplineEngine& e)
+{
+    const double h = e.m_dHalfWidth;
+    if (e.m_nSource == kSourceFormula)
+        return Trend(e.m_dFunctionLeft, e.m_dFunctionRight, h);
+    return Trend(e.ExampleFunction(-h), e.ExampleFunction(h), h);
+}
+
 // The noise draw r in 0..32767 scaled to [-0.5, 0.5] times the amplitude.
 double NoiseTerm(int r, double amplitude)
 {
@@ -81,8 +91,7 @@ double CSplineEngine::ExampleFunction(double x) const
 
 double CSplineEngine::TrendLine(double x) const
 {
-    const double h = m_dHalfWidth;
-    return Trend(ExampleFunction(-h), ExampleFunction(h), h).At(x);
+    return TrendOf(*this).At(x);
 }
 
 double CSplineEngine::Detrended(double x) const
@@ -136,17 +145,20 @@ void CSplineEngine::ExampleFunctions(const double* x, double* out, int n) const
 
 void CSplineEngine::TrendLines(const double* x, double* out, int n) const
 {
-    const double h = m_dHalfWidth;
-    const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
+    const Trend trend = TrendOf(*this);
     for (int i = 0; i < n; ++i)
         out[i] = trend.At(x[i]);
 }
 
 void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
 {
-    const double h = m_dHalfWidth;
-    const Trend trend(ExampleFunction(-h), ExampleFunction(h), h);
     ExampleFunctions(x, y, n);
+    DetrendWithNoise(x, y, n);
+}
+
+void CSplineEngine::DetrendWithNoise(const double* x, double* y, int n) const
+{
+    const Trend trend = TrendOf(*this);
     constexpr int kChunk = 64;
     int draws[kChunk];
     for (int start = 0; start < n; start += kChunk) {
@@ -164,5 +176,5 @@ void CSplineEngine::NoisySamples(const double* x, double* y, int n) const
 
 int CSplineEngine::NoiseDrawsPerRun() const
 {
-    return m_nSource == 0 ? m_nSamples + m_nPoints : 0;
+    return m_nSource != kSourceFile ? m_nSamples + m_nPoints : 0;
 }

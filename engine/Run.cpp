@@ -1,6 +1,7 @@
 // One complete approximation: sampling, boundary cubic, approximation of the
 // residual by the chosen method, and evaluation at the output points.
 
+#include "engine/Abscissae.h"
 #include "engine/BoundedText.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Kernels.h"
@@ -46,24 +47,49 @@ void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char*
     CopyBoundedText(e.m_szFailurePath, kPathSize, path);
 }
 
-// Samples the built-in function with noise; the two end samples are noise-free.
+// Samples the built-in function or the tabulated formula with noise; the two
+// end samples are noise-free.
 SampleGrid SampleExample(CSplineEngine& e, BoundaryValues& ends)
 {
     const double h = e.m_dHalfWidth;
     const int n = e.m_nSamples;
     const double s = (h - (-h)) / (n - 1);
     for (int i = 0; i < n; ++i)
-        e.m_wsX[i] = -h + i * s;
-    e.NoisySamples(e.m_wsX, e.m_wsY, n);
-    ends.left = e.Detrended(e.m_wsX[0]);
-    ends.right = e.Detrended(e.m_wsX[n - 1]);
+        e.m_wsX[i] = SampleAbscissa(h, n, i);
+    if (e.m_nSource == kSourceFormula) {
+        std::memcpy(e.m_wsY, e.m_dFunctionSamples, sizeof(double) * static_cast<unsigned>(n));
+        e.DetrendWithNoise(e.m_wsX, e.m_wsY, n);
+        ends.left = e.m_dFunctionSamples[0] - e.TrendLine(e.m_wsX[0]);
+        ends.right = e.m_dFunctionSamples[n - 1] - e.TrendLine(e.m_wsX[n - 1]);
+        ends.leftDeriv = e.m_dFunctionLeftDeriv;
+        ends.rightDeriv = e.m_dFunctionRightDeriv;
+    } else {
+        e.NoisySamples(e.m_wsX, e.m_wsY, n);
+        ends.left = e.Detrended(e.m_wsX[0]);
+        ends.right = e.Detrended(e.m_wsX[n - 1]);
+        if (e.m_nExample >= 1 && e.m_nExample <= 11) {
+            ends.leftDeriv = kExampleLeftDeriv[e.m_nExample - 1];
+            ends.rightDeriv = kExampleRightDeriv[e.m_nExample - 1];
+        }
+    }
     e.m_wsY[0] = ends.left;
     e.m_wsY[n - 1] = ends.right;
-    if (e.m_nExample >= 1 && e.m_nExample <= 11) {
-        ends.leftDeriv = kExampleLeftDeriv[e.m_nExample - 1];
-        ends.rightDeriv = kExampleRightDeriv[e.m_nExample - 1];
-    }
     return {n, s};
+}
+
+// True when the formula's table was made for this run's samples and output
+// points and holds finite values only.
+bool FunctionTableFits(const CSplineEngine& e)
+{
+    if (e.m_nFunctionSamples != e.m_nSamples || e.m_nFunctionPoints != e.m_nPoints)
+        return false;
+    bool finite = std::isfinite(e.m_dFunctionLeft) && std::isfinite(e.m_dFunctionRight) &&
+                  std::isfinite(e.m_dFunctionLeftDeriv) && std::isfinite(e.m_dFunctionRightDeriv);
+    for (int i = 0; i < e.m_nSamples; ++i)
+        finite = finite && std::isfinite(e.m_dFunctionSamples[i]);
+    for (int k = 0; k < e.m_nPoints; ++k)
+        finite = finite && std::isfinite(e.m_dFunctionOutputs[k]);
+    return finite;
 }
 
 // Fits a cubic by least squares to the first and last samples of the file
@@ -236,35 +262,38 @@ void ResidualsAt(const CSplineEngine& e, const Projection& projection, const dou
     }
 }
 
-// Fills the result arrays at the output points and, for a built-in function,
-// the exact values, fresh noisy data and the report line.
+// Fills the result arrays at the output points and, for a built-in function
+// or a formula, the exact values, fresh noisy data and the report line.
 void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Projection& projection)
 {
     const double h = e.m_dHalfWidth;
     const int P = e.m_nPoints;
-    const double d = (h - (-h)) / (P - 1);
-    const bool builtIn = e.m_nSource == 0;
+    const bool builtIn = e.m_nSource != kSourceFile;
+    const bool formula = e.m_nSource == kSourceFormula;
+    OutputAbscissae(h, P, e.m_dX);
     // A chunk of output points at a time, so that the trend line, the
     // function and the fresh noise (drawn in increasing order) are evaluated
     // together.
     constexpr int kChunk = 64;
     double trend[kChunk];
-    double xi = -h;
     for (int start = 0; start < P; start += kChunk) {
         const int count = P - start < kChunk ? P - start : kChunk;
         double* x = e.m_dX + start;
-        for (int k = 0; k < count; ++k) {
-            x[k] = xi;
-            xi = xi + d;
-        }
         e.TrendLines(x, trend, count);
         double S[kChunk];
         ResidualsAt(e, projection, x, count, S);
         for (int k = 0; k < count; ++k)
             e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S[k] + cubic.a0;
-        if (builtIn) {
+        if (formula) {
+            std::memcpy(e.m_dExact + start, e.m_dFunctionOutputs + start,
+                        sizeof(double) * static_cast<unsigned>(count));
+            std::memcpy(e.m_dData + start, e.m_dFunctionOutputs + start, sizeof(double) * static_cast<unsigned>(count));
+            e.DetrendWithNoise(x, e.m_dData + start, count);
+        } else if (builtIn) {
             e.ExampleFunctions(x, e.m_dExact + start, count);
             e.NoisySamples(x, e.m_dData + start, count);
+        }
+        if (builtIn) {
             for (int k = 0; k < count; ++k)
                 e.m_dData[start + k] = e.m_dData[start + k] + trend[k];
         }
@@ -303,7 +332,11 @@ void CSplineEngine::Run()
 
     BoundaryValues ends{m_dLeftValue, m_dRightValue, m_dLeftDeriv, m_dRightDeriv};
     SampleGrid grid{0, 0.0};
-    if (m_nSource == 0)
+    if (m_nSource == kSourceFormula && !FunctionTableFits(*this)) {
+        RecordFailure(*this, RunFailure::NoFunctionTable, 0, "");
+        return;
+    }
+    if (m_nSource != kSourceFile)
         grid = SampleExample(*this, ends);
     else if (!SampleDataFile(*this, ends, grid))
         return;

@@ -32,7 +32,7 @@ struct SettingDomain {
 // average the same samples again, and it keeps the kernel window's half width
 // (about 11.5 times the window) far inside int.
 constexpr SettingDomain kDomains[] = {
-    {"the source", &CSplineEngine::m_nSource, nullptr, 0, 1, false},
+    {"the source", &CSplineEngine::m_nSource, nullptr, 0, 2, false},
     {"the method", &CSplineEngine::m_nMethod, nullptr, 1, 2, false},
     {"the example function", &CSplineEngine::m_nExample, nullptr, 1, 11, false},
     {"the number of samples", &CSplineEngine::m_nSamples, nullptr, 2, kMaxSamples, false},

@@ -35,6 +35,8 @@ std::string DescribeRunFailure(const CSplineEngine& engine)
     case RunFailure::TooLarge:
         return file + " goes on past " + std::to_string(kMaxSampleFileBytes >> 20) +
                " MB without ending; a sample file holds " + std::to_string(kFileSamples) + " numbers.";
+    case RunFailure::NoFunctionTable:
+        return "The formula has no finite value at every sample of this run.";
     case RunFailure::NotAFile:
         return file + " " + NotReadBecause(static_cast<InputKind>(engine.m_nFailureDetail)) + ".";
     }

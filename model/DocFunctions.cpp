@@ -42,6 +42,11 @@ constexpr const char* kCaptions[kFunctionCount] = {
     "Y(x)=Exp(5*(Sin(16*pi*x)-1))",
 };
 
+constexpr const char* kShortNames[kFunctionCount] = {
+    "cosh",     "cos-sine", "runge",       "runge-odd", "quartic",       "abs",
+    "footstep", "exp-sine", "three-bumps", "two-bumps", "exp-fast-sine",
+};
+
 }  // namespace
 
 double ExpSumMinusTwo(double x)
@@ -118,6 +123,21 @@ const char* Caption(int index)
     if (index < 0 || index >= kFunctionCount)
         return "";
     return kCaptions[index];
+}
+
+const char* ShortName(int index)
+{
+    if (index < 0 || index >= kFunctionCount)
+        return "";
+    return kShortNames[index];
+}
+
+int IndexOfShortName(std::string_view name)
+{
+    for (int index = 0; index < kFunctionCount; ++index)
+        if (name == kShortNames[index])
+            return index;
+    return -1;
 }
 
 }  // namespace spln::doc

@@ -5,6 +5,8 @@
 // bits as the engine's example function: the same operations in the same
 // order, a power before its coefficient, everything else left to right.
 
+#include <string_view>
+
 namespace spln::doc {
 
 inline constexpr int kFunctionCount = 11;
@@ -26,5 +28,12 @@ double Evaluate(int index, double x);
 
 // The caption of the function at document index; empty outside 0..10.
 const char* Caption(int index);
+
+// The short name a user types for the function at document index
+// ("footstep"); empty outside 0..10.
+const char* ShortName(int index);
+
+// The document index of the function with that short name, or -1.
+int IndexOfShortName(std::string_view name);
 
 }  // namespace spln::doc

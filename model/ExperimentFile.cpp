@@ -3,6 +3,7 @@
 #include "model/ExperimentFile.h"
 
 #include "io/InputFile.h"
+#include "model/Formula.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/FieldMessages.h"
@@ -21,13 +22,23 @@
 namespace spln {
 namespace {
 
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
 std::string FormatValue(const SettingRange& range, const CSplnSettings& settings)
 {
+    if (range.docText)
+        return Quoted(GetSettingText(settings, range.id));
     if (range.docReal)
         return FormatShortest(settings.*range.docReal);
     const int value = settings.*range.docWhole;
-    if (range.kind == SettingKind::Choice && (value == 0 || value == 1))
-        return value == 0 ? range.choice0 : range.choice1;
+    if (range.kind == SettingKind::Choice && range.ChoiceName(value))
+        return range.ChoiceName(value);
     return std::to_string(value);
 }
 
@@ -49,26 +60,34 @@ ExperimentRead Fault(int line, std::string message)
     return read;
 }
 
-std::string Quoted(std::string_view text)
+// Text in double quotes loses them; text without them is taken as it stands.
+std::string_view Unquoted(std::string_view text)
 {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        return text.substr(1, text.size() - 2);
+    return text;
 }
 
 // Reads one value into settings; empty on success, otherwise what is wrong in
 // the words the settings dialog uses for its fields.
 std::string ReadValue(const SettingRange& range, std::string_view text, CSplnSettings& settings)
 {
-    const SettingText read = ReadSettingText(range, text);
+    const SettingText read = ReadSettingText(range, range.docText ? Unquoted(text) : text);
     const bool whole = range.kind == SettingKind::Integer;
     switch (read.fault) {
     case SettingTextFault::None:
-        SetSetting(settings, range.id, read.value);
+        ApplySettingText(settings, range, read);
         return {};
-    case SettingTextFault::NotAChoice:
-        return "Please enter " + std::string(range.choice0) + " or " + range.choice1 + ".";
+    case SettingTextFault::NotOneLine:
+        return "the text may not hold control characters.";
+    case SettingTextFault::TooLong:
+        return "the text may have at most " + std::to_string(range.MaxInt()) + " characters.";
+    case SettingTextFault::NotAChoice: {
+        // "Please enter schwarz or lsq.", "Please enter example, file or formula."
+        std::string names = ChoiceNames(range, ", ");
+        names.replace(names.rfind(", "), 2, " or ");
+        return "Please enter " + names + ".";
+    }
     case SettingTextFault::NotANumber:
         return whole ? kNotAnInteger : kNotANumber;
     case SettingTextFault::OutOfRange:
@@ -183,11 +202,19 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     if (check == WindowCheck::InFile &&
         !WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
         return Fault(windowLine, kWindowCheckMessage);
+    // A formula is checked at the samples it runs at, once those are final.
+    const int formulaLine = lineOf[kSettingFormula] != 0 ? lineOf[kSettingFormula] : lineOf[kSettingSource];
+    if (check == WindowCheck::InFile) {
+        const std::string problem = FormulaProblem(settings);
+        if (!problem.empty())
+            return Fault(formulaLine, problem);
+    }
 
     ExperimentRead read;
     read.status = ExperimentStatus::Settings;
     read.settings = settings;
     read.windowLine = windowLine;
+    read.formulaLine = formulaLine;
     return read;
 }
 
@@ -241,6 +268,11 @@ std::string DescribeExperimentFault(const std::string& path, const ExperimentRea
 bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)
 {
     for (const SettingRange& range : kSettingRanges) {
+        if (range.docText) {
+            if (GetSettingText(a, range.id) != GetSettingText(b, range.id))
+                return false;
+            continue;
+        }
         if (range.docWhole
                 ? a.*range.docWhole != b.*range.docWhole
                 : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))

@@ -1,6 +1,6 @@
 #pragma once
 
-// Experiment files: the seventeen settings of a run as a small text file, a
+// Experiment files: the eighteen settings of a run as a small text file, a
 // first line naming the format, then one "name = value" line per setting keyed
 // by the command-line flag names. Read and written by the desktop document and
 // by spln-cli; no toolkit involved.
@@ -38,6 +38,7 @@ struct ExperimentRead {
     int line = 0;            // Fault: 1-based line at fault, 0 for the file as a whole
     std::string message;     // Fault: what is wrong, for a person
     int windowLine = 0;      // Settings: the line a failed window check is blamed on
+    int formulaLine = 0;     // Settings: the line a refused formula is blamed on
 };
 
 // Whether the settings of a file must pass the window check on their own
@@ -47,7 +48,8 @@ enum class WindowCheck { InFile, Later };
 
 // Reads the text of an experiment file; a UTF-8 byte-order mark before the
 // first line is skipped. A setting the file leaves out takes its value from
-// defaults. With InFile the result passes the window check.
+// defaults. With InFile the result passes the window check, and a formula
+// that is the source is tabulated at the file's samples.
 ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defaults,
                                WindowCheck check = WindowCheck::InFile);
 

@@ -31,7 +31,7 @@ void AppendCsvNumber(std::string& out, double value)
         out += FormatNumber(value);
 }
 
-void AppendJsonString(std::string& out, const std::string& text)
+void AppendJsonString(std::string& out, std::string_view text)
 {
     out += '"';
     for (const char c : text) {
@@ -84,7 +84,10 @@ std::string FormatJson(const RunResults& results)
         out += "\n    \"";
         out += range.flag;
         out += "\": ";
-        AppendJsonNumber(out, GetSetting(results.settings, range.id));
+        if (range.docText)
+            AppendJsonString(out, GetSettingText(results.settings, range.id));
+        else
+            AppendJsonNumber(out, GetSetting(results.settings, range.id));
     }
     out += "\n  },\n  \"points\": " + std::to_string(results.count) + ",\n";
     AppendJsonArray(out, "x", results.x, results.count);
@@ -124,6 +127,13 @@ std::string FormatCsv(const RunResults& results)
         }
         out += '\n';
     }
+    return out;
+}
+
+std::string JsonString(std::string_view text)
+{
+    std::string out;
+    AppendJsonString(out, text);
     return out;
 }
 

@@ -4,6 +4,7 @@
 // command line and the desktop program's exports write, and the summary line.
 
 #include <string>
+#include <string_view>
 
 #include "model/RunResults.h"
 
@@ -25,5 +26,8 @@ std::string FormatCsv(const RunResults& results);
 // What standard output shows when no output is requested: the report line,
 // or for the sample file the number of points computed.
 std::string FormatSummaryLine(const RunResults& results);
+
+// Text as a JSON string: quoted, with quotes, backslashes and control characters escaped.
+std::string JsonString(std::string_view text);
 
 }  // namespace spln

@@ -20,7 +20,7 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
     results.approx = engine.m_dApprox;
     // The engine leaves m_dExact and m_szReport as an earlier run left them
     // when it reads the sample file; they say nothing about this run.
-    if (settings.m_nSource == 0) {
+    if (settings.m_nSource != kSourceFile) {
         results.exact = engine.m_dExact;
         results.report = engine.m_szReport;
         results.hasReport = true;
@@ -31,7 +31,9 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
 void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to)
 {
     for (const SettingRange& range : kSettingRanges) {
-        if (range.engineReal)
+        if (range.engineText)
+            std::memcpy(to.*range.engineText, from.*range.engineText, kFormulaSize);
+        else if (range.engineReal)
             to.*range.engineReal = from.*range.engineReal;
         else
             to.*range.engineWhole = from.*range.engineWhole;

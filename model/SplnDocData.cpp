@@ -20,6 +20,15 @@ CSplnDocData::CSplnDocData()
         m_strCaptions[i] = spln::doc::Caption(i);
 }
 
+std::string CSplnDocData::PictureTitle() const
+{
+    if (m_nSource == spln::kSourceFile)
+        return "Data";
+    if (m_nSource == spln::kSourceFormula)
+        return "f(x) = " + std::string(m_szFormula);
+    return m_strCaption;
+}
+
 void CSplnDocData::SetUpForAcceptedRun()
 {
     m_nCount = spln::kOutputPoints;

@@ -27,6 +27,10 @@ public:
     // ones are 0.0, and 0 releases the storage.
     void ResizeArrays(int count);
 
+    // The picture's title: the built-in function's caption, the typed
+    // formula, or "Data" for the sample file.
+    std::string PictureTitle() const;
+
     std::vector<double> m_arrX;
     std::vector<double> m_arrY;
     int m_nCount = 0;

@@ -3,7 +3,10 @@
 #include "model/SplnSettings.h"
 
 #include "engine/CSplineEngine.h"
+#include "model/Formula.h"
 #include "model/SettingsRecord.h"
+
+#include <cstring>
 
 namespace {
 
@@ -15,6 +18,10 @@ using spln::SettingRange;
 void CopyIntoEngine(const CSplnSettings& settings, CSplineEngine& engine, bool forRun)
 {
     for (const SettingRange& range : spln::kSettingRanges) {
+        if (range.engineText) {
+            std::memcpy(engine.*range.engineText, settings.*range.docText, spln::kFormulaSize);
+            continue;
+        }
         if (range.engineReal) {
             engine.*range.engineReal = settings.*range.docReal;
             continue;
@@ -33,6 +40,10 @@ void CopyIntoEngine(const CSplnSettings& settings, CSplineEngine& engine, bool f
 void LoadSettingsFromEngine(const CSplineEngine& engine, CSplnSettings& settings)
 {
     for (const SettingRange& range : spln::kSettingRanges) {
+        if (range.engineText) {
+            std::memcpy(settings.*range.docText, engine.*range.engineText, spln::kFormulaSize);
+            continue;
+        }
         if (range.engineReal) {
             settings.*range.docReal = engine.*range.engineReal;
             continue;
@@ -50,6 +61,8 @@ void StoreSettingsInEngine(const CSplnSettings& settings, CSplineEngine& engine)
 void CopySettingsForRun(const CSplnSettings& settings, CSplineEngine& engine)
 {
     CopyIntoEngine(settings, engine, true);
+    if (engine.m_nSource == spln::kSourceFormula)
+        (void)spln::TabulateFormula(engine.m_szFormula, engine);
 }
 
 namespace spln {
@@ -59,6 +72,7 @@ CSplnSettings DefaultSettings()
     CSplnSettings settings;
     for (const SettingRange& range : kSettingRanges)
         SetSetting(settings, range.id, range.defaultValue);
+    SetSettingText(settings, kSettingFormula, "");
     return settings;
 }
 

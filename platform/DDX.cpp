@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QLineEdit>
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -99,6 +100,22 @@ void DDX_Text(CDataExchange* pDX, int id, int& value)
 void DDX_Text(CDataExchange* pDX, int id, double& value)
 {
     ExchangeText(pDX, id, value, spln::ParseDoubleField, spln::FormatDoubleField, spln::kNotANumber);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, char* buffer, int size)
+{
+    auto* edit = static_cast<QLineEdit*>(pDX->PrepareEditCtrl(id));
+    if (!pDX->m_bSaveAndValidate) {
+        edit->setText(QString::fromUtf8(buffer, static_cast<qsizetype>(strnlen(buffer, static_cast<size_t>(size)))));
+        return;
+    }
+    const QByteArray text = edit->text().toUtf8();
+    if (text.size() >= size) {
+        AfxMessageBox(QStringLiteral("Please enter at most %1 characters.").arg(size - 1), MB_OK | MB_ICONEXCLAMATION);
+        pDX->Fail();
+    }
+    std::memcpy(buffer, text.constData(), static_cast<size_t>(text.size()));
+    buffer[text.size()] = '\0';
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max)

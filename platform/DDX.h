@@ -43,6 +43,10 @@ void DDX_Text(CDataExchange* pDX, int id, int& value);
 // significant digits; storing accepts blanks around one finite decimal number.
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 
+// Edit field as text of at most size - 1 bytes of UTF-8 in a zero-terminated
+// buffer; storing refuses longer text with a message naming the limit.
+void DDX_Text(CDataExchange* pDX, int id, char* buffer, int size);
+
 // Storing only: the value must lie within [min, max], else the range message
 // naming both bounds, the focus on the field last exchanged, and failure.
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int min, int max);

@@ -17,7 +17,7 @@ std::string SubtitleFor(const CSplnSettings& settings)
                                                : "Projection, kernel " + std::to_string(settings.m_nSchwarzType) +
                                                      ", " + std::to_string(settings.m_nSchwarzCount) + " splines";
     text += ", window " + std::to_string(settings.m_nWindow);
-    if (settings.m_nSource != 0)
+    if (settings.m_nSource == spln::kSourceFile)
         return text + ", sample file";
     text += ", " + std::to_string(settings.m_nFileLength) + " samples";
     if (settings.m_dAmplitude > 0.0)

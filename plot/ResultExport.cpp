@@ -36,7 +36,7 @@ bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
         return false;
     EnsureGuiApplication();
     CSplnDocData doc = DocumentForRun(settings, engine);
-    const QString title = QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption);
+    const QString title = QString::fromStdString(doc.PictureTitle());
     return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine, options), bytes,
                          reason, options.pixelRatio);
 }

@@ -141,7 +141,7 @@ void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc
                     const ResultPens& pens, const PlotOptions& options)
 {
     const ErrorPanelMode mode = options.errorPanel;
-    const bool fromFile = doc.m_nSource != 0;
+    const bool fromFile = doc.m_nSource == spln::kSourceFile;
     const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
     const double* reference = fromFile ? engine.m_dData : engine.m_dExact;
     const PointWindow shown = PointsShown(engine.m_dX, count, options.zoom);
@@ -331,8 +331,8 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         if (panel)
             area.bottom = PercentOf(whole.bottom, kPanelTopPercent);
         panelTop = area.bottom;
-        const bool fromFile = doc.m_nSource != 0;
-        const std::string title = fromFile ? std::string("Data") : doc.m_strCaption;
+        const bool fromFile = doc.m_nSource == spln::kSourceFile;
+        const std::string title = doc.PictureTitle();
         // A zoom maps only the points it shows, clipped to the grid.
         const auto drawCurve = [&](CPen* pen, const double* values, int available) {
             if (zoomed)
@@ -363,7 +363,11 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
 
         if (!fromFile) {
             const std::string report = ReportText(engine);
-            doc.FillExactCurve();
+            // A formula's exact curve is the run's own table of it.
+            if (doc.m_nSource == spln::kSourceFormula)
+                CopyPair(doc, count, engine.m_dX, engine.m_dExact);
+            else
+                doc.FillExactCurve();
             if (!zoomed)
                 graph.MapPoints(doc.m_arrX, doc.m_arrY);
             drawCurve(pens.exact, zoomed ? engine.m_dExact : nullptr, count);

@@ -16,6 +16,7 @@ constexpr ControlTemplate kControls[] = {
     {IDC_STATIC, K::GroupBox, "Example of function", 16, 3, 163, 76, 0, 0},
     {IDC_SOURCE_EXAMPLE, K::RadioButton, "&Example", 25, 14, 43, 10, G, 0},
     {IDC_SOURCE_FILE, K::RadioButton, "&File", 26, 95, 39, 20, 0, 0},
+    {IDC_SOURCE_FORMULA, K::RadioButton, "F&ormula in x", 194, 252, 60, 10, 0, 0},
     {IDC_STATIC, K::GroupBox, "Date from file", 16, 87, 164, 221, 0, 0},
     {IDC_FILE_LENGTH, K::Edit, nullptr, 101, 25, 40, 14, T, 0},
     {IDC_AMPLITUDE, K::Edit, nullptr, 101, 42, 40, 14, T, 0},
@@ -53,6 +54,8 @@ constexpr ControlTemplate kControls[] = {
     {IDC_RIGHT_VALUE, K::Edit, nullptr, 100, 177, 40, 14, T, 0},
     {IDC_STATIC, K::Label, "Left value function", 23, 142, 60, 8, G, 0},
     {IDC_LEFT_VALUE, K::Edit, nullptr, 100, 142, 40, 14, T, 0},
+    {IDC_STATIC, K::GroupBox, "Your own function", 185, 240, 225, 56, 0, 0},
+    {IDC_FORMULA, K::Edit, nullptr, 194, 268, 206, 14, T, 0},
 };
 
 }  // namespace

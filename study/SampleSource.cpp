@@ -2,33 +2,45 @@
 
 #include "study/SampleSource.h"
 
+#include "engine/Abscissae.h"
 #include "engine/BoundedText.h"
 #include "engine/Noise.h"
 #include "engine/RunFailure.h"
 #include "engine/SampleFile.h"
 
+#include <algorithm>
+
 namespace spln::study {
 namespace {
 
-// A built-in function with its noise: the exact function is known.
+// A built-in function or a typed formula with its noise: the exact function is known.
 class BuiltInSource : public SampleSource {
 public:
     void Prepare(CSplineEngine&) const override {}
 
-    bool Read(CSplineEngine& engine, std::uint32_t noiseState, SampleData& data, std::string&) const override
+    bool Read(CSplineEngine& engine, std::uint32_t noiseState, SampleData& data, std::string& failure) const override
     {
         const int n = engine.m_nSamples;
         const double h = engine.m_dHalfWidth;
-        const double s = (h - (-h)) / (n - 1);
+        const bool formula = engine.m_nSource == kSourceFormula;
+        if (formula && engine.m_nFunctionSamples != n) {
+            failure = "the formula has no finite value at every sample";
+            return false;
+        }
         std::vector<double> x(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i)
-            x[static_cast<size_t>(i)] = -h + i * s;
+            x[static_cast<size_t>(i)] = SampleAbscissa(h, n, i);
         // The run draws its samples' noise first, so the same state gives the same samples.
         NoiseSequence noise(noiseState);
         NoiseSequence* const shared = engine.m_pNoise;
         engine.m_pNoise = &noise;
         data.values.resize(static_cast<size_t>(n));
-        engine.NoisySamples(x.data(), data.values.data(), n);
+        if (formula) {
+            std::copy_n(engine.m_dFunctionSamples, n, data.values.begin());
+            engine.DetrendWithNoise(x.data(), data.values.data(), n);
+        } else {
+            engine.NoisySamples(x.data(), data.values.data(), n);
+        }
         engine.m_pNoise = shared;
         // The noisy samples are taken off the trend line; the data are the function's.
         for (size_t i = 0; i < x.size(); ++i)
@@ -83,7 +95,7 @@ private:
 
 std::unique_ptr<SampleSource> MakeSampleSource(const CSplnSettings& base, const std::string& dataPath)
 {
-    if (base.m_nSource == 0)
+    if (base.m_nSource != kSourceFile)
         return std::make_unique<BuiltInSource>();
     return std::make_unique<SampleFileSource>(dataPath);
 }

@@ -115,7 +115,7 @@ SweepRange SuggestedSweep(SettingId setting, const CSplnSettings& base)
 
 bool HasNoise(const CSplnSettings& settings)
 {
-    return settings.m_nSource == 0 && settings.m_dAmplitude != 0.0;
+    return settings.m_nSource != kSourceFile && settings.m_dAmplitude != 0.0;
 }
 
 bool HasExactFunction(const CSplnSettings& settings)

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "model/ResultText.h"
 #include "study/Convergence.h"
 #include "study/StudyFit.h"
 #include "text/NumberFormat.h"
@@ -332,7 +333,8 @@ std::string FormatStudyJson(const StudyResult& result, bool timing)
     for (const SettingRange& range : kSettingRanges) {
         out += range.id ? ",\n    \"" : "\n    \"";
         out += range.flag;
-        out += "\": " + JsonNumber(GetSetting(result.base, range.id));
+        out += "\": " + (range.docText ? JsonString(GetSettingText(result.base, range.id))
+                                       : JsonNumber(GetSetting(result.base, range.id)));
     }
     out += "\n  },\n  \"planned\": " + std::to_string(result.planned) +
            ",\n  \"cancelled\": " + (result.cancelled ? "true" : "false") + ",\n  \"rows\": [";

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
 {
-    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 42);
+    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 45);
     Open();
     EXPECT_EQ(dialog->windowTitle(), "Velmoric splines in problems of approximation");
     const DialogBaseUnits units = BaseUnitsOfFont(DialogFont(kSettingsDialogTemplate));
@@ -99,12 +99,12 @@ TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
             }
         }
     }
-    EXPECT_EQ(edits, 14);
-    EXPECT_EQ(radios, 6);
-    EXPECT_EQ(boxes, 6);
+    EXPECT_EQ(edits, 15);
+    EXPECT_EQ(radios, 7);
+    EXPECT_EQ(boxes, 7);
     EXPECT_EQ(buttons, 2);
     EXPECT_EQ(labels, 14);
-    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 6);
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 7);
     EXPECT_TRUE(static_cast<QPushButton*>(dialog->GetDlgItem(IDOK))->isDefault());
 }
 
@@ -122,15 +122,15 @@ TEST_F(SettingsDialogTest, LabelsShowTheirWholeTextWithoutCoveringAField)
 TEST_F(SettingsDialogTest, ThreeRadioGroupsOfTwoButtons)
 {
     Open();
-    const std::pair<int, int> groups[] = {{IDC_SOURCE_EXAMPLE, IDC_SOURCE_FILE},
-                                          {IDC_METHOD_SCHWARZ, IDC_METHOD_LSQ},
-                                          {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE}};
-    for (const auto& [first, second] : groups) {
-        QButtonGroup* group = dialog->GetRadioGroup(first);
-        ASSERT_NE(group, nullptr) << first;
-        ASSERT_EQ(group->buttons().size(), 2);
-        EXPECT_EQ(group->buttons()[0], dialog->GetDlgItem(first));
-        EXPECT_EQ(group->buttons()[1], dialog->GetDlgItem(second));
+    const std::vector<int> groups[] = {{IDC_SOURCE_EXAMPLE, IDC_SOURCE_FILE, IDC_SOURCE_FORMULA},
+                                       {IDC_METHOD_SCHWARZ, IDC_METHOD_LSQ},
+                                       {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE}};
+    for (const std::vector<int>& buttons : groups) {
+        QButtonGroup* group = dialog->GetRadioGroup(buttons[0]);
+        ASSERT_NE(group, nullptr) << buttons[0];
+        ASSERT_EQ(group->buttons().size(), static_cast<qsizetype>(buttons.size()));
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            EXPECT_EQ(group->buttons()[static_cast<qsizetype>(i)], dialog->GetDlgItem(buttons[i]));
         EXPECT_TRUE(group->exclusive());
     }
     Radio(IDC_SOURCE_FILE)->click();
@@ -184,6 +184,8 @@ TEST_F(SettingsDialogTest, FirstOpeningShowsTheEngineDefaults)
         const int control = ControlOf(range.id);
         if (range.kind == spln::SettingKind::Choice)
             EXPECT_TRUE(Radio(control + static_cast<int>(range.defaultValue))->isChecked()) << range.flag;
+        else if (range.kind == spln::SettingKind::Text)
+            EXPECT_EQ(Edit(control)->text(), QString()) << range.flag;
         else
             EXPECT_EQ(Edit(control)->text(), QString::number(range.defaultValue)) << range.flag;
     }
@@ -201,7 +203,12 @@ void Enter(const CDialog& dialog, spln::SettingId id, double value)
 {
     const int control = ControlOf(id);
     if (spln::RangeOf(id).kind == spln::SettingKind::Choice)
-        static_cast<QRadioButton*>(dialog.GetDlgItem(control + static_cast<int>(value)))->click();
+        static_cast<QRadioButton*>(dialog.GetDlgItem(id == spln::kSettingSource && value == 2
+                                                         ? IDC_SOURCE_FORMULA
+                                                         : control + static_cast<int>(value)))
+            ->click();
+    else if (spln::RangeOf(id).kind == spln::SettingKind::Text)
+        return;
     else
         EditOf(dialog, control)->setText(QString::number(value, 'g', 17));
 }
@@ -214,6 +221,7 @@ TEST_F(SettingsDialogTest, OkStoresEveryFieldIntoTheDocument)
     const CSplnSettings typed = spln::test::SettingsAwayFromDefaults();
     for (const spln::SettingRange& range : spln::kSettingRanges)
         Enter(*dialog, range.id, spln::GetSetting(typed, range.id));
+    Edit(IDC_FORMULA)->setText(QString::fromStdString(std::string(spln::GetSettingText(typed, spln::kSettingFormula))));
     dialog->OnOK();
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(dialog->result(), IDOK);
@@ -229,10 +237,13 @@ TEST_F(SettingsDialogTest, EveryRowOfTheRecordTravelsFromItsControlToItsMember)
         for (double value : {range.min, range.max}) {
             Open();
             Enter(*dialog, range.id, value);
+            // A formula that is the source must be one.
+            Edit(IDC_FORMULA)->setText("x");
             dialog->OnOK();
             EXPECT_TRUE(messages.texts.empty()) << range.flag << " " << value;
             CSplnSettings expected = spln::DefaultSettings();
             spln::SetSetting(expected, range.id, value);
+            spln::SetSettingText(expected, spln::kSettingFormula, "x");
             EXPECT_TRUE(SameSettingsAs(expected, doc)) << range.flag << " " << value;
         }
     }

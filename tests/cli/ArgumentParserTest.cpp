@@ -66,7 +66,9 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting)
         const double value = spln::GetSetting(typed, range.id);
         args.push_back(std::string("--") + range.flag);
         if (range.kind == spln::SettingKind::Choice)
-            args.push_back(value == 0 ? range.choice0 : range.choice1);
+            args.push_back(range.ChoiceName(static_cast<int>(value)));
+        else if (range.kind == spln::SettingKind::Text)
+            args.push_back(std::string(spln::GetSettingText(typed, range.id)));
         else
             args.push_back(Text(value));
     }
@@ -78,7 +80,11 @@ TEST(ArgumentParser, EveryFlagReachesItsSetting)
 TEST(ArgumentParser, EveryRowOfTheRecordReachesItsOwnSetting)
 {
     for (const spln::SettingRange& range : spln::kSettingRanges) {
+        if (range.kind == spln::SettingKind::Text)
+            continue;  // FormulaFlag
         for (double value : {range.min, range.max}) {
+            if (range.id == spln::kSettingSource && value == spln::kSourceFormula)
+                continue;  // a formula source needs its formula: FormulaFlag
             const std::string arg = std::string("--") + range.flag + "=" + Text(value);
             const ParseOutcome outcome = Accepted({arg});
             CSplnSettings expected = spln::DefaultSettings();
@@ -131,8 +137,8 @@ TEST(ArgumentParser, BothFormsAndEachSettingOnce)
 TEST(ArgumentParser, RangesAtAndJustBeyondBothBounds)
 {
     for (const spln::SettingRange& r : spln::kSettingRanges) {
-        if (r.kind == spln::SettingKind::Choice)
-            continue;  // ChoicesByNameOrNumber
+        if (r.kind == spln::SettingKind::Choice || r.kind == spln::SettingKind::Text)
+            continue;  // ChoicesByNameOrNumber, FormulaFlag
         const bool whole = r.kind == spln::SettingKind::Integer;
         const std::string flag = std::string("--") + r.flag;
         const double below = whole ? r.min - 1 : std::nextafter(r.min, -INFINITY);
@@ -268,4 +274,42 @@ TEST(ArgumentParser, PictureOutputsAndTheirSize)
     EXPECT_NE(Refused({"--png", "x", "--svg", "x"}).find("\"x\""), std::string::npos);
     for (const char* size : {"800", "800x", "x600", "15x600", "800x10001", "800.5x600", "800*600", "-800x600"})
         EXPECT_NE(Refused({"--size", size}).find("--size"), std::string::npos) << size;
+}
+
+// --formula makes the formula the source unless --source says otherwise, and
+// a formula that cannot run at the run's samples is refused with the flag.
+TEST(ArgumentParser, FormulaFlag)
+{
+    const ParseOutcome typed = Accepted({"--formula", "sin(5*x) + abs(x)^0.5"});
+    EXPECT_EQ(typed.options.settings.m_nSource, spln::kSourceFormula);
+    EXPECT_EQ(spln::GetSettingText(typed.options.settings, spln::kSettingFormula), "sin(5*x) + abs(x)^0.5");
+    EXPECT_EQ(Accepted({"--formula=x", "--source", "example"}).options.settings.m_nSource, spln::kSourceExample);
+
+    const struct {
+        Args args;
+        const char* message;
+    } refused[] = {
+        {{"--formula", "sinn(x)"}, "--formula: the formula cannot be read: unknown name 'sinn' at position 1."},
+        {{"--formula", "1/x", "--samples", "101"}, "--formula: the formula gives an infinity at x = 0."},
+        {{"--formula="}, "--formula: Please enter a formula"},
+        {{"--source", "formula"}, "--formula: Please enter a formula"},
+        {{"--formula", std::string(1001, 'x')}, "--formula: the text has 1001 characters; it may have at most 1000"},
+        {{"--formula", "x +\n1"}, "--formula: the text holds a control character"},
+        {{"--source", "formulas"}, "--source: \"formulas\" is not one of example, file, formula, 0, 1, 2"},
+    };
+    for (const auto& c : refused)
+        EXPECT_EQ(Refused(c.args).rfind(c.message, 0), 0u) << Refused(c.args);
+}
+
+// A built-in function by its number or the short name --help lists.
+TEST(ArgumentParser, ExampleByNumberOrName)
+{
+    const struct {
+        const char* text;
+        int example;
+    } named[] = {{"cosh", 1}, {"footstep", 7}, {"exp-fast-sine", 11}, {"7", 7}};
+    for (const auto& c : named)
+        EXPECT_EQ(Accepted({"--example", c.text}).options.settings.m_nExample, c.example) << c.text;
+    EXPECT_NE(Refused({"--example", "foot"}).find("nor the name of a built-in function"), std::string::npos);
+    EXPECT_NE(Refused({"--example", "12"}).find("from 1 to 11"), std::string::npos);
 }

@@ -432,7 +432,8 @@ TEST(CommandLine, ArgumentsAndInputsAreHandledConsistently)
         {"a study that sweeps the window the file had",
          wide + "$CLI --settings w.spl --study window=1:10 --csv /dev/null", 0, ""},
         {"control characters are shown escaped", "$CLI --example \"$(printf '3\\033]0;x\\007')\"", 2,
-         "--example: \"3\\x1B]0;x\\x07\" is not a whole number\n"},
+         "--example: \"3\\x1B]0;x\\x07\" is neither a number from 1 to 11 nor the name of a built-in function (see "
+         "--help)\n"},
         {"help that cannot be written", "$CLI --help > /dev/full", 1,
          "The help could not be written to standard output.\n"},
         {"an experiment file that is a pipe", "mkfifo p; timeout 20 $CLI --settings p", 2,

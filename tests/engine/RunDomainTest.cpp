@@ -35,7 +35,7 @@ struct RealSetting {
 };
 
 const WholeSetting kWholeSettings[] = {
-    {"source", &CSplineEngine::m_nSource, 0, 1},
+    {"source", &CSplineEngine::m_nSource, 0, 2},
     {"method", &CSplineEngine::m_nMethod, 1, 2},
     {"example", &CSplineEngine::m_nExample, 1, 11},
     {"samples", &CSplineEngine::m_nSamples, 2, kMaxSamples},
@@ -78,6 +78,9 @@ std::unique_ptr<CSplineEngine> CheapEngine(int method)
     e->m_nSource = 0;
     e->m_nSamples = 200;
     e->m_nPoints = 50;
+    // A table of zeros, so that a formula run completes as well.
+    e->m_nFunctionSamples = 200;
+    e->m_nFunctionPoints = 50;
     e->m_nSchwarzCount = 15;
     e->m_nLsqCount = 5;
     e->m_nMaxLsqSamples = 101;

@@ -287,7 +287,7 @@ TEST(RunBuiltIn, SettingsBeyondCapacityAreRefused)
     e->Run();
     EXPECT_EQ(e->m_eFailure, RunFailure::BadSettings);
     e->m_nMethod = 1;
-    e->m_nSource = 2;
+    e->m_nSource = 3;
     e->Run();
     EXPECT_EQ(e->m_eFailure, RunFailure::BadSettings);
     EXPECT_TRUE(ResultSnapshot::Of(*e) == lsq);

@@ -29,6 +29,7 @@ TEST(ExperimentFile, EverySettingReadsBackToTheSameBits)
         for (const double value : values) {
             CSplnSettings settings = DefaultSettings();
             SetSetting(settings, range.id, value);
+            SetSettingText(settings, kSettingFormula, "x^2");  // a formula that is the source must run
             const std::string text = FormatExperiment(settings);
             const ExperimentRead read = ParseExperiment(text, CSplnSettings{});
             ASSERT_EQ(read.status, ExperimentStatus::Settings) << text << read.message;

@@ -28,6 +28,10 @@ double EngineValue(const SettingRange& range, const CSplineEngine& e)
 void ExpectInEngine(const CSplnSettings& s, const CSplineEngine& e, bool forRun)
 {
     for (const SettingRange& range : kSettingRanges) {
+        if (range.engineText) {
+            EXPECT_STREQ(e.*range.engineText, s.*range.docText) << range.flag;
+            continue;
+        }
         double expected = GetSetting(s, range.id);
         if (range.engineForm == EngineForm::MethodNumber)
             expected += 1;

@@ -42,6 +42,7 @@ inline CSplnSettings SettingsAwayFromDefaults()
     CSplnSettings settings = DefaultSettings();
     for (const SettingRange& range : kSettingRanges)
         SetSetting(settings, range.id, ValueAwayFromDefault(range));
+    SetSettingText(settings, kSettingFormula, "sin(5*x) + abs(x)^0.5");
     settings.m_nWindow = std::min(settings.m_nWindow, settings.m_nFileLength / 10);
     return settings;
 }
@@ -59,6 +60,11 @@ inline ::testing::AssertionResult SameSettingsAs(const CSplnSettings& expected, 
 {
     std::string differences;
     for (const SettingRange& range : kSettingRanges) {
+        if (range.docText) {
+            if (GetSettingText(expected, range.id) != GetSettingText(actual, range.id))
+                differences += std::string(" ") + range.flag + " differs;";
+            continue;
+        }
         const double want = GetSetting(expected, range.id);
         const double got = GetSetting(actual, range.id);
         if (std::bit_cast<std::uint64_t>(want) != std::bit_cast<std::uint64_t>(got))
