@@ -108,8 +108,12 @@ std::string FormatExperiment(const CSplnSettings& settings)
 {
     std::string text(kExperimentHeader);
     text += '\n';
-    for (const SettingRange& range : kSettingRanges)
+    for (const SettingRange& range : kSettingRanges) {
+        // Without a seed the file reads as the files written before seeds existed.
+        if (range.id == kSettingNoiseSeed && settings.m_nNoiseSeed == kDefaultNoiseSeed)
+            continue;
         text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
+    }
     return text;
 }
 

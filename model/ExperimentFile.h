@@ -1,6 +1,6 @@
 #pragma once
 
-// Experiment files: the seventeen settings of a run as a small text file, a
+// Experiment files: the eighteen settings of a run as a small text file, a
 // first line naming the format, then one "name = value" line per setting keyed
 // by the command-line flag names. Read and written by the desktop document and
 // by spln-cli; no toolkit involved.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The settings record: one row for each of the seventeen settings of a run,
+// The settings record: one row for each of the eighteen settings of a run,
 // saying its name on the command line and in the JSON settings block, how it
 // is typed, the range the settings dialog accepts, its default, its one-line
 // help, and the document's member and the engine's member that hold it. The
@@ -48,6 +48,7 @@ enum SettingId : int {
     kSettingSchwarzCount,
     kSettingLsqType,
     kSettingLsqCount,
+    kSettingNoiseSeed,
     kSettingCount
 };
 
@@ -153,6 +154,9 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
     {kSettingLsqCount, "m_nLsqCount", "lsq-count", SettingKind::Integer, 5, kMaxSystem, nullptr, nullptr,
      kDefaultLsqCount, "number of basis functions of least squares",
      SPLN_WHOLE(m_nLsqCount, m_nLsqCount), EngineForm::Same},
+    {kSettingNoiseSeed, "m_nNoiseSeed", "noise-seed", SettingKind::Integer, 0, INT_MAX, nullptr, nullptr,
+     kDefaultNoiseSeed, "seed of the noise: 0 new noise on every run, S >= 1 the same noise from S",
+     SPLN_WHOLE(m_nNoiseSeed, m_nNoiseSeed), EngineForm::Same},
 #undef SPLN_WHOLE
 #undef SPLN_REAL
 };

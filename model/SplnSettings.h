@@ -4,7 +4,7 @@
 
 #include "engine/CSplineEngine.h"
 
-// The seventeen settings of a run as the user edits them: method 0/1 and the
+// The eighteen settings of a run as the user edits them: method 0/1 and the
 // sample count named m_nFileLength. The document keeps them; the engine keeps
 // the same numbers under the same names, except for the method (1/2) and
 // m_nSamples.
@@ -32,6 +32,7 @@ struct CSplnSettings {
     int m_nSchwarzType = spln::kDefaultSchwarzType;
     int m_nLsqCount = 5;  // document's own
     int m_nLsqType = 1;   // document's own
+    int m_nNoiseSeed = spln::kDefaultNoiseSeed;
 };
 
 // Engine to settings, as the settings dialog loads them (method minus 1).

@@ -35,6 +35,7 @@ constexpr int IDC_RIGHT_MARGIN = 1019;
 constexpr int IDC_LSQ_TYPE = 1020;
 constexpr int IDC_LSQ_COUNT = 1021;
 constexpr int IDC_WINDOW = 1022;
+constexpr int IDC_NOISE_SEED = 1023;
 
 // The control that edits a setting: its edit field, or the first button of
 // its radio group.
@@ -64,6 +65,7 @@ inline constexpr SettingControl kSettingControls[] = {
     {spln::kSettingSchwarzCount, IDC_SCHWARZ_COUNT},
     {spln::kSettingLsqType, IDC_LSQ_TYPE},
     {spln::kSettingLsqCount, IDC_LSQ_COUNT},
+    {spln::kSettingNoiseSeed, IDC_NOISE_SEED},
 };
 
 // The control of a setting; 0 for one the dialog does not show.

@@ -60,6 +60,7 @@ TEST(SettingsRecord, PublishedNamesRangesAndDefaults)
         {"schwarz-count", 15, 501, 51},
         {"lsq-type", 1, 5, 5},
         {"lsq-count", 5, 51, 35},
+        {"noise-seed", 0, 2147483647, 0},
     };
     for (const SettingRange& range : kSettingRanges) {
         const auto& expected = published[range.id];
