@@ -100,7 +100,7 @@ std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
 void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
     // Who handles what; every command not named here stays disabled (Cut,
-    // Paste, Undo, next and previous pane).
+    // Paste, next and previous pane).
     spln::CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
@@ -134,6 +134,24 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
     EnablePictureCommands(frame, false);
+    commands.SetHandler(res::ID_EDIT_UNDO, [this] {
+        if (CSplnDoc* document = GetSplnDoc())
+            document->UndoStack().undo();
+    });
+    commands.SetHandler(res::ID_EDIT_REDO, [this] {
+        if (CSplnDoc* document = GetSplnDoc())
+            document->UndoStack().redo();
+    });
+    if (CSplnDoc* document = GetSplnDoc()) {
+        // Undo and Redo are offered while the stack holds a step to take.
+        QUndoStack& stack = document->UndoStack();
+        commands.Enable(res::ID_EDIT_UNDO, stack.canUndo());
+        commands.Enable(res::ID_EDIT_REDO, stack.canRedo());
+        QObject::connect(&stack, &QUndoStack::canUndoChanged, &frame,
+                         [&frame](bool can) { frame.Commands().Enable(res::ID_EDIT_UNDO, can); });
+        QObject::connect(&stack, &QUndoStack::canRedoChanged, &frame,
+                         [&frame](bool can) { frame.Commands().Enable(res::ID_EDIT_REDO, can); });
+    }
     // Closing the window (Exit, the close box) asks before a study is lost,
     // then settles unsaved changes.
     frame.SetCloseQuery([this] { return MayLoseStudies() && SaveModified(); });

@@ -11,9 +11,58 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+#include <QUndoCommand>
+
+// One change of the accepted settings: the settings and the view's permission
+// to draw before and after.
+class CSplnDoc::SettingsStep : public QUndoCommand {
+public:
+    SettingsStep(CSplnDoc& doc, const CSplnSettings& before, bool validBefore, const CSplnSettings& after,
+                 const QString& text)
+        : QUndoCommand(text), m_doc(doc), m_before(before), m_after(after), m_bValidBefore(validBefore)
+    {}
+
+    void redo() override { m_doc.ApplySettings(m_after, true); }
+    void undo() override { m_doc.ApplySettings(m_before, m_bValidBefore); }
+
+private:
+    CSplnDoc& m_doc;
+    CSplnSettings m_before;
+    CSplnSettings m_after;
+    bool m_bValidBefore;
+};
 
 CSplnDoc::CSplnDoc() : m_savedSettings(AcceptedSettings()) {}
+
+void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
+{
+    const CSplnSettings before = AcceptedSettings();
+    if (m_bValid != 0 && spln::SameSettings(before, settings)) {
+        // Nothing to undo, but the picture is drawn afresh as after any Run.
+        ApplySettings(settings, true);
+        return;
+    }
+    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text));
+}
+
+void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
+{
+    static_cast<CSplnSettings&>(*this) = settings;
+    if (valid) {
+        m_bValid = 1;
+        PrepareRun();
+    } else {
+        StoreSettingsInEngine(settings, DocEngine());
+        m_bValid = 0;
+        DeleteContents();
+    }
+    SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
+    UpdateAllViews(nullptr);
+    if (m_onSettingsChanged)
+        m_onSettingsChanged();
+}
 
 CSplnSettings CSplnDoc::AcceptedSettings() const
 {
@@ -29,7 +78,10 @@ bool CSplnDoc::OnNewDocument()
     StoreSettingsInEngine(spln::DefaultSettings(), DocEngine());
     m_bValid = 0;
     m_savedSettings = AcceptedSettings();
+    m_undoStack.clear();
     SetModifiedFlag(false);
+    if (m_onSettingsChanged)
+        m_onSettingsChanged();
     return true;
 }
 
@@ -42,15 +94,13 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    if (read.status == spln::ExperimentStatus::Empty) {
+    if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
-    } else {
-        static_cast<CSplnSettings&>(*this) = read.settings;
-        m_bValid = 1;  // the file's settings passed the window check
-        PrepareRun();
-    }
+    else  // the file's settings passed the window check
+        ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
     SetPathName(path);
     m_savedSettings = AcceptedSettings();
+    m_undoStack.setClean();
     SetModifiedFlag(false);
     return true;
 }
@@ -60,6 +110,7 @@ bool CSplnDoc::OnSaveDocument(const QString& path)
     if (!CDocument::OnSaveDocument(path))
         return false;
     m_savedSettings = AcceptedSettings();
+    m_undoStack.setClean();
     return true;
 }
 
@@ -86,10 +137,15 @@ void CSplnDoc::PrepareRun()
 
 void CSplnDoc::OnSplineRun()
 {
+    const int validBefore = m_bValid;
     CSettingsDlg dialog(this, DocEngine());
     if (dialog.DoModal() == IDOK) {
-        PrepareRun();
-        SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
+        // The dialog has written the document's members and allowed the view
+        // to draw; the step records where they stood before it.
+        const CSplnSettings accepted = *this;
+        m_bValid = validBefore;
+        ChangeSettings(accepted, QStringLiteral("Run"));
+    } else {
+        UpdateAllViews(nullptr);
     }
-    UpdateAllViews(nullptr);
 }

@@ -27,6 +27,7 @@ constexpr unsigned ID_EDIT_COPY = 57634;
 constexpr unsigned ID_EDIT_CUT = 57635;
 constexpr unsigned ID_EDIT_PASTE = 57637;
 constexpr unsigned ID_EDIT_UNDO = 57643;
+constexpr unsigned ID_EDIT_REDO = 57644;
 
 constexpr unsigned ID_APP_ABOUT = 57664;
 constexpr unsigned ID_APP_EXIT = 57665;

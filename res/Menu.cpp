@@ -48,6 +48,7 @@ constexpr std::array kMainMenu{
     End(),
     Popup("&Edit"),
     Item("&Undo\tCtrl+Z", ID_EDIT_UNDO),
+    Item("&Redo\tCtrl+Shift+Z", ID_EDIT_REDO),
     Separator(),
     Item("Cu&t\tCtrl+X", ID_EDIT_CUT),
     Item("&Copy\tCtrl+C", ID_EDIT_COPY),

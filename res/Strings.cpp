@@ -41,6 +41,7 @@ constexpr std::array kStrings{
     StringEntry{ID_EDIT_CUT, "Cut the selection and put it on the Clipboard\nCut"},
     StringEntry{ID_EDIT_PASTE, "Insert Clipboard contents\nPaste"},
     StringEntry{ID_EDIT_UNDO, "Undo the last action\nUndo"},
+    StringEntry{ID_EDIT_REDO, "Redo the previously undone action\nRedo"},
     StringEntry{ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     StringEntry{ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
     StringEntry{ID_HELP_FINDER, "List Help topics\nHelp Topics"},

@@ -82,7 +82,8 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&File", "Recent File", ID_FILE_MRU_FILE1, false},
         {"&File", "-", 0, false},
         {"&File", "E&xit", ID_APP_EXIT, true},
-        {"&Edit", "&Undo\tCtrl+Z", ID_EDIT_UNDO, false},
+        {"&Edit", "&Undo\tCtrl+Z", ID_EDIT_UNDO, false},  // until there is a step to undo
+        {"&Edit", "&Redo\tCtrl+Shift+Z", res::ID_EDIT_REDO, false},
         {"&Edit", "-", 0, false},
         {"&Edit", "Cu&t\tCtrl+X", ID_EDIT_CUT, false},
         {"&Edit", "&Copy\tCtrl+C", ID_EDIT_COPY, false},
@@ -107,6 +108,7 @@ TEST_F(ShellTest, AcceleratorTableIsComplete)
         {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
         {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), res::ID_EDIT_REDO},
         {QKeySequence(Qt::CTRL | Qt::Key_X), ID_EDIT_CUT},
         {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
         {QKeySequence(Qt::CTRL | Qt::Key_V), ID_EDIT_PASTE},
