@@ -4,6 +4,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CSettingsPanel.h"
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
 #include "app/CStudyDlg.h"
@@ -18,7 +19,9 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace res = spln::res;
 using spln::CopyResult;
@@ -167,7 +170,24 @@ CSplnView* CSplnApp::CreateView()
         if (CMainFrame* frame = GetMainFrame())
             EnablePictureCommands(*frame, shown);
     });
+    if (CMainFrame* frame = GetMainFrame(); frame && GetSplnDoc())
+        CreateSettingsPanel(*frame, *GetSplnDoc());
     return view;
+}
+
+void CSplnApp::CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document)
+{
+    // Hidden until View > Settings Panel.
+    QPointer<CSettingsPanel> panel = new CSettingsPanel(document, &frame);
+    frame.addDockWidget(Qt::RightDockWidgetArea, panel);
+    panel->hide();
+    QAction* action = frame.Commands().Action(res::ID_VIEW_SETTINGS_PANEL);
+    action->setCheckable(true);
+    frame.Commands().SetHandler(res::ID_VIEW_SETTINGS_PANEL, [panel] {
+        if (panel)
+            panel->setVisible(!panel->isVisible());
+    });
+    QObject::connect(panel, &QDockWidget::visibilityChanged, action, &QAction::setChecked);
 }
 
 void CSplnApp::EnablePictureCommands(CMainFrame& frame, bool enabled)

@@ -48,6 +48,8 @@ private:
     // The result view, whose picture enables Export and Copy.
     CSplnView* CreateView();
     static void EnablePictureCommands(CMainFrame& frame, bool enabled);
+    // The settings panel docked at the frame's right, and View > Settings Panel.
+    static void CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document);
     void UpdateRecentFileMenu();
 
     void ShowStudyResult(const spln::study::StudyResult& result);

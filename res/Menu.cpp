@@ -61,6 +61,7 @@ constexpr std::array kMainMenu{
     Popup("&View"),
     Item("&Toolbar", ID_VIEW_TOOLBAR),
     Item("&Status Bar", ID_VIEW_STATUS_BAR),
+    Item("Settings &Panel", ID_VIEW_SETTINGS_PANEL),
     End(),
     Popup("&Help"),
     Item("&Help Topics", ID_HELP_FINDER),

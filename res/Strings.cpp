@@ -49,6 +49,7 @@ constexpr std::array kStrings{
     StringEntry{ID_HELP, "Display help for current task or command\nHelp"},
     StringEntry{ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
     StringEntry{ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
+    StringEntry{ID_VIEW_SETTINGS_PANEL, "Show or hide the settings panel, which redraws as you type\nSettings Panel"},
     StringEntry{61184, "Change the window size"},
     StringEntry{61185, "Change the window position"},
     StringEntry{61186, "Reduce the window to an icon"},

@@ -92,6 +92,7 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&Spline", "S&tudy...", res::ID_SPLINE_STUDY, true},
         {"&View", "&Toolbar", ID_VIEW_TOOLBAR, true},
         {"&View", "&Status Bar", ID_VIEW_STATUS_BAR, true},
+        {"&View", "Settings &Panel", res::ID_VIEW_SETTINGS_PANEL, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},
         {"&Help", "-", 0, false},
         {"&Help", "&About Spln...", ID_APP_ABOUT, true},

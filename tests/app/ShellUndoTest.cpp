@@ -54,11 +54,16 @@ TEST_F(ShellTest, UndoAndRedoReturnTheExactSettingsAndTheCleanState)
     };
     const std::vector<Step> steps{
         {"run the dialog", [this] { RunAccepted(); }, fresh, true, false, true, false},
-        {"change", [this] { Doc().ChangeSettings(With(3, 0), QStringLiteral("change")); }, With(3, 0), true, true,
+        {"change", [this] { Doc().ChangeSettings(With(3, 0), QStringLiteral("change")); }, With(3, 0), true, true, true,
+         false},
+        {"save",
+         [&] {
+             answers = {file};
+             Choose(ID_FILE_SAVE);
+         },
+         With(3, 0), true, false, true, false},
+        {"change again", [this] { Doc().ChangeSettings(With(5, 9), QStringLiteral("change")); }, With(5, 9), true, true,
          true, false},
-        {"save", [&] { answers = {file}; Choose(ID_FILE_SAVE); }, With(3, 0), true, false, true, false},
-        {"change again", [this] { Doc().ChangeSettings(With(5, 9), QStringLiteral("change")); }, With(5, 9), true,
-         true, true, false},
         {"undo to the saved state", [this] { Choose(ID_EDIT_UNDO); }, With(3, 0), true, false, true, true},
         {"undo past it", [this] { Choose(ID_EDIT_UNDO); }, fresh, true, true, true, true},
         {"undo the first run", [this] { Choose(ID_EDIT_UNDO); }, fresh, false, true, false, true},
