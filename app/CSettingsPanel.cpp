@@ -150,12 +150,12 @@ CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
     setWidget(scroll);
     LoadFromDocument();
     // The panel follows every change of the accepted settings, whoever made it.
-    m_doc.SetSettingsChangedHandler([this] { LoadFromDocument(); });
+    m_doc.SetSettingsChangedHandler(this, [this] { LoadFromDocument(); });
 }
 
 CSettingsPanel::~CSettingsPanel()
 {
-    m_doc.SetSettingsChangedHandler({});
+    m_doc.SetSettingsChangedHandler(this, {});
 }
 
 QWidget* CSettingsPanel::FieldOf(spln::SettingId id) const

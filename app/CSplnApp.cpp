@@ -3,6 +3,7 @@
 #include "app/CSplnApp.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CComparisonPanel.h"
 #include "app/CMainFrame.h"
 #include "app/CSettingsPanel.h"
 #include "app/CSplnDoc.h"
@@ -33,7 +34,8 @@ namespace {
 constexpr int kMaxRecentFiles = 4;
 
 // The commands that take the picture out of the window: enabled while one is shown.
-constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY};
+constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY,
+                                         res::ID_SPLINE_KEEP};
 // The profile lives under the program's own name (~/.config/Spln/); earlier
 // versions kept it under the organisation key of the original resources.
 const char* const kRegistryKey = "Spln";
@@ -136,6 +138,10 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_PICTURE, withView(&ExportPicture));
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
+    commands.SetHandler(res::ID_SPLINE_KEEP, [this] {
+        if (CSplnDoc* document = GetSplnDoc(); document && GetSplnView())
+            spln::KeepShown(*document, *GetSplnView());
+    });
     EnablePictureCommands(frame, false);
     commands.SetHandler(res::ID_EDIT_UNDO, [this] {
         if (CSplnDoc* document = GetSplnDoc())
@@ -177,17 +183,21 @@ CSplnView* CSplnApp::CreateView()
 
 void CSplnApp::CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document)
 {
-    // Hidden until View > Settings Panel.
-    QPointer<CSettingsPanel> panel = new CSettingsPanel(document, &frame);
-    frame.addDockWidget(Qt::RightDockWidgetArea, panel);
-    panel->hide();
-    QAction* action = frame.Commands().Action(res::ID_VIEW_SETTINGS_PANEL);
-    action->setCheckable(true);
-    frame.Commands().SetHandler(res::ID_VIEW_SETTINGS_PANEL, [panel] {
-        if (panel)
-            panel->setVisible(!panel->isVisible());
-    });
-    QObject::connect(panel, &QDockWidget::visibilityChanged, action, &QAction::setChecked);
+    // Each hidden until its View command shows it.
+    const auto dock = [&frame](QDockWidget* widget, unsigned command, Qt::DockWidgetArea area) {
+        QPointer<QDockWidget> panel = widget;
+        frame.addDockWidget(area, panel);
+        panel->hide();
+        QAction* action = frame.Commands().Action(command);
+        action->setCheckable(true);
+        frame.Commands().SetHandler(command, [panel] {
+            if (panel)
+                panel->setVisible(!panel->isVisible());
+        });
+        QObject::connect(panel, &QDockWidget::visibilityChanged, action, &QAction::setChecked);
+    };
+    dock(new CSettingsPanel(document, &frame), res::ID_VIEW_SETTINGS_PANEL, Qt::RightDockWidgetArea);
+    dock(new CComparisonPanel(document, &frame), res::ID_VIEW_COMPARISON, Qt::BottomDockWidgetArea);
 }
 
 void CSplnApp::EnablePictureCommands(CMainFrame& frame, bool enabled)

@@ -48,7 +48,8 @@ private:
     // The result view, whose picture enables Export and Copy.
     CSplnView* CreateView();
     static void EnablePictureCommands(CMainFrame& frame, bool enabled);
-    // The settings panel docked at the frame's right, and View > Settings Panel.
+    // The settings panel docked at the frame's right and the comparison at
+    // its foot, with View > Settings Panel and View > Comparison.
     static void CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document);
     void UpdateRecentFileMenu();
 

@@ -47,6 +47,19 @@ void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text
     m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text));
 }
 
+void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()> handler)
+{
+    std::erase_if(m_onSettingsChanged, [owner](const auto& entry) { return entry.first == owner; });
+    if (handler)
+        m_onSettingsChanged.emplace_back(owner, std::move(handler));
+}
+
+void CSplnDoc::NotifySettingsChanged()
+{
+    for (const auto& entry : m_onSettingsChanged)
+        entry.second();
+}
+
 void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
 {
     static_cast<CSplnSettings&>(*this) = settings;
@@ -60,8 +73,7 @@ void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
     }
     SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
     UpdateAllViews(nullptr);
-    if (m_onSettingsChanged)
-        m_onSettingsChanged();
+    NotifySettingsChanged();
 }
 
 CSplnSettings CSplnDoc::AcceptedSettings() const
@@ -79,9 +91,9 @@ bool CSplnDoc::OnNewDocument()
     m_bValid = 0;
     m_savedSettings = AcceptedSettings();
     m_undoStack.clear();
+    m_arrKept.clear();
     SetModifiedFlag(false);
-    if (m_onSettingsChanged)
-        m_onSettingsChanged();
+    NotifySettingsChanged();
     return true;
 }
 

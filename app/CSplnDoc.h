@@ -11,6 +11,8 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class CSplnDoc : public CDocument, public CSplnDocData {
 public:
@@ -53,9 +55,11 @@ public:
     // the state last saved, opened or started new.
     QUndoStack& UndoStack() { return m_undoStack; }
 
-    // Called whenever the accepted settings change (a step done or undone):
-    // a panel showing them reloads.
-    void SetSettingsChangedHandler(std::function<void()> handler) { m_onSettingsChanged = std::move(handler); }
+    // Called whenever the accepted settings or the kept approximations
+    // change: the panels showing them reload. One handler an owner; an empty
+    // handler removes the owner's.
+    void SetSettingsChangedHandler(const void* owner, std::function<void()> handler);
+    void NotifySettingsChanged();
 
 private:
     class SettingsStep;
@@ -70,5 +74,5 @@ private:
 
     CSplnSettings m_savedSettings;  // as last saved, opened or started new
     QUndoStack m_undoStack;
-    std::function<void()> m_onSettingsChanged;
+    std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;
 };

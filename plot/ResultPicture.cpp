@@ -92,6 +92,16 @@ void RunForPicture(CSplnDocData& doc, CSplineEngine& engine)
     doc.m_nCount = engine.m_nPoints;
 }
 
+KeptPen KeptPenAt(std::size_t index)
+{
+    static constexpr COLORREF kColours[] = {RGB(255, 128, 0), RGB(128, 0, 255), RGB(0, 150, 150), RGB(150, 75, 0),
+                                            RGB(230, 0, 230), RGB(0, 0, 128),   RGB(128, 128, 0), RGB(96, 96, 96)};
+    static constexpr int kStyles[] = {PS_DASH, PS_DOT, PS_DASHDOT};
+    constexpr std::size_t kColourCount = sizeof kColours / sizeof kColours[0];
+    constexpr std::size_t kStyleCount = sizeof kStyles / sizeof kStyles[0];
+    return {kColours[index % kColourCount], kStyles[index % kStyleCount]};
+}
+
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
                        const ResultPens& pens)
 {
@@ -126,6 +136,20 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
             graph.DrawCurve(dc);
             // Still in the state DrawFrame left: title font, blue, centred.
             dc.TextOut((area.left + area.right) / 2, ReportLineTop(dc, graph, area), report);
+        }
+
+        CPen keptPen;
+        for (std::size_t k = 0; k < doc.m_arrKept.size(); ++k) {
+            const KeptApproximation& kept = doc.m_arrKept[k];
+            if (!kept.shown || kept.x.empty() || kept.x.size() != kept.approx.size())
+                continue;
+            const KeptPen pen = KeptPenAt(k);
+            dc.SelectObject(pens.frame);
+            keptPen.DeleteObject();
+            keptPen.CreatePen(pen.style, 1, pen.colour);
+            dc.SelectObject(&keptPen);
+            graph.MapPoints(kept.x, kept.approx);
+            graph.DrawCurve(dc);
         }
 
         CopyPair(doc, count, engine.m_dX, engine.m_dApprox);

@@ -49,6 +49,8 @@ constexpr std::array kStrings{
     StringEntry{ID_HELP, "Display help for current task or command\nHelp"},
     StringEntry{ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
     StringEntry{ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
+    StringEntry{ID_SPLINE_KEEP, "Keep the approximation shown, drawn beside the next ones for comparison\nKeep"},
+    StringEntry{ID_VIEW_COMPARISON, "Show or hide the table of kept approximations\nComparison"},
     StringEntry{ID_VIEW_SETTINGS_PANEL, "Show or hide the settings panel, which redraws as you type\nSettings Panel"},
     StringEntry{61184, "Change the window size"},
     StringEntry{61185, "Change the window position"},

@@ -90,9 +90,11 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&Edit", "&Paste\tCtrl+V", ID_EDIT_PASTE, false},
         {"&Spline", "&Run", res::ID_SPLINE_RUN, true},
         {"&Spline", "S&tudy...", res::ID_SPLINE_STUDY, true},
+        {"&Spline", "&Keep", res::ID_SPLINE_KEEP, false},  // until a picture is shown
         {"&View", "&Toolbar", ID_VIEW_TOOLBAR, true},
         {"&View", "&Status Bar", ID_VIEW_STATUS_BAR, true},
         {"&View", "Settings &Panel", res::ID_VIEW_SETTINGS_PANEL, true},
+        {"&View", "&Comparison", res::ID_VIEW_COMPARISON, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},
         {"&Help", "-", 0, false},
         {"&Help", "&About Spln...", ID_APP_ABOUT, true},
@@ -176,19 +178,20 @@ TEST_F(ShellTest, ShortcutsRunEnabledCommandsAndDisabledOnesDoNothing)
     EXPECT_TRUE(Frame().HelpWindow()->isVisible());
 }
 
-TEST_F(ShellTest, ToolbarHasTwelveItemsInOrderWithImagesAndTooltips)
+TEST_F(ShellTest, ToolbarHasThirteenItemsInOrderWithImagesAndTooltips)
 {
     ASSERT_TRUE(Start());
     CToolBar& toolBar = *Frame().m_wndToolBar;
-    const std::vector<unsigned> expected{ID_FILE_NEW,   ID_FILE_OPEN, ID_FILE_SAVE,  ID_SEPARATOR,
-                                         ID_EDIT_CUT,   ID_EDIT_COPY, ID_EDIT_PASTE, ID_SEPARATOR,
-                                         ID_FILE_PRINT, ID_SEPARATOR, ID_APP_ABOUT,  ID_CONTEXT_HELP};
+    const std::vector<unsigned> expected{
+        ID_FILE_NEW,  ID_FILE_OPEN,  ID_FILE_SAVE,        ID_SEPARATOR, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
+        ID_SEPARATOR, ID_FILE_PRINT, res::ID_SPLINE_KEEP, ID_SEPARATOR, ID_APP_ABOUT, ID_CONTEXT_HELP};
     EXPECT_EQ(toolBar.ButtonIds(), expected);
 
     const std::vector<std::tuple<unsigned, const char*, bool>> buttons{
-        {ID_FILE_NEW, "New", true},     {ID_FILE_OPEN, "Open", true},  {ID_FILE_SAVE, "Save", true},
-        {ID_EDIT_CUT, "Cut", false},    {ID_EDIT_COPY, "Copy", false}, {ID_EDIT_PASTE, "Paste", false},
-        {ID_FILE_PRINT, "Print", true}, {ID_APP_ABOUT, "About", true}, {ID_CONTEXT_HELP, "Help", true},
+        {ID_FILE_NEW, "New", true},           {ID_FILE_OPEN, "Open", true},  {ID_FILE_SAVE, "Save", true},
+        {ID_EDIT_CUT, "Cut", false},          {ID_EDIT_COPY, "Copy", false}, {ID_EDIT_PASTE, "Paste", false},
+        {ID_FILE_PRINT, "Print", true},       {ID_APP_ABOUT, "About", true}, {ID_CONTEXT_HELP, "Help", true},
+        {res::ID_SPLINE_KEEP, "Keep", false},  // until a picture is shown
     };
     for (const auto& [id, tip, enabled] : buttons) {
         QAction* action = ActionOf(id);
