@@ -142,6 +142,7 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
         if (CSplnDoc* document = GetSplnDoc(); document && GetSplnView())
             spln::KeepShown(*document, *GetSplnView());
     });
+    RegisterErrorCurveCommands(commands);
     EnablePictureCommands(frame, false);
     commands.SetHandler(res::ID_EDIT_UNDO, [this] {
         if (CSplnDoc* document = GetSplnDoc())
@@ -167,6 +168,31 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     for (int slot = 0; slot < kMaxRecentFiles; ++slot)
         commands.SetHandler(res::ID_FILE_MRU_FILE1 + static_cast<unsigned>(slot),
                             [this, slot] { OnOpenRecentFile(slot); });
+}
+
+void CSplnApp::RegisterErrorCurveCommands(spln::CommandTable& commands)
+{
+    // Two checks: the panel shown or not, and its scale, which holds while
+    // the panel is hidden.
+    QAction* shown = commands.Action(res::ID_VIEW_ERROR_CURVE);
+    QAction* log = commands.Action(res::ID_VIEW_ERROR_LOG);
+    QAction* legend = commands.Action(res::ID_VIEW_LEGEND);
+    for (QAction* check : {shown, log, legend})
+        check->setCheckable(true);
+    const auto apply = [this, shown, log, legend] {
+        CSplnView* view = GetSplnView();
+        if (!view)
+            return;
+        spln::PlotOptions options = view->PlotOptions();
+        options.errorPanel = !shown->isChecked() ? spln::ErrorPanelMode::Off
+                             : log->isChecked()  ? spln::ErrorPanelMode::Log
+                                                 : spln::ErrorPanelMode::Signed;
+        options.legend = legend->isChecked();
+        view->SetPlotOptions(options);
+    };
+    commands.SetHandler(res::ID_VIEW_ERROR_CURVE, apply);
+    commands.SetHandler(res::ID_VIEW_ERROR_LOG, apply);
+    commands.SetHandler(res::ID_VIEW_LEGEND, apply);
 }
 
 CSplnView* CSplnApp::CreateView()

@@ -11,6 +11,9 @@
 #include <memory>
 
 class CMainFrame;
+namespace spln {
+class CommandTable;
+}
 class CSplnDoc;
 class CSplnView;
 class StudyJob;
@@ -45,6 +48,8 @@ public:
 private:
     std::unique_ptr<CFrameWnd> CreateMainFrame();
     void RegisterCommands(CMainFrame& frame);
+    // View > Error Curve, its scale and Legend: checks that set the view's looks.
+    void RegisterErrorCurveCommands(spln::CommandTable& commands);
     // The result view, whose picture enables Export and Copy.
     CSplnView* CreateView();
     static void EnablePictureCommands(CMainFrame& frame, bool enabled);

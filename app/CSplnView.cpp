@@ -9,6 +9,8 @@
 #include "model/RunResults.h"
 #include "plot/ResultPicture.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr unsigned kLastFunctionIndex = 11;
@@ -30,9 +32,69 @@ void CSplnView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     spln::SetHundredthInchMapping(*pDC);
 }
 
+void CSplnView::RedrawKept()
+{
+    m_bRedrawKept = true;
+    update();
+}
+
+spln::PlotOptions CSplnView::DrawnOptions() const
+{
+    spln::PlotOptions options = m_plotOptions;
+    const CSplnDoc* doc = GetDocument();
+    if (!doc)
+        return options;
+    for (std::size_t k = 0; k < doc->m_arrKept.size() && k < std::size(m_penKept); ++k) {
+        const spln::KeptApproximation& kept = doc->m_arrKept[k];
+        if (!kept.shown)
+            continue;
+        CPen& pen = m_penKept[k];
+        if (!pen.IsCreated()) {
+            const spln::KeptPen look = spln::KeptPenAt(k);
+            pen.CreatePen(look.style, 1, look.colour);
+        }
+        options.extraCurves.push_back({{spln::DisplayName(kept, doc->AcceptedSettings()), &pen}, kept.approx});
+    }
+    return options;
+}
+
+void CSplnView::SetPlotOptions(const spln::PlotOptions& options)
+{
+    m_plotOptions = options;
+    RedrawKept();
+}
+
+void CSplnView::OnUpdate(CView* pSender, long lHint, void* pHint)
+{
+    m_bRedrawKept = false;
+    CView::OnUpdate(pSender, lHint, pHint);
+}
+
+void CSplnView::resizeEvent(QResizeEvent* event)
+{
+    m_bRedrawKept = false;
+    CView::resizeEvent(event);
+}
+
+void CSplnView::DrawKeptRun(CDC& dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine);
+    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), DrawnOptions());
+}
+
 void CSplnView::OnDraw(CDC* pDC)
 {
     const bool window = !pDC->IsPrinting();
+    const bool kept = m_bHasPicture && m_pShownEngine && (!window || m_bRedrawKept);
+    if (window)
+        m_bRedrawKept = false;
+    if (kept) {
+        // A page or a second look shows the numbers the window shows.
+        DrawKeptRun(*pDC);
+        return;
+    }
     bool drawn = false;
     CSplnDoc* doc = GetDocument();
     if (doc && static_cast<unsigned>(doc->m_nFuncIndex) <= kLastFunctionIndex && doc->m_bValid != 0) {
@@ -46,7 +108,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 // would pass them off as this run's.
                 DrawRunFailure(*pDC, client);
             } else {
-                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens());
+                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens(), DrawnOptions());
                 if (drawn && window) {
                     if (!m_pShownEngine)
                         m_pShownEngine = std::make_unique<CSplineEngine>();

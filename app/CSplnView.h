@@ -1,7 +1,9 @@
 #pragma once
 
-// The result view: every paint runs the view's engine with the document's
-// settings and draws data, exact function, report line and approximation.
+// The result view: a paint runs the view's engine with the document's
+// settings and draws data, exact function, report line and approximation; the
+// view keeps that run, and what only looks at it again (a print, a preview, a
+// redraw asked for with RedrawKept) draws the kept run.
 
 #include "model/SplnSettings.h"
 #include "platform/CDC.h"
@@ -30,13 +32,30 @@ public:
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
     // The picture now in the window: true once a paint has drawn a result
-    // (not a message), until a paint draws none. Exports and Copy take the
-    // settings and the engine's numbers of that paint from ShownSettings and
-    // ShownEngine, since every paint, and every printed page, runs again and a
-    // noisy function then draws new noise.
+    // (not a message), until a paint draws none. Exports, Copy, printed and
+    // previewed pages take the settings and the engine's numbers of that paint
+    // from ShownSettings and ShownEngine, since a paint for any other reason
+    // runs again and a noisy function then draws new noise.
     bool HasPicture() const { return m_bHasPicture; }
     const CSplnSettings& ShownSettings() const { return m_shownSettings; }
     CSplineEngine& ShownEngine() const { return *m_pShownEngine; }
+
+    // Repaints the window from the kept run, without running the engine:
+    // for what changes only the look of the picture. Without a picture shown
+    // it is an ordinary repaint. A document update or a resize before the
+    // paint makes it an ordinary one again.
+    void RedrawKept();
+
+    // The looks of the picture in the window, its prints and its exports.
+    // Changing them redraws the kept run.
+    const spln::PlotOptions& PlotOptions() const { return m_plotOptions; }
+    void SetPlotOptions(const spln::PlotOptions& options);
+    // The looks with the document's shown kept approximations added as
+    // further curves, each with its legend entry: what is drawn and exported.
+    spln::PlotOptions DrawnOptions() const;
+
+    // A change of the document repaints with a new run.
+    void OnUpdate(CView* pSender, long lHint, void* pHint) override;
 
     spln::ResultPenSet m_pens;
 
@@ -44,10 +63,18 @@ signals:
     // A picture appeared in the window or went away.
     void PictureShownChanged(bool shown);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void SetPictureShown(bool shown);
+    // Draws the kept run into the client area of the surface.
+    void DrawKeptRun(CDC& dc);
 
     bool m_bHasPicture = false;
+    bool m_bRedrawKept = false;  // the next window paint draws the kept run
+    spln::PlotOptions m_plotOptions;
+    mutable CPen m_penKept[spln::kMaxKept];  // the pen of each kept approximation, by position
     CSplnSettings m_shownSettings;
     std::unique_ptr<CSplineEngine> m_pShownEngine;
 

@@ -72,7 +72,7 @@ void ExportPicture(CSplnView& view)
     QByteArray bytes;
     std::string reason;
     if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
-                                   view.height(), &bytes, &reason) ||
+                                   view.height(), &bytes, &reason, view.DrawnOptions()) ||
         !spln::WriteFileAtomically(answer.path.toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason))
@@ -99,12 +99,13 @@ QMimeData* ResultMimeData(CSplnView& view)
     if (!view.HasPicture())
         return nullptr;
     auto* data = new QMimeData;
-    const QImage image = spln::RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height());
+    const QImage image = spln::RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height(),
+                                                 view.DrawnOptions());
     if (!image.isNull())
         data->setImageData(image);
     QByteArray svg;
     if (spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), spln::PictureFormat::Svg, view.width(),
-                                  view.height(), &svg, nullptr))
+                                  view.height(), &svg, nullptr, view.DrawnOptions()))
         data->setData(QStringLiteral("image/svg+xml"), svg);
     data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
     return data;

@@ -70,6 +70,8 @@ enum class Option {
     Svg,
     Pdf,
     Size,
+    ErrorPanel,
+    Legend,
     Data,
     Settings,
     SaveSettings,
@@ -97,6 +99,8 @@ constexpr OptionFlag kOptionFlags[] = {
     {"svg", Option::Svg, true, nullptr},
     {"pdf", Option::Pdf, true, nullptr},
     {"size", Option::Size, true, "every picture has one size"},
+    {"error-panel", Option::ErrorPanel, true, "every picture has one error panel"},
+    {"legend", Option::Legend, false, nullptr},
     {"data", Option::Data, true, "a run reads one sample file"},
     {"settings", Option::Settings, true, "the settings start from one file"},
     {"save-settings", Option::SaveSettings, true, "the settings are saved to one file"},
@@ -180,6 +184,13 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
         return AddPicture(options, OutputKind::Pdf, flag, value);
     case Option::Size:
         return ReadPictureSize(options, flag, value);
+    case Option::ErrorPanel:
+        if (!ParseErrorPanelMode(value, options.plot.errorPanel))
+            return flag + ": " + Quoted(value) + " is not one of signed, log";
+        return std::nullopt;
+    case Option::Legend:
+        options.plot.legend = true;
+        return std::nullopt;
     case Option::Data:
         if (value.empty())
             return flag + " needs a file name";

@@ -7,6 +7,7 @@
 
 #include "model/SettingsRecord.h"
 #include "plot/PictureSize.h"
+#include "plot/PlotOptions.h"
 #include "study/StudyPlan.h"
 
 namespace spln::cli {
@@ -44,6 +45,7 @@ struct CliOptions {
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
     int pictureWidth = 800;              // size of the window a picture shows, in pixels
     int pictureHeight = 600;
+    PlotOptions plot;  // the looks of the pictures: the error panel, the legend
     bool study = false;  // run the study plan; the outputs are the study's
     bool seedGiven = false;
     study::StudyPlan studyPlan;  // a sweep, a grid, a selection or a repeat, and the seed of its noise

@@ -47,7 +47,7 @@ void AddRunOutputs(OutputSet& outputs, const CliOptions& options, CSplineEngine&
         }
         std::string bytes;
         std::string reason;
-        if (encodePicture(options.settings, engine, request.kind, options.pictureWidth, options.pictureHeight, &bytes,
+        if (encodePicture(options.settings, engine, options.plot, request.kind, options.pictureWidth, options.pictureHeight, &bytes,
                           &reason))
             outputs.Add(request.path, std::move(bytes));
         else

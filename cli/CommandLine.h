@@ -21,8 +21,9 @@ inline constexpr int kExitBadInput = 2;  // the arguments were refused; nothing 
 // Draws the picture of the engine's last run for these settings as the bytes
 // of a PNG, SVG or PDF file of the given window size; false with the reason in
 // *reason when it cannot.
-using PictureEncoder = std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, OutputKind kind,
-                                          int width, int height, std::string* bytes, std::string* reason)>;
+using PictureEncoder =
+    std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, const PlotOptions& plot, OutputKind kind,
+                       int width, int height, std::string* bytes, std::string* reason)>;
 
 // The whole command: parse the arguments (after the program name), run the
 // engine or the study, write the outputs, all of them or, when one cannot be

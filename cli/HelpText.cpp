@@ -66,12 +66,18 @@ std::string HelpText()
         "  The window must be at most a tenth of the samples: of --samples for the\n"
         "  built-in function, of the 4501 values of the sample file otherwise.\n"
         "\nOutputs (without any of them the report line goes to standard output):\n";
-    AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx and");
-    AppendRow(text, "", "the report as one JSON object (- is standard output)");
+    AppendRow(text, "--json FILE|-", "the settings, the point count, x, data, exact, approx,");
+    AppendRow(text, "", "error (approx - exact, for a built-in function) and the");
+    AppendRow(text, "", "report as one JSON object (- is standard output)");
     AppendRow(text, "--csv FILE|-", "columns x,data,exact,approx, one row a point");
     AppendRow(text, "--png FILE, --svg FILE, --pdf FILE", "the picture the desktop view shows for these settings");
     AppendRow(text, "--size WxH in " + std::to_string(kMinPictureSide) + ".." + std::to_string(kMaxPictureSide),
               "size in pixels of the window the picture shows [default 800x600]");
+    AppendRow(text, "--error-panel signed|log", "a panel under each picture's plot: approximation minus");
+    AppendRow(text, "", "exact function (minus data for the sample file), or log10");
+    AppendRow(text, "", "of its magnitude [default none]");
+    AppendRow(text, "--legend", "a legend of the curves and a subtitle naming the method");
+    AppendRow(text, "", "and its settings in each picture");
     text +=
         "  All outputs are written, or none: one that fails leaves every earlier file as\n"
         "  it was. A descriptor (/dev/stdout, /dev/fd/N) is written where it stands.\n"

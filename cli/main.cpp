@@ -46,11 +46,12 @@ int main(int argc, char** argv)
     spln::cli::StudyPictureEncoder encodeStudyPicture;
 #ifdef SPLN_CLI_PICTURES
     // The encoder starts its offscreen application itself, on its first picture.
-    encodePicture = [](const CSplnSettings& settings, CSplineEngine& engine, spln::cli::OutputKind kind, int width,
-                       int height, std::string* bytes, std::string* reason) {
+    encodePicture = [](const CSplnSettings& settings, CSplineEngine& engine, const spln::PlotOptions& plot,
+                       spln::cli::OutputKind kind, int width, int height, std::string* bytes, std::string* reason) {
         QByteArray picture;
-        return Encoded(spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason),
-                       picture, bytes);
+        return Encoded(
+            spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason, plot), picture,
+            bytes);
     };
     encodeStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind, int width,
                                        int height, std::string* bytes, std::string* reason) {

@@ -3,7 +3,9 @@
 #include "model/ResultText.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "model/SettingsRecord.h"
 #include "text/NumberFormat.h"
@@ -82,6 +84,12 @@ std::string FormatJson(const RunResults& results)
     AppendJsonArray(out, "data", results.data, results.count);
     AppendJsonArray(out, "exact", results.exact, results.count);
     AppendJsonArray(out, "approx", results.approx, results.count);
+    if (results.exact) {
+        std::vector<double> error(static_cast<std::size_t>(std::max(results.count, 0)));
+        for (int i = 0; i < results.count; ++i)
+            error[static_cast<std::size_t>(i)] = results.approx[i] - results.exact[i];
+        AppendJsonArray(out, "error", error.data(), results.count);
+    }
     out += "  \"report\": ";
     if (results.hasReport)
         AppendJsonString(out, results.report);

@@ -10,7 +10,8 @@
 namespace spln {
 
 // One JSON object: "settings" (as typed: method 0/1, kernel types as chosen),
-// "points", the arrays "x", "data", "exact", "approx" and "report". Every
+// "points", the arrays "x", "data", "exact", "approx", for a built-in
+// function "error" (approx - exact, point by point), and "report". Every
 // double has 17 significant digits, so it reads back to the same bits;
 // values that are not finite, and the exact function of a sample-file run,
 // are null. The report of a sample-file run is null.

@@ -118,6 +118,17 @@ public:
     virtual void TextOut(int x, int y, const char* text, int length) = 0;
     void TextOut(int x, int y, const std::string& text) { TextOut(x, y, text.c_str(), static_cast<int>(text.size())); }
     virtual void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) = 0;
+    // Fills a rectangle with a solid colour, no outline; a surface that
+    // records only lines and text may leave it out.
+    virtual void FillSolidRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/, COLORREF /*colour*/) {}
+    // Width of text in the current font, in logical units. This estimate
+    // from the metrics serves surfaces that cannot measure text.
+    virtual int GetTextWidth(const std::string& text)
+    {
+        TEXTMETRIC metrics;
+        GetTextMetrics(&metrics);
+        return static_cast<int>(text.size()) * metrics.tmMaxCharWidth / 2;
+    }
 
     // Mapping from logical units to device pixels.
     virtual int SetMapMode(int mode) = 0;

@@ -159,6 +159,18 @@ void QtDC::LineTo(int x, int y)
     m_posY = y;
 }
 
+void QtDC::FillSolidRect(int left, int top, int right, int bottom, COLORREF colour)
+{
+    m_painter.fillRect(QRectF(left, top, right - left, bottom - top),
+                       QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)));
+}
+
+int QtDC::GetTextWidth(const std::string& text)
+{
+    const QFontMetricsF fm(m_font, m_painter.device());
+    return qRound(fm.horizontalAdvance(QString::fromStdString(text)));
+}
+
 void QtDC::TextOut(int x, int y, const char* text, int length)
 {
     if (text == nullptr || length <= 0)

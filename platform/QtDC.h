@@ -33,6 +33,8 @@ public:
     void LineTo(int x, int y) override;
     using CDC::TextOut;
     void TextOut(int x, int y, const char* text, int length) override;
+    int GetTextWidth(const std::string& text) override;
+    void FillSolidRect(int left, int top, int right, int bottom, COLORREF colour) override;
     void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) override;
     int SetMapMode(int mode) override;
     CSize SetWindowExt(int cx, int cy) override;

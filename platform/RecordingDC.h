@@ -67,6 +67,9 @@ public:
     CSize SetWindowExt(int cx, int cy) override;
     CSize SetViewportExt(int cx, int cy) override;
     int GetDeviceCaps(int index) const override;
+    // Whether the surface answers as a printed page.
+    void SetPrinting(bool printing) { m_bPrinting = printing; }
+    bool IsPrinting() const override { return m_bPrinting; }
 
     // Everything recorded so far, oldest first.
     const std::vector<RecordedCall>& Calls() const { return m_calls; }
@@ -96,6 +99,7 @@ private:
     CSize SetExtent(CSize& extent, DCCall call, int cx, int cy);
 
     std::vector<RecordedCall> m_calls;
+    bool m_bPrinting = false;
     std::vector<FontMetricsEntry> m_metrics;
     TEXTMETRIC m_defaultMetrics;
     int m_logPixelsX;

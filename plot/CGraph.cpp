@@ -117,6 +117,8 @@ void CGraph::ScaleY(const std::vector<double>& y)
     const double step = LayOutAxis(
         y, m_nCount, m_rcArea.bottom - m_rcArea.top,
         {m_dMinY, m_dMaxY, m_dRangeY, m_nExpY, m_dStepY, m_nTicksY, m_nPixPerTickY, m_nPlotTop, m_nPlotBottom});
+    m_nPlotTop = OffsetCoordinate(m_nPlotTop, m_nShiftY);
+    m_nPlotBottom = OffsetCoordinate(m_nPlotBottom, m_nShiftY);
     // The smallest multiple of the step not below the maximum; unlike x, no
     // step is added and zero is not special.
     const double top = std::ceil(m_dMaxY / step) * step;

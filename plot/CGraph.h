@@ -27,6 +27,15 @@ public:
 
     void DrawFrame(CDC& dc, const std::string& title, const std::string& xCaption, const std::string& yCaption,
                    const std::vector<double>& x, const std::vector<double>& y);
+    // The frame of a panel under the plot, for values such as an error that
+    // need not be near 1: x laid out as DrawFrame lays it out for an area of
+    // the same width, so that the panel's grid lines up with the plot's; y
+    // from round ticks of the range low..high, labelled in plain numbers.
+    // The panel's grid spans from top + one label height to 2.5 label
+    // heights above top + height. Curves are then mapped with MapPoints.
+    // Leaves the label font selected.
+    void DrawPanelFrame(CDC& dc, int top, int height, const std::string& yCaption, const std::vector<double>& x,
+                        double low, double high);
     void ScaleX(const std::vector<double>& x);
     void ScaleY(const std::vector<double>& y);
     void ChooseStep(double range, int& exponent, double& mantissa);
@@ -60,6 +69,12 @@ public:
     std::unique_ptr<int[]> m_pPixY;
     int m_nExpX = 0;
     int m_nExpY = 0;
+    // Added to the plot's top and bottom by the y scaling: a plot that shares
+    // the picture with a panel keeps the top margin of the whole picture.
+    int m_nShiftY = 0;
+    // A line in the label font under the title; DrawFrame moves the plot
+    // down one label height to make room for it. Empty: none.
+    std::string m_strSubtitle;
     CRect m_rcArea;
     CFont m_fontLabel;
     CFont m_fontTitle;

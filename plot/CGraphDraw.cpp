@@ -24,6 +24,8 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     const int W2 = W / 2;
     const int W4 = W / 4;
 
+    if (!m_strSubtitle.empty())
+        m_nShiftY += H;
     ScaleX(x);
     ScaleY(y);
     const int L = m_nPlotLeft;
@@ -67,5 +69,18 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
     dc.TextOut(R + 2 * W + W4 + W2, B - 2 * H, FormatInt(m_nExpX));
 
     dc.SelectObject(&m_fontTitle);
-    dc.TextOut((L + R) / 2, T - 2 * H - 2 * W, title);
+    if (m_strSubtitle.empty()) {
+        dc.TextOut((L + R) / 2, T - 2 * H - 2 * W, title);
+        return;
+    }
+    // The title keeps its place on the picture; the subtitle fills the room
+    // the plot made by moving down.
+    TEXTMETRIC titleMetrics;
+    dc.GetTextMetrics(&titleMetrics);
+    dc.TextOut((L + R) / 2, T - 3 * H - 2 * W, title);
+    dc.SelectObject(&m_fontLabel);
+    const COLORREF titleColour = dc.SetTextColor(RGB(0, 0, 0));
+    dc.TextOut((L + R) / 2, T - 3 * H - 2 * W + titleMetrics.tmHeight, m_strSubtitle);
+    dc.SetTextColor(titleColour);
+    dc.SelectObject(&m_fontTitle);
 }

@@ -14,59 +14,50 @@ namespace spln {
 
 namespace {
 
-// The document as after an accepted Run with these settings.
-CSplnDocData DocumentFor(const CSplnSettings& settings, const CSplineEngine& engine)
-{
-    CSplnDocData doc;
-    static_cast<CSplnSettings&>(doc) = settings;
-    doc.SetUpForAcceptedRun();
-    doc.m_bValid = 1;
-    // As the view does after its run.
-    doc.m_nCount = engine.m_nPoints;
-    return doc;
-}
-
 // Paints the picture of the engine's last run for doc at width x height pixels.
-PicturePainter ResultPainter(int width, int height, CSplnDocData& doc, CSplineEngine& engine)
+PicturePainter ResultPainter(int width, int height, CSplnDocData& doc, CSplineEngine& engine,
+                             const PlotOptions& options)
 {
-    return [width, height, &doc, &engine](QPainter& painter) {
+    return [width, height, &doc, &engine, options](QPainter& painter) {
         painter.fillRect(QRect(0, 0, width, height), Qt::white);
         QtDC dc(painter);
         SetHundredthInchMapping(dc);
         ResultPenSet pens;
-        DrawResultPicture(dc, CRect{0, 0, width, height}, doc, engine, pens.Pens());
+        DrawResultPicture(dc, CRect{0, 0, width, height}, doc, engine, pens.Pens(), options);
     };
 }
 
 }  // namespace
 
 bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format, int width,
-                         int height, QByteArray* bytes, std::string* reason)
+                         int height, QByteArray* bytes, std::string* reason, const PlotOptions& options)
 {
     if (!UsablePictureSize(width, height, reason))
         return false;
     EnsureGuiApplication();
-    CSplnDocData doc = DocumentFor(settings, engine);
+    CSplnDocData doc = DocumentForRun(settings, engine);
     const QString title = QString::fromStdString(doc.m_nSource != 0 ? std::string("Data") : doc.m_strCaption);
-    return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine), bytes, reason);
+    return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine, options), bytes, reason);
 }
 
-QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, int width, int height)
+QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, int width, int height,
+                         const PlotOptions& options)
 {
     if (!UsablePictureSize(width, height, nullptr))
         return {};
     EnsureGuiApplication();
-    CSplnDocData doc = DocumentFor(settings, engine);
-    return PaintPictureImage(width, height, ResultPainter(width, height, doc, engine));
+    CSplnDocData doc = DocumentForRun(settings, engine);
+    return PaintPictureImage(width, height, ResultPainter(width, height, doc, engine, options));
 }
 
 bool ExportResultPicture(const CSplnSettings& settings, CSplineEngine& engine, PictureFormat format,
-                         const std::string& path, int width, int height, std::string* error)
+                         const std::string& path, int width, int height, std::string* error,
+                         const PlotOptions& options)
 {
     return WritePictureFile(
         path,
         [&](QByteArray* bytes, std::string* reason) {
-            return EncodeResultPicture(settings, engine, format, width, height, bytes, reason);
+            return EncodeResultPicture(settings, engine, format, width, height, bytes, reason, options);
         },
         error);
 }

@@ -6,6 +6,9 @@
 #include "model/SplnDocData.h"
 #include "model/SplnSettings.h"
 #include "plot/CGraph.h"
+#include "plot/ErrorCurve.h"
+#include "plot/GraphMath.h"
+#include "plot/Legend.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -52,6 +55,94 @@ std::string ReportText(const CSplineEngine& engine)
     return std::string(engine.m_szReport, strnlen(engine.m_szReport, kReportSize));
 }
 
+// Above an error panel the plot's grid spans this share of the picture's
+// height, from the top margin of the whole picture; the report line and the
+// x labels take the space down to kPanelTopPercent, where the panel begins.
+constexpr int kPlotGridPercent = 48;
+constexpr int kPanelTopPercent = 65;
+
+int PercentOf(int length, int percent)
+{
+    return static_cast<int>(static_cast<long long>(length) * percent / 100);
+}
+
+// A diamond around a point of a curve, half a label height across.
+void DrawMark(CDC& dc, int x, int y, int size)
+{
+    dc.MoveTo(x, y - size);
+    dc.LineTo(x + size, y);
+    dc.LineTo(x, y + size);
+    dc.LineTo(x - size, y);
+    dc.LineTo(x, y - size);
+}
+
+// One curve of the error panel: its values and its pen.
+struct PanelCurve {
+    std::vector<double> values;
+    CPen* pen;
+};
+
+void DrawErrorPanel(CDC& dc, const CRect& area, int top, const CSplnDocData& doc, const CSplineEngine& engine,
+                    const ResultPens& pens, const PlotOptions& options)
+{
+    const ErrorPanelMode mode = options.errorPanel;
+    const bool fromFile = doc.m_nSource != 0;
+    const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
+    const double* reference = fromFile ? engine.m_dData : engine.m_dExact;
+    const std::vector<double> x(engine.m_dX, engine.m_dX + count);
+    std::vector<PanelCurve> curves{{ErrorValues(engine, fromFile, mode), pens.error}};
+    for (const ExtraCurve& extra : options.extraCurves)
+        curves.push_back(
+            {ErrorValues(extra.values.data(), reference, std::min(count, static_cast<int>(extra.values.size())), mode),
+             extra.entry.pen});
+    double low = 0.0;
+    double high = 0.0;
+    bool first = true;
+    for (const PanelCurve& curve : curves) {
+        double curveLow = 0.0;
+        double curveHigh = 0.0;
+        ScanRange(curve.values.data(), static_cast<unsigned>(curve.values.size()), curveLow, curveHigh);
+        if (curve.values.empty())
+            continue;
+        low = first ? curveLow : std::min(low, curveLow);
+        high = first ? curveHigh : std::max(high, curveHigh);
+        first = false;
+    }
+    const char* caption = mode == ErrorPanelMode::Log ? (fromFile ? "log10 |approx - data|" : "log10 |approx - exact|")
+                                                      : (fromFile ? "approx - data" : "approx - exact");
+    CGraph panel(area, static_cast<unsigned>(count));
+    panel.DrawPanelFrame(dc, top, area.bottom - top, caption, x, low, high);
+    // Kept curves under the run's own, as in the plot above.
+    for (auto curve = curves.rbegin(); curve != curves.rend(); ++curve) {
+        panel.MapPoints(x, curve->values);
+        dc.SelectObject(curve->pen);
+        panel.DrawCurve(dc);
+    }
+    if (!fromFile) {
+        TEXTMETRIC label;
+        dc.GetTextMetrics(&label);
+        dc.SelectObject(pens.error);
+        for (const int place : ReportErrorPlaces(engine)) {
+            const auto at = static_cast<std::size_t>(place);
+            if (place >= 0 && at < panel.m_nCount)
+                DrawMark(dc, panel.m_pPixX[at], panel.m_pPixY[at], std::max(2, label.tmHeight / 3));
+        }
+    }
+    panel.RestoreFont();
+}
+
+// The legend's lines: the run's curves, then each further one.
+std::vector<LegendEntry> LegendEntries(bool fromFile, const ResultPens& pens, const PlotOptions& options)
+{
+    std::vector<LegendEntry> entries{{"data", pens.data}};
+    if (!fromFile)
+        entries.push_back({"exact function", pens.exact});
+    entries.push_back({"approximation", pens.approx});
+    for (const ExtraCurve& extra : options.extraCurves)
+        entries.push_back(extra.entry);
+    return entries;
+}
+
 }  // namespace
 
 CRect LogicalArea(CDC& dc, const CRect& pixels)
@@ -68,10 +159,12 @@ ResultPenSet::ResultPenSet()
     exact.CreatePen(PS_SOLID, 1, kExactPenColour);
     data.CreatePen(PS_SOLID, 1, kDataPenColour);
     approx.CreatePen(PS_SOLID, 1, kApproxPenColour);
+    error.CreatePen(PS_SOLID, 1, kErrorPenColour);
 }
 
 ResultPenSet::~ResultPenSet()
 {
+    error.DeleteObject();
     approx.DeleteObject();
     data.DeleteObject();
     exact.DeleteObject();
@@ -83,6 +176,17 @@ void SetHundredthInchMapping(CDC& dc)
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowExt(100, 100);
     dc.SetViewportExt(dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY));
+}
+
+CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine)
+{
+    CSplnDocData doc;
+    static_cast<CSplnSettings&>(doc) = settings;
+    doc.SetUpForAcceptedRun();
+    doc.m_bValid = 1;
+    // As the view does after its run.
+    doc.m_nCount = engine.m_nPoints;
+    return doc;
 }
 
 void RunForPicture(CSplnDocData& doc, CSplineEngine& engine)
@@ -105,6 +209,12 @@ KeptPen KeptPenAt(std::size_t index)
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
                        const ResultPens& pens)
 {
+    return DrawResultPicture(dc, clientPixels, doc, engine, pens, PlotOptions{});
+}
+
+bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
+                       const ResultPens& pens, const PlotOptions& options)
+{
     if (doc.m_arrX.empty())
         return false;
 
@@ -117,11 +227,24 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         doc.m_arrY.resize(static_cast<std::size_t>(count), 0.0);
 
     CPen* oldPen = dc.SelectObject(pens.frame);
-    const CRect area = LogicalArea(dc, clientPixels);
+    const CRect whole = LogicalArea(dc, clientPixels);
+    const bool panel = options.errorPanel != ErrorPanelMode::Off;
+    CRect area = whole;
+    int shift = 0;
+    if (panel) {
+        // The grid spans 80 % of the area's height from 10 % on.
+        area.bottom = PercentOf(whole.bottom, kPlotGridPercent * 10 / 8);
+        shift = PercentOf(whole.bottom, 10) - PercentOf(area.bottom, 10);
+    }
     {
         CopyPair(doc, count, engine.m_dX, engine.m_dData);
         const std::size_t points = std::min<std::size_t>(doc.m_arrX.size(), std::numeric_limits<unsigned>::max());
         CGraph graph(area, static_cast<unsigned>(points));
+        graph.m_nShiftY = shift;
+        if (options.legend)
+            graph.m_strSubtitle = SubtitleFor(doc);
+        if (panel)
+            area.bottom = PercentOf(whole.bottom, kPanelTopPercent);
         const bool fromFile = doc.m_nSource != 0;
         graph.DrawFrame(dc, fromFile ? std::string("Data") : doc.m_strCaption, "t", "y", doc.m_arrX, doc.m_arrY);
 
@@ -138,25 +261,28 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
             dc.TextOut((area.left + area.right) / 2, ReportLineTop(dc, graph, area), report);
         }
 
-        CPen keptPen;
-        for (std::size_t k = 0; k < doc.m_arrKept.size(); ++k) {
-            const KeptApproximation& kept = doc.m_arrKept[k];
-            if (!kept.shown || kept.x.empty() || kept.x.size() != kept.approx.size())
-                continue;
-            const KeptPen pen = KeptPenAt(k);
-            dc.SelectObject(pens.frame);
-            keptPen.DeleteObject();
-            keptPen.CreatePen(pen.style, 1, pen.colour);
-            dc.SelectObject(&keptPen);
-            graph.MapPoints(kept.x, kept.approx);
+        // Further curves go under the run's approximation, which stays on top.
+        for (const ExtraCurve& extra : options.extraCurves) {
+            graph.MapPoints(std::vector<double>(engine.m_dX, engine.m_dX + count), extra.values);
+            dc.SelectObject(extra.entry.pen);
             graph.DrawCurve(dc);
         }
-
         CopyPair(doc, count, engine.m_dX, engine.m_dApprox);
         graph.MapPoints(doc.m_arrX, doc.m_arrY);
         dc.SelectObject(pens.approx);
         graph.DrawCurve(dc);
+        if (options.legend) {
+            dc.SelectObject(&graph.m_fontLabel);
+            TEXTMETRIC label;
+            dc.GetTextMetrics(&label);
+            DrawLegend(dc, graph.m_nPlotRight - label.tmMaxCharWidth / 2, graph.m_nPlotTop + label.tmHeight / 2,
+                       LegendEntries(fromFile, pens, options), pens.frame);
+        }
         graph.RestoreFont();
+    }
+    if (panel) {
+        dc.SelectObject(pens.frame);
+        DrawErrorPanel(dc, whole, area.bottom, doc, engine, pens, options);
     }
     dc.SelectObject(oldPen);
     return true;

@@ -5,11 +5,14 @@
 // curve (blue) and the report line, and the approximation (red) last.
 
 #include "platform/CDC.h"
+#include "plot/PlotOptions.h"
+
+#include "model/SplnDocData.h"
 
 #include <cstddef>
 
 class CSplineEngine;
-class CSplnDocData;
+struct CSplnSettings;
 
 namespace spln {
 
@@ -17,6 +20,7 @@ inline constexpr COLORREF kFramePenColour = RGB(0, 0, 0);
 inline constexpr COLORREF kExactPenColour = RGB(0, 0, 255);
 inline constexpr COLORREF kDataPenColour = RGB(0, 255, 0);
 inline constexpr COLORREF kApproxPenColour = RGB(255, 0, 0);
+inline constexpr COLORREF kErrorPenColour = RGB(160, 0, 160);
 
 // The pen of the kept approximation at position index: a colour of its own
 // and a dashed or dotted line, so that none is taken for the current one.
@@ -31,6 +35,7 @@ struct ResultPens {
     CPen* exact;
     CPen* data;
     CPen* approx;
+    CPen* error;  // the error panel's curve and the marks of the report's errors
 };
 
 // The four pens of the picture, made in their colours: solid, one pixel wide.
@@ -41,12 +46,13 @@ public:
     ResultPenSet(const ResultPenSet&) = delete;
     ResultPenSet& operator=(const ResultPenSet&) = delete;
 
-    ResultPens Pens() { return {&frame, &exact, &data, &approx}; }
+    ResultPens Pens() { return {&frame, &exact, &data, &approx, &error}; }
 
     CPen frame;   // black: grid and exponent boxes
     CPen exact;   // blue: the exact function
     CPen data;    // green: the data
     CPen approx;  // red: the approximation
+    CPen error;   // purple: the error panel
 };
 
 // One logical unit is 1/100 inch on the surface's device, y downwards: the
@@ -72,5 +78,15 @@ void RunForPicture(CSplnDocData& doc, CSplineEngine& engine);
 // returns. Returns false, drawing nothing, when doc.m_arrX is empty.
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
                        const ResultPens& pens);
+// The same with the looks of options: with an error panel the plot takes the
+// upper part of the area and the panel the rest, its curve in pens.error with
+// a mark at each place where the report takes an error.
+bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
+                       const ResultPens& pens, const PlotOptions& options);
+
+// The document as an accepted Run with these settings leaves it, holding the
+// point count of the engine's last run: what the picture of a finished run is
+// drawn from without running the engine again.
+CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine);
 
 }  // namespace spln

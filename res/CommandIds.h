@@ -53,8 +53,11 @@ constexpr unsigned ID_SPLINE_STUDY = 32777;
 constexpr unsigned ID_SPLINE_KEEP = 32778;
 constexpr unsigned ID_FILE_EXPORT_PICTURE = 32800;
 constexpr unsigned ID_FILE_EXPORT_DATA = 32801;
-constexpr unsigned ID_VIEW_SETTINGS_PANEL = 32802;
-constexpr unsigned ID_VIEW_COMPARISON = 32803;
+constexpr unsigned ID_VIEW_ERROR_CURVE = 32802;
+constexpr unsigned ID_VIEW_ERROR_LOG = 32803;
+constexpr unsigned ID_VIEW_LEGEND = 32804;
+constexpr unsigned ID_VIEW_SETTINGS_PANEL = 32805;
+constexpr unsigned ID_VIEW_COMPARISON = 32806;
 
 // Strings that are not command prompts.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;

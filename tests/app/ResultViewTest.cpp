@@ -7,6 +7,7 @@
 #include "app/Engines.h"
 #include "engine/RunFailure.h"
 #include "platform/RecordingDC.h"
+#include "plot/ResultExport.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/platform/UiTestSupport.h"
 
@@ -231,4 +232,55 @@ TEST_F(ResultViewTest, PreviewedPageKeepsThinPensAtEveryZoom)
         EXPECT_LT(share, 0.15) << "grid lines and curves stay thin";
         EXPECT_GT(share, 0.002) << "the grid is there";
     }
+}
+
+namespace {
+
+// The report line a surface received, empty when none.
+std::string DrawnReport(const RecordingDC& dc)
+{
+    for (const RecordedCall& call : dc.CallsOf(DCCall::TextOut)) {
+        if (call.text.rfind("left board error", 0) == 0)
+            return call.text;
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST_F(ResultViewTest, PagesAndSecondLooksShowTheNumbersOfTheWindow)
+{
+    Accept(2);
+    doc.m_dAmplitude = 0.1;  // every run draws new noise
+    Shot();
+    ASSERT_TRUE(view.HasPicture());
+    const std::string shown(view.ShownEngine().m_szReport);
+    const std::vector<double> shownData(view.ShownEngine().m_dData, view.ShownEngine().m_dData + 640);
+
+    struct Look {
+        const char* what;
+        bool printing;
+    };
+    for (const Look look : {Look{"printed or previewed page", true}, Look{"redraw of the kept run", false}}) {
+        SCOPED_TRACE(look.what);
+        RecordingDC dc;
+        dc.SetPrinting(look.printing);
+        if (!look.printing)
+            view.RedrawKept();
+        view.OnPrepareDC(&dc);
+        view.OnDraw(&dc);
+        EXPECT_EQ(DrawnReport(dc), shown);
+    }
+    QByteArray svg;
+    ASSERT_TRUE(EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), PictureFormat::Svg, 640, 480, &svg,
+                                    nullptr));
+    EXPECT_TRUE(svg.contains(QByteArray::fromStdString(shown))) << "the export carries the window's errors";
+    EXPECT_TRUE(std::equal(shownData.begin(), shownData.end(), view.ShownEngine().m_dData));
+
+    // Any other repaint runs again and shows new noise.
+    RecordingDC again;
+    view.OnPrepareDC(&again);
+    view.OnDraw(&again);
+    EXPECT_NE(DrawnReport(again), shown);
+    EXPECT_EQ(std::string(view.ShownEngine().m_szReport), DrawnReport(again));
 }

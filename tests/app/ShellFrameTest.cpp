@@ -93,6 +93,10 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&Spline", "&Keep", res::ID_SPLINE_KEEP, false},  // until a picture is shown
         {"&View", "&Toolbar", ID_VIEW_TOOLBAR, true},
         {"&View", "&Status Bar", ID_VIEW_STATUS_BAR, true},
+        {"&View", "-", 0, false},
+        {"&View", "&Error Curve", res::ID_VIEW_ERROR_CURVE, true},
+        {"&View", "Error Curve in &log10", res::ID_VIEW_ERROR_LOG, true},
+        {"&View", "Le&gend", res::ID_VIEW_LEGEND, true},
         {"&View", "Settings &Panel", res::ID_VIEW_SETTINGS_PANEL, true},
         {"&View", "&Comparison", res::ID_VIEW_COMPARISON, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},

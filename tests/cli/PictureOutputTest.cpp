@@ -23,6 +23,7 @@ struct EncodeCall {
     int height;
     int resultCount;  // what the engine held when the picture was asked for
     int method;
+    spln::ErrorPanelMode panel;
 };
 
 }  // namespace
@@ -31,16 +32,18 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
 {
     const std::string dir = spln::test::MakeTempDirectory();
     std::vector<EncodeCall> calls;
-    const PictureEncoder encoder = [&calls](const CSplnSettings& settings, CSplineEngine& engine, OutputKind kind,
-                                            int width, int height, std::string* bytes, std::string*) {
-        calls.push_back({kind, width, height, engine.m_nResultCount, settings.m_nMethod});
+    const PictureEncoder encoder = [&calls](const CSplnSettings& settings, CSplineEngine& engine,
+                                            const spln::PlotOptions& plot, OutputKind kind, int width, int height,
+                                            std::string* bytes, std::string*) {
+        calls.push_back({kind, width, height, engine.m_nResultCount, settings.m_nMethod, plot.errorPanel});
         *bytes = "picture " + std::to_string(calls.size());
         return true;
     };
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunCommandLine(
-        {"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png", dir + "/p.png", "--size", "640x480"},
+        {"--samples", "500", "--method", "lsq", "--svg", dir + "/p.svg", "--png", dir + "/p.png", "--size", "640x480",
+         "--error-panel", "log"},
         out, err, encoder);
     EXPECT_EQ(status, spln::cli::kExitDone) << err.str();
     ASSERT_EQ(calls.size(), 2u);
@@ -50,6 +53,7 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
     EXPECT_EQ(calls[1].height, 480);
     EXPECT_EQ(calls[0].resultCount, 640) << "the picture is drawn from a completed run";
     EXPECT_EQ(calls[0].method, 1) << "the encoder receives the settings as typed";
+    EXPECT_EQ(calls[1].panel, spln::ErrorPanelMode::Log) << "and the looks asked for";
     EXPECT_EQ(spln::test::ReadFile(dir + "/p.svg"), "picture 1");
     EXPECT_EQ(spln::test::ReadFile(dir + "/p.png"), "picture 2");
     EXPECT_TRUE(out.str().empty()) << "a picture alone replaces the report line on standard output";
@@ -59,8 +63,8 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
 TEST(PictureOutput, APictureThatCannotBeDrawnIsReportedAndNothingIsWritten)
 {
     int calls = 0;
-    const PictureEncoder encoder = [&calls](const CSplnSettings&, CSplineEngine&, OutputKind, int, int, std::string*,
-                                            std::string* reason) {
+    const PictureEncoder encoder = [&calls](const CSplnSettings&, CSplineEngine&, const spln::PlotOptions&, OutputKind,
+                                            int, int, std::string*, std::string* reason) {
         ++calls;
         *reason = "out of memory";
         return false;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -108,10 +109,10 @@ TEST(JsonOutput, IsOneValidObjectWithTheNamedMembersInOrder)
     Fixture f({-1.0, 0.0, 1.0});
     const JsonValue json = ParsedJson(f.results);
     ASSERT_EQ(json.type, JsonValue::Type::Object);
-    const std::vector<std::string> names = {"settings", "points", "x", "data", "exact", "approx", "report"};
+    const std::vector<std::string> names = {"settings", "points", "x", "data", "exact", "approx", "error", "report"};
     EXPECT_EQ(json.order, names);
     EXPECT_EQ(json["points"].text, "3");
-    for (const char* array : {"x", "data", "exact", "approx"})
+    for (const char* array : {"x", "data", "exact", "approx", "error"})
         EXPECT_EQ(json[array].items.size(), 3u) << array;
     EXPECT_EQ(json["report"].text, f.results.report);
 }
@@ -148,6 +149,16 @@ TEST(JsonOutput, EveryDoubleReadsBackToTheSameBits)
             EXPECT_EQ(Bits(array.items[i].Number()), Bits((*arrays[a])[i]))
                 << names[a] << "[" << i << "] written as " << array.items[i].text;
     }
+    // The error is the difference of the doubles, not of their texts.
+    const JsonValue& error = json["error"];
+    ASSERT_EQ(error.items.size(), kAwkward.size());
+    for (size_t i = 0; i < kAwkward.size(); ++i) {
+        const double expected = f.approx[i] - f.exact[i];
+        if (std::isfinite(expected))
+            EXPECT_EQ(Bits(error.items[i].Number()), Bits(expected)) << "error[" << i << "]";
+        else
+            EXPECT_EQ(error.items[i].type, JsonValue::Type::Null) << "error[" << i << "] overflows";
+    }
 }
 
 TEST(JsonOutput, ValuesThatAreNotFiniteBecomeNull)
@@ -170,6 +181,7 @@ TEST(JsonOutput, SampleFileRunHasNullExactValuesAndNoReport)
     for (const JsonValue& item : json["exact"].items)
         EXPECT_EQ(item.type, JsonValue::Type::Null);
     EXPECT_EQ(json["report"].type, JsonValue::Type::Null);
+    EXPECT_EQ(std::count(json.order.begin(), json.order.end(), "error"), 0) << "no exact function, no error";
     EXPECT_EQ(json["settings"]["source"].text, "1");
 }
 

@@ -5,6 +5,7 @@
 #include "GraphTestSupport.h"
 #include "engine/CSplineEngine.h"
 #include "model/SplnDocData.h"
+#include "plot/Legend.h"
 #include "plot/ResultPicture.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ struct PictureFixture : ::testing::Test {
 
     bool Draw(CRect client = {0, 0, 800, 600})
     {
-        return DrawResultPicture(dc, client, doc, *engine, {&frame, &exact, &data, &approx});
+        return DrawResultPicture(dc, client, doc, *engine, {&frame, &exact, &data, &approx, &approx});
     }
 
     // The colour of the pen of every line, in drawing order, runs merged.
@@ -237,3 +238,44 @@ TEST(HundredthInchMapping, SetsTheAnisotropicMappingFromTheDeviceResolution)
 }
 
 }  // namespace
+
+TEST_F(PictureFixture, LegendSubtitleAndPanelNameAndDrawEveryCurveIncludingFurtherOnes)
+{
+    CPen kept;
+    kept.CreatePen(PS_SOLID, 1, RGB(0, 128, 128));
+    CPen error;
+    error.CreatePen(PS_SOLID, 1, kErrorPenColour);
+    PlotOptions options;
+    options.legend = true;
+    options.errorPanel = ErrorPanelMode::Signed;
+    options.extraCurves.push_back({{"kept: 21 functions", &kept}, std::vector<double>(kPoints, 0.5)});
+    engine->m_nResultCount = kPoints;
+    ASSERT_TRUE(DrawResultPicture(dc, {0, 0, 800, 600}, doc, *engine, {&frame, &exact, &data, &approx, &error},
+                                  options));
+
+    for (const std::string label : {"data", "exact function", "approximation", "kept: 21 functions"})
+        EXPECT_NE(FindText(label), nullptr) << label;
+    EXPECT_NE(FindText(SubtitleFor(doc)), nullptr);
+    EXPECT_EQ(SubtitleFor(doc).rfind("Least squares, basis 1, 5 functions, window 1, 10000 samples", 0), 0u);
+    // The kept curve in the plot and in the panel, the run's error in the panel.
+    EXPECT_GE(CountLines(RGB(0, 128, 128)), 2u * kPoints);
+    EXPECT_GE(CountLines(kErrorPenColour), static_cast<std::size_t>(kPoints));
+    EXPECT_EQ(dc.CurrentPen(), nullptr);
+    EXPECT_EQ(dc.CurrentFont(), nullptr);
+}
+
+TEST(Subtitle, NamesTheMethodItsCountsTheWindowAndTheSource)
+{
+    CSplnSettings settings;
+    settings.m_nMethod = 0;
+    settings.m_nSchwarzType = 2;
+    settings.m_nSchwarzCount = 101;
+    settings.m_nWindow = 3;
+    settings.m_dAmplitude = 0.1;
+    EXPECT_EQ(SubtitleFor(settings), "Projection, kernel 2, 101 splines, window 3, 10000 samples, noise 0.1");
+    settings.m_nMethod = 1;
+    settings.m_nLsqType = 5;
+    settings.m_nLsqCount = 35;
+    settings.m_nSource = 1;
+    EXPECT_EQ(SubtitleFor(settings), "Least squares, basis 5, 35 functions, window 3, sample file");
+}
