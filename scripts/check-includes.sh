@@ -19,7 +19,7 @@ declare -A below=(
     [plot]="platform study model engine text io"
     [app]="res plot platform study model engine text io dist"
     [cli]="plot study model engine text io dist"
-    [bench]="study model engine text io"
+    [bench]="plot platform study model engine text io"
     [fuzz]="cli study model engine text io"
 )
 
