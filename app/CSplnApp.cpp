@@ -3,7 +3,9 @@
 #include "app/CSplnApp.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CComparisonPanel.h"
 #include "app/CMainFrame.h"
+#include "app/CSettingsPanel.h"
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
 #include "app/CStudyDlg.h"
@@ -21,6 +23,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace res = spln::res;
 using spln::CopyResult;
@@ -32,7 +35,8 @@ namespace {
 constexpr int kMaxRecentFiles = 4;
 
 // The commands that take the picture out of the window: enabled while one is shown.
-constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY};
+constexpr unsigned kPictureCommands[] = {res::ID_FILE_EXPORT_PICTURE, res::ID_FILE_EXPORT_DATA, res::ID_EDIT_COPY,
+                                         res::ID_SPLINE_KEEP};
 // The profile lives under the program's own name (~/.config/Spln/); earlier
 // versions kept it under the organisation key of the original resources.
 const char* const kRegistryKey = "Spln";
@@ -102,7 +106,7 @@ std::unique_ptr<CFrameWnd> CSplnApp::CreateMainFrame()
 void CSplnApp::RegisterCommands(CMainFrame& frame)
 {
     // Who handles what; every command not named here stays disabled (Cut,
-    // Paste, Undo, next and previous pane).
+    // Paste, next and previous pane).
     spln::CommandTable& commands = frame.Commands();
     commands.SetHandler(res::ID_APP_ABOUT, [this] { OnAppAbout(); });
     commands.SetHandler(res::ID_FILE_NEW, [this] { OnFileNew(); });
@@ -135,8 +139,30 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
     commands.SetHandler(res::ID_FILE_EXPORT_PICTURE, withView(&ExportPicture));
     commands.SetHandler(res::ID_FILE_EXPORT_DATA, withView(&ExportData));
     commands.SetHandler(res::ID_EDIT_COPY, withView(&CopyResult));
+    commands.SetHandler(res::ID_SPLINE_KEEP, [this] {
+        if (CSplnDoc* document = GetSplnDoc(); document && GetSplnView())
+            spln::KeepShown(*document, *GetSplnView());
+    });
     RegisterErrorCurveCommands(commands);
     EnablePictureCommands(frame, false);
+    commands.SetHandler(res::ID_EDIT_UNDO, [this] {
+        if (CSplnDoc* document = GetSplnDoc())
+            document->UndoStack().undo();
+    });
+    commands.SetHandler(res::ID_EDIT_REDO, [this] {
+        if (CSplnDoc* document = GetSplnDoc())
+            document->UndoStack().redo();
+    });
+    if (CSplnDoc* document = GetSplnDoc()) {
+        // Undo and Redo are offered while the stack holds a step to take.
+        QUndoStack& stack = document->UndoStack();
+        commands.Enable(res::ID_EDIT_UNDO, stack.canUndo());
+        commands.Enable(res::ID_EDIT_REDO, stack.canRedo());
+        QObject::connect(&stack, &QUndoStack::canUndoChanged, &frame,
+                         [&frame](bool can) { frame.Commands().Enable(res::ID_EDIT_UNDO, can); });
+        QObject::connect(&stack, &QUndoStack::canRedoChanged, &frame,
+                         [&frame](bool can) { frame.Commands().Enable(res::ID_EDIT_REDO, can); });
+    }
     // Closing the window (Exit, the close box) asks before a study is lost,
     // then settles unsaved changes.
     frame.SetCloseQuery([this] { return MayLoseStudies() && SaveModified(); });
@@ -191,7 +217,28 @@ CSplnView* CSplnApp::CreateView()
             m_idleText = frame->m_wndStatusBar->IdleText();
         frame->m_wndStatusBar->SetIdleText(text.isEmpty() ? m_idleText : text);
     });
+    if (CMainFrame* frame = GetMainFrame(); frame && GetSplnDoc())
+        CreateSettingsPanel(*frame, *GetSplnDoc());
     return view;
+}
+
+void CSplnApp::CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document)
+{
+    // Each hidden until its View command shows it.
+    const auto dock = [&frame](QDockWidget* widget, unsigned command, Qt::DockWidgetArea area) {
+        QPointer<QDockWidget> panel = widget;
+        frame.addDockWidget(area, panel);
+        panel->hide();
+        QAction* action = frame.Commands().Action(command);
+        action->setCheckable(true);
+        frame.Commands().SetHandler(command, [panel] {
+            if (panel)
+                panel->setVisible(!panel->isVisible());
+        });
+        QObject::connect(panel, &QDockWidget::visibilityChanged, action, &QAction::setChecked);
+    };
+    dock(new CSettingsPanel(document, &frame), res::ID_VIEW_SETTINGS_PANEL, Qt::RightDockWidgetArea);
+    dock(new CComparisonPanel(document, &frame), res::ID_VIEW_COMPARISON, Qt::BottomDockWidgetArea);
 }
 
 void CSplnApp::EnablePictureCommands(CMainFrame& frame, bool enabled)

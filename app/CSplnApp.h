@@ -53,6 +53,9 @@ private:
     // The result view, whose picture enables Export and Copy.
     CSplnView* CreateView();
     static void EnablePictureCommands(CMainFrame& frame, bool enabled);
+    // The settings panel docked at the frame's right and the comparison at
+    // its foot, with View > Settings Panel and View > Comparison.
+    static void CreateSettingsPanel(CMainFrame& frame, CSplnDoc& document);
     void UpdateRecentFileMenu();
 
     void ShowStudyResult(const spln::study::StudyResult& result);

@@ -11,9 +11,70 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
+#include <QUndoCommand>
+
+// One change of the accepted settings: the settings and the view's permission
+// to draw before and after.
+class CSplnDoc::SettingsStep : public QUndoCommand {
+public:
+    SettingsStep(CSplnDoc& doc, const CSplnSettings& before, bool validBefore, const CSplnSettings& after,
+                 const QString& text)
+        : QUndoCommand(text), m_doc(doc), m_before(before), m_after(after), m_bValidBefore(validBefore)
+    {}
+
+    void redo() override { m_doc.ApplySettings(m_after, true); }
+    void undo() override { m_doc.ApplySettings(m_before, m_bValidBefore); }
+
+private:
+    CSplnDoc& m_doc;
+    CSplnSettings m_before;
+    CSplnSettings m_after;
+    bool m_bValidBefore;
+};
 
 CSplnDoc::CSplnDoc() : m_savedSettings(AcceptedSettings()) {}
+
+void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
+{
+    const CSplnSettings before = AcceptedSettings();
+    if (m_bValid != 0 && spln::SameSettings(before, settings)) {
+        // Nothing to undo, but the picture is drawn afresh as after any Run.
+        ApplySettings(settings, true);
+        return;
+    }
+    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text));
+}
+
+void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()> handler)
+{
+    std::erase_if(m_onSettingsChanged, [owner](const auto& entry) { return entry.first == owner; });
+    if (handler)
+        m_onSettingsChanged.emplace_back(owner, std::move(handler));
+}
+
+void CSplnDoc::NotifySettingsChanged()
+{
+    for (const auto& entry : m_onSettingsChanged)
+        entry.second();
+}
+
+void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
+{
+    static_cast<CSplnSettings&>(*this) = settings;
+    if (valid) {
+        m_bValid = 1;
+        PrepareRun();
+    } else {
+        StoreSettingsInEngine(settings, DocEngine());
+        m_bValid = 0;
+        DeleteContents();
+    }
+    SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
+    UpdateAllViews(nullptr);
+    NotifySettingsChanged();
+}
 
 CSplnSettings CSplnDoc::AcceptedSettings() const
 {
@@ -29,7 +90,10 @@ bool CSplnDoc::OnNewDocument()
     StoreSettingsInEngine(spln::DefaultSettings(), DocEngine());
     m_bValid = 0;
     m_savedSettings = AcceptedSettings();
+    m_undoStack.clear();
+    m_arrKept.clear();
     SetModifiedFlag(false);
+    NotifySettingsChanged();
     return true;
 }
 
@@ -42,15 +106,13 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    if (read.status == spln::ExperimentStatus::Empty) {
+    if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
-    } else {
-        static_cast<CSplnSettings&>(*this) = read.settings;
-        m_bValid = 1;  // the file's settings passed the window check
-        PrepareRun();
-    }
+    else  // the file's settings passed the window check
+        ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
     SetPathName(path);
     m_savedSettings = AcceptedSettings();
+    m_undoStack.setClean();
     SetModifiedFlag(false);
     return true;
 }
@@ -60,6 +122,7 @@ bool CSplnDoc::OnSaveDocument(const QString& path)
     if (!CDocument::OnSaveDocument(path))
         return false;
     m_savedSettings = AcceptedSettings();
+    m_undoStack.setClean();
     return true;
 }
 
@@ -86,10 +149,15 @@ void CSplnDoc::PrepareRun()
 
 void CSplnDoc::OnSplineRun()
 {
+    const int validBefore = m_bValid;
     CSettingsDlg dialog(this, DocEngine());
     if (dialog.DoModal() == IDOK) {
-        PrepareRun();
-        SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
+        // The dialog has written the document's members and allowed the view
+        // to draw; the step records where they stood before it.
+        const CSplnSettings accepted = *this;
+        m_bValid = validBefore;
+        ChangeSettings(accepted, QStringLiteral("Run"));
+    } else {
+        UpdateAllViews(nullptr);
     }
-    UpdateAllViews(nullptr);
 }

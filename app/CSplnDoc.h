@@ -7,6 +7,13 @@
 #include "model/SplnDocData.h"
 #include "platform/CDocument.h"
 
+#include <QString>
+#include <QUndoStack>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
 class CSplnDoc : public CDocument, public CSplnDocData {
 public:
     CSplnDoc();
@@ -15,7 +22,8 @@ public:
     bool OnNewDocument() override;
     // Reads the experiment file at path. Its settings become the document's
     // and the view draws them at once, as after an accepted Run; a file of
-    // zero bytes (as earlier versions saved) only blanks the view. A file
+    // zero bytes (as earlier versions saved) only blanks the view. Opening is
+    // a step of the undo stack, whose clean state it becomes. A file
     // that cannot be read is reported with its line and leaves the document
     // as it was.
     bool OnOpenDocument(const QString& path) override;
@@ -27,20 +35,44 @@ public:
     // goes through OnOpenDocument, which checks the whole file first.
     void Serialize(CArchive& ar) override;
 
-    // Spline > Run: the settings dialog; on OK the arrays are sized for the
-    // view, the caption chosen, the settings stored in the document's engine,
-    // and the document marked modified when they differ from the saved ones.
-    // The views are asked to redraw whatever the dialog's result.
+    // Spline > Run: the settings dialog; on OK its settings become one step
+    // of the undo stack: the arrays are sized for the view, the caption
+    // chosen, the settings stored in the document's engine, and the document
+    // marked modified when they differ from the saved ones. The views are
+    // asked to redraw whatever the dialog's result.
     void OnSplineRun();
 
     // The settings of the last accepted Run (or opened file): those the
     // dialog shows on its next opening and a save writes.
     CSplnSettings AcceptedSettings() const;
 
+    // Makes settings the accepted ones as one step of the undo stack (named
+    // text), drawn at once; settings that are the accepted ones already and
+    // drawn are only drawn again, with no step.
+    void ChangeSettings(const CSplnSettings& settings, const QString& text);
+
+    // The steps of the dialog, the panel and opened files; its clean state is
+    // the state last saved, opened or started new.
+    QUndoStack& UndoStack() { return m_undoStack; }
+
+    // Called whenever the accepted settings or the kept approximations
+    // change: the panels showing them reload. One handler an owner; an empty
+    // handler removes the owner's.
+    void SetSettingsChangedHandler(const void* owner, std::function<void()> handler);
+    void NotifySettingsChanged();
+
 private:
+    class SettingsStep;
+
+    // Makes settings the accepted ones (valid: the view may draw them) and
+    // redraws; the caption's mark follows.
+    void ApplySettings(const CSplnSettings& settings, bool valid);
+
     // The steps of an accepted Run after the dialog: arrays, caption,
     // function index, and the settings into the document's engine.
     void PrepareRun();
 
     CSplnSettings m_savedSettings;  // as last saved, opened or started new
+    QUndoStack m_undoStack;
+    std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;
 };

@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -61,6 +62,26 @@ void CSplnView::RedrawKept()
     update();
 }
 
+spln::PlotOptions CSplnView::DrawnOptions() const
+{
+    spln::PlotOptions options = m_plotOptions;
+    const CSplnDoc* doc = GetDocument();
+    if (!doc)
+        return options;
+    for (std::size_t k = 0; k < doc->m_arrKept.size() && k < std::size(m_penKept); ++k) {
+        const spln::KeptApproximation& kept = doc->m_arrKept[k];
+        if (!kept.shown)
+            continue;
+        CPen& pen = m_penKept[k];
+        if (!pen.IsCreated()) {
+            const spln::KeptPen look = spln::KeptPenAt(k);
+            pen.CreatePen(look.style, 1, look.colour);
+        }
+        options.extraCurves.push_back({{spln::DisplayName(kept, doc->AcceptedSettings()), &pen}, kept.approx});
+    }
+    return options;
+}
+
 void CSplnView::SetPlotOptions(const spln::PlotOptions& options)
 {
     m_plotOptions = options;
@@ -78,7 +99,7 @@ void CSplnView::DrawKeptRun(CDC& dc)
     CRect client;
     GetClientRect(&client);
     CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine);
-    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), m_plotOptions,
+    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), DrawnOptions(),
                             dc.IsPrinting() ? nullptr : &m_layout);
 }
 
@@ -106,7 +127,7 @@ void CSplnView::OnDraw(CDC* pDC)
                 // would pass them off as this run's.
                 DrawRunFailure(*pDC, client);
             } else {
-                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens(), m_plotOptions,
+                drawn = spln::DrawResultPicture(*pDC, client, *doc, engine, m_pens.Pens(), DrawnOptions(),
                                                 window ? &m_layout : nullptr);
                 if (drawn && window) {
                     if (!m_pShownEngine)

@@ -54,6 +54,9 @@ public:
     // Changing them redraws the kept run.
     const spln::PlotOptions& PlotOptions() const { return m_plotOptions; }
     void SetPlotOptions(const spln::PlotOptions& options);
+    // The looks with the document's shown kept approximations added as
+    // further curves, each with its legend entry: what is drawn and exported.
+    spln::PlotOptions DrawnOptions() const;
 
     // Zoom and pan of the x axis, for both the plot and the error panel:
     // factor below 1 zooms in around the value at centreX; PanBy moves by a
@@ -116,6 +119,7 @@ private:
     bool m_bDragMoved = false;
     spln::XRange m_dragRange;
     class QRubberBand* m_pRubberBand = nullptr;
+    mutable CPen m_penKept[spln::kMaxKept];  // the pen of each kept approximation, by position
     CSplnSettings m_shownSettings;
     std::unique_ptr<CSplineEngine> m_pShownEngine;
 

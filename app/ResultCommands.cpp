@@ -2,7 +2,10 @@
 
 #include "app/ResultCommands.h"
 
+#include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
+#include "engine/CSplineEngine.h"
+#include "engine/Noise.h"
 #include "io/AtomicFile.h"
 #include "model/ResultText.h"
 #include "platform/MessageBox.h"
@@ -14,6 +17,9 @@
 #include <QMimeData>
 
 #include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <memory>
 #include <string>
 
 namespace spln {
@@ -48,7 +54,7 @@ QString SuggestedName(const CSplnView& view, const QString& extension)
 // coordinates unrounded, images have the screen's pixel ratio.
 PlotOptions ExportOptions(const CSplnView& view, PictureFormat format)
 {
-    PlotOptions options = view.PlotOptions();
+    PlotOptions options = view.DrawnOptions();
     if (format == PictureFormat::Png)
         options.pixelRatio = std::clamp(view.devicePixelRatioF(), kMinPixelRatio, kMaxPixelRatio);
     else
@@ -108,7 +114,7 @@ QMimeData* ResultMimeData(CSplnView& view)
         return nullptr;
     auto* data = new QMimeData;
     const QImage image = spln::RenderResultImage(view.ShownSettings(), view.ShownEngine(), view.width(), view.height(),
-                                                 view.PlotOptions());
+                                                 view.DrawnOptions());
     if (!image.isNull())
         data->setImageData(image);
     QByteArray svg;
@@ -123,6 +129,39 @@ void CopyResult(CSplnView& view)
 {
     if (QMimeData* data = ResultMimeData(view))
         QApplication::clipboard()->setMimeData(data);
+}
+
+void KeepShown(CSplnDoc& doc, CSplnView& view)
+{
+    if (!view.HasPicture())
+        return;
+    const CSplineEngine& shown = view.ShownEngine();
+    KeptApproximation kept;
+    kept.settings = view.ShownSettings();
+    const int count = std::clamp(shown.m_nResultCount, 0, kMaxSamples);
+    kept.x.assign(shown.m_dX, shown.m_dX + count);
+    kept.approx.assign(shown.m_dApprox, shown.m_dApprox + count);
+    kept.hasErrors = kept.settings.m_nSource == 0;
+    kept.leftError = shown.m_dLeftError;
+    kept.interiorError = shown.m_dInteriorError;
+    kept.rightError = shown.m_dRightError;
+
+    // The run is timed again on an engine of its own, drawing from a sequence
+    // of its own, so that the program's noise goes on as it would.
+    auto engine = std::make_unique<CSplineEngine>();
+    CopySettingsForRun(kept.settings, *engine);
+    std::memcpy(engine->m_szDataPath, shown.m_szDataPath, sizeof engine->m_szDataPath);
+    NoiseSequence scratch;
+    engine->m_pNoise = &scratch;
+    const auto start = std::chrono::steady_clock::now();
+    engine->Run();
+    kept.runMilliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+
+    if (doc.m_arrKept.size() >= static_cast<std::size_t>(kMaxKept))
+        doc.m_arrKept.erase(doc.m_arrKept.begin());
+    doc.m_arrKept.push_back(std::move(kept));
+    doc.UpdateAllViews(nullptr);
+    doc.NotifySettingsChanged();
 }
 
 }  // namespace spln

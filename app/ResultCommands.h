@@ -2,8 +2,9 @@
 
 // File > Export Picture..., File > Export Data... and Edit > Copy: the
 // picture and the numbers the result view shows, written to a file or put on
-// the clipboard, as spln-cli writes them for the same run.
+// the clipboard, as spln-cli writes them for the same run; Spline > Keep.
 
+class CSplnDoc;
 class CSplnView;
 class QMimeData;
 
@@ -22,5 +23,10 @@ void CopyResult(CSplnView& view);
 
 // What CopyResult puts on the clipboard; null when the view shows no picture.
 QMimeData* ResultMimeData(CSplnView& view);
+
+// Spline > Keep: the approximation the view shows joins the document's kept
+// ones, with the time a run of its settings takes; beyond kMaxKept the
+// oldest goes.
+void KeepShown(CSplnDoc& doc, CSplnView& view);
 
 }  // namespace spln

@@ -1,7 +1,7 @@
 # The desktop document, the settings dialog, the result view and the two
 # program-wide engines.
 add_library(spln_app_ui STATIC
-    CSettingsDlg.cpp CSplnDoc.cpp CSplnView.cpp Engines.cpp ResultCommands.cpp)
+    CComparisonPanel.cpp CSettingsDlg.cpp CSettingsPanel.cpp CSplnDoc.cpp CSplnView.cpp Engines.cpp ResultCommands.cpp)
 target_link_libraries(spln_app_ui PUBLIC spln_ui spln_res spln_model spln_plot spln_plot_export spln_io)
 
 # Studies in the desktop program: the study dialog, the run off the

@@ -21,6 +21,7 @@ CSplineEngine::CSplineEngine()
       m_nMaxLsqSamples(spln::kMaxLsqPoints),
       m_nMethod(spln::kDefaultMethod),
       m_nBoard(spln::kDefaultBoard),
+      m_nNoiseSeed(spln::kDefaultNoiseSeed),
       m_dX{},
       m_dApprox{},
       m_dData{},

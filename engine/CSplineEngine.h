@@ -55,6 +55,7 @@ inline constexpr double kDefaultLeftDeriv = 0.0;
 inline constexpr double kDefaultRightDeriv = 0.0;
 inline constexpr int kDefaultLeftMargin = 250;
 inline constexpr int kDefaultRightMargin = 250;
+inline constexpr int kDefaultNoiseSeed = 0;  // noise goes on with the process-wide sequence
 
 // Why the last run stopped before producing results.
 enum class RunFailure {
@@ -94,6 +95,7 @@ public:
     int m_nMaxLsqSamples;  // least-squares sample points at most, 501
     int m_nMethod;         // 1 projection on Schwarz space, 2 least squares
     int m_nBoard;          // sample file ends: 0 given values, otherwise cubic estimation
+    int m_nNoiseSeed;      // 0 the process-wide noise sequence; S >= 1 every run draws afresh from S
 
     // ---- Results of the last completed run
     double m_dX[spln::kMaxSamples];

@@ -7,12 +7,14 @@
 #include "engine/Kernels.h"
 #include "engine/LeastSquares.h"
 #include "engine/NodeSmoothing.h"
+#include "engine/Noise.h"
 #include "engine/Projection.h"
 #include "engine/RunDomain.h"
 #include "engine/SampleFile.h"
 #include "engine/VectorClones.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -321,32 +323,47 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     }
 }
 
+// The pipeline of one run, drawing its noise from whatever sequence the engine names.
+void Approximate(CSplineEngine& e)
+{
+    if (const int setting = FirstUncomputableSetting(e)) {
+        RecordFailure(e, RunFailure::BadSettings, setting, "");
+        return;
+    }
+
+    BoundaryValues ends{e.m_dLeftValue, e.m_dRightValue, e.m_dLeftDeriv, e.m_dRightDeriv};
+    SampleGrid grid{0, 0.0};
+    if (e.m_nSource == kSourceFormula && !FunctionTableFits(e)) {
+        RecordFailure(e, RunFailure::NoFunctionTable, 0, "");
+        return;
+    }
+    if (e.m_nSource != kSourceFile)
+        grid = SampleExample(e, ends);
+    else if (!SampleDataFile(e, ends, grid))
+        return;
+
+    const BoundaryCubic cubic = MakeBoundaryCubic(ends, e.m_dHalfWidth);
+    SubtractCubic(e.m_wsX, e.m_wsY, grid.count, cubic);
+    const Projection projection = ApproximateResidual(e, grid.count, e.m_nWindow * grid.spacing);
+    EvaluateOutputs(e, cubic, projection);
+
+    e.m_eFailure = RunFailure::None;
+    e.m_nFailureDetail = 0;
+    e.m_szFailurePath[0] = '\0';
+}
+
 }  // namespace
 
 void CSplineEngine::Run()
 {
-    if (const int setting = FirstUncomputableSetting(*this)) {
-        RecordFailure(*this, RunFailure::BadSettings, setting, "");
-        return;
-    }
-
-    BoundaryValues ends{m_dLeftValue, m_dRightValue, m_dLeftDeriv, m_dRightDeriv};
-    SampleGrid grid{0, 0.0};
-    if (m_nSource == kSourceFormula && !FunctionTableFits(*this)) {
-        RecordFailure(*this, RunFailure::NoFunctionTable, 0, "");
-        return;
-    }
-    if (m_nSource != kSourceFile)
-        grid = SampleExample(*this, ends);
-    else if (!SampleDataFile(*this, ends, grid))
-        return;
-
-    const BoundaryCubic cubic = MakeBoundaryCubic(ends, m_dHalfWidth);
-    SubtractCubic(m_wsX, m_wsY, grid.count, cubic);
-    const Projection projection = ApproximateResidual(*this, grid.count, m_nWindow * grid.spacing);
-    EvaluateOutputs(*this, cubic, projection);
-
-    m_eFailure = RunFailure::None;
-    m_nFailureDetail = 0;
-    m_szFailurePath[0] = '\0';
+    // A seed gives the run a sequence of its own, started afresh at the seed,
+    // so the same settings draw the same noise every time. A sequence handed
+    // in from outside (a study's) keeps precedence; seed 0 goes on with the
+    // process-wide sequence.
+    NoiseSequence seeded(static_cast<std::uint32_t>(m_nNoiseSeed));
+    NoiseSequence* const given = m_pNoise;
+    if (!given && m_nNoiseSeed > 0)
+        m_pNoise = &seeded;
+    Approximate(*this);
+    m_pNoise = given;
 }

@@ -127,8 +127,15 @@ std::string FormatExperiment(const CSplnSettings& settings)
 {
     std::string text(kExperimentHeader);
     text += '\n';
-    for (const SettingRange& range : kSettingRanges)
+    for (const SettingRange& range : kSettingRanges) {
+        // The settings that came after the first files are written only when
+        // used, so that a file using none of them reads as those files did.
+        if (range.id == kSettingNoiseSeed && settings.m_nNoiseSeed == kDefaultNoiseSeed)
+            continue;
+        if (range.id == kSettingFormula && GetSettingText(settings, range.id).empty())
+            continue;
         text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
+    }
     return text;
 }
 

@@ -52,6 +52,7 @@ enum SettingId : int {
     kSettingLsqType,
     kSettingLsqCount,
     kSettingFormula,
+    kSettingNoiseSeed,
     kSettingCount
 };
 
@@ -170,6 +171,9 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
     {kSettingFormula, "m_szFormula", "formula", SettingKind::Text, 0, kMaxFormulaLength, nullptr, nullptr, nullptr,
      0, "formula in x on [-1, 1] for --source formula, muParser syntax (sets --source formula)",
      SPLN_TEXT(m_szFormula, m_szFormula), EngineForm::Same},
+    {kSettingNoiseSeed, "m_nNoiseSeed", "noise-seed", SettingKind::Integer, 0, INT_MAX, nullptr, nullptr, nullptr,
+     kDefaultNoiseSeed, "seed of the noise: 0 new noise on every run, S >= 1 the same noise from S",
+     SPLN_WHOLE(m_nNoiseSeed, m_nNoiseSeed), EngineForm::Same},
 #undef SPLN_WHOLE
 #undef SPLN_REAL
 #undef SPLN_TEXT

@@ -2,8 +2,9 @@
 
 // The toolkit-free half of the document: the settings of a run, the captions
 // of the built-in functions, the plot arrays the view fills and draws, and the
-// exact curve of the chosen function.
+// exact curve of the chosen function, and the approximations kept for comparison.
 
+#include "model/KeptApproximations.h"
 #include "model/SplnSettings.h"
 
 #include <string>
@@ -39,4 +40,6 @@ public:
     double m_dLength = 2.0;
     int m_nFuncIndex = 0;
     int m_bValid = 0;
+    // Approximations kept for comparison, drawn beneath the current one.
+    std::vector<spln::KeptApproximation> m_arrKept;
 };

@@ -33,6 +33,7 @@ struct CSplnSettings {
     int m_nLsqCount = 5;  // document's own
     int m_nLsqType = 1;   // document's own
     char m_szFormula[spln::kFormulaSize] = {};
+    int m_nNoiseSeed = spln::kDefaultNoiseSeed;
 };
 
 // Engine to settings, as the settings dialog loads them (method minus 1).

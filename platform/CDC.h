@@ -40,6 +40,9 @@ constexpr int MM_ANISOTROPIC = 8;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_DASHDOT = 3;
 
 struct CRect {
     int left = 0;

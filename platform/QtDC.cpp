@@ -80,8 +80,22 @@ void QtDC::ApplyPen()
     if (m_selectedPen != nullptr && m_selectedPen->IsCreated()) {
         pen.setColor(ToQColor(m_selectedPen->Colour()));
         width = m_selectedPen->Width();
-        if (m_selectedPen->Style() != PS_SOLID)
+        switch (m_selectedPen->Style()) {
+        case PS_SOLID:
+            break;
+        case PS_DASH:
+            pen.setStyle(Qt::DashLine);
+            break;
+        case PS_DOT:
+            pen.setStyle(Qt::DotLine);
+            break;
+        case PS_DASHDOT:
+            pen.setStyle(Qt::DashDotLine);
+            break;
+        default:
             pen.setStyle(Qt::NoPen);
+            break;
+        }
     }
     // The width in logical units, rounded to whole device pixels (at least
     // one): every line of a pen is then equally thick, where a fractional

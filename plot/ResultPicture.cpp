@@ -285,6 +285,16 @@ void RunForPicture(CSplnDocData& doc, CSplineEngine& engine)
     doc.m_nCount = engine.m_nPoints;
 }
 
+KeptPen KeptPenAt(std::size_t index)
+{
+    static constexpr COLORREF kColours[] = {RGB(255, 128, 0), RGB(128, 0, 255), RGB(0, 150, 150), RGB(150, 75, 0),
+                                            RGB(230, 0, 230), RGB(0, 0, 128),   RGB(128, 128, 0), RGB(96, 96, 96)};
+    static constexpr int kStyles[] = {PS_DASH, PS_DOT, PS_DASHDOT};
+    constexpr std::size_t kColourCount = sizeof kColours / sizeof kColours[0];
+    constexpr std::size_t kStyleCount = sizeof kStyles / sizeof kStyles[0];
+    return {kColours[index % kColourCount], kStyles[index % kStyleCount]};
+}
+
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,
                        const ResultPens& pens)
 {

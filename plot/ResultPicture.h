@@ -9,6 +9,8 @@
 
 #include "model/SplnDocData.h"
 
+#include <cstddef>
+
 class CSplineEngine;
 struct CSplnSettings;
 
@@ -19,6 +21,14 @@ inline constexpr COLORREF kExactPenColour = RGB(0, 0, 255);
 inline constexpr COLORREF kDataPenColour = RGB(0, 255, 0);
 inline constexpr COLORREF kApproxPenColour = RGB(255, 0, 0);
 inline constexpr COLORREF kErrorPenColour = RGB(160, 0, 160);
+
+// The pen of the kept approximation at position index: a colour of its own
+// and a dashed or dotted line, so that none is taken for the current one.
+struct KeptPen {
+    COLORREF colour;
+    int style;
+};
+KeptPen KeptPenAt(std::size_t index);
 
 struct ResultPens {
     CPen* frame;
@@ -61,7 +71,8 @@ void RunForPicture(CSplnDocData& doc, CSplineEngine& engine);
 // Draws the picture of the engine's current results into clientPixels, a
 // rectangle in device pixels of the surface (left and top 0), which is mapped
 // into the surface's logical units so that the frame keeps its margins at any
-// resolution. The document's arrays receive the data, exact and
+// resolution. The shown ones of the document's kept approximations are drawn
+// after the exact curve, in their own pens. The document's arrays receive the data, exact and
 // approximation pairs in turn and end holding the approximation. Selects
 // pens.frame first and puts the surface's earlier pen and font back before it
 // returns. Returns false, drawing nothing, when doc.m_arrX is empty.

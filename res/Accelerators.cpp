@@ -22,6 +22,7 @@ constexpr std::array kAccelerators{
     Ctrl('S', ID_FILE_SAVE),
     Ctrl('P', ID_FILE_PRINT),
     Ctrl('Z', ID_EDIT_UNDO),
+    AcceleratorEntry{V::Letter, 'Z', true, true, false, ID_EDIT_REDO},
     Ctrl('X', ID_EDIT_CUT),
     Ctrl('C', ID_EDIT_COPY),
     Ctrl('V', ID_EDIT_PASTE),

@@ -27,6 +27,7 @@ constexpr unsigned ID_EDIT_COPY = 57634;
 constexpr unsigned ID_EDIT_CUT = 57635;
 constexpr unsigned ID_EDIT_PASTE = 57637;
 constexpr unsigned ID_EDIT_UNDO = 57643;
+constexpr unsigned ID_EDIT_REDO = 57644;
 
 constexpr unsigned ID_APP_ABOUT = 57664;
 constexpr unsigned ID_APP_EXIT = 57665;
@@ -49,12 +50,15 @@ constexpr unsigned AFX_IDW_STATUS_BAR = 59393;
 
 constexpr unsigned ID_SPLINE_RUN = 32776;
 constexpr unsigned ID_SPLINE_STUDY = 32777;
+constexpr unsigned ID_SPLINE_KEEP = 32778;
 constexpr unsigned ID_FILE_EXPORT_PICTURE = 32800;
 constexpr unsigned ID_FILE_EXPORT_DATA = 32801;
 constexpr unsigned ID_VIEW_ERROR_CURVE = 32802;
 constexpr unsigned ID_VIEW_ERROR_LOG = 32803;
 constexpr unsigned ID_VIEW_LEGEND = 32804;
 constexpr unsigned ID_VIEW_RESET_ZOOM = 32805;
+constexpr unsigned ID_VIEW_SETTINGS_PANEL = 32807;
+constexpr unsigned ID_VIEW_COMPARISON = 32808;
 
 // Strings that are not command prompts.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;

@@ -143,6 +143,15 @@ void DrawContextHelp(QPainter& p)
     DrawQuestionMark(p, 9, 2, kNavy);
 }
 
+// Two curves over each other, the kept one dashed.
+void DrawKeep(QPainter& p)
+{
+    p.setPen(QPen(QColor(255, 128, 0), 1, Qt::DashLine));
+    p.drawPolyline(QPolygon{QPoint(1, 12), QPoint(5, 5), QPoint(9, 3), QPoint(14, 9)});
+    p.setPen(QPen(QColor(255, 0, 0), 1));
+    p.drawPolyline(QPolygon{QPoint(1, 13), QPoint(5, 8), QPoint(9, 6), QPoint(14, 12)});
+}
+
 }  // namespace
 
 QPixmap ToolbarImage(unsigned id)
@@ -175,6 +184,9 @@ QPixmap ToolbarImage(unsigned id)
         break;
     case ID_CONTEXT_HELP:
         draw = DrawContextHelp;
+        break;
+    case ID_SPLINE_KEEP:
+        draw = DrawKeep;
         break;
     default:
         return {};

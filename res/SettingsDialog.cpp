@@ -48,6 +48,8 @@ constexpr ControlTemplate kControls[] = {
     {IDC_STATIC, K::Label, "Number of basic splines", 194, 130, 76, 8, G, 0},
     {IDC_WINDOW, K::Edit, nullptr, 293, 219, 40, 14, T, 0},
     {IDC_STATIC, K::Label, "Window of averaging", 207, 219, 68, 8, G, 0},
+    {IDC_NOISE_SEED, K::Edit, nullptr, 293, 237, 40, 14, T, 0},
+    {IDC_STATIC, K::Label, "Noise seed (0: new noise)", 207, 239, 84, 8, G, 0},
     {IDC_BOARD_GIVEN, K::RadioButton, "&Value of appriore", 23, 121, 89, 20, G, 0},
     {IDC_BOARD_ESTIMATE, K::RadioButton, "&Estimation", 23, 233, 89, 20, 0, 0},
     {IDC_STATIC, K::Label, "Right value function", 23, 177, 64, 8, G, 0},

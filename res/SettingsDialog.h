@@ -37,6 +37,7 @@ constexpr int IDC_LSQ_COUNT = 1021;
 constexpr int IDC_WINDOW = 1022;
 constexpr int IDC_SOURCE_FORMULA = 1023;  // third button of the source group, after IDC_SOURCE_FILE in the template
 constexpr int IDC_FORMULA = 1024;
+constexpr int IDC_NOISE_SEED = 1025;
 
 // The control that edits a setting: its edit field, or the first button of
 // its radio group.
@@ -67,6 +68,7 @@ inline constexpr SettingControl kSettingControls[] = {
     {spln::kSettingLsqType, IDC_LSQ_TYPE},
     {spln::kSettingLsqCount, IDC_LSQ_COUNT},
     {spln::kSettingFormula, IDC_FORMULA},
+    {spln::kSettingNoiseSeed, IDC_NOISE_SEED},
 };
 
 // The control of a setting; 0 for one the dialog does not show.

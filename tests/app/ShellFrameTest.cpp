@@ -82,13 +82,15 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&File", "Recent File", ID_FILE_MRU_FILE1, false},
         {"&File", "-", 0, false},
         {"&File", "E&xit", ID_APP_EXIT, true},
-        {"&Edit", "&Undo\tCtrl+Z", ID_EDIT_UNDO, false},
+        {"&Edit", "&Undo\tCtrl+Z", ID_EDIT_UNDO, false},  // until there is a step to undo
+        {"&Edit", "&Redo\tCtrl+Shift+Z", res::ID_EDIT_REDO, false},
         {"&Edit", "-", 0, false},
         {"&Edit", "Cu&t\tCtrl+X", ID_EDIT_CUT, false},
         {"&Edit", "&Copy\tCtrl+C", ID_EDIT_COPY, false},
         {"&Edit", "&Paste\tCtrl+V", ID_EDIT_PASTE, false},
         {"&Spline", "&Run", res::ID_SPLINE_RUN, true},
         {"&Spline", "S&tudy...", res::ID_SPLINE_STUDY, true},
+        {"&Spline", "&Keep", res::ID_SPLINE_KEEP, false},  // until a picture is shown
         {"&View", "&Toolbar", ID_VIEW_TOOLBAR, true},
         {"&View", "&Status Bar", ID_VIEW_STATUS_BAR, true},
         {"&View", "-", 0, false},
@@ -96,6 +98,8 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&View", "Error Curve in &log10", res::ID_VIEW_ERROR_LOG, true},
         {"&View", "Le&gend", res::ID_VIEW_LEGEND, true},
         {"&View", "Reset &Zoom\tHome", res::ID_VIEW_RESET_ZOOM, true},
+        {"&View", "Settings &Panel", res::ID_VIEW_SETTINGS_PANEL, true},
+        {"&View", "&Comparison", res::ID_VIEW_COMPARISON, true},
         {"&Help", "&Help Topics", ID_HELP_FINDER, true},
         {"&Help", "-", 0, false},
         {"&Help", "&About Spln...", ID_APP_ABOUT, true},
@@ -112,6 +116,7 @@ TEST_F(ShellTest, AcceleratorTableIsComplete)
         {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
         {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), ID_EDIT_UNDO},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), res::ID_EDIT_REDO},
         {QKeySequence(Qt::CTRL | Qt::Key_X), ID_EDIT_CUT},
         {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
         {QKeySequence(Qt::CTRL | Qt::Key_V), ID_EDIT_PASTE},
@@ -178,19 +183,20 @@ TEST_F(ShellTest, ShortcutsRunEnabledCommandsAndDisabledOnesDoNothing)
     EXPECT_TRUE(Frame().HelpWindow()->isVisible());
 }
 
-TEST_F(ShellTest, ToolbarHasTwelveItemsInOrderWithImagesAndTooltips)
+TEST_F(ShellTest, ToolbarHasThirteenItemsInOrderWithImagesAndTooltips)
 {
     ASSERT_TRUE(Start());
     CToolBar& toolBar = *Frame().m_wndToolBar;
-    const std::vector<unsigned> expected{ID_FILE_NEW,   ID_FILE_OPEN, ID_FILE_SAVE,  ID_SEPARATOR,
-                                         ID_EDIT_CUT,   ID_EDIT_COPY, ID_EDIT_PASTE, ID_SEPARATOR,
-                                         ID_FILE_PRINT, ID_SEPARATOR, ID_APP_ABOUT,  ID_CONTEXT_HELP};
+    const std::vector<unsigned> expected{
+        ID_FILE_NEW,  ID_FILE_OPEN,  ID_FILE_SAVE,        ID_SEPARATOR, ID_EDIT_CUT,  ID_EDIT_COPY,   ID_EDIT_PASTE,
+        ID_SEPARATOR, ID_FILE_PRINT, res::ID_SPLINE_KEEP, ID_SEPARATOR, ID_APP_ABOUT, ID_CONTEXT_HELP};
     EXPECT_EQ(toolBar.ButtonIds(), expected);
 
     const std::vector<std::tuple<unsigned, const char*, bool>> buttons{
-        {ID_FILE_NEW, "New", true},     {ID_FILE_OPEN, "Open", true},  {ID_FILE_SAVE, "Save", true},
-        {ID_EDIT_CUT, "Cut", false},    {ID_EDIT_COPY, "Copy", false}, {ID_EDIT_PASTE, "Paste", false},
-        {ID_FILE_PRINT, "Print", true}, {ID_APP_ABOUT, "About", true}, {ID_CONTEXT_HELP, "Help", true},
+        {ID_FILE_NEW, "New", true},           {ID_FILE_OPEN, "Open", true},  {ID_FILE_SAVE, "Save", true},
+        {ID_EDIT_CUT, "Cut", false},          {ID_EDIT_COPY, "Copy", false}, {ID_EDIT_PASTE, "Paste", false},
+        {ID_FILE_PRINT, "Print", true},       {ID_APP_ABOUT, "About", true}, {ID_CONTEXT_HELP, "Help", true},
+        {res::ID_SPLINE_KEEP, "Keep", false},  // until a picture is shown
     };
     for (const auto& [id, tip, enabled] : buttons) {
         QAction* action = ActionOf(id);

@@ -415,3 +415,45 @@ TEST(RunBuiltIn, OwnNoiseSequenceLeavesTheProcessWideOneAlone)
         ASSERT_TRUE(SameBits(own->m_dApprox[k], shared->m_dApprox[k])) << k;
     EXPECT_TRUE(SameBits(own->m_dInteriorError, shared->m_dInteriorError));
 }
+
+TEST(RunBuiltIn, NoiseSeedDrawsTheSameNoiseOnEveryRun)
+{
+    auto seeded = MakeEngine();
+    auto reference = MakeEngine();
+    for (auto* e : {seeded.get(), reference.get()}) {
+        e->m_dAmplitude = 0.2;
+        e->m_nExample = 8;
+    }
+    seeded->m_nNoiseSeed = 41;
+    ResetNoise(9);
+    seeded->Run();
+    const ResultSnapshot first = ResultSnapshot::Of(*seeded);
+    EXPECT_EQ(NextNoise(), NoiseSequence(9).Next()) << "a seeded run moved the process-wide sequence";
+    seeded->Run();
+    EXPECT_EQ(ResultSnapshot::Of(*seeded), first) << "seed 41 drew other noise the second time";
+
+    // The seed starts the program's own generator at S, as a reset of the process-wide one does.
+    ResetNoise(41);
+    reference->Run();
+    EXPECT_EQ(ResultSnapshot::Of(*reference), first);
+
+    seeded->m_nNoiseSeed = 42;
+    seeded->Run();
+    EXPECT_NE(ResultSnapshot::Of(*seeded).data, first.data);
+
+    // Seed 0 goes on with the process-wide sequence, as before seeds existed.
+    seeded->m_nNoiseSeed = 0;
+    ResetNoise(41);
+    seeded->Run();
+    EXPECT_EQ(ResultSnapshot::Of(*seeded), first);
+    seeded->Run();
+    EXPECT_NE(ResultSnapshot::Of(*seeded).data, first.data);
+
+    // A sequence handed in (a study's) keeps precedence over the seed.
+    NoiseSequence study(41);
+    seeded->m_nNoiseSeed = 5;
+    seeded->m_pNoise = &study;
+    seeded->Run();
+    EXPECT_EQ(ResultSnapshot::Of(*seeded), first);
+    EXPECT_EQ(seeded->m_pNoise, &study);
+}

@@ -56,6 +56,29 @@ TEST(ExperimentFile, HandWrittenTextHoldsOnlyWhatItChanges)
     EXPECT_EQ(ParseExperiment("", DefaultSettings()).status, ExperimentStatus::Empty);
 }
 
+// Without a seed a file is written as before seeds existed, and such a file
+// reads as seed 0; a seed is one more line at the end.
+TEST(ExperimentFile, TheNoiseSeedIsWrittenOnlyWhenSet)
+{
+    const std::string unseeded =
+        "Spln experiment 1\nsource = example\nexample = 1\namplitude = 0\nsamples = 10000\nboard = estimate\n"
+        "left-value = 0\nright-value = 0\nleft-deriv = 0\nright-deriv = 0\nleft-margin = 250\n"
+        "right-margin = 250\nmethod = schwarz\nwindow = 1\nschwarz-type = 1\nschwarz-count = 51\n"
+        "lsq-type = 5\nlsq-count = 35\n";
+    CSplnSettings settings = DefaultSettings();
+    EXPECT_EQ(FormatExperiment(settings), unseeded);
+    EXPECT_EQ(ParseExperiment(unseeded, DefaultSettings()).settings.m_nNoiseSeed, 0);
+
+    settings.m_nNoiseSeed = 2147483647;
+    EXPECT_EQ(FormatExperiment(settings), unseeded + "noise-seed = 2147483647\n");
+    const ExperimentRead read = ParseExperiment(FormatExperiment(settings), DefaultSettings());
+    EXPECT_EQ(read.settings.m_nNoiseSeed, 2147483647);
+    const ExperimentRead negative = ParseExperiment("Spln experiment 1\nnoise-seed = -1\n", DefaultSettings());
+    EXPECT_EQ(negative.status, ExperimentStatus::Fault);
+    EXPECT_EQ(negative.line, 2);
+    EXPECT_EQ(negative.message, "noise-seed = -1: Please enter an integer between 0 and 2147483647.");
+}
+
 // Every fault names its line (0: the file as a whole) and says what is wrong
 // in the settings dialog's words; nothing of a refused file is taken.
 TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)

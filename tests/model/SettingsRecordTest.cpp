@@ -64,6 +64,7 @@ TEST(SettingsRecord, PublishedNamesRangesAndDefaults)
         {"lsq-type", 1, 5, 5},
         {"lsq-count", 5, 51, 35},
         {"formula", 0, 1000, 0},
+        {"noise-seed", 0, 2147483647, 0},
     };
     for (const SettingRange& range : kSettingRanges) {
         const auto& expected = published[range.id];

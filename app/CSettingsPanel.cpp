@@ -1,0 +1,268 @@
+// The settings panel: fields from the settings record, read as the dialog reads them.
+
+#include "app/CSettingsPanel.h"
+
+#include "app/CSplnDoc.h"
+#include "model/DocFunctions.h"
+#include "model/Formula.h"
+#include "platform/FieldNumbers.h"
+#include "res/SettingsDialog.h"
+#include "text/FieldMessages.h"
+#include "text/NumberFormat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr const char* kFaultStyle = "background: #ffd8d8;";
+
+bool IsProjectionField(spln::SettingId id)
+{
+    return id == spln::kSettingSchwarzType || id == spln::kSettingSchwarzCount;
+}
+
+bool IsLeastSquaresField(spln::SettingId id)
+{
+    return id == spln::kSettingLsqType || id == spln::kSettingLsqCount;
+}
+
+QString RangeText(const spln::SettingRange& range)
+{
+    if (range.kind == spln::SettingKind::Choice) {
+        if (range.choice2)
+            return QStringLiteral("%1, %2 or %3")
+                .arg(QString::fromLatin1(range.choice0), QString::fromLatin1(range.choice1),
+                     QString::fromLatin1(range.choice2));
+        return QStringLiteral("%1 or %2").arg(QString::fromLatin1(range.choice0), QString::fromLatin1(range.choice1));
+    }
+    if (range.kind == spln::SettingKind::Text)
+        return QStringLiteral("up to %1 characters").arg(static_cast<int>(range.max));
+    return QStringLiteral("%1 to %2")
+        .arg(QString::fromStdString(spln::FormatDoubleField(range.min)),
+             QString::fromStdString(spln::FormatDoubleField(range.max)));
+}
+
+// The text a field shows for a value.
+QString ValueText(const spln::SettingRange& range, double value)
+{
+    if (range.kind == spln::SettingKind::Real)
+        return QString::fromStdString(spln::FormatDoubleField(value));
+    return QString::number(static_cast<int>(value));
+}
+
+// A typed value as the dialog takes it: the number, or the dialog's message.
+struct TypedValue {
+    std::optional<double> value;
+    std::string fault;
+};
+
+TypedValue ReadTyped(const spln::SettingRange& range, const QString& text)
+{
+    const std::string typed = text.toStdString();
+    TypedValue read;
+    if (range.kind == spln::SettingKind::Integer) {
+        const std::optional<int> number = spln::ParseIntField(typed);
+        if (!number)
+            read.fault = spln::kNotAnInteger;
+        else if (!range.Contains(*number))
+            read.fault = spln::IntegerRangeMessage(range.MinInt(), range.MaxInt());
+        else
+            read.value = *number;
+    } else {
+        const std::optional<double> number = spln::ParseDoubleField(typed);
+        if (!number)
+            read.fault = spln::kNotANumber;
+        else if (!range.Contains(*number))
+            read.fault = spln::NumberRangeMessage(range.min, range.max);
+        else
+            read.value = *number;
+    }
+    return read;
+}
+
+}  // namespace
+
+CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
+    : QDockWidget(QStringLiteral("Settings"), parent), m_doc(doc)
+{
+    setObjectName(QStringLiteral("SettingsPanel"));
+    auto* body = new QWidget;
+    auto* column = new QVBoxLayout(body);
+    auto* form = new QFormLayout;
+    column->addLayout(form);
+
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        Field& field = m_fields[range.id];
+        QWidget* widget = nullptr;
+        if (range.kind == spln::SettingKind::Choice || range.id == spln::kSettingExample) {
+            field.choice = new QComboBox;
+            if (range.id == spln::kSettingExample) {
+                for (int i = 0; i < spln::doc::kFunctionCount; ++i)
+                    field.choice->addItem(
+                        QStringLiteral("%1  %2").arg(i + 1).arg(QString::fromUtf8(spln::doc::Caption(i))));
+            } else {
+                field.choice->addItems({QString::fromLatin1(range.choice0), QString::fromLatin1(range.choice1)});
+                if (range.choice2)
+                    field.choice->addItem(QString::fromLatin1(range.choice2));
+            }
+            connect(field.choice, &QComboBox::activated, this, [this] { OnEdited(); });
+            widget = field.choice;
+        } else {
+            field.edit = new QLineEdit;
+            connect(field.edit, &QLineEdit::textEdited, this, [this] { OnEdited(); });
+            widget = field.edit;
+        }
+        widget->setObjectName(QString::fromLatin1(range.flag));
+        widget->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(range.help), RangeText(range)));
+        field.label = new QLabel(QString::fromLatin1(range.flag));
+        field.label->setToolTip(widget->toolTip());
+        form->addRow(field.label, widget);
+    }
+
+    m_pMessage = new QLabel;
+    m_pMessage->setWordWrap(true);
+    m_pMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
+    column->addWidget(m_pMessage);
+    auto* buttons = new QHBoxLayout;
+    m_pLive = new QCheckBox(QStringLiteral("&Live"));
+    m_pLive->setChecked(true);
+    m_pApply = new QPushButton(QStringLiteral("&Apply"));
+    m_pApply->setEnabled(false);
+    buttons->addWidget(m_pLive);
+    buttons->addStretch();
+    buttons->addWidget(m_pApply);
+    column->addLayout(buttons);
+    column->addStretch();
+    connect(m_pLive, &QCheckBox::toggled, this, [this](bool live) {
+        m_pApply->setEnabled(!live);
+        if (live)
+            Apply();
+    });
+    connect(m_pApply, &QPushButton::clicked, this, [this] { Apply(); });
+
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMilliseconds);
+    connect(&m_settle, &QTimer::timeout, this, [this] { Apply(); });
+
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(body);
+    scroll->setWidgetResizable(true);
+    setWidget(scroll);
+    LoadFromDocument();
+    // The panel follows every change of the accepted settings, whoever made it.
+    m_doc.SetSettingsChangedHandler(this, [this] { LoadFromDocument(); });
+}
+
+CSettingsPanel::~CSettingsPanel()
+{
+    m_doc.SetSettingsChangedHandler(this, {});
+}
+
+QWidget* CSettingsPanel::FieldOf(spln::SettingId id) const
+{
+    const Field& field = m_fields[id];
+    return field.edit ? static_cast<QWidget*>(field.edit) : field.choice;
+}
+
+void CSettingsPanel::LoadFromDocument()
+{
+    const CSplnSettings settings = m_doc.AcceptedSettings();
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        const Field& field = m_fields[range.id];
+        const double value = spln::GetSetting(settings, range.id);
+        if (field.choice) {
+            field.choice->setCurrentIndex(static_cast<int>(value) - (range.id == spln::kSettingExample ? 1 : 0));
+        } else if (range.docText) {
+            const QString text = QString::fromStdString(std::string(spln::GetSettingText(settings, range.id)));
+            if (field.edit->text() != text)
+                field.edit->setText(text);
+        } else {
+            const TypedValue shown = ReadTyped(range, field.edit->text());
+            if (!shown.value || *shown.value != value)
+                field.edit->setText(ValueText(range, value));
+        }
+    }
+    Mark(spln::kSettingCount, {});
+    ShowMethodFields();
+}
+
+void CSettingsPanel::OnEdited()
+{
+    ShowMethodFields();
+    if (m_pLive->isChecked())
+        m_settle.start();
+}
+
+void CSettingsPanel::ShowMethodFields()
+{
+    const bool leastSquares = m_fields[spln::kSettingMethod].choice->currentIndex() == 1;
+    for (const spln::SettingRange& range : spln::kSettingRanges) {
+        const bool shown = IsProjectionField(range.id)     ? !leastSquares
+                           : IsLeastSquaresField(range.id) ? leastSquares
+                                                           : true;
+        m_fields[range.id].label->setVisible(shown);
+        FieldOf(range.id)->setVisible(shown);
+    }
+}
+
+void CSettingsPanel::Mark(spln::SettingId faulty, const QString& message)
+{
+    for (const spln::SettingRange& range : spln::kSettingRanges)
+        FieldOf(range.id)->setStyleSheet(range.id == faulty ? QString::fromLatin1(kFaultStyle) : QString());
+    m_pMessage->setText(message);
+    m_pMessage->setVisible(!message.isEmpty());
+}
+
+bool CSettingsPanel::Apply()
+{
+    m_settle.stop();
+    CSplnSettings settings = m_doc.AcceptedSettings();
+    // In the order of the dialog's exchange, so that of two bad fields the
+    // panel names the one the dialog would.
+    for (const SettingControl& entry : kSettingControls) {
+        const spln::SettingRange& range = spln::RangeOf(entry.setting);
+        const Field& field = m_fields[range.id];
+        if (field.choice) {
+            spln::SetSetting(settings, range.id,
+                             field.choice->currentIndex() + (range.id == spln::kSettingExample ? 1 : 0));
+            continue;
+        }
+        if (range.docText) {
+            const std::string text = field.edit->text().toStdString();
+            if (text.size() > static_cast<std::size_t>(range.max)) {
+                Mark(range.id, QString::fromStdString(spln::FormulaTextProblem(text)));
+                return false;
+            }
+            spln::SetSettingText(settings, range.id, text);
+            continue;
+        }
+        const TypedValue typed = ReadTyped(range, field.edit->text());
+        if (!typed.value) {
+            Mark(range.id, QString::fromStdString(typed.fault));
+            return false;
+        }
+        spln::SetSetting(settings, range.id, *typed.value);
+    }
+    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength)) {
+        Mark(spln::kSettingWindow, QString::fromLatin1(spln::kWindowCheckMessage));
+        return false;
+    }
+    // A formula the run cannot use is refused as the dialog refuses it.
+    if (const std::string problem = spln::FormulaProblem(settings); !problem.empty()) {
+        Mark(spln::kSettingFormula, QString::fromStdString(problem));
+        return false;
+    }
+    Mark(spln::kSettingCount, {});
+    m_doc.ChangeSettings(settings, QStringLiteral("Settings panel"));
+    return true;
+}

@@ -1,0 +1,111 @@
+// Names, summaries and the CSV table of the approximations kept for comparison.
+
+#include "model/KeptApproximations.h"
+
+#include "model/SettingsRecord.h"
+#include "text/NumberFormat.h"
+
+namespace spln {
+namespace {
+
+std::string ValueText(const SettingRange& range, double value)
+{
+    if (range.kind == SettingKind::Choice)
+        return value == 0 ? range.choice0 : range.choice1;
+    if (range.kind == SettingKind::Real)
+        return FormatShortest(value);
+    return std::to_string(static_cast<int>(value));
+}
+
+bool Differs(const CSplnSettings& a, const CSplnSettings& b, SettingId id)
+{
+    return GetSetting(a, id) != GetSetting(b, id);
+}
+
+// Rows that say nothing about a run of these settings: the other method's.
+bool Unused(const CSplnSettings& settings, SettingId id)
+{
+    const bool leastSquares = settings.m_nMethod == 1;
+    if (id == kSettingSchwarzType || id == kSettingSchwarzCount)
+        return leastSquares;
+    if (id == kSettingLsqType || id == kSettingLsqCount)
+        return !leastSquares;
+    return false;
+}
+
+std::string Quoted(const std::string& text)
+{
+    std::string quoted(1, '"');
+    for (const char c : text) {
+        if (c == '"')
+            quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    quoted.push_back('"');
+    return quoted;
+}
+
+}  // namespace
+
+std::string ShortName(const CSplnSettings& kept, const CSplnSettings& current)
+{
+    const SettingId count = kept.m_nMethod == 1 ? kSettingLsqCount : kSettingSchwarzCount;
+    std::string name;
+    const auto add = [&name](const std::string& part) {
+        if (!name.empty())
+            name.append(", ");
+        name.append(part);
+    };
+    if (Differs(kept, current, kSettingMethod) || Differs(kept, current, count))
+        add(ValueText(RangeOf(kSettingMethod), kept.m_nMethod)
+                .append(" ")
+                .append(ValueText(RangeOf(count), GetSetting(kept, count))));
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.id == kSettingMethod || range.id == count || Unused(kept, range.id) ||
+            !Differs(kept, current, range.id))
+            continue;
+        add(std::string(range.flag).append(" ").append(ValueText(range, GetSetting(kept, range.id))));
+    }
+    return name.empty() ? "same" : name;
+}
+
+std::string DisplayName(const KeptApproximation& kept, const CSplnSettings& current)
+{
+    return kept.ownName.empty() ? ShortName(kept.settings, current) : kept.ownName;
+}
+
+std::string SettingsSummary(const CSplnSettings& settings)
+{
+    const CSplnSettings defaults = DefaultSettings();
+    std::string summary;
+    for (const SettingRange& range : kSettingRanges) {
+        const bool shownAnyway = range.id == kSettingMethod || range.id == kSettingExample;
+        if (Unused(settings, range.id) || (!shownAnyway && !Differs(settings, defaults, range.id)))
+            continue;
+        if (!summary.empty())
+            summary.append(" ");
+        summary.append(range.flag).append("=").append(ValueText(range, GetSetting(settings, range.id)));
+    }
+    return summary;
+}
+
+std::string ComparisonCsv(const std::vector<KeptApproximation>& kept, const CSplnSettings& current)
+{
+    std::string csv = "name,settings,shown,left_error,interior_error,right_error,run_ms\n";
+    for (const KeptApproximation& entry : kept) {
+        csv.append(Quoted(DisplayName(entry, current))).append(",");
+        csv.append(Quoted(SettingsSummary(entry.settings))).append(",");
+        csv.append(entry.shown ? "yes" : "no").append(",");
+        if (entry.hasErrors) {
+            csv.append(FormatShortest(entry.leftError)).append(",");
+            csv.append(FormatShortest(entry.interiorError)).append(",");
+            csv.append(FormatShortest(entry.rightError));
+        } else {
+            csv.append(",,");
+        }
+        csv.append(",").append(FormatShortest(entry.runMilliseconds)).append("\n");
+    }
+    return csv;
+}
+
+}  // namespace spln
