@@ -141,7 +141,7 @@ void KeepShown(CSplnDoc& doc, CSplnView& view)
     const int count = std::clamp(shown.m_nResultCount, 0, kMaxSamples);
     kept.x.assign(shown.m_dX, shown.m_dX + count);
     kept.approx.assign(shown.m_dApprox, shown.m_dApprox + count);
-    kept.hasErrors = kept.settings.m_nSource == 0;
+    kept.hasErrors = kept.settings.m_nSource != spln::kSourceFile;
     kept.leftError = shown.m_dLeftError;
     kept.interiorError = shown.m_dInteriorError;
     kept.rightError = shown.m_dRightError;

@@ -8,10 +8,15 @@
 namespace spln {
 namespace {
 
-std::string ValueText(const SettingRange& range, double value)
+std::string ValueText(const SettingRange& range, const CSplnSettings& settings)
 {
-    if (range.kind == SettingKind::Choice)
-        return value == 0 ? range.choice0 : range.choice1;
+    if (range.docText)
+        return std::string(GetSettingText(settings, range.id));
+    const double value = GetSetting(settings, range.id);
+    if (range.kind == SettingKind::Choice) {
+        const char* name = range.ChoiceName(static_cast<int>(value));
+        return name ? name : std::to_string(static_cast<int>(value));
+    }
     if (range.kind == SettingKind::Real)
         return FormatShortest(value);
     return std::to_string(static_cast<int>(value));
@@ -19,6 +24,8 @@ std::string ValueText(const SettingRange& range, double value)
 
 bool Differs(const CSplnSettings& a, const CSplnSettings& b, SettingId id)
 {
+    if (RangeOf(id).docText)
+        return GetSettingText(a, id) != GetSettingText(b, id);
     return GetSetting(a, id) != GetSetting(b, id);
 }
 
@@ -57,14 +64,12 @@ std::string ShortName(const CSplnSettings& kept, const CSplnSettings& current)
         name.append(part);
     };
     if (Differs(kept, current, kSettingMethod) || Differs(kept, current, count))
-        add(ValueText(RangeOf(kSettingMethod), kept.m_nMethod)
-                .append(" ")
-                .append(ValueText(RangeOf(count), GetSetting(kept, count))));
+        add(ValueText(RangeOf(kSettingMethod), kept).append(" ").append(ValueText(RangeOf(count), kept)));
     for (const SettingRange& range : kSettingRanges) {
         if (range.id == kSettingMethod || range.id == count || Unused(kept, range.id) ||
             !Differs(kept, current, range.id))
             continue;
-        add(std::string(range.flag).append(" ").append(ValueText(range, GetSetting(kept, range.id))));
+        add(std::string(range.flag).append(" ").append(ValueText(range, kept)));
     }
     return name.empty() ? "same" : name;
 }
@@ -84,7 +89,7 @@ std::string SettingsSummary(const CSplnSettings& settings)
             continue;
         if (!summary.empty())
             summary.append(" ");
-        summary.append(range.flag).append("=").append(ValueText(range, GetSetting(settings, range.id)));
+        summary.append(range.flag).append("=").append(ValueText(range, settings));
     }
     return summary;
 }

@@ -27,6 +27,9 @@ TEST(KeptApproximations, ShortNamesSayWhatDiffersFromTheCurrentSettings)
         // The rows of the method not used say nothing.
         {[](CSplnSettings& s) { s.m_nLsqCount = 9, s.m_nLsqType = 2; }, "same"},
         {[](CSplnSettings& s) { s.m_nMethod = 1, s.m_nLsqType = 2; }, "lsq 35, lsq-type 2"},
+        // The third source and the text of a formula by their names.
+        {[](CSplnSettings& s) { s.m_nSource = 2, spln::SetSettingText(s, spln::kSettingFormula, "sin(8*x)"); },
+         "source formula, formula sin(8*x)"},
     };
     for (const auto& row : table) {
         CSplnSettings kept = current;
