@@ -118,8 +118,10 @@ the window on one page.</p>
 
 <h3>Exporting and copying</h3>
 <p>Once a picture is shown, <b>File &gt; Export Picture</b> saves it as a PNG
-image at the window's size, or as an SVG drawing or a PDF page of the same
-size on paper; <b>File &gt; Export Data</b> saves its numbers (x, data, exact
+image, an SVG drawing or a PDF page. It then asks for the size in pixels (the
+window's, unless you type another) and, for PNG, the pixel ratio: image pixels
+for each pixel of the picture, the screen's at first, so that a high-density
+screen exports a sharp image; <b>File &gt; Export Data</b> saves its numbers (x, data, exact
 function, approximation, the settings and the report line) as a CSV table or
 JSON data. The type follows the file name's extension, or else the chosen
 file type. <b>Edit &gt; Copy</b> (Ctrl+C) puts the picture on the clipboard

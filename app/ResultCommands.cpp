@@ -9,7 +9,9 @@
 #include "io/AtomicFile.h"
 #include "model/ResultText.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureSizeDialog.h"
 #include "platform/SaveFileDialog.h"
+#include "plot/PictureSize.h"
 #include "plot/ResultExport.h"
 
 #include <QApplication>
@@ -51,15 +53,21 @@ QString SuggestedName(const CSplnView& view, const QString& extension)
 }
 
 // The view's looks for a picture file: vector files keep the curves'
-// coordinates unrounded, images have the screen's pixel ratio.
-PlotOptions ExportOptions(const CSplnView& view, PictureFormat format)
+// coordinates unrounded, images have the given pixel ratio.
+PlotOptions ExportOptions(const CSplnView& view, PictureFormat format, double pixelRatio)
 {
     PlotOptions options = view.DrawnOptions();
     if (format == PictureFormat::Png)
-        options.pixelRatio = std::clamp(view.devicePixelRatioF(), kMinPixelRatio, kMaxPixelRatio);
+        options.pixelRatio = pixelRatio;
     else
         options.preciseCurves = true;
     return options;
+}
+
+// The screen's pixel ratio, as far as a picture may have it.
+double ScreenPixelRatio(const CSplnView& view)
+{
+    return std::clamp(view.devicePixelRatioF(), kMinPixelRatio, kMaxPixelRatio);
 }
 
 spln::RunResults ShownResults(CSplnView& view)
@@ -83,10 +91,18 @@ void ExportPicture(CSplnView& view)
         AskSaveFile(&view, QStringLiteral("Export Picture"), SuggestedName(view, QStringLiteral("png")), kPictureTypes);
     if (answer.path.isEmpty())
         return;
+    // The size of the window and the sharpness of its screen, unless the
+    // user asks for others; vector files have no pixel ratio to ask for.
+    const PictureFormat format = kPictureFormats[answer.type];
+    const bool image = format == PictureFormat::Png;
+    PictureSizeChoice size{view.width(), view.height(), ScreenPixelRatio(view)};
+    const PictureSizeLimits limits{1, kMaxPictureSide, kMinPixelRatio, kMaxPixelRatio};
+    if (!AskPictureSize(&view, QStringLiteral("Picture Size"), image, limits, &size))
+        return;
     QByteArray bytes;
     std::string reason;
-    if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), kPictureFormats[answer.type], view.width(),
-                                   view.height(), &bytes, &reason, ExportOptions(view, kPictureFormats[answer.type])) ||
+    if (!spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), format, size.width, size.height, &bytes,
+                                   &reason, ExportOptions(view, format, size.pixelRatio)) ||
         !spln::WriteFileAtomically(answer.path.toStdString(),
                                    std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                    &reason))
@@ -119,7 +135,7 @@ QMimeData* ResultMimeData(CSplnView& view)
         data->setImageData(image);
     QByteArray svg;
     if (spln::EncodeResultPicture(view.ShownSettings(), view.ShownEngine(), spln::PictureFormat::Svg, view.width(),
-                                  view.height(), &svg, nullptr, ExportOptions(view, spln::PictureFormat::Svg)))
+                                  view.height(), &svg, nullptr, ExportOptions(view, spln::PictureFormat::Svg, 1.0)))
         data->setData(QStringLiteral("image/svg+xml"), svg);
     data->setText(QString::fromStdString(spln::FormatCsv(ShownResults(view))));
     return data;

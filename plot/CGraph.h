@@ -91,6 +91,11 @@ public:
     // A line in the label font under the title; DrawFrame moves the plot
     // down one label height to make room for it. Empty: none.
     std::string m_strSubtitle;
+    // The title and the subtitle stacked by the fonts' heights over the
+    // labels above the grid, the grid's top moved down where they would not
+    // fit (pictures with a subtitle or an error panel). Off: the title keeps
+    // its place from the label font's widest character.
+    bool m_bStackedTitle = false;
     CRect m_rcArea;
     CFont m_fontLabel;
     CFont m_fontTitle;
@@ -105,7 +110,15 @@ public:
     // Leaves the title font selected.
     void DrawTitleLines(CDC& dc, const std::string& title, int H, int W);
 
+    // The least top of the grid that leaves room above it for the stacked
+    // title lines and the labels over the grid; H is the label font's height.
+    // Leaves the label font selected.
+    int StackedGridTop(CDC& dc, int H);
+
 private:
+    // Moves the grid's top down to top where it lies higher, its bottom kept.
+    void LowerGridTop(int top);
+
     // Selects the label font, remembering the surface's own font on the
     // first selection, and returns its metrics.
     TEXTMETRIC SelectLabelFont(CDC& dc);

@@ -5,6 +5,8 @@
 
 #include "plot/GraphMath.h"
 
+#include <algorithm>
+
 using namespace spln;
 
 void CGraph::DrawXGrid(CDC& dc, int top, int bottom, int labelGap)
@@ -46,6 +48,8 @@ void CGraph::DrawFrame(CDC& dc, const std::string& title, const std::string& xCa
 
     if (!m_strSubtitle.empty())
         m_nShiftY += H;
+    if (m_bStackedTitle)
+        LowerGridTop(StackedGridTop(dc, H));
     ScaleX(x);
     ScaleY(y);
     const int L = m_nPlotLeft;
@@ -88,6 +92,21 @@ void CGraph::DrawTitleLines(CDC& dc, const std::string& title, int H, int W)
     const int R = m_nPlotRight;
     const int T = m_nPlotTop;
     dc.SelectObject(&m_fontTitle);
+    if (m_bStackedTitle) {
+        TEXTMETRIC titleMetrics;
+        dc.GetTextMetrics(&titleMetrics);
+        const int subtitleHeight = m_strSubtitle.empty() ? 0 : H;
+        const int titleTop = T - 3 * H - H / 4 - subtitleHeight - titleMetrics.tmHeight;
+        dc.TextOut((L + R) / 2, titleTop, title);
+        if (subtitleHeight > 0) {
+            dc.SelectObject(&m_fontLabel);
+            const COLORREF titleColour = dc.SetTextColor(RGB(0, 0, 0));
+            dc.TextOut((L + R) / 2, titleTop + titleMetrics.tmHeight, m_strSubtitle);
+            dc.SetTextColor(titleColour);
+            dc.SelectObject(&m_fontTitle);
+        }
+        return;
+    }
     if (m_strSubtitle.empty()) {
         dc.TextOut((L + R) / 2, T - 2 * H - 2 * W, title);
         return;
@@ -102,4 +121,29 @@ void CGraph::DrawTitleLines(CDC& dc, const std::string& title, int H, int W)
     dc.TextOut((L + R) / 2, T - 3 * H - 2 * W + titleMetrics.tmHeight, m_strSubtitle);
     dc.SetTextColor(titleColour);
     dc.SelectObject(&m_fontTitle);
+}
+
+int CGraph::StackedGridTop(CDC& dc, int H)
+{
+    dc.SelectObject(&m_fontTitle);
+    TEXTMETRIC titleMetrics;
+    dc.GetTextMetrics(&titleMetrics);
+    dc.SelectObject(&m_fontLabel);
+    // A quarter label height over the title and under the subtitle; the
+    // exponent box, the y caption and the range line take three heights.
+    const int subtitleHeight = m_strSubtitle.empty() ? 0 : H;
+    return H / 4 + titleMetrics.tmHeight + subtitleHeight + H / 4 + 3 * H;
+}
+
+void CGraph::LowerGridTop(int top)
+{
+    // The grid spans 80 % of the extent from 10 % on, shifted; a shorter
+    // extent shifted further brings its top down to top and keeps its bottom.
+    const int extent = m_rcArea.bottom - m_rcArea.top;
+    if (TruncateToInt(extent * 0.1) + m_nShiftY >= top)
+        return;
+    const int bottom = TruncateToInt(extent * 0.9) + m_nShiftY;
+    const int shorter = std::max(TruncateToInt((bottom - top) / 0.8), 1);
+    m_rcArea.bottom = m_rcArea.top + shorter;
+    m_nShiftY = top - TruncateToInt(shorter * 0.1);
 }

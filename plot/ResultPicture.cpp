@@ -208,6 +208,8 @@ void DrawZoomedFrame(CDC& dc, CGraph& graph, int top, int bottom, const std::str
     const int W = tm.tmMaxCharWidth;
     if (!graph.m_strSubtitle.empty())
         top += H;
+    if (graph.m_bStackedTitle)
+        top = std::max(top, graph.StackedGridTop(dc, H));
     graph.DrawRangeFrame(dc, top, bottom, zoom.low, zoom.high, yLow, yHigh);
     const int L = graph.m_nPlotLeft;
     const int R = graph.m_nPlotRight;
@@ -337,6 +339,7 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
         graph.m_bPrecise = options.preciseCurves;
         if (options.legend)
             graph.m_strSubtitle = SubtitleFor(doc);
+        graph.m_bStackedTitle = options.legend || panel;
         const int gridBottom = PercentOf(area.bottom, 90) + shift;
         if (panel)
             area.bottom = PercentOf(whole.bottom, kPanelTopPercent);

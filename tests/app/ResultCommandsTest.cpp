@@ -6,13 +6,20 @@
 
 #include "app/Engines.h"
 #include "engine/CSplineEngine.h"
+#include "platform/PictureSizeDialog.h"
 #include "platform/SaveFileDialog.h"
 #include "res/CommandIds.h"
 
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
+
+#include <map>
 
 namespace {
 
@@ -25,26 +32,44 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The application with a picture shown; the save dialog answers with `typed`.
+// The application with a picture shown; the save dialog answers with `typed`,
+// the picture-size dialog gets `sizeTyped` typed into its fields and OK
+// pressed (Cancel with `sizeCancelled`).
 class ResultCommandsTest : public ShellTest {
 protected:
     void SetUp() override
     {
         ShellTest::SetUp();
         m_previousHook = SetSaveFileHook([this](const QString&, const QString&, const QStringList&) { return typed; });
+        m_previousSizeHook = SetPictureSizeHook([this](QDialog& dialog) {
+            sizeShown.clear();
+            for (const QLineEdit* field : dialog.findChildren<QLineEdit*>())
+                sizeShown[field->objectName()] = field->text();
+            for (const auto& [name, text] : sizeTyped)
+                if (auto* field = dialog.findChild<QLineEdit*>(name))
+                    field->setText(text);
+            dialog.findChild<QDialogButtonBox*>()
+                ->button(sizeCancelled ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok)
+                ->click();
+        });
         ASSERT_TRUE(Start());
         RunAccepted();
     }
     void TearDown() override
     {
         SetSaveFileHook(m_previousHook);
+        SetPictureSizeHook(m_previousSizeHook);
         ShellTest::TearDown();
     }
 
-    SaveFileAnswer typed;  // the path as typed and the filter chosen
+    SaveFileAnswer typed;                  // the path as typed and the filter chosen
+    std::map<QString, QString> sizeTyped;  // by field name
+    bool sizeCancelled = false;
+    std::map<QString, QString> sizeShown;  // the fields as the dialog opened
 
 private:
     SaveFileHook m_previousHook;
+    PictureSizeHook m_previousSizeHook;
 };
 
 }  // namespace
@@ -168,4 +193,57 @@ TEST_F(ResultCommandsTest, ErrorCurveIsExportedAsTheCommandLineDrawsItAndTogglin
     EXPECT_EQ(View().PlotOptions().errorPanel, ErrorPanelMode::Off);
     View().grab();
     EXPECT_TRUE(std::equal(shown.begin(), shown.end(), View().ShownEngine().m_dData)) << "the kept run redrawn";
+}
+
+TEST_F(ResultCommandsTest, PictureSizeAskedDefaultsToTheWindowAndReachesTheFile)
+{
+    View().resize(500, 360);
+    InkInView();
+    View().resize(500, 360);
+    typed = {PathIn("window.png"), 0};
+    Choose(ID_FILE_EXPORT_PICTURE);
+    EXPECT_EQ(sizeShown, (std::map<QString, QString>{{"width", "500"}, {"height", "360"}, {"pixelRatio", "1"}}));
+    EXPECT_EQ(QImage(PathIn("window.png")).size(), QSize(500, 360));
+
+    // A chosen size and ratio give the bytes the command line writes for them.
+    sizeTyped = {{"width", "300"}, {"height", " 200"}, {"pixelRatio", "2"}};
+    typed = {PathIn("sharp.png"), 0};
+    Choose(ID_FILE_EXPORT_PICTURE);
+    QProcess cli;
+    cli.start(QStringLiteral(SPLN_CLI_PATH), {"--size", "300x200", "--scale", "2", "--png", PathIn("cli.png")});
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(QImage(PathIn("sharp.png")).size(), QSize(600, 400));
+    EXPECT_EQ(ReadAll(PathIn("sharp.png")), ReadAll(PathIn("cli.png")));
+
+    // A drawing has no pixels: no ratio is asked, the size is its page.
+    typed = {PathIn("drawing.svg"), 1};
+    Choose(ID_FILE_EXPORT_PICTURE);
+    EXPECT_EQ(sizeShown.count("pixelRatio"), 0u);
+    EXPECT_TRUE(ReadAll(PathIn("drawing.svg")).contains("viewBox=\"0 0 300 200\""));
+
+    const struct {
+        std::map<QString, QString> typed;
+        QString message;  // empty: cancelled
+    } refused[] = {
+        {{{"width", "0"}}, "The width must be a whole number of pixels from 1 to 10000."},
+        {{{"width", "12.5"}}, "The width must be a whole number of pixels from 1 to 10000."},
+        {{{"height", "10001"}}, "The height must be a whole number of pixels from 1 to 10000."},
+        {{{"height", "tall"}}, "The height must be a whole number of pixels from 1 to 10000."},
+        {{{"pixelRatio", "0.25"}}, "The pixel ratio must be a number from 0.5 to 4."},
+        {{{"pixelRatio", "inf"}}, "The pixel ratio must be a number from 0.5 to 4."},
+        {{{"width", "4000"}, {"pixelRatio", "3"}},
+         "At pixel ratio 3 the image would be 12000 pixels long; the largest is 10000 pixels a side. Choose a "
+         "smaller size or ratio."},
+        {{}, ""},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.message.toStdString());
+        messages.texts.clear();
+        sizeTyped = r.typed;
+        sizeCancelled = r.message.isEmpty();
+        typed = {PathIn("refused.png"), 0};
+        Choose(ID_FILE_EXPORT_PICTURE);
+        EXPECT_FALSE(QFile::exists(PathIn("refused.png")));
+        EXPECT_EQ(messages.texts, r.message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{r.message});
+    }
 }

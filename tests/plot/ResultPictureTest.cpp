@@ -264,6 +264,52 @@ TEST_F(PictureFixture, LegendSubtitleAndPanelNameAndDrawEveryCurveIncludingFurth
     EXPECT_EQ(dc.CurrentFont(), nullptr);
 }
 
+TEST_F(PictureFixture, TitleAndSubtitleStackInsideTheAreaAboveTheFrameAtEverySize)
+{
+    const struct {
+        bool legend;
+        ErrorPanelMode panel;
+        XRange zoom;
+    } looks[] = {
+        {true, ErrorPanelMode::Off, {}},
+        {false, ErrorPanelMode::Signed, {}},
+        {true, ErrorPanelMode::Log, {}},
+        {true, ErrorPanelMode::Off, {-0.5, 0.25}},
+        {true, ErrorPanelMode::Signed, {-0.5, 0.25}},
+    };
+    const std::string title = doc.PictureTitle();
+    for (const CRect client : {CRect{0, 0, 800, 600}, CRect{0, 0, 460, 340}, CRect{0, 0, 300, 200}})
+        for (const auto& look : looks) {
+            SCOPED_TRACE(testing::Message() << client.right << "x" << client.bottom << " legend " << look.legend
+                                            << " panel " << static_cast<int>(look.panel) << " zoom " << look.zoom.low);
+            dc.ClearCalls();
+            PlotOptions options;
+            options.legend = look.legend;
+            options.errorPanel = look.panel;
+            options.zoom = look.zoom;
+            engine->m_nResultCount = kPoints;
+            ASSERT_TRUE(
+                DrawResultPicture(dc, client, doc, *engine, {&frame, &exact, &data, &approx, &approx}, options));
+            const RecordedCall* titleLine = FindText(title);
+            const RecordedCall* yCaption = FindText("y");
+            ASSERT_NE(titleLine, nullptr);
+            ASSERT_NE(yCaption, nullptr);
+            EXPECT_GE(titleLine->args[1], 0) << "the title inside the area";
+            int bottom = titleLine->args[1] + spln::test::kTitleHeight;
+            if (look.legend) {
+                const RecordedCall* subtitle = FindText(SubtitleFor(doc));
+                ASSERT_NE(subtitle, nullptr);
+                EXPECT_GE(subtitle->args[1], bottom);
+                bottom = subtitle->args[1] + spln::test::kLabelHeight;
+            }
+            EXPECT_LE(bottom, yCaption->args[1]) << "the title lines above the frame's own";
+            const std::vector<RecordedCall> boxes = dc.CallsOf(DCCall::RoundRect);
+            if (!boxes.empty()) {
+                EXPECT_LE(bottom, boxes.front().args[1]) << "and above the exponent box";
+            }
+        }
+}
+
 TEST(Subtitle, NamesTheMethodItsCountsTheWindowAndTheSource)
 {
     CSplnSettings settings;
