@@ -4,6 +4,7 @@
 
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
+#include "app/ResultCommands.h"
 #include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
@@ -106,10 +107,15 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    // The kept approximations are the file's, run again before the settings
+    // are drawn so that the picture shows them at once.
+    m_arrKept = spln::RunKept(read.kept, DocEngine().m_szDataPath);
     if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
     else  // the file's settings passed the window check
         ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
+    UpdateAllViews(nullptr);
+    NotifySettingsChanged();
     SetPathName(path);
     m_savedSettings = AcceptedSettings();
     m_undoStack.setClean();
@@ -136,7 +142,7 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    const std::string text = spln::FormatExperiment(AcceptedSettings());
+    const std::string text = spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 
