@@ -35,7 +35,12 @@ private:
     bool m_bValidBefore;
 };
 
-CSplnDoc::CSplnDoc() : m_savedSettings(AcceptedSettings()) {}
+CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
+
+std::string CSplnDoc::FileText() const
+{
+    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
+}
 
 void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
 {
@@ -57,6 +62,9 @@ void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()
 
 void CSplnDoc::NotifySettingsChanged()
 {
+    // The kept approximations are saved too, so a change of them is marked as
+    // one of the settings is.
+    SetModifiedFlag(FileText() != m_savedText);
     for (const auto& entry : m_onSettingsChanged)
         entry.second();
 }
@@ -72,7 +80,6 @@ void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
         m_bValid = 0;
         DeleteContents();
     }
-    SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
     UpdateAllViews(nullptr);
     NotifySettingsChanged();
 }
@@ -90,7 +97,7 @@ bool CSplnDoc::OnNewDocument()
         return false;
     StoreSettingsInEngine(spln::DefaultSettings(), DocEngine());
     m_bValid = 0;
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.clear();
     m_arrKept.clear();
     SetModifiedFlag(false);
@@ -117,7 +124,7 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
     UpdateAllViews(nullptr);
     NotifySettingsChanged();
     SetPathName(path);
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.setClean();
     SetModifiedFlag(false);
     return true;
@@ -127,7 +134,7 @@ bool CSplnDoc::OnSaveDocument(const QString& path)
 {
     if (!CDocument::OnSaveDocument(path))
         return false;
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.setClean();
     return true;
 }
@@ -142,7 +149,7 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    const std::string text = spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
+    const std::string text = FileText();
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 

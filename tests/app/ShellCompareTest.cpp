@@ -102,6 +102,13 @@ TEST_F(ShellTest, KeptApproximationsAreSavedAndOpenedAgain)
 
     answers = {PathIn("kept.spl")};
     Choose(ID_FILE_SAVE_AS);
+    EXPECT_FALSE(Doc().IsModified());
+    Doc().m_arrKept[1].ownName = "wider";
+    Doc().NotifySettingsChanged();
+    EXPECT_TRUE(Doc().IsModified()) << "a renamed kept approximation would be lost unasked";
+    Doc().m_arrKept[1].ownName = "wide";
+    Doc().NotifySettingsChanged();
+    EXPECT_FALSE(Doc().IsModified());
     const QString bad = PathIn("bad.spl");
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
