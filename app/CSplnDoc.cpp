@@ -4,6 +4,7 @@
 
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
+#include "app/ResultCommands.h"
 #include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
@@ -34,7 +35,12 @@ private:
     bool m_bValidBefore;
 };
 
-CSplnDoc::CSplnDoc() : m_savedSettings(AcceptedSettings()) {}
+CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
+
+std::string CSplnDoc::FileText() const
+{
+    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
+}
 
 void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
 {
@@ -56,6 +62,9 @@ void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()
 
 void CSplnDoc::NotifySettingsChanged()
 {
+    // The kept approximations are saved too, so a change of them is marked as
+    // one of the settings is.
+    SetModifiedFlag(FileText() != m_savedText);
     for (const auto& entry : m_onSettingsChanged)
         entry.second();
 }
@@ -71,7 +80,6 @@ void CSplnDoc::ApplySettings(const CSplnSettings& settings, bool valid)
         m_bValid = 0;
         DeleteContents();
     }
-    SetModifiedFlag(!spln::SameSettings(AcceptedSettings(), m_savedSettings));
     UpdateAllViews(nullptr);
     NotifySettingsChanged();
 }
@@ -89,7 +97,7 @@ bool CSplnDoc::OnNewDocument()
         return false;
     StoreSettingsInEngine(spln::DefaultSettings(), DocEngine());
     m_bValid = 0;
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.clear();
     m_arrKept.clear();
     SetModifiedFlag(false);
@@ -106,12 +114,17 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    // The kept approximations are the file's, run again before the settings
+    // are drawn so that the picture shows them at once.
+    m_arrKept = spln::RunKept(read.kept, DocEngine().m_szDataPath);
     if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
     else  // the file's settings passed the window check
         ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
+    UpdateAllViews(nullptr);
+    NotifySettingsChanged();
     SetPathName(path);
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.setClean();
     SetModifiedFlag(false);
     return true;
@@ -121,7 +134,7 @@ bool CSplnDoc::OnSaveDocument(const QString& path)
 {
     if (!CDocument::OnSaveDocument(path))
         return false;
-    m_savedSettings = AcceptedSettings();
+    m_savedText = FileText();
     m_undoStack.setClean();
     return true;
 }
@@ -136,7 +149,7 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    const std::string text = spln::FormatExperiment(AcceptedSettings());
+    const std::string text = FileText();
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QUndoStack>
 
+#include <string>
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -72,7 +74,10 @@ private:
     // function index, and the settings into the document's engine.
     void PrepareRun();
 
-    CSplnSettings m_savedSettings;  // as last saved, opened or started new
+    // What a save writes: the accepted settings and the kept approximations.
+    std::string FileText() const;
+
+    std::string m_savedText;  // the file's text as last saved, opened or started new
     QUndoStack m_undoStack;
     std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;
 };

@@ -147,37 +147,87 @@ void CopyResult(CSplnView& view)
         QApplication::clipboard()->setMimeData(data);
 }
 
+namespace {
+
+// The curve and the errors of a run, as kept.
+KeptApproximation KeptFromRun(const CSplnSettings& settings, const CSplineEngine& engine)
+{
+    KeptApproximation kept;
+    kept.settings = settings;
+    const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
+    kept.x.assign(engine.m_dX, engine.m_dX + count);
+    kept.approx.assign(engine.m_dApprox, engine.m_dApprox + count);
+    kept.hasErrors = settings.m_nSource != kSourceFile;
+    kept.leftError = engine.m_dLeftError;
+    kept.interiorError = engine.m_dInteriorError;
+    kept.rightError = engine.m_dRightError;
+    return kept;
+}
+
+// Runs settings on an engine of its own; the run's time in milliseconds.
+// Without a seed the noise comes from a sequence of its own, so that the
+// program's noise goes on as it would; a seed draws its own noise anyway.
+double TimedRun(const CSplnSettings& settings, const char* dataPath, CSplineEngine& engine)
+{
+    CopySettingsForRun(settings, engine);
+    std::strncpy(engine.m_szDataPath, dataPath, sizeof engine.m_szDataPath - 1);
+    engine.m_szDataPath[sizeof engine.m_szDataPath - 1] = '\0';
+    NoiseSequence scratch;
+    engine.m_pNoise = settings.m_nNoiseSeed == kDefaultNoiseSeed ? &scratch : nullptr;
+    const auto start = std::chrono::steady_clock::now();
+    engine.Run();
+    const double milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    engine.m_pNoise = nullptr;
+    return milliseconds;
+}
+
+}  // namespace
+
 void KeepShown(CSplnDoc& doc, CSplnView& view)
 {
     if (!view.HasPicture())
         return;
     const CSplineEngine& shown = view.ShownEngine();
-    KeptApproximation kept;
-    kept.settings = view.ShownSettings();
-    const int count = std::clamp(shown.m_nResultCount, 0, kMaxSamples);
-    kept.x.assign(shown.m_dX, shown.m_dX + count);
-    kept.approx.assign(shown.m_dApprox, shown.m_dApprox + count);
-    kept.hasErrors = kept.settings.m_nSource != spln::kSourceFile;
-    kept.leftError = shown.m_dLeftError;
-    kept.interiorError = shown.m_dInteriorError;
-    kept.rightError = shown.m_dRightError;
-
-    // The run is timed again on an engine of its own, drawing from a sequence
-    // of its own, so that the program's noise goes on as it would.
+    KeptApproximation kept = KeptFromRun(view.ShownSettings(), shown);
     auto engine = std::make_unique<CSplineEngine>();
-    CopySettingsForRun(kept.settings, *engine);
-    std::memcpy(engine->m_szDataPath, shown.m_szDataPath, sizeof engine->m_szDataPath);
-    NoiseSequence scratch;
-    engine->m_pNoise = &scratch;
-    const auto start = std::chrono::steady_clock::now();
-    engine->Run();
-    kept.runMilliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    kept.runMilliseconds = TimedRun(kept.settings, shown.m_szDataPath, *engine);
 
     if (doc.m_arrKept.size() >= static_cast<std::size_t>(kMaxKept))
         doc.m_arrKept.erase(doc.m_arrKept.begin());
     doc.m_arrKept.push_back(std::move(kept));
     doc.UpdateAllViews(nullptr);
     doc.NotifySettingsChanged();
+}
+
+std::vector<KeptApproximation> RunKept(const std::vector<KeptSettings>& entries, const char* dataPath)
+{
+    std::vector<KeptApproximation> kept;
+    for (const KeptSettings& entry : entries) {
+        auto engine = std::make_unique<CSplineEngine>();
+        const double milliseconds = TimedRun(entry.settings, dataPath, *engine);
+        KeptApproximation run = KeptFromRun(entry.settings, *engine);
+        if (engine->m_eFailure != RunFailure::None) {
+            // A run that failed (the sample file gone) keeps its name and
+            // settings but has no curve to show.
+            run.x.clear();
+            run.approx.clear();
+            run.hasErrors = false;
+        }
+        run.runMilliseconds = milliseconds;
+        run.ownName = entry.ownName;
+        run.shown = entry.shown;
+        kept.push_back(std::move(run));
+    }
+    return kept;
+}
+
+std::vector<KeptSettings> KeptForFile(const std::vector<KeptApproximation>& kept)
+{
+    std::vector<KeptSettings> entries;
+    for (const KeptApproximation& each : kept)
+        entries.push_back({each.settings, each.ownName, each.shown});
+    return entries;
 }
 
 }  // namespace spln

@@ -2,7 +2,13 @@
 
 // File > Export Picture..., File > Export Data... and Edit > Copy: the
 // picture and the numbers the result view shows, written to a file or put on
-// the clipboard, as spln-cli writes them for the same run; Spline > Keep.
+// the clipboard, as spln-cli writes them for the same run; Spline > Keep and
+// the kept approximations of experiment files.
+
+#include "model/ExperimentFile.h"
+#include "model/KeptApproximations.h"
+
+#include <vector>
 
 class CSplnDoc;
 class CSplnView;
@@ -28,5 +34,13 @@ QMimeData* ResultMimeData(CSplnView& view);
 // ones, with the time a run of its settings takes; beyond kMaxKept the
 // oldest goes.
 void KeepShown(CSplnDoc& doc, CSplnView& view);
+
+// The kept approximations of an opened file, each run again from its
+// settings (with a noise seed, the curve it had when kept), reading the
+// sample file at dataPath.
+std::vector<KeptApproximation> RunKept(const std::vector<KeptSettings>& entries, const char* dataPath);
+
+// The kept approximations as a file holds them.
+std::vector<KeptSettings> KeptForFile(const std::vector<KeptApproximation>& kept);
 
 }  // namespace spln

@@ -4,6 +4,7 @@
 
 #include "io/InputFile.h"
 #include "model/Formula.h"
+#include "model/KeptApproximations.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "text/FieldMessages.h"
@@ -121,9 +122,66 @@ std::string OtherVersion(std::string_view line)
     return ParseWholeNumber(version, number) == NumberStatus::Ok ? std::string(version) : std::string();
 }
 
+// The keys of a kept section besides the settings.
+constexpr std::string_view kKeptName = "name";
+constexpr std::string_view kKeptShown = "shown";
+constexpr const char* kYes = "yes";
+constexpr const char* kNo = "no";
+
+bool SameSetting(const SettingRange& range, const CSplnSettings& a, const CSplnSettings& b)
+{
+    if (range.docText)
+        return GetSettingText(a, range.id) == GetSettingText(b, range.id);
+    if (range.docWhole)
+        return a.*range.docWhole == b.*range.docWhole;
+    return std::bit_cast<std::uint64_t>(a.*range.docReal) == std::bit_cast<std::uint64_t>(b.*range.docReal);
+}
+
+// A name typed into a table cell, kept on its line of the file.
+std::string OneLine(std::string text)
+{
+    for (char& c : text)
+        if (IsBinaryByte(static_cast<unsigned char>(c)) || c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+// Where the lines of one set of settings stand in the file, for the checks
+// made once all of them are read.
+struct SettingLines {
+    int lineOf[kSettingCount] = {};  // 0: not given
+    int section = 0;                 // the line of a kept section's heading
+    int nameLine = 0;                // a kept section's name and shown flag
+    int shownLine = 0;
+};
+
+// The window check and the formula of finished settings; a fault is blamed on
+// the line that set the window, else the sample count or the source (the
+// formula, else the source), else the section's heading.
+ExperimentRead CheckSettings(const CSplnSettings& settings, const SettingLines& lines, WindowCheck check,
+                             int& windowLine, int& formulaLine)
+{
+    windowLine = 0;
+    for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
+        if (windowLine == 0)
+            windowLine = lines.lineOf[id];
+    formulaLine = lines.lineOf[kSettingFormula] != 0 ? lines.lineOf[kSettingFormula] : lines.lineOf[kSettingSource];
+    ExperimentRead read;
+    read.status = ExperimentStatus::Settings;
+    if (check == WindowCheck::InFile &&
+        !WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
+        return Fault(windowLine != 0 ? windowLine : lines.section, kWindowCheckMessage);
+    if (check == WindowCheck::InFile) {
+        const std::string problem = FormulaProblem(settings);
+        if (!problem.empty())
+            return Fault(formulaLine != 0 ? formulaLine : lines.section, problem);
+    }
+    return read;
+}
+
 }  // namespace
 
-std::string FormatExperiment(const CSplnSettings& settings)
+std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept)
 {
     std::string text(kExperimentHeader);
     text += '\n';
@@ -135,6 +193,15 @@ std::string FormatExperiment(const CSplnSettings& settings)
         if (range.id == kSettingFormula && GetSettingText(settings, range.id).empty())
             continue;
         text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
+    }
+    for (const KeptSettings& entry : kept) {
+        text += std::string(kKeptSection) + "\n";
+        if (!entry.ownName.empty())
+            text += std::string(kKeptName) + " = " + Quoted(OneLine(entry.ownName)) + "\n";
+        text += std::string(kKeptShown) + " = " + (entry.shown ? kYes : kNo) + "\n";
+        for (const SettingRange& range : kSettingRanges)
+            if (!SameSetting(range, entry.settings, settings))
+                text += std::string(range.flag) + " = " + FormatValue(range, entry.settings) + "\n";
     }
     return text;
 }
@@ -151,7 +218,20 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     }
 
     CSplnSettings settings = defaults;
-    int lineOf[kSettingCount] = {};  // 0: not given
+    SettingLines lines;
+    std::vector<KeptSettings> kept;
+    SettingLines keptLines;
+    int windowLine = 0;
+    int formulaLine = 0;
+    // The file's own settings are final at the first kept section; each
+    // section is checked when the next begins or the file ends.
+    const auto finishSection = [&]() -> ExperimentRead {
+        int unusedWindow = 0;
+        int unusedFormula = 0;
+        if (kept.empty())
+            return CheckSettings(settings, lines, check, windowLine, formulaLine);
+        return CheckSettings(kept.back().settings, keptLines, WindowCheck::InFile, unusedWindow, unusedFormula);
+    };
     int lineNumber = 0;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -182,46 +262,60 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
         const std::string_view content = Trimmed(line);
         if (content.empty() || content.front() == '#')
             continue;
+        if (content == kKeptSection) {
+            if (ExperimentRead done = finishSection(); done.status == ExperimentStatus::Fault)
+                return done;
+            if (kept.size() >= static_cast<std::size_t>(kMaxKept))
+                return Fault(lineNumber, "a file keeps at most " + std::to_string(kMaxKept) + " approximations.");
+            kept.push_back({settings, {}, true});
+            keptLines = {};
+            keptLines.section = lineNumber;
+            continue;
+        }
         const std::size_t equals = content.find('=');
         if (equals == std::string_view::npos)
             return Fault(lineNumber, Quoted(content) + " is not a setting; write it as name = value.");
         const std::string_view name = Trimmed(content.substr(0, equals));
         const std::string_view value = Trimmed(content.substr(equals + 1));
+        if (!kept.empty() && (name == kKeptName || name == kKeptShown)) {
+            KeptSettings& entry = kept.back();
+            const int key = name == kKeptName ? 0 : 1;
+            int& given = key == 0 ? keptLines.nameLine : keptLines.shownLine;
+            if (given != 0)
+                return Fault(lineNumber,
+                             Quoted(name) + " is given twice (first on line " + std::to_string(given) + ").");
+            given = lineNumber;
+            if (key == 0) {
+                entry.ownName = std::string(Unquoted(value));
+            } else if (value == kYes || value == kNo) {
+                entry.shown = value == kYes;
+            } else {
+                return Fault(lineNumber, std::string(name) + " = " + std::string(value) + ": Please enter " + kYes +
+                                             " or " + kNo + ".");
+            }
+            continue;
+        }
         const SettingRange* range = FindSetting(name);
         if (!range)
             return Fault(lineNumber, Quoted(name) + " is not the name of a setting.");
-        if (lineOf[range->id] != 0)
-            return Fault(lineNumber,
-                         Quoted(name) + " is given twice (first on line " + std::to_string(lineOf[range->id]) + ").");
-        lineOf[range->id] = lineNumber;
-        const std::string problem = ReadValue(*range, value, settings);
+        SettingLines& current = kept.empty() ? lines : keptLines;
+        if (current.lineOf[range->id] != 0)
+            return Fault(lineNumber, Quoted(name) + " is given twice (first on line " +
+                                         std::to_string(current.lineOf[range->id]) + ").");
+        current.lineOf[range->id] = lineNumber;
+        const std::string problem = ReadValue(*range, value, kept.empty() ? settings : kept.back().settings);
         if (!problem.empty())
             return Fault(lineNumber, std::string(name) + " = " + std::string(value) + ": " + problem);
     }
-
-    // A failed window check points at the line that set the window, else at
-    // the one that set the sample count or the source; the defaults alone
-    // always pass.
-    int windowLine = 0;
-    for (const SettingId id : {kSettingWindow, kSettingFileLength, kSettingSource})
-        if (windowLine == 0)
-            windowLine = lineOf[id];
-    if (check == WindowCheck::InFile &&
-        !WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength))
-        return Fault(windowLine, kWindowCheckMessage);
-    // A formula is checked at the samples it runs at, once those are final.
-    const int formulaLine = lineOf[kSettingFormula] != 0 ? lineOf[kSettingFormula] : lineOf[kSettingSource];
-    if (check == WindowCheck::InFile) {
-        const std::string problem = FormulaProblem(settings);
-        if (!problem.empty())
-            return Fault(formulaLine, problem);
-    }
+    if (ExperimentRead done = finishSection(); done.status == ExperimentStatus::Fault)
+        return done;
 
     ExperimentRead read;
     read.status = ExperimentStatus::Settings;
     read.settings = settings;
     read.windowLine = windowLine;
     read.formulaLine = formulaLine;
+    read.kept = std::move(kept);
     return read;
 }
 
@@ -274,17 +368,9 @@ std::string DescribeExperimentFault(const std::string& path, const ExperimentRea
 
 bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)
 {
-    for (const SettingRange& range : kSettingRanges) {
-        if (range.docText) {
-            if (GetSettingText(a, range.id) != GetSettingText(b, range.id))
-                return false;
-            continue;
-        }
-        if (range.docWhole
-                ? a.*range.docWhole != b.*range.docWhole
-                : std::bit_cast<std::uint64_t>(a.*range.docReal) != std::bit_cast<std::uint64_t>(b.*range.docReal))
+    for (const SettingRange& range : kSettingRanges)
+        if (!SameSetting(range, a, b))
             return false;
-    }
     return true;
 }
 

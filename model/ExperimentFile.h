@@ -2,14 +2,16 @@
 
 // Experiment files: the eighteen settings of a run as a small text file, a
 // first line naming the format, then one "name = value" line per setting keyed
-// by the command-line flag names. Read and written by the desktop document and
-// by spln-cli; no toolkit involved.
+// by the command-line flag names, then a "[kept]" section per approximation
+// kept for comparison. Read and written by the desktop document and by
+// spln-cli; no toolkit involved.
 
 #include "model/SplnSettings.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace spln {
 
@@ -21,10 +23,23 @@ inline constexpr std::string_view kExperimentSuffix = "spl";
 // before it is read.
 inline constexpr std::size_t kMaxExperimentFileSize = 64 * 1024;
 
-// The file's text: the header, then every setting in the record's order.
+// The section that opens each kept approximation.
+inline constexpr std::string_view kKeptSection = "[kept]";
+
+// A kept approximation as a file holds it: the settings it was run with, the
+// user's name for it (empty: named from what differs) and whether it is drawn.
+struct KeptSettings {
+    CSplnSettings settings;
+    std::string ownName;
+    bool shown = true;
+};
+
+// The file's text: the header, then every setting in the record's order, then
+// for each kept approximation its section: the user's name when it has one,
+// whether it is shown, and the settings in which it differs from the file's.
 // Choices are written by name, doubles with the shortest text that reads back
-// to the same bits.
-std::string FormatExperiment(const CSplnSettings& settings);
+// to the same bits. Without kept approximations there is no section at all.
+std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept = {});
 
 enum class ExperimentStatus {
     Settings,  // the file holds settings
@@ -34,11 +49,12 @@ enum class ExperimentStatus {
 
 struct ExperimentRead {
     ExperimentStatus status = ExperimentStatus::Fault;
-    CSplnSettings settings;  // Settings only
-    int line = 0;            // Fault: 1-based line at fault, 0 for the file as a whole
-    std::string message;     // Fault: what is wrong, for a person
-    int windowLine = 0;      // Settings: the line a failed window check is blamed on
-    int formulaLine = 0;     // Settings: the line a refused formula is blamed on
+    CSplnSettings settings;          // Settings only
+    int line = 0;                    // Fault: 1-based line at fault, 0 for the file as a whole
+    std::string message;             // Fault: what is wrong, for a person
+    int windowLine = 0;              // Settings: the line a failed window check is blamed on
+    int formulaLine = 0;             // Settings: the line a refused formula is blamed on
+    std::vector<KeptSettings> kept;  // Settings: the kept approximations, in the file's order
 };
 
 // Whether the settings of a file must pass the window check on their own

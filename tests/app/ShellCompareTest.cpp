@@ -4,10 +4,12 @@
 #include "ShellTestSupport.h"
 
 #include "app/CComparisonPanel.h"
+#include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "res/CommandIds.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QTableWidget>
 
 namespace {
@@ -74,4 +76,63 @@ TEST_F(ShellTest, KeptApproximationsAreDrawnListedHiddenRenamedAndRemoved)
     Choose(ID_FILE_NEW);
     EXPECT_TRUE(Doc().m_arrKept.empty());
     EXPECT_EQ(table.rowCount(), 0);
+}
+
+// A saved experiment keeps its kept approximations: reopened, each is run
+// again from its settings, and with a noise seed it draws the same curve. A
+// kept entry the file cannot read refuses the file and leaves the open ones.
+TEST_F(ShellTest, KeptApproximationsAreSavedAndOpenedAgain)
+{
+    ASSERT_TRUE(Start());
+    RunAccepted();
+    CSplnSettings noisy = Doc().AcceptedSettings();
+    noisy.m_dAmplitude = 0.1;
+    noisy.m_nNoiseSeed = 11;
+    Doc().ChangeSettings(noisy, QStringLiteral("noisy"));
+    View().repaint();
+    Choose(ID_SPLINE_KEEP);
+    noisy.m_nWindow = 8;
+    Doc().ChangeSettings(noisy, QStringLiteral("window"));
+    View().repaint();
+    Choose(ID_SPLINE_KEEP);
+    ASSERT_EQ(Doc().m_arrKept.size(), 2u);
+    Doc().m_arrKept[0].shown = false;
+    Doc().m_arrKept[1].ownName = "wide";
+    const std::vector<spln::KeptApproximation> kept = Doc().m_arrKept;
+
+    answers = {PathIn("kept.spl")};
+    Choose(ID_FILE_SAVE_AS);
+    EXPECT_FALSE(Doc().IsModified());
+    Doc().m_arrKept[1].ownName = "wider";
+    Doc().NotifySettingsChanged();
+    EXPECT_TRUE(Doc().IsModified()) << "a renamed kept approximation would be lost unasked";
+    Doc().m_arrKept[1].ownName = "wide";
+    Doc().NotifySettingsChanged();
+    EXPECT_FALSE(Doc().IsModified());
+    const QString bad = PathIn("bad.spl");
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Spln experiment 1\n[kept]\nwindow = 0\n");
+    file.close();
+    EXPECT_EQ(App().OpenDocumentFile(bad), nullptr);
+    ASSERT_FALSE(messages.texts.empty());
+    EXPECT_EQ(messages.texts.back(), bad + ", line 3: window = 0: Please enter an integer between 1 and 500.");
+    EXPECT_EQ(Doc().m_arrKept.size(), 2u);
+
+    Choose(ID_FILE_NEW);
+    ASSERT_TRUE(Doc().m_arrKept.empty());
+    ASSERT_NE(App().OpenDocumentFile(PathIn("kept.spl")), nullptr);
+    ASSERT_EQ(Doc().m_arrKept.size(), kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        const spln::KeptApproximation& read = Doc().m_arrKept[k];
+        EXPECT_TRUE(spln::SameSettings(read.settings, kept[k].settings)) << k;
+        EXPECT_EQ(read.ownName, kept[k].ownName) << k;
+        EXPECT_EQ(read.shown, kept[k].shown) << k;
+        EXPECT_EQ(read.approx, kept[k].approx) << k;
+        EXPECT_EQ(read.interiorError, kept[k].interiorError) << k;
+    }
+    CComparisonPanel* panel = Frame().findChild<CComparisonPanel*>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->Table()->rowCount(), 2);
+    EXPECT_EQ(panel->Table()->item(1, 0)->text(), QStringLiteral("wide"));
 }

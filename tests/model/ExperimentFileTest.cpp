@@ -3,6 +3,7 @@
 
 #include "model/ExperimentFile.h"
 
+#include "model/KeptApproximations.h"
 #include "model/SettingsRecord.h"
 #include "tests/engine/EngineTestSupport.h"
 
@@ -79,6 +80,50 @@ TEST(ExperimentFile, TheNoiseSeedIsWrittenOnlyWhenSet)
     EXPECT_EQ(negative.message, "noise-seed = -1: Please enter an integer between 0 and 2147483647.");
 }
 
+// Kept approximations follow the settings, each with the settings in which it
+// differs from the file's; a file without them is written as before.
+TEST(ExperimentFile, KeptApproximationsReadBackAfterTheSettings)
+{
+    CSplnSettings settings = DefaultSettings();
+    settings.m_dAmplitude = 0.1;
+    settings.m_nNoiseSeed = 7;
+    std::vector<KeptSettings> kept(3, {settings, {}, true});
+    kept[0].settings.m_nMethod = 1;
+    kept[0].settings.m_nLsqCount = 51;
+    kept[1].ownName = "wide \"window\"";
+    kept[1].shown = false;
+    kept[1].settings.m_nWindow = 8;
+    kept[1].settings.m_dAmplitude = 1.0 / 3.0;
+    kept[2].settings.m_nNoiseSeed = 0;
+
+    const std::string text = FormatExperiment(settings, kept);
+    EXPECT_EQ(text.rfind(FormatExperiment(settings), 0), 0u);
+    EXPECT_NE(text.find("\n[kept]\nname = \"wide \"window\"\"\nshown = no\namplitude = 0.3333333333333333\n"
+                        "window = 8\n[kept]\n"),
+              std::string::npos)
+        << text;
+    const ExperimentRead read = ParseExperiment(text, CSplnSettings{});
+    ASSERT_EQ(read.status, ExperimentStatus::Settings) << read.message;
+    EXPECT_TRUE(SameSettings(read.settings, settings));
+    ASSERT_EQ(read.kept.size(), kept.size());
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        EXPECT_TRUE(SameSettings(read.kept[k].settings, kept[k].settings)) << k;
+        EXPECT_EQ(read.kept[k].ownName, kept[k].ownName) << k;
+        EXPECT_EQ(read.kept[k].shown, kept[k].shown) << k;
+    }
+    EXPECT_TRUE(ParseExperiment(FormatExperiment(settings), DefaultSettings()).kept.empty());
+
+    // A name cannot break its line, and no more are read than can be kept.
+    kept.assign(1, {settings, "two\nlines", true});
+    EXPECT_EQ(ParseExperiment(FormatExperiment(settings, kept), DefaultSettings()).kept.at(0).ownName, "two lines");
+    std::string many = "Spln experiment 1\n";
+    for (int k = 0; k <= kMaxKept; ++k)
+        many += "[kept]\n";
+    const ExperimentRead tooMany = ParseExperiment(many, DefaultSettings());
+    EXPECT_EQ(tooMany.status, ExperimentStatus::Fault);
+    EXPECT_EQ(tooMany.line, kMaxKept + 2);
+}
+
 // Every fault names its line (0: the file as a whole) and says what is wrong
 // in the settings dialog's words; nothing of a refused file is taken.
 TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
@@ -112,6 +157,12 @@ TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
         {"window", header + "samples = 200\nwindow = 21\n", 3, kWindowCheckMessage},
         {"window-file", header + "source = file\nwindow = 451\n", 3, kWindowCheckMessage},
         {"window-samples", header + "window = 11\nsamples = 100\n", 2, kWindowCheckMessage},
+        {"kept-value", header + "[kept]\nshown = no\nlsq-count = 4\n", 4,
+         "lsq-count = 4: Please enter an integer between 5 and 51."},
+        {"kept-shown", header + "[kept]\nshown = maybe\n", 3, "shown = maybe: Please enter yes or no."},
+        {"kept-twice", header + "[kept]\nwindow = 2\nwindow = 3\n", 4, "\"window\" is given twice (first on line 3)."},
+        {"kept-window", header + "samples = 200\n[kept]\nwindow = 21\n", 4, kWindowCheckMessage},
+        {"kept-name-outside", header + "name = \"mine\"\n", 2, "\"name\" is not the name of a setting."},
         {"huge", huge, 0, "the file is 65554 bytes long; an experiment file holds at most 65536 bytes."},
         {"missing", "", 0, "the file cannot be opened: No such file or directory."},
         {"folder", "", 0, "this is a folder, not an experiment file."},
