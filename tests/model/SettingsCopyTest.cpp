@@ -131,8 +131,12 @@ TEST(RunOutcomeCopy, KeepsEverySettingAndWhatReadersSee)
         auto copy = MakeEngine();
         CopyRunOutcome(*run, *copy);
 
-        for (const SettingRange& range : kSettingRanges)
-            EXPECT_EQ(EngineValue(range, *copy), EngineValue(range, *run)) << range.flag;
+        for (const SettingRange& range : kSettingRanges) {
+            if (range.engineText)
+                EXPECT_STREQ(copy.get()->*range.engineText, run.get()->*range.engineText) << range.flag;
+            else
+                EXPECT_EQ(EngineValue(range, *copy), EngineValue(range, *run)) << range.flag;
+        }
         EXPECT_EQ(copy->m_nResultCount, run->m_nResultCount);
         const int count = run->m_nResultCount;
         EXPECT_TRUE(SameBitsAt("x", run->m_dX, copy->m_dX, count));
