@@ -10,6 +10,7 @@
 #include "text/FieldMessages.h"
 #include "text/NumberFormat.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -25,6 +26,7 @@
 namespace {
 
 constexpr const char* kFaultStyle = "background: #ffd8d8;";
+constexpr int kExampleFieldCharacters = 26;  // "11  Y(x)=Exp(5*(Sin(16*pi*x)-1))" nearly whole
 
 bool IsProjectionField(spln::SettingId id)
 {
@@ -110,6 +112,11 @@ CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
                 for (int i = 0; i < spln::doc::kFunctionCount; ++i)
                     field.choice->addItem(
                         QStringLiteral("%1  %2").arg(i + 1).arg(QString::fromUtf8(spln::doc::Caption(i))));
+                // The longest captions would make the dock take half the window;
+                // the field shows their start, the list them whole.
+                field.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                field.choice->setMinimumContentsLength(kExampleFieldCharacters);
+                field.choice->view()->setMinimumWidth(field.choice->view()->sizeHintForColumn(0));
             } else {
                 field.choice->addItems({QString::fromLatin1(range.choice0), QString::fromLatin1(range.choice1)});
                 if (range.choice2)

@@ -35,9 +35,12 @@ bool Differs(const CSplnSettings& a, const CSplnSettings& b, SettingId id)
     return GetSetting(a, id) != GetSetting(b, id);
 }
 
-// Rows that say nothing about a run of these settings: the other method's.
+// Rows that say nothing about a run of these settings: the other method's,
+// and the formula's text unless the formula is the source.
 bool Unused(const CSplnSettings& settings, SettingId id)
 {
+    if (id == kSettingFormula)
+        return settings.m_nSource != kSourceFormula;
     const bool leastSquares = settings.m_nMethod == 1;
     if (id == kSettingSchwarzType || id == kSettingSchwarzCount)
         return leastSquares;
