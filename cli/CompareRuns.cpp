@@ -3,6 +3,7 @@
 #include "cli/CompareRuns.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -12,7 +13,6 @@
 #include "engine/RunFailure.h"
 #include "model/ExperimentFile.h"
 #include "model/KeptApproximations.h"
-#include "text/NumberFormat.h"
 
 namespace spln::cli {
 namespace {
@@ -35,11 +35,14 @@ bool SamePoints(const KeptApproximation& run, const CSplineEngine& main)
            (run.x.empty() || std::memcmp(run.x.data(), main.m_dX, run.x.size() * sizeof(double)) == 0);
 }
 
+// "640 points from -1 to 1", the ends with six digits.
 std::string PointsText(std::size_t count, const double* x)
 {
     if (count == 0)
         return "no points";
-    return std::to_string(count) + " points from " + FormatShortest(x[0]) + " to " + FormatShortest(x[count - 1]);
+    char ends[64];
+    std::snprintf(ends, sizeof ends, " points from %g to %g", x[0], x[count - 1]);
+    return std::to_string(count) + ends;
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "cli/ArgumentParser.h"
+#include "cli/CommandLine.h"
+#include "cli/CompareRuns.h"
 #include "cli/RunLoop.h"
 #include "engine/CSplineEngine.h"
 #include "engine/Noise.h"
@@ -146,4 +148,22 @@ TEST_F(Compare, BadFilesAndCombinationsAreRefusedBeforeAnythingIsWritten)
         EXPECT_FALSE(std::filesystem::exists(Path("out.json")) || std::filesystem::exists(Path("saved.spl")));
     }
     EXPECT_EQ(spln::test::ReadFile(Path("good.spl")), "Spln experiment 1\nwindow = 4\n");
+}
+
+// Approximations at other points than the run's cannot share its table: refused.
+TEST_F(Compare, ARunAtOtherPointsIsRefused)
+{
+    spln::test::WriteFile(Path("good.spl"), "Spln experiment 1\nwindow = 4\n");
+    spln::cli::ParseOutcome parsed = spln::cli::ParseArguments({"--compare", Path("good.spl")});
+    ASSERT_TRUE(parsed.Accepted()) << parsed.error;
+    auto main = std::make_unique<CSplineEngine>();
+    spln::cli::PrepareEngine(*main, parsed.options);
+    main->Run();
+    main->m_nResultCount = 320;  // as a run of another length would leave it
+    std::vector<spln::ComparedRun> runs;
+    std::ostringstream err;
+    EXPECT_EQ(spln::cli::RunComparedFiles(parsed.options, *main, runs, err), spln::cli::kExitBadInput);
+    EXPECT_EQ(err.str(), "--compare \"" + Path("good.spl") +
+                             "\": its approximation is at 640 points from -1 to 1, this run's at 320 points from -1 "
+                             "to -0.00156495; approximations are compared at the same points\n");
 }
