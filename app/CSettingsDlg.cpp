@@ -10,8 +10,6 @@
 #include "platform/MessageBox.h"
 #include "res/SettingsDialog.h"
 
-#include <cctype>
-
 namespace {
 
 // One setting between its control and the document's member, with the range
@@ -57,13 +55,10 @@ void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 
 void CSettingsDlg::CheckFormula(CDataExchange* pDX)
 {
-    const std::string problem = spln::FormulaProblem(*m_pDoc);
-    if (problem.empty())
+    const std::string message = spln::FormulaMessage(*m_pDoc);
+    if (message.empty())
         return;
-    // Worded for the dialog: the message starts as a sentence.
-    std::string sentence = problem;
-    sentence[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(sentence[0])));
-    AfxMessageBox(QString::fromStdString(sentence), MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(QString::fromStdString(message), MB_OK | MB_ICONEXCLAMATION);
     pDX->PrepareEditCtrl(IDC_FORMULA);
     pDX->Fail();
 }

@@ -10,6 +10,7 @@
 #include "text/FieldMessages.h"
 #include "text/NumberFormat.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -25,6 +26,7 @@
 namespace {
 
 constexpr const char* kFaultStyle = "background: #ffd8d8;";
+constexpr int kExampleFieldCharacters = 26;  // "11  Y(x)=Exp(5*(Sin(16*pi*x)-1))" nearly whole
 
 bool IsProjectionField(spln::SettingId id)
 {
@@ -110,16 +112,21 @@ CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
                 for (int i = 0; i < spln::doc::kFunctionCount; ++i)
                     field.choice->addItem(
                         QStringLiteral("%1  %2").arg(i + 1).arg(QString::fromUtf8(spln::doc::Caption(i))));
+                // The longest captions would make the dock take half the window;
+                // the field shows their start, the list them whole.
+                field.choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                field.choice->setMinimumContentsLength(kExampleFieldCharacters);
+                field.choice->view()->setMinimumWidth(field.choice->view()->sizeHintForColumn(0));
             } else {
                 field.choice->addItems({QString::fromLatin1(range.choice0), QString::fromLatin1(range.choice1)});
                 if (range.choice2)
                     field.choice->addItem(QString::fromLatin1(range.choice2));
             }
-            connect(field.choice, &QComboBox::activated, this, [this] { OnEdited(); });
+            connect(field.choice, &QComboBox::activated, this, [this, id = range.id] { OnEdited(id); });
             widget = field.choice;
         } else {
             field.edit = new QLineEdit;
-            connect(field.edit, &QLineEdit::textEdited, this, [this] { OnEdited(); });
+            connect(field.edit, &QLineEdit::textEdited, this, [this, id = range.id] { OnEdited(id); });
             widget = field.edit;
         }
         widget->setObjectName(QString::fromLatin1(range.flag));
@@ -152,7 +159,7 @@ CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
 
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMilliseconds);
-    connect(&m_settle, &QTimer::timeout, this, [this] { Apply(); });
+    connect(&m_settle, &QTimer::timeout, this, [this] { ApplyLive(); });
 
     auto* scroll = new QScrollArea;
     scroll->setWidget(body);
@@ -194,10 +201,12 @@ void CSettingsPanel::LoadFromDocument()
     }
     Mark(spln::kSettingCount, {});
     ShowMethodFields();
+    m_nEdited = spln::kSettingCount;
 }
 
-void CSettingsPanel::OnEdited()
+void CSettingsPanel::OnEdited(spln::SettingId id)
 {
+    m_nEdited = m_nEdited == spln::kSettingCount || m_nEdited == id ? id : -1;
     ShowMethodFields();
     if (m_pLive->isChecked())
         m_settle.start();
@@ -223,7 +232,17 @@ void CSettingsPanel::Mark(spln::SettingId faulty, const QString& message)
     m_pMessage->setVisible(!message.isEmpty());
 }
 
+void CSettingsPanel::ApplyLive()
+{
+    Take(m_nEdited == spln::kSettingCount ? -1 : m_nEdited);
+}
+
 bool CSettingsPanel::Apply()
+{
+    return Take(-1);
+}
+
+bool CSettingsPanel::Take(int mergeField)
 {
     m_settle.stop();
     CSplnSettings settings = m_doc.AcceptedSettings();
@@ -240,7 +259,7 @@ bool CSettingsPanel::Apply()
         if (range.docText) {
             const std::string text = field.edit->text().toStdString();
             if (text.size() > static_cast<std::size_t>(range.max)) {
-                Mark(range.id, QString::fromStdString(spln::FormulaTextProblem(text)));
+                Mark(range.id, QString::fromStdString(spln::TextLengthMessage(static_cast<int>(range.max))));
                 return false;
             }
             spln::SetSettingText(settings, range.id, text);
@@ -258,11 +277,12 @@ bool CSettingsPanel::Apply()
         return false;
     }
     // A formula the run cannot use is refused as the dialog refuses it.
-    if (const std::string problem = spln::FormulaProblem(settings); !problem.empty()) {
-        Mark(spln::kSettingFormula, QString::fromStdString(problem));
+    if (const std::string message = spln::FormulaMessage(settings); !message.empty()) {
+        Mark(spln::kSettingFormula, QString::fromStdString(message));
         return false;
     }
     Mark(spln::kSettingCount, {});
-    m_doc.ChangeSettings(settings, QStringLiteral("Settings panel"));
+    m_nEdited = spln::kSettingCount;
+    m_doc.ChangeSettings(settings, QStringLiteral("Settings panel"), mergeField);
     return true;
 }

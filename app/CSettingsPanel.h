@@ -34,7 +34,8 @@ public:
     void LoadFromDocument();
 
     // Reads every field as the settings dialog does. Valid settings become
-    // the document's (one step of its undo stack) and clear the message;
+    // the document's (one step of its undo stack; with Live on, the changes
+    // of one field typed in a row are one step) and clear the message;
     // otherwise the first field at fault is marked and the dialog's message
     // shown, and the document stays as it was. True when the settings were taken.
     bool Apply();
@@ -53,7 +54,11 @@ private:
         QComboBox* choice = nullptr;
     };
 
-    void OnEdited();
+    void OnEdited(spln::SettingId id);
+    // Apply, after the typing settled: a change of one field joins the step
+    // of the live changes of that field before it.
+    void ApplyLive();
+    bool Take(int mergeField);
     // The two methods' fields are shown for the method chosen.
     void ShowMethodFields();
     void Mark(spln::SettingId faulty, const QString& message);
@@ -64,4 +69,6 @@ private:
     QPushButton* m_pApply = nullptr;
     QLabel* m_pMessage = nullptr;
     QTimer m_settle;
+    // The field edited since the settings were last taken or shown; kSettingCount for none, -1 for several.
+    int m_nEdited = spln::kSettingCount;
 };

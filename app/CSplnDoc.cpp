@@ -17,22 +17,57 @@
 #include <QUndoCommand>
 
 // One change of the accepted settings: the settings and the view's permission
-// to draw before and after.
+// to draw before and after. The changes of one field typed in a row are one
+// step.
 class CSplnDoc::SettingsStep : public QUndoCommand {
 public:
     SettingsStep(CSplnDoc& doc, const CSplnSettings& before, bool validBefore, const CSplnSettings& after,
-                 const QString& text)
-        : QUndoCommand(text), m_doc(doc), m_before(before), m_after(after), m_bValidBefore(validBefore)
+                 const QString& text, int field)
+        : QUndoCommand(text),
+          m_doc(doc),
+          m_before(before),
+          m_after(after),
+          m_bValidBefore(validBefore),
+          m_nField(field),
+          m_nMoves(doc.m_nUndoMoves)
     {}
 
-    void redo() override { m_doc.ApplySettings(m_after, true); }
-    void undo() override { m_doc.ApplySettings(m_before, m_bValidBefore); }
+    void redo() override
+    {
+        // The first redo is the push itself; any later one is a move of the user's.
+        if (m_bDone)
+            ++m_doc.m_nUndoMoves;
+        m_bDone = true;
+        m_doc.ApplySettings(m_after, true);
+    }
+    void undo() override
+    {
+        ++m_doc.m_nUndoMoves;
+        m_doc.ApplySettings(m_before, m_bValidBefore);
+    }
+
+    int id() const override { return m_nField < 0 ? -1 : kFieldStepId; }
+
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const SettingsStep*>(other);
+        if (next->m_nField != m_nField || m_nMoves != m_doc.m_nUndoMoves)
+            return false;
+        m_after = next->m_after;
+        setObsolete(m_bValidBefore && spln::SameSettings(m_before, m_after));
+        return true;
+    }
 
 private:
+    static constexpr int kFieldStepId = 1;
+
     CSplnDoc& m_doc;
     CSplnSettings m_before;
     CSplnSettings m_after;
     bool m_bValidBefore;
+    int m_nField;  // the one field changed, or -1
+    int m_nMoves;  // the document's undos and redos when the step was made
+    bool m_bDone = false;
 };
 
 CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
@@ -42,7 +77,7 @@ std::string CSplnDoc::FileText() const
     return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
 }
 
-void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
+void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField)
 {
     const CSplnSettings before = AcceptedSettings();
     if (m_bValid != 0 && spln::SameSettings(before, settings)) {
@@ -50,7 +85,7 @@ void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text
         ApplySettings(settings, true);
         return;
     }
-    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text));
+    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text, mergeField));
 }
 
 void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()> handler)

@@ -50,8 +50,12 @@ public:
 
     // Makes settings the accepted ones as one step of the undo stack (named
     // text), drawn at once; settings that are the accepted ones already and
-    // drawn are only drawn again, with no step.
-    void ChangeSettings(const CSplnSettings& settings, const QString& text);
+    // drawn are only drawn again, with no step. A change of one field only
+    // (mergeField, a setting's id) joins the step before when that was a
+    // change of the same field and nothing was undone or redone since and
+    // the document was not saved at it; a change back to where that step
+    // began removes it. -1: a step of its own.
+    void ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField = -1);
 
     // The steps of the dialog, the panel and opened files; its clean state is
     // the state last saved, opened or started new.
@@ -79,5 +83,6 @@ private:
 
     std::string m_savedText;  // the file's text as last saved, opened or started new
     QUndoStack m_undoStack;
+    int m_nUndoMoves = 0;  // undos and redos so far: a step merges only with one made since the last
     std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;
 };

@@ -68,16 +68,11 @@ spln::PlotOptions CSplnView::DrawnOptions() const
     const CSplnDoc* doc = GetDocument();
     if (!doc)
         return options;
-    for (std::size_t k = 0; k < doc->m_arrKept.size() && k < std::size(m_penKept); ++k) {
+    for (std::size_t k = 0; k < doc->m_arrKept.size() && k < static_cast<std::size_t>(spln::kMaxKept); ++k) {
         const spln::KeptApproximation& kept = doc->m_arrKept[k];
-        if (!kept.shown)
-            continue;
-        CPen& pen = m_penKept[k];
-        if (!pen.IsCreated()) {
-            const spln::KeptPen look = spln::KeptPenAt(k);
-            pen.CreatePen(look.style, 1, look.colour);
-        }
-        options.extraCurves.push_back({{spln::DisplayName(kept, doc->AcceptedSettings()), &pen}, kept.approx});
+        if (kept.shown)
+            options.extraCurves.push_back(
+                spln::KeptCurve(kept, spln::DisplayName(kept, doc->AcceptedSettings()), k, m_penKept));
     }
     return options;
 }

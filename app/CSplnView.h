@@ -119,7 +119,7 @@ private:
     bool m_bDragMoved = false;
     spln::XRange m_dragRange;
     class QRubberBand* m_pRubberBand = nullptr;
-    mutable CPen m_penKept[spln::kMaxKept];  // the pen of each kept approximation, by position
+    mutable spln::KeptPenSet m_penKept;  // the pen of each kept approximation, by position
     CSplnSettings m_shownSettings;
     std::unique_ptr<CSplineEngine> m_pShownEngine;
 

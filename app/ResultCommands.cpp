@@ -5,7 +5,6 @@
 #include "app/CSplnDoc.h"
 #include "app/CSplnView.h"
 #include "engine/CSplineEngine.h"
-#include "engine/Noise.h"
 #include "io/AtomicFile.h"
 #include "model/ResultText.h"
 #include "platform/MessageBox.h"
@@ -19,8 +18,6 @@
 #include <QMimeData>
 
 #include <algorithm>
-#include <chrono>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -147,43 +144,6 @@ void CopyResult(CSplnView& view)
         QApplication::clipboard()->setMimeData(data);
 }
 
-namespace {
-
-// The curve and the errors of a run, as kept.
-KeptApproximation KeptFromRun(const CSplnSettings& settings, const CSplineEngine& engine)
-{
-    KeptApproximation kept;
-    kept.settings = settings;
-    const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
-    kept.x.assign(engine.m_dX, engine.m_dX + count);
-    kept.approx.assign(engine.m_dApprox, engine.m_dApprox + count);
-    kept.hasErrors = settings.m_nSource != kSourceFile;
-    kept.leftError = engine.m_dLeftError;
-    kept.interiorError = engine.m_dInteriorError;
-    kept.rightError = engine.m_dRightError;
-    return kept;
-}
-
-// Runs settings on an engine of its own; the run's time in milliseconds.
-// Without a seed the noise comes from a sequence of its own, so that the
-// program's noise goes on as it would; a seed draws its own noise anyway.
-double TimedRun(const CSplnSettings& settings, const char* dataPath, CSplineEngine& engine)
-{
-    CopySettingsForRun(settings, engine);
-    std::strncpy(engine.m_szDataPath, dataPath, sizeof engine.m_szDataPath - 1);
-    engine.m_szDataPath[sizeof engine.m_szDataPath - 1] = '\0';
-    NoiseSequence scratch;
-    engine.m_pNoise = settings.m_nNoiseSeed == kDefaultNoiseSeed ? &scratch : nullptr;
-    const auto start = std::chrono::steady_clock::now();
-    engine.Run();
-    const double milliseconds =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    engine.m_pNoise = nullptr;
-    return milliseconds;
-}
-
-}  // namespace
-
 void KeepShown(CSplnDoc& doc, CSplnView& view)
 {
     if (!view.HasPicture())
@@ -191,7 +151,7 @@ void KeepShown(CSplnDoc& doc, CSplnView& view)
     const CSplineEngine& shown = view.ShownEngine();
     KeptApproximation kept = KeptFromRun(view.ShownSettings(), shown);
     auto engine = std::make_unique<CSplineEngine>();
-    kept.runMilliseconds = TimedRun(kept.settings, shown.m_szDataPath, *engine);
+    kept.runMilliseconds = RunOnItsOwn(kept.settings, shown.m_szDataPath, *engine);
 
     if (doc.m_arrKept.size() >= static_cast<std::size_t>(kMaxKept))
         doc.m_arrKept.erase(doc.m_arrKept.begin());
@@ -205,7 +165,7 @@ std::vector<KeptApproximation> RunKept(const std::vector<KeptSettings>& entries,
     std::vector<KeptApproximation> kept;
     for (const KeptSettings& entry : entries) {
         auto engine = std::make_unique<CSplineEngine>();
-        const double milliseconds = TimedRun(entry.settings, dataPath, *engine);
+        const double milliseconds = RunOnItsOwn(entry.settings, dataPath, *engine);
         KeptApproximation run = KeptFromRun(entry.settings, *engine);
         if (engine->m_eFailure != RunFailure::None) {
             // A run that failed (the sample file gone) keeps its name and

@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <memory>
 
 namespace {
@@ -39,16 +38,15 @@ void ChangedSettingToPicture(benchmark::State& state)
     CSplnSettings settings = Experiment(heaviest);
     CopySettingsForRun(settings, *engine);
     engine->Run();
-    std::array<CPen, kKept> pens;
+    spln::KeptPenSet pens;
     spln::PlotOptions options;
     options.legend = true;
     for (int k = 0; k < kKept; ++k) {
-        const spln::KeptPen look = spln::KeptPenAt(static_cast<std::size_t>(k));
-        pens[static_cast<std::size_t>(k)].CreatePen(look.style, 1, look.colour);
-        std::vector<double> curve(engine->m_dApprox, engine->m_dApprox + engine->m_nResultCount);
-        for (double& value : curve)
+        spln::KeptApproximation kept = spln::KeptFromRun(settings, *engine);
+        for (double& value : kept.approx)
             value += 0.01 * (k + 1);
-        options.extraCurves.push_back({{"kept " + std::to_string(k + 1), &pens[static_cast<std::size_t>(k)]}, curve});
+        options.extraCurves.push_back(
+            spln::KeptCurve(kept, "kept " + std::to_string(k + 1), static_cast<std::size_t>(k), pens));
     }
     int example = 1;
     for (auto _ : state) {

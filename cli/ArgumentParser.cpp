@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/CompareRuns.h"
 #include "cli/StudyArguments.h"
 #include "engine/CSplineEngine.h"
 #include "model/ExperimentFile.h"
@@ -97,7 +98,8 @@ enum class Option {
     Study,
     StudySelect,
     StudyRepeat,
-    Seed
+    Seed,
+    Compare
 };
 
 struct OptionFlag {
@@ -129,6 +131,7 @@ constexpr OptionFlag kOptionFlags[] = {
     {"study-select", Option::StudySelect, true, nullptr},
     {"study-repeat", Option::StudyRepeat, true, nullptr},
     {"seed", Option::Seed, true, "a study's noise starts from one seed"},
+    {"compare", Option::Compare, true, nullptr},
 };
 
 const OptionFlag* FindOption(std::string_view name)
@@ -266,6 +269,8 @@ std::optional<std::string> ApplyOption(CliOptions& options, Option option, const
     case Option::Seed:
         options.seedGiven = true;
         return ReadStudySeed(flag, value, options.studyPlan);
+    case Option::Compare:
+        return AddComparedFile(options, flag, value);
     }
     return flag + ": unknown option";
 }
@@ -298,6 +303,8 @@ std::string CheckStudyOptions(const CliOptions& options, const std::string& wind
     const std::string flag = StudyFlag(plan);
     if (options.repeat != 1)
         return "--repeat cannot be combined with " + flag;
+    if (!options.compared.empty())
+        return "--compare cannot be combined with " + flag + "; it draws approximations over one run";
     if (const std::optional<study::PlanProblem> problem = study::CheckPlan(plan, options.settings))
         return flag + ": " + study::DescribeProblem(*problem, plan);
     const CSplnSettings& s = options.settings;
@@ -456,6 +463,8 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
     const CSplnSettings& s = options.settings;
     if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength))
         outcome.error = windowFault;
+    else
+        outcome.error = ReadComparedFiles(options);
     return outcome;
 }
 

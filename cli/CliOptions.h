@@ -28,6 +28,12 @@ struct OutputRequest {
     std::string flag = {};  // the flag that asked for it, as messages name it
 };
 
+// An experiment file of --compare, as given, and its settings once read.
+struct ComparedFile {
+    std::string path;
+    CSplnSettings settings;
+};
+
 inline constexpr int kMaxRepeat = 1000000;
 inline constexpr int kMinPictureSide = 16;
 
@@ -43,6 +49,7 @@ struct CliOptions {
     bool help = false;                   // print the flag list and do nothing else
     bool version = false;                // print the name and version and do nothing else
     std::vector<OutputRequest> outputs;  // empty: the report line on standard output
+    std::vector<ComparedFile> compared;  // run beside this run, drawn and written with it
     int pictureWidth = 800;              // size of the window a picture shows, in pixels
     int pictureHeight = 600;
     PlotOptions plot;    // the looks of the pictures: the error panel, the legend

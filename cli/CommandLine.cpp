@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/ArgumentParser.h"
+#include "cli/CompareRuns.h"
 #include "cli/HelpText.h"
 #include "cli/OutputWriter.h"
 #include "cli/PrintableErrors.h"
@@ -35,19 +36,19 @@ bool WantsPictures(const CliOptions& options)
 // Adds every requested output of the engine's last run, in the order asked,
 // or the summary line when none was asked for.
 void AddRunOutputs(OutputSet& outputs, const CliOptions& options, CSplineEngine& engine,
-                   const PictureEncoder& encodePicture)
+                   const std::vector<ComparedRun>& compared, const PictureEncoder& encodePicture)
 {
     const RunResults results = ResultsOf(engine, options.settings);
     if (options.outputs.empty())
         outputs.Add("-", FormatSummaryLine(results));
     for (const OutputRequest& request : options.outputs) {
         if (!IsPicture(request.kind)) {
-            outputs.Add(request.path, FormatOutput(request.kind, results));
+            outputs.Add(request.path, FormatOutput(request.kind, results, compared));
             continue;
         }
         std::string bytes;
         std::string reason;
-        if (encodePicture(options.settings, engine, options.plot, request.kind, options.pictureWidth,
+        if (encodePicture(options.settings, engine, options.plot, compared, request.kind, options.pictureWidth,
                           options.pictureHeight, &bytes, &reason))
             outputs.Add(request.path, std::move(bytes));
         else
@@ -119,7 +120,14 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << FormatTimingLine(SummariseTimes(milliseconds)) << "vector path: " << ExpPathName(ActiveExpPath())
             << "\n";
 
-    AddRunOutputs(outputs, options, *engine, encodePicture);
+    std::vector<ComparedRun> compared;
+    if (const int status = RunComparedFiles(options, *engine, compared, err); status != kExitDone) {
+        // As when the run itself fails, the experiment file is written all the same.
+        if (status == kExitFailed)
+            outputs.Commit();
+        return status;
+    }
+    AddRunOutputs(outputs, options, *engine, compared, encodePicture);
     return outputs.Commit() ? kExitDone : kExitFailed;
 }
 

@@ -9,6 +9,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/StudyCommand.h"
+#include "model/ResultText.h"
 
 class CSplineEngine;
 
@@ -19,11 +20,12 @@ inline constexpr int kExitFailed = 1;    // a run could not continue, or an outp
 inline constexpr int kExitBadInput = 2;  // the arguments were refused; nothing was run
 
 // Draws the picture of the engine's last run for these settings as the bytes
-// of a PNG, SVG or PDF file of the given window size; false with the reason in
-// *reason when it cannot.
-using PictureEncoder =
-    std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, const PlotOptions& plot, OutputKind kind,
-                       int width, int height, std::string* bytes, std::string* reason)>;
+// of a PNG, SVG or PDF file of the given window size, the compared runs over
+// it as kept approximations are drawn; false with the reason in *reason when
+// it cannot.
+using PictureEncoder = std::function<bool(const CSplnSettings& settings, CSplineEngine& engine, const PlotOptions& plot,
+                                          const std::vector<ComparedRun>& compared, OutputKind kind, int width,
+                                          int height, std::string* bytes, std::string* reason)>;
 
 // The whole command: parse the arguments (after the program name), run the
 // engine or the study, write the outputs, all of them or, when one cannot be

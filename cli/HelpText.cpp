@@ -6,6 +6,7 @@
 
 #include "cli/CliOptions.h"
 #include "model/DocFunctions.h"
+#include "model/KeptApproximations.h"
 #include "model/SettingText.h"
 #include "model/SettingsRecord.h"
 #include "study/Convergence.h"
@@ -109,6 +110,14 @@ std::string HelpText()
         "\nExperiment files (the format the desktop program saves and opens):\n";
     AppendRow(text, "--settings FILE", "start from the settings in FILE; setting flags override single ones");
     AppendRow(text, "--save-settings FILE", "write the settings of this run to FILE as an experiment file");
+    AppendRow(text, "--compare FILE", "also run the settings of FILE (not its [kept] sections; setting");
+    AppendRow(text, "", "flags are this run's alone, --data serves both) and draw its");
+    AppendRow(text, "", "approximation over this run's pictures, named in the legend by what");
+    AppendRow(text, "", "differs from this run (\"lsq 51\", \"window 8\") or, where that tells");
+    AppendRow(text, "", "nothing new, by the file's name; --json adds a \"compare\" list of each");
+    AppendRow(text, "", "file's settings, approx and three errors, --csv a column approx_2,");
+    AppendRow(text, "", "approx_3, ... for each. Up to " + std::to_string(kMaxKept) + " files, each run as a");
+    AppendRow(text, "", "single run of it would be, with the same noise");
     text += "\nRunning:\n";
     AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
     text += "  --settings and --data read a pipe or a terminal only as standard input (/dev/stdin).\n";

@@ -61,13 +61,13 @@ void OutputSet::Report(std::size_t entry, const std::string& reason)
         m_err << m_names[entry] << " could not be written: " << reason << ".\n";
 }
 
-std::string FormatOutput(OutputKind kind, const RunResults& results)
+std::string FormatOutput(OutputKind kind, const RunResults& results, const std::vector<ComparedRun>& compared)
 {
     switch (kind) {
     case OutputKind::Json:
-        return FormatJson(results);
+        return FormatJson(results, compared);
     case OutputKind::Csv:
-        return FormatCsv(results);
+        return FormatCsv(results, compared);
     case OutputKind::Png:
     case OutputKind::Svg:
     case OutputKind::Pdf:

@@ -11,6 +11,7 @@
 
 #include "cli/CliOptions.h"
 #include "io/AtomicFile.h"
+#include "model/ResultText.h"
 #include "model/RunResults.h"
 
 namespace spln::cli {
@@ -46,7 +47,7 @@ private:
     bool m_failed = false;
 };
 
-// The text of a JSON or CSV output of one run.
-std::string FormatOutput(OutputKind kind, const RunResults& results);
+// The text of a JSON or CSV output of one run, with the runs compared to it.
+std::string FormatOutput(OutputKind kind, const RunResults& results, const std::vector<ComparedRun>& compared = {});
 
 }  // namespace spln::cli

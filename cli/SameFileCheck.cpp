@@ -71,12 +71,17 @@ std::string Named(const CommandFile& file)
 std::vector<CommandFile> CommandFiles(const CliOptions& options)
 {
     std::vector<CommandFile> files;
+    bool readsSampleFile = options.settings.m_nSource == 1;
+    for (const ComparedFile& compared : options.compared)
+        readsSampleFile = readsSampleFile || compared.settings.m_nSource == 1;
     if (!options.dataPath.empty())
         files.push_back({"--data", options.dataPath, false});
-    else if (options.settings.m_nSource == 1)
+    else if (readsSampleFile)
         files.push_back({"the default sample file", kDefaultSampleFile, false});
     if (!options.settingsPath.empty())
         files.push_back({"--settings", options.settingsPath, false});
+    for (const ComparedFile& compared : options.compared)
+        files.push_back({"--compare", compared.path, false});
     if (!options.saveSettingsPath.empty())
         files.push_back({"--save-settings", options.saveSettingsPath, true});
     for (const OutputRequest& output : options.outputs)

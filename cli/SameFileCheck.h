@@ -18,7 +18,8 @@ struct CommandFile {
 };
 
 // The sample file the command reads (when named, or when the run reads the
-// default one), the experiment file its settings start from, then every file
+// default one, also for a compared file), the experiment file its settings
+// start from and those of --compare, then every file
 // it writes: the experiment file it saves and the outputs (standard output
 // left out).
 std::vector<CommandFile> CommandFiles(const CliOptions& options);

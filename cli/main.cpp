@@ -9,6 +9,7 @@
 
 #ifdef SPLN_CLI_PICTURES
 #include "plot/ResultExport.h"
+#include "plot/ResultPicture.h"
 #include "plot/StudyChart.h"
 
 namespace {
@@ -47,11 +48,17 @@ int main(int argc, char** argv)
 #ifdef SPLN_CLI_PICTURES
     // The encoder starts its offscreen application itself, on its first picture.
     encodePicture = [](const CSplnSettings& settings, CSplineEngine& engine, const spln::PlotOptions& plot,
-                       spln::cli::OutputKind kind, int width, int height, std::string* bytes, std::string* reason) {
+                       const std::vector<spln::ComparedRun>& compared, spln::cli::OutputKind kind, int width,
+                       int height, std::string* bytes, std::string* reason) {
+        // The compared runs are drawn as the desktop draws kept approximations.
+        spln::KeptPenSet pens;
+        spln::PlotOptions drawn = plot;
+        for (std::size_t k = 0; k < compared.size(); ++k)
+            drawn.extraCurves.push_back(spln::KeptCurve(compared[k].run, compared[k].run.ownName, k, pens));
         QByteArray picture;
         return Encoded(
-            spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason, plot), picture,
-            bytes);
+            spln::EncodeResultPicture(settings, engine, FormatOf(kind), width, height, &picture, reason, drawn),
+            picture, bytes);
     };
     encodeStudyPicture = [&argc, argv](const spln::study::StudyResult& result, spln::cli::OutputKind kind, int width,
                                        int height, std::string* bytes, std::string* reason) {

@@ -171,4 +171,12 @@ std::string FormulaProblem(const CSplnSettings& settings)
     return TabulateFormula(settings.m_szFormula, *engine);
 }
 
+std::string FormulaMessage(const CSplnSettings& settings)
+{
+    std::string message = FormulaProblem(settings);
+    if (!message.empty())
+        message[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(message[0])));
+    return message;
+}
+
 }  // namespace spln

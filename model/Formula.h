@@ -26,4 +26,8 @@ std::string TabulateFormula(const char* formula, CSplineEngine& engine);
 // their number of samples; empty otherwise.
 std::string FormulaProblem(const CSplnSettings& settings);
 
+// That problem as the desktop's settings dialog and panel tell it: a
+// sentence, its first letter a capital; empty when there is none.
+std::string FormulaMessage(const CSplnSettings& settings);
+
 }  // namespace spln

@@ -2,8 +2,14 @@
 
 #include "model/KeptApproximations.h"
 
+#include "engine/CSplineEngine.h"
+#include "engine/Noise.h"
 #include "model/SettingsRecord.h"
 #include "text/NumberFormat.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 
 namespace spln {
 namespace {
@@ -29,9 +35,12 @@ bool Differs(const CSplnSettings& a, const CSplnSettings& b, SettingId id)
     return GetSetting(a, id) != GetSetting(b, id);
 }
 
-// Rows that say nothing about a run of these settings: the other method's.
+// Rows that say nothing about a run of these settings: the other method's,
+// and the formula's text unless the formula is the source.
 bool Unused(const CSplnSettings& settings, SettingId id)
 {
+    if (id == kSettingFormula)
+        return settings.m_nSource != kSourceFormula;
     const bool leastSquares = settings.m_nMethod == 1;
     if (id == kSettingSchwarzType || id == kSettingSchwarzCount)
         return leastSquares;
@@ -53,6 +62,35 @@ std::string Quoted(const std::string& text)
 }
 
 }  // namespace
+
+KeptApproximation KeptFromRun(const CSplnSettings& settings, const CSplineEngine& engine)
+{
+    KeptApproximation kept;
+    kept.settings = settings;
+    const int count = std::clamp(engine.m_nResultCount, 0, kMaxSamples);
+    kept.x.assign(engine.m_dX, engine.m_dX + count);
+    kept.approx.assign(engine.m_dApprox, engine.m_dApprox + count);
+    kept.hasErrors = settings.m_nSource != kSourceFile;
+    kept.leftError = engine.m_dLeftError;
+    kept.interiorError = engine.m_dInteriorError;
+    kept.rightError = engine.m_dRightError;
+    return kept;
+}
+
+double RunOnItsOwn(const CSplnSettings& settings, const char* dataPath, CSplineEngine& engine)
+{
+    CopySettingsForRun(settings, engine);
+    std::strncpy(engine.m_szDataPath, dataPath, sizeof engine.m_szDataPath - 1);
+    engine.m_szDataPath[sizeof engine.m_szDataPath - 1] = '\0';
+    NoiseSequence scratch;
+    engine.m_pNoise = settings.m_nNoiseSeed == kDefaultNoiseSeed ? &scratch : nullptr;
+    const auto start = std::chrono::steady_clock::now();
+    engine.Run();
+    const double milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    engine.m_pNoise = nullptr;
+    return milliseconds;
+}
 
 std::string ShortName(const CSplnSettings& kept, const CSplnSettings& current)
 {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CSplineEngine;
+
 namespace spln {
 
 struct KeptApproximation {
@@ -27,6 +29,16 @@ struct KeptApproximation {
 
 // At most this many are kept; each has a pen of its own.
 inline constexpr int kMaxKept = 8;
+
+// The curve and the errors of the engine's last run of settings, as kept.
+KeptApproximation KeptFromRun(const CSplnSettings& settings, const CSplineEngine& engine);
+
+// Runs settings on an engine of their own, reading the sample file at
+// dataPath; returns the run's time in milliseconds. Without a seed the noise
+// comes from a sequence of its own, started where the program's starts: the
+// program's noise goes on as it would, and the run draws what a first run of
+// these settings in a new process draws. A seed draws its own noise anyway.
+double RunOnItsOwn(const CSplnSettings& settings, const char* dataPath, CSplineEngine& engine);
 
 // What differs from current, briefly: "lsq 51", "window 8", "example 7,
 // amplitude 0.1"; the method's rows read as the method with its number of

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "model/SettingsRecord.h"
@@ -50,9 +52,11 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
-void AppendJsonArray(std::string& out, const char* name, const double* values, int count)
+void AppendJsonArray(std::string& out, const char* name, const double* values, int count,
+                     std::string_view indent = "  ")
 {
-    out += "  \"";
+    out += indent;
+    out += "\"";
     out += name;
     out += "\": [";
     for (int i = 0; i < count; ++i) {
@@ -73,23 +77,77 @@ double PointError(const RunResults& results, int i)
     return results.approx[i] - results.exact[i];
 }
 
+// "settings": {...} with one member a setting, indented by indent.
+void AppendJsonSettings(std::string& out, const CSplnSettings& settings, std::string_view indent)
+{
+    out += indent;
+    out += "\"settings\": {";
+    for (const SettingRange& range : kSettingRanges) {
+        if (range.id)
+            out += ",";
+        out += "\n";
+        out += indent;
+        out += "  \"";
+        out += range.flag;
+        out += "\": ";
+        if (range.docText)
+            AppendJsonString(out, GetSettingText(settings, range.id));
+        else
+            AppendJsonNumber(out, GetSetting(settings, range.id));
+    }
+    out += "\n";
+    out += indent;
+    out += "}";
+}
+
+void AppendComparedRuns(std::string& out, const std::vector<ComparedRun>& compared)
+{
+    out += ",\n  \"compare\": [";
+    constexpr std::string_view kIndent = "      ";
+    for (std::size_t k = 0; k < compared.size(); ++k) {
+        const KeptApproximation& run = compared[k].run;
+        out += k ? ",\n    {\n" : "\n    {\n";
+        out += kIndent;
+        out += "\"file\": ";
+        AppendJsonString(out, compared[k].file);
+        out += ",\n";
+        out += kIndent;
+        out += "\"name\": ";
+        AppendJsonString(out, run.ownName);
+        out += ",\n";
+        AppendJsonSettings(out, run.settings, kIndent);
+        out += ",\n";
+        AppendJsonArray(out, "approx", run.approx.data(), static_cast<int>(run.approx.size()), kIndent);
+        const std::pair<const char*, double> errors[] = {
+            {"left_error", run.leftError}, {"interior_error", run.interiorError}, {"right_error", run.rightError}};
+        for (std::size_t e = 0; e < std::size(errors); ++e) {
+            out += kIndent;
+            out += "\"";
+            out += errors[e].first;
+            out += "\": ";
+            if (run.hasErrors)
+                AppendJsonNumber(out, errors[e].second);
+            else
+                out += "null";
+            out += e + 1 < std::size(errors) ? ",\n" : "\n";
+        }
+        out += "    }";
+    }
+    out += "\n  ]";
+}
+
 }  // namespace
 
 std::string FormatJson(const RunResults& results)
 {
-    std::string out = "{\n  \"settings\": {";
-    for (const SettingRange& range : kSettingRanges) {
-        if (range.id)
-            out += ",";
-        out += "\n    \"";
-        out += range.flag;
-        out += "\": ";
-        if (range.docText)
-            AppendJsonString(out, GetSettingText(results.settings, range.id));
-        else
-            AppendJsonNumber(out, GetSetting(results.settings, range.id));
-    }
-    out += "\n  },\n  \"points\": " + std::to_string(results.count) + ",\n";
+    return FormatJson(results, {});
+}
+
+std::string FormatJson(const RunResults& results, const std::vector<ComparedRun>& compared)
+{
+    std::string out = "{\n";
+    AppendJsonSettings(out, results.settings, "  ");
+    out += ",\n  \"points\": " + std::to_string(results.count) + ",\n";
     AppendJsonArray(out, "x", results.x, results.count);
     AppendJsonArray(out, "data", results.data, results.count);
     AppendJsonArray(out, "exact", results.exact, results.count);
@@ -105,13 +163,23 @@ std::string FormatJson(const RunResults& results)
         AppendJsonString(out, results.report);
     else
         out += "null";
+    if (!compared.empty())
+        AppendComparedRuns(out, compared);
     out += "\n}\n";
     return out;
 }
 
 std::string FormatCsv(const RunResults& results)
 {
-    std::string out = results.exact ? "x,data,exact,approx,error\n" : "x,data,exact,approx\n";
+    return FormatCsv(results, {});
+}
+
+std::string FormatCsv(const RunResults& results, const std::vector<ComparedRun>& compared)
+{
+    std::string out = results.exact ? "x,data,exact,approx,error" : "x,data,exact,approx";
+    for (std::size_t k = 0; k < compared.size(); ++k)
+        out += ",approx_" + std::to_string(k + 2);
+    out += '\n';
     for (int i = 0; i < results.count; ++i) {
         AppendCsvNumber(out, results.x[i]);
         out += ',';
@@ -124,6 +192,12 @@ std::string FormatCsv(const RunResults& results)
         if (results.exact) {
             out += ',';
             AppendCsvNumber(out, PointError(results, i));
+        }
+        for (const ComparedRun& entry : compared) {
+            out += ',';
+            // A compared run is at the run's points; one that ends early leaves its cells empty.
+            if (static_cast<std::size_t>(i) < entry.run.approx.size())
+                AppendCsvNumber(out, entry.run.approx[static_cast<std::size_t>(i)]);
         }
         out += '\n';
     }

@@ -5,7 +5,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "model/KeptApproximations.h"
 #include "model/RunResults.h"
 
 namespace spln {
@@ -18,10 +20,27 @@ namespace spln {
 // are null. The report of a sample-file run is null.
 std::string FormatJson(const RunResults& results);
 
+// An approximation drawn over the run: the experiment file a user named, as
+// given, and its run as kept, ownName its label.
+struct ComparedRun {
+    std::string file;
+    KeptApproximation run;
+};
+
+// The same object with, when compared is not empty, a last member "compare":
+// for each compared run its "file", "name", "settings" (as the run's own),
+// "approx" and the three errors "left_error", "interior_error" and
+// "right_error" (null for the sample file).
+std::string FormatJson(const RunResults& results, const std::vector<ComparedRun>& compared);
+
 // A header line "x,data,exact,approx,error" and one row a point, doubles with
 // 17 significant digits, the error being approx - exact; a sample-file run
 // has no exact function: its exact column is empty and it has no error column.
 std::string FormatCsv(const RunResults& results);
+
+// The same table with a column approx_2, approx_3, ... after the others for
+// each compared run, in their order.
+std::string FormatCsv(const RunResults& results, const std::vector<ComparedRun>& compared);
 
 // What standard output shows when no output is requested: the report line,
 // or for the sample file the number of points computed.

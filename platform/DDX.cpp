@@ -111,7 +111,7 @@ void DDX_Text(CDataExchange* pDX, int id, char* buffer, int size)
     }
     const QByteArray text = edit->text().toUtf8();
     if (text.size() >= size) {
-        AfxMessageBox(QStringLiteral("Please enter at most %1 characters.").arg(size - 1), MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(QString::fromStdString(spln::TextLengthMessage(size - 1)), MB_OK | MB_ICONEXCLAMATION);
         pDX->Fail();
     }
     std::memcpy(buffer, text.constData(), static_cast<size_t>(text.size()));

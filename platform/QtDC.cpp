@@ -5,6 +5,7 @@
 #include "platform/FontFaces.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
@@ -66,6 +67,7 @@ CPen* QtDC::SelectObject(CPen* pen)
 {
     CPen* previous = m_selectedPen;
     m_selectedPen = pen;
+    m_dashDone = 0.0;
     ApplyPen();
     return previous;
 }
@@ -151,11 +153,24 @@ void QtDC::MoveTo(int x, int y)
 {
     m_posX = x;
     m_posY = y;
+    m_dashDone = 0.0;
 }
 
 void QtDC::LineTo(int x, int y)
 {
-    m_painter.drawLine(QPointF(m_posX, m_posY), QPointF(x, y));
+    const QLineF line(QPointF(m_posX, m_posY), QPointF(x, y));
+    QPen pen = m_painter.pen();
+    if (pen.style() != Qt::SolidLine && pen.style() != Qt::NoPen) {
+        // A curve is drawn a short line at a time: each goes on with the
+        // pattern where the one before it stopped, or every line would start
+        // with a dash and the curve look solid. A cosmetic pen's pattern is
+        // laid out on the device.
+        pen.setDashOffset(m_dashDone);
+        m_painter.setPen(pen);
+        const QLineF laidOut = pen.isCosmetic() ? m_painter.worldTransform().map(line) : line;
+        m_dashDone += laidOut.length() / (pen.widthF() > 0.0 ? pen.widthF() : 1.0);
+    }
+    m_painter.drawLine(line);
     m_posX = x;
     m_posY = y;
 }

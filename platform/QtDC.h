@@ -69,6 +69,7 @@ private:
     CSize m_viewportExt{1, 1};
     int m_posX = 0;
     int m_posY = 0;
+    qreal m_dashDone = 0.0;  // how far a dashed line has come along its pattern since MoveTo, in pen widths
 };
 
 }  // namespace spln

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace spln {
 
@@ -295,6 +296,21 @@ KeptPen KeptPenAt(std::size_t index)
     constexpr std::size_t kColourCount = sizeof kColours / sizeof kColours[0];
     constexpr std::size_t kStyleCount = sizeof kStyles / sizeof kStyles[0];
     return {kColours[index % kColourCount], kStyles[index % kStyleCount]};
+}
+
+CPen* KeptPenSet::At(std::size_t position)
+{
+    CPen& pen = m_pens[position % kMaxKept];
+    if (!pen.IsCreated()) {
+        const KeptPen look = KeptPenAt(position);
+        pen.CreatePen(look.style, 1, look.colour);
+    }
+    return &pen;
+}
+
+ExtraCurve KeptCurve(const KeptApproximation& kept, std::string label, std::size_t position, KeptPenSet& pens)
+{
+    return {{std::move(label), pens.At(position)}, kept.approx};
 }
 
 bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CSplineEngine& engine,

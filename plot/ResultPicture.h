@@ -7,9 +7,11 @@
 #include "platform/CDC.h"
 #include "plot/PlotOptions.h"
 
+#include "model/KeptApproximations.h"
 #include "model/SplnDocData.h"
 
 #include <cstddef>
+#include <string>
 
 class CSplineEngine;
 struct CSplnSettings;
@@ -29,6 +31,20 @@ struct KeptPen {
     int style;
 };
 KeptPen KeptPenAt(std::size_t index);
+
+// The pens of the kept approximations, one for each position up to
+// kMaxKept, in the looks of KeptPenAt; each made when first asked for.
+class KeptPenSet {
+public:
+    CPen* At(std::size_t position);
+
+private:
+    CPen m_pens[kMaxKept];
+};
+
+// A kept approximation as a further curve of the picture: its curve, named
+// label in the legend, in the pen of its position.
+ExtraCurve KeptCurve(const KeptApproximation& kept, std::string label, std::size_t position, KeptPenSet& pens);
 
 struct ResultPens {
     CPen* frame;

@@ -26,4 +26,9 @@ std::string NumberRangeMessage(double min, double max)
     return "Please enter a number between " + FifteenDigits(min) + " and " + FifteenDigits(max) + ".";
 }
 
+std::string TextLengthMessage(int maxCharacters)
+{
+    return "Please enter at most " + std::to_string(maxCharacters) + " characters.";
+}
+
 }  // namespace spln

@@ -1,7 +1,7 @@
 #pragma once
 
-// What a user is told about a number that is not accepted: the settings
-// dialog's messages, which experiment files repeat for their values.
+// What a user is told about a number or a text that is not accepted: the
+// settings dialog's messages, which its panel and experiment files repeat.
 
 #include <string>
 
@@ -16,5 +16,8 @@ std::string IntegerRangeMessage(int min, int max);
 // "Please enter a number between -0.5 and 0.5.", the bounds with up to 15
 // significant digits as the dialog's fields show numbers.
 std::string NumberRangeMessage(double min, double max);
+
+// "Please enter at most 1000 characters.", for a text field of that many.
+std::string TextLengthMessage(int maxCharacters);
 
 }  // namespace spln

@@ -1,11 +1,12 @@
 // The settings panel: for a table of edits it takes what the settings dialog
 // takes and refuses what the dialog refuses, with the dialog's own message,
-// and a live edit is drawn once the typing settles.
+// and a live edit is drawn once the typing settles, one undo step a field.
 
 #include "app/CSettingsDlg.h"
 #include "app/CSettingsPanel.h"
 #include "app/CSplnDoc.h"
 #include "app/Engines.h"
+#include "engine/CSplineEngine.h"
 #include "res/SettingsDialog.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/model/SettingsTestSupport.h"
@@ -19,9 +20,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,14 @@ struct Outcome {
     QString message;
 };
 
+// The radio button of a choice: the group's buttons follow its first, but
+// for the formula, which came later.
+int RadioOf(spln::SettingId setting, int choice)
+{
+    return setting == spln::kSettingSource && choice == spln::kSourceFormula ? IDC_SOURCE_FORMULA
+                                                                             : ControlOf(setting) + choice;
+}
+
 class SettingsPanelTest : public ::testing::Test {
 protected:
     SettingsPanelTest() { DocEngine() = DefaultEngine(); }
@@ -56,7 +67,8 @@ protected:
             for (const Edit& edit : edits) {
                 const int control = ControlOf(edit.setting);
                 if (spln::RangeOf(edit.setting).kind == spln::SettingKind::Choice)
-                    static_cast<QRadioButton*>(dialog->GetDlgItem(control + std::stoi(edit.text)))->click();
+                    static_cast<QRadioButton*>(dialog->GetDlgItem(RadioOf(edit.setting, std::stoi(edit.text))))
+                        ->click();
                 else
                     EditOf(*dialog, control)->setText(QString::fromLatin1(edit.text));
             }
@@ -91,6 +103,7 @@ protected:
 
 TEST_F(SettingsPanelTest, PanelAndDialogWriteTheSameSettings)
 {
+    const std::string longFormula(spln::kMaxFormulaLength + 1, 'x');
     const std::vector<std::vector<Edit>> table{
         {{spln::kSettingExample, "7"}},
         {{spln::kSettingMethod, "1"}, {spln::kSettingLsqCount, "51"}, {spln::kSettingLsqType, "2"}},
@@ -104,6 +117,10 @@ TEST_F(SettingsPanelTest, PanelAndDialogWriteTheSameSettings)
         {{spln::kSettingNoiseSeed, "-1"}},
         {{spln::kSettingExample, "3"}, {spln::kSettingFileLength, "1e3"}},
         {{spln::kSettingFileLength, "100"}, {spln::kSettingWindow, "11"}},
+        {{spln::kSettingSource, "2"}, {spln::kSettingFormula, "sin(5*x"}},
+        {{spln::kSettingSource, "2"}, {spln::kSettingFormula, "1/x"}},
+        {{spln::kSettingSource, "2"}, {spln::kSettingFormula, " "}},
+        {{spln::kSettingFormula, longFormula.c_str()}},
     };
     for (const std::vector<Edit>& edits : table) {
         SCOPED_TRACE(std::string(spln::RangeOf(edits.back().setting).flag) + " = " + edits.back().text);
@@ -147,4 +164,54 @@ TEST_F(SettingsPanelTest, LiveEditsAreDrawnOnceTheTypingSettlesAndApplyServesOth
     // Undo reloads the panel.
     doc.UndoStack().undo();
     EXPECT_EQ(count->text(), QStringLiteral("101"));
+}
+
+// Typing in one field is one step of the undo stack; another field, an undo
+// or a redo starts a new one, and typing a field back to where its step began
+// removes the step.
+TEST_F(SettingsPanelTest, LiveTypingInOneFieldIsOneUndoStep)
+{
+    CSplnDoc doc;
+    CSettingsPanel panel(doc);
+    const auto type = [&panel](spln::SettingId id, const char* text) {
+        return [&panel, id, text] {
+            auto* edit = static_cast<QLineEdit*>(panel.FieldOf(id));
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+            QTest::qWait(3 * CSettingsPanel::kSettleMilliseconds);
+        };
+    };
+    QUndoStack& stack = doc.UndoStack();
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        int window;
+        double amplitude;
+        int steps;  // on the stack, and the index
+        int index;
+    } table[] = {
+        {"type the window", type(spln::kSettingWindow, "2"), 2, 0.0, 1, 1},
+        {"and again", type(spln::kSettingWindow, "4"), 4, 0.0, 1, 1},
+        {"another field", type(spln::kSettingAmplitude, "0.1"), 4, 0.1, 2, 2},
+        {"and again", type(spln::kSettingAmplitude, "0.2"), 4, 0.2, 2, 2},
+        {"the window again", type(spln::kSettingWindow, "5"), 5, 0.2, 3, 3},
+        {"undo", [&stack] { stack.undo(); }, 4, 0.2, 3, 2},
+        {"the window after the undo", type(spln::kSettingWindow, "6"), 6, 0.2, 3, 3},
+        {"undo", [&stack] { stack.undo(); }, 4, 0.2, 3, 2},
+        {"redo", [&stack] { stack.redo(); }, 6, 0.2, 3, 3},
+        {"the window after the redo", type(spln::kSettingWindow, "7"), 7, 0.2, 4, 4},
+        {"back to where the step began", type(spln::kSettingWindow, "6"), 6, 0.2, 3, 3},
+        {"undo", [&stack] { stack.undo(); }, 4, 0.2, 3, 2},
+        {"undo", [&stack] { stack.undo(); }, 4, 0.0, 3, 1},
+        {"undo", [&stack] { stack.undo(); }, 1, 0.0, 3, 0},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.what);
+        row.act();
+        EXPECT_EQ(doc.AcceptedSettings().m_nWindow, row.window);
+        EXPECT_EQ(doc.AcceptedSettings().m_dAmplitude, row.amplitude);
+        EXPECT_EQ(stack.count(), row.steps);
+        EXPECT_EQ(stack.index(), row.index);
+    }
+    EXPECT_EQ(doc.m_bValid, 0) << "undone to the fresh document, which draws nothing";
 }

@@ -33,8 +33,8 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
     const std::string dir = spln::test::MakeTempDirectory();
     std::vector<EncodeCall> calls;
     const PictureEncoder encoder = [&calls](const CSplnSettings& settings, CSplineEngine& engine,
-                                            const spln::PlotOptions& plot, OutputKind kind, int width, int height,
-                                            std::string* bytes, std::string*) {
+                                            const spln::PlotOptions& plot, const std::vector<spln::ComparedRun>&,
+                                            OutputKind kind, int width, int height, std::string* bytes, std::string*) {
         calls.push_back({kind, width, height, engine.m_nResultCount, settings.m_nMethod, plot.errorPanel});
         *bytes = "picture " + std::to_string(calls.size());
         return true;
@@ -62,8 +62,9 @@ TEST(PictureOutput, EachPictureIsDrawnAfterTheRunWithTheViewsSettingsAndWrittenA
 TEST(PictureOutput, APictureThatCannotBeDrawnIsReportedAndNothingIsWritten)
 {
     int calls = 0;
-    const PictureEncoder encoder = [&calls](const CSplnSettings&, CSplineEngine&, const spln::PlotOptions&, OutputKind,
-                                            int, int, std::string*, std::string* reason) {
+    const PictureEncoder encoder = [&calls](const CSplnSettings&, CSplineEngine&, const spln::PlotOptions&,
+                                            const std::vector<spln::ComparedRun>&, OutputKind, int, int, std::string*,
+                                            std::string* reason) {
         ++calls;
         *reason = "out of memory";
         return false;

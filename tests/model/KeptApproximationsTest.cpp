@@ -30,6 +30,8 @@ TEST(KeptApproximations, ShortNamesSayWhatDiffersFromTheCurrentSettings)
         // The third source and the text of a formula by their names.
         {[](CSplnSettings& s) { s.m_nSource = 2, spln::SetSettingText(s, spln::kSettingFormula, "sin(8*x)"); },
          "source formula, formula sin(8*x)"},
+        // A formula's text says nothing while it is not the source.
+        {[](CSplnSettings& s) { spln::SetSettingText(s, spln::kSettingFormula, "sin(8*x)"); }, "same"},
     };
     for (const auto& row : table) {
         CSplnSettings kept = current;

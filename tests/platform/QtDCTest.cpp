@@ -183,3 +183,24 @@ TEST(QtDC, MappingBuildsOnThePaintersOwnTransform)
 }
 
 }  // namespace
+
+// A curve is drawn a short line at a time; a dashed pen's gaps must show along it.
+TEST(QtDC, DashedCurvesOfShortLinesKeepTheirGaps)
+{
+    QImage image = MakeImage(200, 20, 96);
+    {
+        QPainter painter(&image);
+        QtDC dc(painter);
+        CPen pen;
+        pen.CreatePen(PS_DASH, 1, RGB(0, 0, 0));
+        dc.SelectObject(&pen);
+        dc.MoveTo(0, 10);
+        for (int x = 2; x <= 200; x += 2)
+            dc.LineTo(x, 10);
+    }
+    int inked = 0;
+    for (int x = 0; x < 200; ++x)
+        inked += image.pixel(x, 10) != qRgb(255, 255, 255) ? 1 : 0;
+    EXPECT_GT(inked, 80);
+    EXPECT_LT(inked, 160) << "drawn solid";
+}
