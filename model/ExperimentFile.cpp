@@ -190,6 +190,8 @@ std::string FormatExperiment(const CSplnSettings& settings, const std::vector<Ke
         // used, so that a file using none of them reads as those files did.
         if (range.id == kSettingNoiseSeed && settings.m_nNoiseSeed == kDefaultNoiseSeed)
             continue;
+        if (range.id == kSettingResample && settings.m_nResample == kDefaultResample)
+            continue;
         if (range.id == kSettingFormula && GetSettingText(settings, range.id).empty())
             continue;
         text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
