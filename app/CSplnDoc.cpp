@@ -5,6 +5,9 @@
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
 #include "app/ResultCommands.h"
+#include "engine/BoundedText.h"
+#include "engine/DataFile.h"
+#include "engine/RunFailure.h"
 #include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
@@ -12,9 +15,12 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
+#include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QUndoCommand>
+
+#include <memory>
 
 // One change of the accepted settings: the settings and the view's permission
 // to draw before and after.
@@ -37,9 +43,36 @@ private:
 
 CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
 
-std::string CSplnDoc::FileText() const
+std::string CSplnDoc::FileText(const QString& where) const
 {
-    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
+    const QString& file = where.isEmpty() ? GetPathName() : where;
+    const std::string data =
+        m_strDataPath.empty() ? std::string() : spln::DataPathForFile(QFile::encodeName(file).toStdString(), m_strDataPath);
+    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept), data);
+}
+
+bool CSplnDoc::OpenDataFile(const QString& path)
+{
+    auto engine = std::make_unique<CSplineEngine>();  // the table is far larger than a stack should carry
+    StoreSettingsInEngine(AcceptedSettings(), *engine);
+    const std::string file = QFile::encodeName(path).toStdString();
+    spln::CopyBoundedText(engine->m_szDataPath, spln::kPathSize, file.c_str());
+    if (!spln::LoadDataFile(*engine)) {
+        AfxMessageBox(QString::fromStdString(spln::DescribeRunFailure(*engine)), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_strDataPath = file;
+    m_nDataSamples = engine->m_dataTable.samples;
+    CSplnSettings settings = AcceptedSettings();
+    settings.m_nSource = spln::kSourceFile;
+    // A window too wide for the file's samples goes back to 1, as the dialog's check does.
+    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength, m_nDataSamples))
+        settings.m_nWindow = spln::kDefaultWindow;
+    m_bValid = 1;
+    ChangeSettings(settings, QStringLiteral("Open Data %1").arg(QFileInfo(path).fileName()));
+    UpdateAllViews(nullptr);
+    NotifySettingsChanged();
+    return true;
 }
 
 void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text)
@@ -100,6 +133,8 @@ bool CSplnDoc::OnNewDocument()
     m_savedText = FileText();
     m_undoStack.clear();
     m_arrKept.clear();
+    m_strDataPath.clear();
+    m_nDataSamples = 0;
     SetModifiedFlag(false);
     NotifySettingsChanged();
     return true;
@@ -114,9 +149,12 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    const std::string experiment = QFile::encodeName(path).toStdString();
+    m_strDataPath = read.dataPath.empty() ? std::string() : spln::DataPathFromFile(experiment, read.dataPath);
+    m_nDataSamples = 0;
     // The kept approximations are the file's, run again before the settings
     // are drawn so that the picture shows them at once.
-    m_arrKept = spln::RunKept(read.kept, DocEngine().m_szDataPath);
+    m_arrKept = spln::RunKept(read.kept, m_strDataPath.c_str());
     if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
     else  // the file's settings passed the window check
@@ -149,7 +187,9 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    const std::string text = FileText();
+    // Written beside the file it replaces, so the data file's path is taken from there.
+    const auto* file = qobject_cast<const QFileDevice*>(ar.GetFile());
+    const std::string text = FileText(file ? file->fileName() : QString());
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 

@@ -37,6 +37,12 @@ public:
     // goes through OnOpenDocument, which checks the whole file first.
     void Serialize(CArchive& ar) override;
 
+    // File > Open Data: reads the data file at path with the accepted
+    // settings' resampling. A refused file is reported with its line and
+    // column and changes nothing; an accepted one becomes the document's data
+    // file and its source, drawn at once. Returns whether it was accepted.
+    bool OpenDataFile(const QString& path);
+
     // Spline > Run: the settings dialog; on OK its settings become one step
     // of the undo stack: the arrays are sized for the view, the caption
     // chosen, the settings stored in the document's engine, and the document
@@ -75,7 +81,8 @@ private:
     void PrepareRun();
 
     // What a save writes: the accepted settings and the kept approximations.
-    std::string FileText() const;
+    // A data file is named relative to where (default: the document's path) when it lies beside it.
+    std::string FileText(const QString& where = QString()) const;
 
     std::string m_savedText;  // the file's text as last saved, opened or started new
     QUndoStack m_undoStack;

@@ -431,6 +431,9 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
             return outcome;
         }
         options.settings = file.settings;
+        // The file's data file, unless --data names another.
+        if (options.dataPath.empty() && !file.dataPath.empty())
+            options.dataPath = DataPathFromFile(options.settingsPath, file.dataPath);
     }
     for (const auto& [id, value] : typedSettings)
         ApplySettingText(options.settings, RangeOf(id), value);
