@@ -94,13 +94,13 @@ private:
     }
 
     // "expected a number, found 'abc'": the token quoted, cut to a few characters.
-    bool RefuseToken(const char* expected)
+    bool RefuseToken(const char* expected, RunFailure failure = RunFailure::NotANumber)
     {
         const int shown = m_tokenLength < kShownToken ? m_tokenLength : kShownToken;
         char what[kDataMessageSize];
         std::snprintf(what, sizeof what, "%s, found '%.*s%s'", expected, shown, m_token,
                       shown < m_tokenLength ? "..." : "");
-        return Refuse(RunFailure::NotANumber, m_line, m_tokenColumn, m_numbers + 1, what);
+        return Refuse(failure, m_line, m_tokenColumn, m_numbers + 1, what);
     }
 
     bool EndToken()
@@ -129,7 +129,8 @@ private:
         }
         if (parsed == RunFailure::NumberOutOfRange) {
             m_tokenLength = length;
-            return RefuseToken("expected a number within single precision (below 3.4e38)");
+            return RefuseToken("expected a number within single precision (below 3.4e38)",
+                               RunFailure::NumberOutOfRange);
         }
         if (m_headerLine == m_line)
             return Refuse(RunFailure::BadData, m_line, m_tokenColumn, 0,
@@ -249,7 +250,7 @@ private:
         if (!m_resample) {
             char what[kDataMessageSize];
             std::snprintf(what, sizeof what,
-                          "expected evenly spaced x (step %.6g), found %.17g; --resample interpolates onto even points",
+                          "expected evenly spaced x (step %.6g), found %.17g; resampling interpolates onto even points",
                           step, x[uneven]);
             return Refuse(RunFailure::BadData, m_buffers.rowLine[uneven], m_buffers.rowColumn[uneven], 0, what);
         }

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
 {
-    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 47);
+    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 52);
     Open();
     EXPECT_EQ(dialog->windowTitle(), "Velmoric splines in problems of approximation");
     const DialogBaseUnits units = BaseUnitsOfFont(DialogFont(kSettingsDialogTemplate));
@@ -100,11 +100,11 @@ TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
         }
     }
     EXPECT_EQ(edits, 16);
-    EXPECT_EQ(radios, 7);
-    EXPECT_EQ(boxes, 7);
+    EXPECT_EQ(radios, 9);
+    EXPECT_EQ(boxes, 8);
     EXPECT_EQ(buttons, 2);
-    EXPECT_EQ(labels, 15);
-    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 7);
+    EXPECT_EQ(labels, 17);
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 8);
     EXPECT_TRUE(static_cast<QPushButton*>(dialog->GetDlgItem(IDOK))->isDefault());
 }
 
