@@ -30,6 +30,18 @@ bool IsLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '"';
 }
 
+// NaN or an infinity as spreadsheets and printf spell them.
+bool IsNotFinite(const char* token, int length)
+{
+    int start = token[0] == '+' || token[0] == '-' ? 1 : 0;
+    char word[9] = {};
+    if (length - start > 8)
+        return false;
+    for (int i = start; i < length; ++i)
+        word[i - start] = static_cast<char>(token[i] >= 'A' && token[i] <= 'Z' ? token[i] - 'A' + 'a' : token[i]);
+    return std::strcmp(word, "nan") == 0 || std::strcmp(word, "inf") == 0 || std::strcmp(word, "infinity") == 0;
+}
+
 // The reading's state: where in the file it stands and what it has found.
 class DataParser {
 public:
@@ -121,6 +133,8 @@ private:
                 ++m_fields;
                 return true;
             }
+            if (IsNotFinite(m_token, length))
+                return RefuseToken("expected a finite number");
             if (IsLetter(m_token[0]))
                 return RefuseToken(m_headerLine != 0 || m_rows > 0
                                        ? "expected a number (a header may stand on the first line only)"

@@ -124,7 +124,8 @@ TEST_F(SettingsDialogTest, ThreeRadioGroupsOfTwoButtons)
     Open();
     const std::vector<int> groups[] = {{IDC_SOURCE_EXAMPLE, IDC_SOURCE_FILE, IDC_SOURCE_FORMULA},
                                        {IDC_METHOD_SCHWARZ, IDC_METHOD_LSQ},
-                                       {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE}};
+                                       {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE},
+                                       {IDC_RESAMPLE_NO, IDC_RESAMPLE_YES}};
     for (const std::vector<int>& buttons : groups) {
         QButtonGroup* group = dialog->GetRadioGroup(buttons[0]);
         ASSERT_NE(group, nullptr) << buttons[0];
@@ -440,4 +441,23 @@ TEST_F(SettingsDialogTest, CancelKeepsAnEarlierPermissionToDraw)
     dialog->OnCancel();
     EXPECT_EQ(doc.m_bValid, 1);
     EXPECT_EQ(doc.m_nWindow, 1);
+}
+
+// Beside the number of the function its caption, cut to the room the box
+// leaves and whole in the tooltip, following the number as it is typed.
+TEST_F(SettingsDialogTest, TheFunctionsCaptionFollowsItsNumber)
+{
+    Open();
+    auto* caption = static_cast<QLabel*>(dialog->GetDlgItem(IDC_EXAMPLE_CAPTION));
+    ASSERT_NE(caption, nullptr);
+    const int room = caption->width();
+    EXPECT_EQ(caption->toolTip(), "Y(x)=Exp(x)+Exp(-x)-2.0");
+    for (const auto& [typed, full] : {std::pair{"9", "Sum of three shifted functions Y(x) = 1/(1+500*x*x)"},
+                                      std::pair{"7", "Footstep"}, std::pair{"12", ""}, std::pair{"x", ""}}) {
+        Edit(IDC_EXAMPLE)->setText(typed);
+        EXPECT_EQ(caption->toolTip(), full) << typed;
+        EXPECT_EQ(caption->width(), room) << "the caption stays beside the field";
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), room) << typed;
+    }
+    EXPECT_EQ(static_cast<QLabel*>(dialog->GetDlgItem(IDC_EXAMPLE_CAPTION))->text(), "");
 }
