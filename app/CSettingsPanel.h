@@ -42,6 +42,8 @@ public:
     // The field of a setting: a line edit, or a combo box for a choice and
     // the built-in function.
     QWidget* FieldOf(spln::SettingId id) const;
+    // The data file's path: typed and taken on Apply, or chosen with its button.
+    QLineEdit* DataField() const { return m_pData; }
     QLabel* MessageLabel() const { return m_pMessage; }
     QCheckBox* LiveBox() const { return m_pLive; }
     QPushButton* ApplyButton() const { return m_pApply; }
@@ -63,5 +65,6 @@ private:
     QCheckBox* m_pLive = nullptr;
     QPushButton* m_pApply = nullptr;
     QLabel* m_pMessage = nullptr;
+    QLineEdit* m_pData = nullptr;
     QTimer m_settle;
 };

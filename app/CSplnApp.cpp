@@ -21,9 +21,9 @@
 #include "res/CommandIds.h"
 #include "res/Strings.h"
 
-#include <QFileDialog>
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QPointer>
 
 namespace res = spln::res;
@@ -125,9 +125,9 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
         CSplnDoc* document = GetSplnDoc();
         if (!document)
             return;
-        const QString path = QFileDialog::getOpenFileName(
-            GetMainWnd(), QStringLiteral("Open Data"), QString(),
-            QStringLiteral("Data files (*.csv *.tsv *.txt *.dat);;All files (*)"));
+        const QString path =
+            QFileDialog::getOpenFileName(GetMainWnd(), QStringLiteral("Open Data"), QString(),
+                                         QStringLiteral("Data files (*.csv *.tsv *.txt *.dat);;All files (*)"));
         if (!path.isEmpty())
             document->OpenDataFile(path);
     });

@@ -46,8 +46,9 @@ CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
 std::string CSplnDoc::FileText(const QString& where) const
 {
     const QString& file = where.isEmpty() ? GetPathName() : where;
-    const std::string data =
-        m_strDataPath.empty() ? std::string() : spln::DataPathForFile(QFile::encodeName(file).toStdString(), m_strDataPath);
+    const std::string data = m_strDataPath.empty()
+                                 ? std::string()
+                                 : spln::DataPathForFile(QFile::encodeName(file).toStdString(), m_strDataPath);
     return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept), data);
 }
 

@@ -99,12 +99,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     // together with the run's outputs.
     OutputSet outputs(out, err);
     if (!options.saveSettingsPath.empty() &&
-        !outputs.Add(options.saveSettingsPath,
-                     FormatExperiment(options.settings, {},
-                                      options.dataPath.empty()
-                                          ? std::string()
-                                          : DataPathForFile(options.saveSettingsPath, options.dataPath)),
-                     "experiment file"))
+        !outputs.Add(
+            options.saveSettingsPath,
+            FormatExperiment(
+                options.settings, {},
+                options.dataPath.empty() ? std::string() : DataPathForFile(options.saveSettingsPath, options.dataPath)),
+            "experiment file"))
         return kExitFailed;
     if (options.study)
         return RunStudyCommand(options, outputs, err, encodeStudyPicture);

@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static MemoryFile file;
     const bool resample = size > 0 && (data[0] & 1) != 0;
     file.Hold(data, size);
-    const spln::DataFileReading reading =
-        spln::ReadDataFile(file.path, {g_numbers, g_x, g_lines, g_columns}, resample);
+    const spln::DataFileReading reading = spln::ReadDataFile(file.path, {g_numbers, g_x, g_lines, g_columns}, resample);
     if (std::memchr(reading.message, '\0', sizeof reading.message) == nullptr)
         std::abort();  // the message always ends within its buffer
     switch (reading.failure) {

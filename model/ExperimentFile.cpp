@@ -305,8 +305,8 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
         }
         if (kept.empty() && name == kDataKey) {
             if (dataLine != 0)
-                return Fault(lineNumber, Quoted(name) + " is given twice (first on line " + std::to_string(dataLine) +
-                                             ").");
+                return Fault(lineNumber,
+                             Quoted(name) + " is given twice (first on line " + std::to_string(dataLine) + ").");
             dataLine = lineNumber;
             dataPath = std::string(Unquoted(value));
             if (dataPath.empty() || dataPath.size() >= static_cast<std::size_t>(kPathSize))

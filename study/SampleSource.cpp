@@ -4,9 +4,9 @@
 
 #include "engine/Abscissae.h"
 #include "engine/BoundedText.h"
+#include "engine/DataFile.h"
 #include "engine/Noise.h"
 #include "engine/RunFailure.h"
-#include "engine/DataFile.h"
 #include "engine/SampleFile.h"
 
 #include <algorithm>

@@ -67,10 +67,10 @@ TEST(DataFileCommand, EveryMalformedFileIsBadInputNamedWithItsLineAndColumn)
 {
     struct Case {
         const char* what;
-        std::string text;         // the file's content
-        std::string where;        // ":line:column: " the message must name after the file
-        std::string expected;     // and part of what it says
-        const char* kind = "";    // "dir", "fifo" or "unreadable": not a file of this text
+        std::string text;       // the file's content
+        std::string where;      // ":line:column: " the message must name after the file
+        std::string expected;   // and part of what it says
+        const char* kind = "";  // "dir", "fifo" or "unreadable": not a file of this text
     };
     std::string middleHeader = Rows(200, ",");
     middleHeader.insert(middleHeader.find('\n', 300) + 1, "x,y\n");
@@ -78,8 +78,8 @@ TEST(DataFileCommand, EveryMalformedFileIsBadInputNamedWithItsLineAndColumn)
     const std::vector<Case> cases = {
         {"one column of 99 numbers", Column(99), ":100:1: ", "expected from 100 to 10000 numbers, found 99"},
         {"one column of 10001 numbers", Column(10001), ":10001:1: ", "found 10001"},
-        {"ragged rows", header + Rows(150, ",") + "5\n" + Rows(10, ",", "\n", 9.0), ":152:1: ",
-         "expected 2 numbers on the row as on line 2, found 1"},
+        {"ragged rows", header + Rows(150, ",") + "5\n" + Rows(10, ",", "\n", 9.0),
+         ":152:1: ", "expected 2 numbers on the row as on line 2, found 1"},
         {"three columns", Rows(150, ",", ",7\n"), ":1:", "found a third"},
         {"decreasing x", WithX(120, "0.5"), ":121:1: ", "expected x to increase strictly"},
         {"repeated x", WithX(120, "1.19"), ":121:1: ", "expected x to increase strictly"},
