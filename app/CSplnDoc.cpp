@@ -15,7 +15,6 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
-#include <QFileDevice>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QUndoCommand>
@@ -171,9 +170,12 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
 
 bool CSplnDoc::OnSaveDocument(const QString& path)
 {
-    if (!CDocument::OnSaveDocument(path))
+    m_strSavingPath = path;
+    const bool saved = CDocument::OnSaveDocument(path);
+    m_strSavingPath.clear();
+    if (!saved)
         return false;
-    m_savedText = FileText();
+    m_savedText = FileText(path);
     m_undoStack.setClean();
     return true;
 }
@@ -188,9 +190,8 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    // Written beside the file it replaces, so the data file's path is taken from there.
-    const auto* file = qobject_cast<const QFileDevice*>(ar.GetFile());
-    const std::string text = FileText(file ? file->fileName() : QString());
+    // The data file's path is written as seen from the file being saved.
+    const std::string text = FileText(m_strSavingPath);
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 

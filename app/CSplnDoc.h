@@ -85,6 +85,7 @@ private:
     std::string FileText(const QString& where = QString()) const;
 
     std::string m_savedText;  // the file's text as last saved, opened or started new
+    QString m_strSavingPath;  // the file a save is writing, while it writes
     QUndoStack m_undoStack;
     std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;
 };
