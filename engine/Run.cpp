@@ -160,13 +160,17 @@ bool SampleDataFile(CSplineEngine& e, BoundaryValues& ends, SampleGrid& grid)
         e.m_wsY[i] = static_cast<float>(e.m_wsFile[i] / largest);
     }
 
-    // The data shown are every q-th sample, taken before the ends are
-    // replaced; a file with fewer samples than points shows the sample
-    // nearest to each point.
+    // The data shown are taken before the ends are replaced. The sample
+    // file's 4501 show every q-th sample from the first, as they always have
+    // (q = 7 for 640 points, the last one y[4473]); a file of another length
+    // shows the sample nearest to each output point, since every q-th would
+    // stretch the data against x as the points outnumber them by a fraction.
     const int points = e.m_nPoints;
     const int q = n / points;
     for (int k = 0; k < points; ++k) {
-        const int sample = q >= 1 ? k * q : static_cast<int>((2LL * k * (n - 1) + (points - 1)) / (2LL * (points - 1)));
+        const int sample = n == kFileSamples && q >= 1
+                               ? k * q
+                               : static_cast<int>((2LL * k * (n - 1) + (points - 1)) / (2LL * (points - 1)));
         e.m_dData[k] = e.m_wsY[sample];
     }
 

@@ -106,6 +106,11 @@ TEST(DataFile, XyColumnsApproximateAsTheirYColumnAlone)
     EXPECT_EQ(pair->m_dX[0], 0.0);
     EXPECT_EQ(pair->m_dX[kOutputPoints - 1], 10.0);
     EXPECT_NEAR(pair->m_dX[320], 10.0 * 320 / 639, 1e-12);
+    // The data shown at each output point are the sample nearest to it, from the first to the last.
+    for (const int k : {0, 1, 320, kOutputPoints - 1}) {
+        const auto nearest = static_cast<std::size_t>(std::lround(k * (n - 1.0) / (kOutputPoints - 1)));
+        EXPECT_EQ(pair->m_dData[k], static_cast<float>(static_cast<float>(y[nearest]) / pair->m_dDataScale)) << k;
+    }
     EXPECT_EQ(pair->m_dataShown.columns, 2);
     EXPECT_EQ(pair->m_dataShown.right, 10.0);
 }
