@@ -45,7 +45,9 @@ bool IsNotFinite(const char* token, int length)
 // The reading's state: where in the file it stands and what it has found.
 class DataParser {
 public:
-    DataParser(const DataFileBuffers& buffers, DataFileReading& reading) : m_buffers(buffers), m_reading(reading) {}
+    DataParser(const DataFileBuffers& buffers, DataFileReading& reading, bool resample)
+        : m_buffers(buffers), m_reading(reading), m_resample(resample)
+    {}
 
     // Takes the next byte; false once the file is refused.
     bool Feed(char c)
@@ -91,8 +93,6 @@ public:
             return false;
         return CheckLayout();
     }
-
-    int Numbers() const { return m_numbers; }
 
 private:
     bool Refuse(RunFailure failure, int line, int column, int detail, const char* what)
@@ -286,12 +286,9 @@ private:
         return true;
     }
 
-public:
-    bool m_resample = false;
-
-private:
     const DataFileBuffers& m_buffers;
     DataFileReading& m_reading;
+    bool m_resample;
     char m_token[kTokenCapacity] = {};
     int m_tokenLength = 0;
     int m_tokenColumn = 0;
@@ -328,8 +325,7 @@ DataFileReading ReadDataFile(const char* path, const DataFileBuffers& buffers, b
         reading.detail = opening.error != 0 ? opening.error : static_cast<int>(opening.refused);
         return reading;
     }
-    DataParser parser(buffers, reading);
-    parser.m_resample = resample;
+    DataParser parser(buffers, reading, resample);
     char chunk[kReadChunk];
     long long bytesRead = 0;
     int bomMatched = 0;  // bytes of a byte-order mark matched at the start; -1 once past it
