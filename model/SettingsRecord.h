@@ -176,7 +176,7 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
      kDefaultNoiseSeed, "seed of the noise: 0 new noise on every run, S >= 1 the same noise from S",
      SPLN_WHOLE(m_nNoiseSeed, m_nNoiseSeed), EngineForm::Same},
     {kSettingResample, "m_nResample", "resample", SettingKind::Choice, 0, 1, "no", "yes", nullptr,
-     kDefaultResample, "data file with uneven x: refused, or interpolated linearly onto as many even points",
+     kDefaultResample, "data file with uneven x: refused, or interpolated linearly onto as many even points (alone: yes)",
      SPLN_WHOLE(m_nResample, m_nResample), EngineForm::Same},
 #undef SPLN_WHOLE
 #undef SPLN_REAL
