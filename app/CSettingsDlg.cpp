@@ -3,6 +3,7 @@
 #include "app/CSettingsDlg.h"
 
 #include "app/CSplnDoc.h"
+#include "model/DocFunctions.h"
 #include "model/Formula.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
@@ -10,7 +11,19 @@
 #include "platform/MessageBox.h"
 #include "res/SettingsDialog.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cctype>
+
 namespace {
+
+// text cut to the label's width with an ellipsis.
+QString ElidedFor(const QLabel& label, const QString& text, Qt::TextElideMode mode)
+{
+    return QFontMetrics(label.font()).elidedText(text, mode, label.width());
+}
 
 // One setting between its control and the document's member, with the range
 // check of a typed number.
@@ -43,6 +56,34 @@ CSettingsDlg::CSettingsDlg(CSplnDoc* pDoc, CSplineEngine& engine, QWidget* paren
     LoadSettingsFromEngine(m_engine, *m_pDoc);
 }
 
+bool CSettingsDlg::OnInitDialog()
+{
+    if (!CDialog::OnInitDialog())
+        return false;
+    if (auto* name = qobject_cast<QLabel*>(GetDlgItem(IDC_DATA_FILE_NAME))) {
+        const std::string& path = m_pDoc->m_strDataPath;
+        const QString full = path.empty() ? QStringLiteral("sig.dat in the current folder (File > Open Data chooses)")
+                                          : QString::fromStdString(path);
+        name->setText(ElidedFor(*name, full, Qt::ElideMiddle));
+        name->setToolTip(full);
+    }
+    auto* number = qobject_cast<QLineEdit*>(GetDlgItem(IDC_EXAMPLE));
+    auto* caption = qobject_cast<QLabel*>(GetDlgItem(IDC_EXAMPLE_CAPTION));
+    if (number && caption) {
+        const auto follow = [number, caption] {
+            bool ok = false;
+            const int example = number->text().trimmed().toInt(&ok);
+            const bool known = ok && example >= 1 && example <= spln::doc::kFunctionCount;
+            const QString full = known ? QString::fromLatin1(spln::doc::Caption(example - 1)) : QString();
+            caption->setText(ElidedFor(*caption, full, Qt::ElideRight));
+            caption->setToolTip(full);
+        };
+        connect(number, &QLineEdit::textChanged, caption, follow);
+        follow();
+    }
+    return true;
+}
+
 void CSettingsDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
@@ -66,7 +107,9 @@ void CSettingsDlg::CheckFormula(CDataExchange* pDX)
 void CSettingsDlg::CheckWindow(CDataExchange* pDX)
 {
     CSplnDoc& doc = *m_pDoc;
-    if (spln::WindowCheckPasses(doc.m_nSource, doc.m_nWindow, doc.m_nFileLength)) {
+    // A chosen data file's own number of samples; sig.dat holds 4501.
+    const int fileSamples = doc.m_nDataSamples > 0 ? doc.m_nDataSamples : spln::kFileSamples;
+    if (spln::WindowCheckPasses(doc.m_nSource, doc.m_nWindow, doc.m_nFileLength, fileSamples)) {
         doc.m_bValid = 1;
         return;
     }

@@ -24,6 +24,9 @@ public:
     void OnCancel() override;
 
 protected:
+    // Names the data file and shows the caption of the function the number
+    // field chooses, following the number as it is typed.
+    bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:

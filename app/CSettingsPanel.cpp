@@ -13,7 +13,9 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +138,27 @@ CSettingsPanel::CSettingsPanel(CSplnDoc& doc, QWidget* parent)
         form->addRow(field.label, widget);
     }
 
+    // The data file beside the settings: a run on the file reads it.
+    auto* dataRow = new QHBoxLayout;
+    m_pData = new QLineEdit;
+    m_pData->setObjectName(QStringLiteral("data"));
+    m_pData->setPlaceholderText(QStringLiteral("sig.dat in the current folder"));
+    m_pData->setToolTip(QStringLiteral("the data file of the source file: one column of numbers, or x and y"));
+    auto* choose = new QPushButton(QStringLiteral("..."));
+    choose->setToolTip(QStringLiteral("Open Data"));
+    dataRow->addWidget(m_pData);
+    dataRow->addWidget(choose);
+    form->addRow(new QLabel(QStringLiteral("data")), dataRow);
+    connect(m_pData, &QLineEdit::editingFinished, this, [this] {
+        if (m_pData->text().toStdString() != m_doc.m_strDataPath)
+            Apply();
+    });
+    connect(choose, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Data"), m_pData->text());
+        if (!path.isEmpty())
+            m_doc.OpenDataFile(path);
+    });
+
     m_pMessage = new QLabel;
     m_pMessage->setWordWrap(true);
     m_pMessage->setStyleSheet(QStringLiteral("color: #b00000;"));
@@ -199,6 +222,9 @@ void CSettingsPanel::LoadFromDocument()
                 field.edit->setText(ValueText(range, value));
         }
     }
+    const QString dataPath = QString::fromStdString(m_doc.m_strDataPath);
+    if (m_pData->text() != dataPath)
+        m_pData->setText(dataPath);
     Mark(spln::kSettingCount, {});
     ShowMethodFields();
     m_nEdited = spln::kSettingCount;
@@ -245,6 +271,10 @@ bool CSettingsPanel::Apply()
 bool CSettingsPanel::Take(int mergeField)
 {
     m_settle.stop();
+    // A typed data file is read first: refused, it is named in a message box and nothing changes.
+    const QString typedPath = m_pData->text().trimmed();
+    if (!typedPath.isEmpty() && typedPath.toStdString() != m_doc.m_strDataPath && !m_doc.OpenDataFile(typedPath))
+        return false;
     CSplnSettings settings = m_doc.AcceptedSettings();
     // In the order of the dialog's exchange, so that of two bad fields the
     // panel names the one the dialog would.
@@ -272,7 +302,8 @@ bool CSettingsPanel::Take(int mergeField)
         }
         spln::SetSetting(settings, range.id, *typed.value);
     }
-    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength)) {
+    const int fileSamples = m_doc.m_nDataSamples > 0 ? m_doc.m_nDataSamples : spln::kFileSamples;
+    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength, fileSamples)) {
         Mark(spln::kSettingWindow, QString::fromLatin1(spln::kWindowCheckMessage));
         return false;
     }

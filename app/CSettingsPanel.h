@@ -43,6 +43,8 @@ public:
     // The field of a setting: a line edit, or a combo box for a choice and
     // the built-in function.
     QWidget* FieldOf(spln::SettingId id) const;
+    // The data file's path: typed and taken on Apply, or chosen with its button.
+    QLineEdit* DataField() const { return m_pData; }
     QLabel* MessageLabel() const { return m_pMessage; }
     QCheckBox* LiveBox() const { return m_pLive; }
     QPushButton* ApplyButton() const { return m_pApply; }
@@ -68,6 +70,7 @@ private:
     QCheckBox* m_pLive = nullptr;
     QPushButton* m_pApply = nullptr;
     QLabel* m_pMessage = nullptr;
+    QLineEdit* m_pData = nullptr;
     QTimer m_settle;
     // The field edited since the settings were last taken or shown; kSettingCount for none, -1 for several.
     int m_nEdited = spln::kSettingCount;

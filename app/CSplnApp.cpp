@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QPointer>
 
 namespace res = spln::res;
@@ -120,6 +121,16 @@ void CSplnApp::RegisterCommands(CMainFrame& frame)
             document->OnSplineRun();
     });
     commands.SetHandler(res::ID_SPLINE_STUDY, [this] { OnSplineStudy(); });
+    commands.SetHandler(res::ID_FILE_OPEN_DATA, [this] {
+        CSplnDoc* document = GetSplnDoc();
+        if (!document)
+            return;
+        const QString path =
+            QFileDialog::getOpenFileName(GetMainWnd(), QStringLiteral("Open Data"), QString(),
+                                         QStringLiteral("Data files (*.csv *.tsv *.txt *.dat);;All files (*)"));
+        if (!path.isEmpty())
+            document->OpenDataFile(path);
+    });
     // Printing goes to the view, the only one of the frame.
     const auto toView = [this](void (CView::*command)()) {
         return [this, command] {

@@ -5,6 +5,9 @@
 #include "app/CSettingsDlg.h"
 #include "app/Engines.h"
 #include "app/ResultCommands.h"
+#include "engine/BoundedText.h"
+#include "engine/DataFile.h"
+#include "engine/RunFailure.h"
 #include "model/ExperimentFile.h"
 #include "model/SettingsRecord.h"
 #include "model/SplnSettings.h"
@@ -15,6 +18,8 @@
 #include <QFileInfo>
 #include <QIODevice>
 #include <QUndoCommand>
+
+#include <memory>
 
 // One change of the accepted settings: the settings and the view's permission
 // to draw before and after. The changes of one field typed in a row are one
@@ -72,9 +77,37 @@ private:
 
 CSplnDoc::CSplnDoc() : m_savedText(FileText()) {}
 
-std::string CSplnDoc::FileText() const
+std::string CSplnDoc::FileText(const QString& where) const
 {
-    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept));
+    const QString& file = where.isEmpty() ? GetPathName() : where;
+    const std::string data = m_strDataPath.empty()
+                                 ? std::string()
+                                 : spln::DataPathForFile(QFile::encodeName(file).toStdString(), m_strDataPath);
+    return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept), data);
+}
+
+bool CSplnDoc::OpenDataFile(const QString& path)
+{
+    auto engine = std::make_unique<CSplineEngine>();  // the table is far larger than a stack should carry
+    StoreSettingsInEngine(AcceptedSettings(), *engine);
+    const std::string file = QFile::encodeName(path).toStdString();
+    spln::CopyBoundedText(engine->m_szDataPath, spln::kPathSize, file.c_str());
+    if (!spln::LoadDataFile(*engine)) {
+        AfxMessageBox(QString::fromStdString(spln::DescribeRunFailure(*engine)), MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_strDataPath = file;
+    m_nDataSamples = engine->m_dataTable.samples;
+    CSplnSettings settings = AcceptedSettings();
+    settings.m_nSource = spln::kSourceFile;
+    // A window too wide for the file's samples goes back to 1, as the dialog's check does.
+    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength, m_nDataSamples))
+        settings.m_nWindow = spln::kDefaultWindow;
+    m_bValid = 1;
+    ChangeSettings(settings, QStringLiteral("Open Data %1").arg(QFileInfo(path).fileName()));
+    UpdateAllViews(nullptr);
+    NotifySettingsChanged();
+    return true;
 }
 
 void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField)
@@ -135,6 +168,8 @@ bool CSplnDoc::OnNewDocument()
     m_savedText = FileText();
     m_undoStack.clear();
     m_arrKept.clear();
+    m_strDataPath.clear();
+    m_nDataSamples = 0;
     SetModifiedFlag(false);
     NotifySettingsChanged();
     return true;
@@ -149,9 +184,12 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
                       MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
+    const std::string experiment = QFile::encodeName(path).toStdString();
+    m_strDataPath = read.dataPath.empty() ? std::string() : spln::DataPathFromFile(experiment, read.dataPath);
+    m_nDataSamples = 0;
     // The kept approximations are the file's, run again before the settings
     // are drawn so that the picture shows them at once.
-    m_arrKept = spln::RunKept(read.kept, DocEngine().m_szDataPath);
+    m_arrKept = spln::RunKept(read.kept, m_strDataPath.c_str());
     if (read.status == spln::ExperimentStatus::Empty)
         DeleteContents();
     else  // the file's settings passed the window check
@@ -167,9 +205,12 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
 
 bool CSplnDoc::OnSaveDocument(const QString& path)
 {
-    if (!CDocument::OnSaveDocument(path))
+    m_strSavingPath = path;
+    const bool saved = CDocument::OnSaveDocument(path);
+    m_strSavingPath.clear();
+    if (!saved)
         return false;
-    m_savedText = FileText();
+    m_savedText = FileText(path);
     m_undoStack.setClean();
     return true;
 }
@@ -184,7 +225,8 @@ void CSplnDoc::Serialize(CArchive& ar)
 {
     if (!ar.IsStoring())
         return;
-    const std::string text = FileText();
+    // The data file's path is written as seen from the file being saved.
+    const std::string text = FileText(m_strSavingPath);
     ar.GetFile()->write(text.data(), static_cast<qint64>(text.size()));
 }
 

@@ -37,6 +37,12 @@ public:
     // goes through OnOpenDocument, which checks the whole file first.
     void Serialize(CArchive& ar) override;
 
+    // File > Open Data: reads the data file at path with the accepted
+    // settings' resampling. A refused file is reported with its line and
+    // column and changes nothing; an accepted one becomes the document's data
+    // file and its source, drawn at once. Returns whether it was accepted.
+    bool OpenDataFile(const QString& path);
+
     // Spline > Run: the settings dialog; on OK its settings become one step
     // of the undo stack: the arrays are sized for the view, the caption
     // chosen, the settings stored in the document's engine, and the document
@@ -79,9 +85,11 @@ private:
     void PrepareRun();
 
     // What a save writes: the accepted settings and the kept approximations.
-    std::string FileText() const;
+    // A data file is named relative to where (default: the document's path) when it lies beside it.
+    std::string FileText(const QString& where = QString()) const;
 
     std::string m_savedText;  // the file's text as last saved, opened or started new
+    QString m_strSavingPath;  // the file a save is writing, while it writes
     QUndoStack m_undoStack;
     int m_nUndoMoves = 0;  // undos and redos so far: a step merges only with one made since the last
     std::vector<std::pair<const void*, std::function<void()>>> m_onSettingsChanged;

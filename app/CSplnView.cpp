@@ -5,6 +5,7 @@
 #include "app/CSplnDoc.h"
 #include "app/Engines.h"
 #include "app/ResultCommands.h"
+#include "engine/BoundedText.h"
 #include "engine/CSplineEngine.h"
 #include "engine/RunFailure.h"
 #include "model/RunResults.h"
@@ -94,6 +95,8 @@ void CSplnView::DrawKeptRun(CDC& dc)
     CRect client;
     GetClientRect(&client);
     CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine);
+    if (const CSplnDoc* document = GetDocument())
+        doc.m_strDataPath = document->m_strDataPath;  // the title names the file the run read
     spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), DrawnOptions(),
                             dc.IsPrinting() ? nullptr : &m_layout);
 }
@@ -115,6 +118,7 @@ void CSplnView::OnDraw(CDC* pDC)
         CRect client;
         GetClientRect(&client);
         CSplineEngine& engine = ViewEngine();
+        spln::CopyBoundedText(engine.m_szDataPath, spln::kPathSize, doc->m_strDataPath.c_str());
         spln::RunForPicture(*doc, engine);
         if (!doc->m_arrX.empty()) {
             if (engine.m_eFailure != spln::RunFailure::None) {

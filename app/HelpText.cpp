@@ -92,13 +92,24 @@ fitted to up to 501 points of the data. <b>Number of basic splines</b>: 5 to
 values and slopes at both ends (for a built-in function also the straight
 line through its end values) and adds it back afterwards.</p>
 
-<h3>The sample file sig.dat</h3>
-<p>With the source <b>File</b> the data are read from the text file
+<h3>Data files and the sample file sig.dat</h3>
+<p>With the source <b>File</b> the data are read from the file chosen with
+<b>File &gt; Open Data...</b>, or, when none was chosen, from the text file
 <b>sig.dat</b> in the current directory (the directory the program was
-started from). It must hold exactly 4501 numbers separated by spaces or line
-breaks, the samples at equal steps from -1 to 1. The numbers are divided by
-the largest magnitude among them before use. If the file is missing or does
-not hold exactly 4501 numbers, the window says so instead of drawing.</p>
+started from). A data file holds either one column of 100 to 10000 numbers,
+the samples at equal steps from -1 to 1 (the 4501 numbers of sig.dat may
+stand in any arrangement), or two columns x and y separated by commas, tabs or
+blanks, with an optional header line and <tt>#</tt> comments, as a
+spreadsheet exports them (a byte-order mark and CRLF line ends are fine). The
+x must increase at equal steps (each within 1 % of a step of its place); they
+are mapped onto -1 to 1 and the picture shows x in the file's own units. With
+<b>Resample uneven x</b> in the settings dialog, uneven x are interpolated
+linearly onto as many equal steps. The numbers are divided by the largest
+magnitude among them before use. A file that cannot be read is refused with
+its line and column and what was expected there, and the experiment stays as
+it was. The chosen file is kept in the experiment file, relative to it when it
+lies in the same folder or below, and its name stands in the picture's
+title.</p>
 
 <h3>Files, printing</h3>
 <p><b>File &gt; Save</b> and <b>Save As</b> keep the settings of the experiment

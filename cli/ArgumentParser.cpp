@@ -386,7 +386,12 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
 
         const bool takesValue = setting || option->takesValue;
         std::string value;
-        if (equals != std::string::npos) {
+        // --resample alone asks for it; a value may still say yes or no.
+        const bool bareResample = setting && setting->id == kSettingResample && equals == std::string::npos &&
+                                  (i + 1 >= args.size() || IsFlag(args[i + 1]));
+        if (bareResample) {
+            value = "yes";
+        } else if (equals != std::string::npos) {
             if (!takesValue) {
                 outcome.error = flag + " takes no value";
                 return outcome;
@@ -433,6 +438,9 @@ ParseOutcome ParseArguments(const std::vector<std::string>& args)
             return outcome;
         }
         options.settings = file.settings;
+        // The file's data file, unless --data names another.
+        if (options.dataPath.empty() && !file.dataPath.empty())
+            options.dataPath = DataPathFromFile(options.settingsPath, file.dataPath);
     }
     for (const auto& [id, value] : typedSettings)
         ApplySettingText(options.settings, RangeOf(id), value);

@@ -15,11 +15,13 @@
 #include "cli/SameFileCheck.h"
 #include "dist/Version.h"
 #include "engine/CSplineEngine.h"
+#include "engine/DataFile.h"
 #include "engine/RunFailure.h"
 #include "engine/VectorExp.h"
 #include "model/ExperimentFile.h"
 #include "model/ResultText.h"
 #include "model/RunResults.h"
+#include "model/SettingsRecord.h"
 
 namespace spln::cli {
 
@@ -98,7 +100,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     // together with the run's outputs.
     OutputSet outputs(out, err);
     if (!options.saveSettingsPath.empty() &&
-        !outputs.Add(options.saveSettingsPath, FormatExperiment(options.settings), "experiment file"))
+        !outputs.Add(
+            options.saveSettingsPath,
+            FormatExperiment(
+                options.settings, {},
+                options.dataPath.empty() ? std::string() : DataPathForFile(options.saveSettingsPath, options.dataPath)),
+            "experiment file"))
         return kExitFailed;
     if (options.study)
         return RunStudyCommand(options, outputs, err, encodeStudyPicture);
@@ -110,6 +117,20 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     auto engine = std::make_unique<CSplineEngine>();  // too large for the stack
     PrepareEngine(*engine, options);
+    // A data file is read once, before anything is written: a malformed one
+    // is bad input, as is a window too wide for its samples.
+    if (options.settings.m_nSource == kSourceFile) {
+        if (!LoadDataFile(*engine)) {
+            err << DescribeRunFailure(*engine) << "\n";
+            return kExitBadInput;
+        }
+        engine->m_bDataLoaded = true;
+        const CSplnSettings& s = options.settings;
+        if (!WindowCheckPasses(s.m_nSource, s.m_nWindow, s.m_nFileLength, engine->m_dataTable.samples)) {
+            err << kWindowCheckMessage << " (the data file holds " << engine->m_dataTable.samples << " samples)\n";
+            return kExitBadInput;
+        }
+    }
     std::vector<double> milliseconds;
     if (!RunRepeatedly(*engine, options.repeat, milliseconds)) {
         err << DescribeRunFailure(*engine) << "\n";

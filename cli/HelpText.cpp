@@ -80,7 +80,7 @@ std::string HelpText()
     }
     text +=
         "  The window must be at most a tenth of the samples: of --samples for a\n"
-        "  built-in function or a formula, of the 4501 values of the sample file otherwise.\n"
+        "  built-in function or a formula, of the data file's samples otherwise.\n"
         "\nBuilt-in functions (--example N or NAME):\n";
     for (int index = 0; index < doc::kFunctionCount; ++index) {
         char row[160];
@@ -119,8 +119,18 @@ std::string HelpText()
     AppendRow(text, "", "approx_3, ... for each. Up to " + std::to_string(kMaxKept) + " files, each run as a");
     AppendRow(text, "", "single run of it would be, with the same noise");
     text += "\nRunning:\n";
-    AppendRow(text, "--data PATH", "the sample file [default sig.dat in the current directory]");
-    text += "  --settings and --data read a pipe or a terminal only as standard input (/dev/stdin).\n";
+    AppendRow(text, "--data PATH", "the data file of --source file [default sig.dat in the current directory]");
+    text +=
+        "  A data file holds one column of 100 to 10000 numbers, evenly spaced on [-1, 1]\n"
+        "  (the sample file's 4501 numbers may stand in any arrangement), or two columns\n"
+        "  x, y separated by commas, tabs or blanks, with an optional header line and\n"
+        "  # comments; x increases strictly and evenly (each within 1 % of a step of its\n"
+        "  even place) and is mapped onto [-1, 1]; the outputs show x in the file's units\n"
+        "  and the JSON's data-file entry gives the interval and the scale the numbers\n"
+        "  were divided by. Uneven x is refused with its row unless --resample is given.\n"
+        "  A malformed file is refused (status 2) naming FILE:LINE:COLUMN; a UTF-8\n"
+        "  byte-order mark and CRLF line ends are read as spreadsheets write them.\n"
+        "  --settings and --data read a pipe or a terminal only as standard input (/dev/stdin).\n";
     AppendRow(text, "--repeat N in 1.." + std::to_string(kMaxRepeat),
               "run N times as N repaints would; outputs from the last run [default 1]");
     AppendRow(text, "--timing", "print the median and least run time and the vector path to standard error");

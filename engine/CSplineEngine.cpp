@@ -22,6 +22,7 @@ CSplineEngine::CSplineEngine()
       m_nMethod(spln::kDefaultMethod),
       m_nBoard(spln::kDefaultBoard),
       m_nNoiseSeed(spln::kDefaultNoiseSeed),
+      m_nResample(spln::kDefaultResample),
       m_dX{},
       m_dApprox{},
       m_dData{},
@@ -41,6 +42,10 @@ CSplineEngine::CSplineEngine()
       m_dRightError(0.0),
       m_pNoise(nullptr),
       m_szDataPath{},
+      m_bDataLoaded(false),
+      m_dataTable{},
+      m_dataShown{},
+      m_dDataScale(0.0),
       m_szFormula{},
       m_dFunctionSamples{},
       m_dFunctionOutputs{},
@@ -52,5 +57,8 @@ CSplineEngine::CSplineEngine()
       m_nFunctionPoints(0),
       m_eFailure(spln::RunFailure::None),
       m_nFailureDetail(0),
-      m_szFailurePath{}
+      m_szFailurePath{},
+      m_nFailureLine(0),
+      m_nFailureColumn(0),
+      m_szFailureText{}
 {}

@@ -13,7 +13,7 @@ inline constexpr int kMaxSamples = 10000;                      // sample workspa
 inline constexpr int kMaxSystem = 51;                          // equations of a linear system
 inline constexpr int kMaxLsqPoints = 501;                      // columns of the least-squares basis table
 inline constexpr int kFileBufferSize = 25000;                  // numbers the sample-file reader may store
-inline constexpr int kFileSamples = 4501;                      // numbers a sample file must hold
+inline constexpr int kFileSamples = 4501;                      // numbers of the sample file as first specified
 inline constexpr int kReportSize = 256;                        // report line with its terminating zero
 inline constexpr int kPathSize = 4096;                         // directory plus file name of the sample file
 inline constexpr long long kMaxSampleFileBytes = 256LL << 20;  // far beyond any sample file; stops endless streams
@@ -25,11 +25,23 @@ inline constexpr int kSourceExample = 0;  // a built-in function
 inline constexpr int kSourceFile = 1;     // the sample file
 inline constexpr int kSourceFormula = 2;  // a typed formula, tabulated before the run
 
-// The boundary cubic of a sample-file run with estimated ends is fitted to
+// The boundary cubic of a data-file run with estimated ends is fitted to
 // its first samples 0..kBoundaryFitLeftCount-1 and its last samples
-// kBoundaryFitRightStart..kFileSamples-1.
+// kBoundaryFitRightStart..kFileSamples-1; a file of another length N keeps
+// the same share of its samples at each end.
 inline constexpr int kBoundaryFitLeftCount = 250;
 inline constexpr int kBoundaryFitRightStart = 4250;
+
+constexpr int BoundaryFitLeftCount(int samples)
+{
+    return static_cast<int>(static_cast<long long>(kBoundaryFitLeftCount) * samples / kFileSamples);
+}
+constexpr int BoundaryFitRightStart(int samples)
+{
+    return samples - BoundaryFitLeftCount(samples) - 1;
+}
+static_assert(BoundaryFitLeftCount(kFileSamples) == kBoundaryFitLeftCount &&
+              BoundaryFitRightStart(kFileSamples) == kBoundaryFitRightStart);
 
 // Points of a run's output on [-1, 1]: what the picture shows and the files hold.
 inline constexpr int kOutputPoints = 640;
@@ -56,12 +68,13 @@ inline constexpr double kDefaultRightDeriv = 0.0;
 inline constexpr int kDefaultLeftMargin = 250;
 inline constexpr int kDefaultRightMargin = 250;
 inline constexpr int kDefaultNoiseSeed = 0;  // noise goes on with the process-wide sequence
+inline constexpr int kDefaultResample = 0;   // uneven x of a data file refused
 
 // Why the last run stopped before producing results.
 enum class RunFailure {
     None,              // the last run completed (or no run has been made)
     FileMissing,       // the sample file could not be opened
-    WrongCount,        // the file does not hold exactly 4501 numbers (count in m_nFailureDetail)
+    WrongCount,        // the file holds too few or too many samples (count in m_nFailureDetail)
     NotANumber,        // text that is not a number (1-based position of the item in m_nFailureDetail)
     AllZero,           // every number of the file is zero, so it cannot be normalised
     NumberOutOfRange,  // a number too large for single precision (1-based position in m_nFailureDetail)
@@ -71,6 +84,17 @@ enum class RunFailure {
     NotAFile,  // the sample file is a pipe, device or socket that is not standard input (spln::InputKind in
                // m_nFailureDetail)
     NoFunctionTable,  // a formula run whose table was not made for these samples, or holds a value that is not finite
+    BadData,          // the data file's layout: an empty field, ragged rows, a third column, x not increasing or uneven
+};
+
+// The samples a data file gave: how many, from how many columns, and the
+// interval of x they cover in the file's own units.
+struct DataShape {
+    int samples = 0;         // N
+    int columns = 0;         // 1 (also the sample file in any arrangement) or 2 (x, y)
+    bool resampled = false;  // uneven x linearly interpolated onto N even points
+    double left = -1.0;      // x of the first and the last sample; -1 and 1 for one column
+    double right = 1.0;
 };
 
 }  // namespace spln
@@ -96,6 +120,7 @@ public:
     int m_nMethod;         // 1 projection on Schwarz space, 2 least squares
     int m_nBoard;          // sample file ends: 0 given values, otherwise cubic estimation
     int m_nNoiseSeed;      // 0 the process-wide noise sequence; S >= 1 every run draws afresh from S
+    int m_nResample;       // data file with uneven x: 0 refused, 1 interpolated onto even points
 
     // ---- Results of the last completed run
     double m_dX[spln::kMaxSamples];
@@ -132,6 +157,19 @@ public:
     // ---- Where the sample file is read from. Empty: "sig.dat" in the current directory.
     char m_szDataPath[spln::kPathSize];
 
+    // ---- The data file's samples (m_nSource 1), as read and not yet
+    // normalised, in m_wsFile[0..N-1]. A run reads them from m_szDataPath,
+    // unless m_bDataLoaded says spln::LoadDataFile has read them already, so
+    // that repeated runs read the file once.
+    bool m_bDataLoaded;
+    spln::DataShape m_dataTable;
+
+    // ---- The data of the last completed run on a data file: its shape and
+    // the largest magnitude its numbers were divided by (0 for other runs).
+    // A two-column file's run writes m_dX in the file's units of x.
+    spln::DataShape m_dataShown;
+    double m_dDataScale;
+
     // ---- A typed formula (m_nSource 2): its text, carried with the settings
     // and not read by the run, and its values, which the layer that parses
     // the formula writes before every run: at the m_nFunctionSamples sample
@@ -151,6 +189,9 @@ public:
     spln::RunFailure m_eFailure;
     int m_nFailureDetail;                   // count found, position of the offending item, or errno of a missing file
     char m_szFailurePath[spln::kPathSize];  // the sample file the failure concerns
+    int m_nFailureLine;                     // line and column of a data file's fault; 0 for the file as a whole
+    int m_nFailureColumn;
+    char m_szFailureText[spln::kReportSize];  // what a data file's fault expected and found
 
     // ---- Operations
     void Run();
@@ -186,14 +227,17 @@ public:
     double HatKernelSum(int type, int n, double x, double b, const double* p, const double* q) const;
 
     // ---- Run workspace: scratch of one run, fixed capacity, contents on entry irrelevant
-    double m_wsX[spln::kMaxSamples];        // sample abscissae
-    double m_wsY[spln::kMaxSamples];        // data, then the residual
-    float m_wsFile[spln::kFileBufferSize];  // numbers as read from the sample file
-    double m_wsCoef[spln::kMaxSamples];     // projection coefficients or least-squares values
-    double m_wsCentre[spln::kMaxSamples];   // kernel centres or least-squares abscissae
-    double m_wsNode[spln::kMaxSamples];     // accumulated projection nodes the coefficients are smoothed at
-    double m_wsLsq[spln::kMaxSystem];       // least-squares coefficients
-    double m_wsCubic[4];                    // coefficients of the fitted boundary cubic
+    double m_wsX[spln::kMaxSamples];          // sample abscissae
+    double m_wsY[spln::kMaxSamples];          // data, then the residual
+    float m_wsFile[spln::kFileBufferSize];    // numbers as read from the data file; its samples first afterwards
+    double m_wsFileX[spln::kMaxSamples + 1];  // the first number of each row of the data file
+    int m_wsRowLine[spln::kMaxSamples + 1];   // and where it stands
+    int m_wsRowColumn[spln::kMaxSamples + 1];
+    double m_wsCoef[spln::kMaxSamples];    // projection coefficients or least-squares values
+    double m_wsCentre[spln::kMaxSamples];  // kernel centres or least-squares abscissae
+    double m_wsNode[spln::kMaxSamples];    // accumulated projection nodes the coefficients are smoothed at
+    double m_wsLsq[spln::kMaxSystem];      // least-squares coefficients
+    double m_wsCubic[4];                   // coefficients of the fitted boundary cubic
     double m_wsBasis[spln::kMaxSystem][spln::kMaxLsqPoints];  // least-squares basis table
     char m_wsPath[spln::kPathSize];                           // directory plus file name
 };

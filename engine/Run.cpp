@@ -4,6 +4,7 @@
 #include "engine/Abscissae.h"
 #include "engine/BoundedText.h"
 #include "engine/CSplineEngine.h"
+#include "engine/DataFile.h"
 #include "engine/Kernels.h"
 #include "engine/LeastSquares.h"
 #include "engine/NodeSmoothing.h"
@@ -39,13 +40,18 @@ struct SampleGrid {
 constexpr double kExampleLeftDeriv[11] = {-2.35, 0.0, 0.0125, -0.75, -8.0, -1.0, 0.0, 7.0, 0.0, 0.0, 3.75};
 constexpr double kExampleRightDeriv[11] = {2.35, 0.0, -0.0125, -0.75, -8.0, 1.0, 0.0, 2.0, 0.0, 0.0, 1.0};
 
-// The double nearest to 1/4500, the spacing of the file's 4501 samples on [-1, 1] divided by 2.
+// The double nearest to 1/4500, the spacing of the file's 4501 samples on [-1, 1] divided by 2;
+// a file of N samples takes 1/(N - 1), which is the same double for N = 4501.
 constexpr double kFileSpacingFactor = 0.00022222222222222223;
+static_assert(1.0 / (kFileSamples - 1) == kFileSpacingFactor);
 
 void RecordFailure(CSplineEngine& e, RunFailure failure, int detail, const char* path)
 {
     e.m_eFailure = failure;
     e.m_nFailureDetail = detail;
+    e.m_nFailureLine = 0;
+    e.m_nFailureColumn = 0;
+    e.m_szFailureText[0] = '\0';
     CopyBoundedText(e.m_szFailurePath, kPathSize, path);
 }
 
@@ -96,7 +102,7 @@ bool FunctionTableFits(const CSplineEngine& e)
 
 // Fits a cubic by least squares to the first and last samples of the file
 // and takes the ends' values and slopes from it.
-void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
+void EstimateBoundary(CSplineEngine& e, int n, BoundaryValues& ends)
 {
     const double* x = e.m_wsX;
     const double* y = e.m_wsY;
@@ -113,9 +119,9 @@ void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
         for (int l = 0; l < 4; ++l)
             vector[l] = vector[l] + powers[l] * y[i];
     };
-    for (int i = 0; i < kBoundaryFitLeftCount; ++i)
+    for (int i = 0; i < BoundaryFitLeftCount(n); ++i)
         add(i);
-    for (int i = kBoundaryFitRightStart; i < kFileSamples; ++i)
+    for (int i = BoundaryFitRightStart(n); i < n; ++i)
         add(i);
     for (int k = 0; k < 4; ++k) {
         for (int l = 0; l < 4; ++l)
@@ -125,52 +131,71 @@ void EstimateBoundary(CSplineEngine& e, BoundaryValues& ends)
     double* c = e.m_wsCubic;
     e.Solve(4, c);
     const double x0 = x[0];
-    const double x1 = x[kFileSamples - 1];
+    const double x1 = x[n - 1];
     ends.left = e.Cubic(x0, c);
     ends.right = e.Cubic(x1, c);
     ends.leftDeriv = c[1] + (2.0 * c[2] + 3.0 * c[3] * x0) * x0;
     ends.rightDeriv = c[1] + (2.0 * c[2] + 3.0 * c[3] * x1) * x1;
 }
 
-// Reads and normalises the sample file and fills the data result. Returns
+// Normalises the data file's samples and fills the data result. Returns
 // false, with the failure recorded and no result touched, when it cannot.
 bool SampleDataFile(CSplineEngine& e, BoundaryValues& ends, SampleGrid& grid)
 {
-    ResolveSampleFilePath(e.m_szDataPath, e.m_wsPath, kPathSize);
-    const SampleFileReading reading = ReadSampleNumbers(e.m_wsPath, e.m_wsFile, kFileBufferSize);
-    if (reading.failure != RunFailure::None) {
-        RecordFailure(e, reading.failure, reading.detail, e.m_wsPath);
+    if (!e.m_bDataLoaded && !LoadDataFile(e))
         return false;
-    }
-    if (reading.count != kFileSamples) {
-        RecordFailure(e, RunFailure::WrongCount, reading.count, e.m_wsPath);
-        return false;
-    }
-    if (!NormaliseByLargestMagnitude(e.m_wsFile, kFileSamples)) {
+    const int n = e.m_dataTable.samples;
+    const double largest = LargestMagnitude(e.m_wsFile, n);
+    if (largest == 0.0) {
         RecordFailure(e, RunFailure::AllZero, 0, e.m_wsPath);
         return false;
     }
 
+    // Each number divided by the largest magnitude is held in single
+    // precision, as the file's numbers are; the table itself stays as read.
     const double h = e.m_dHalfWidth;
-    const double s = (h - (-h)) * kFileSpacingFactor;
-    for (int i = 0; i < kFileSamples; ++i) {
+    const double s = (h - (-h)) * (1.0 / (n - 1));
+    for (int i = 0; i < n; ++i) {
         e.m_wsX[i] = -h + i * s;
-        e.m_wsY[i] = e.m_wsFile[i];
+        e.m_wsY[i] = static_cast<float>(e.m_wsFile[i] / largest);
     }
 
-    // The data shown are every q-th sample, taken before the ends are replaced.
-    // The settings check keeps the points at most the file's samples, so q >= 1.
+    // The data shown are taken before the ends are replaced. The sample
+    // file's 4501 show every q-th sample from the first, as they always have
+    // (q = 7 for 640 points, the last one y[4473]); a file of another length
+    // shows the sample nearest to each output point, since every q-th would
+    // stretch the data against x as the points outnumber them by a fraction.
     const int points = e.m_nPoints;
-    const int q = kFileSamples / points;
-    for (int k = 0; k < points; ++k)
-        e.m_dData[k] = e.m_wsY[k * q];
+    const int q = n / points;
+    for (int k = 0; k < points; ++k) {
+        const int sample = n == kFileSamples && q >= 1
+                               ? k * q
+                               : static_cast<int>((2LL * k * (n - 1) + (points - 1)) / (2LL * (points - 1)));
+        e.m_dData[k] = e.m_wsY[sample];
+    }
 
     if (e.m_nBoard != 0)
-        EstimateBoundary(e, ends);
+        EstimateBoundary(e, n, ends);
     e.m_wsY[0] = ends.left;
-    e.m_wsY[kFileSamples - 1] = ends.right;
-    grid = {kFileSamples, s};
+    e.m_wsY[n - 1] = ends.right;
+    grid = {n, s};
+    e.m_dDataScale = largest;
     return true;
+}
+
+// A two-column file's outputs are shown in its own units of x: the run's
+// interval [-h, h] stretched onto the file's first and last x.
+void MapOutputsToFileUnits(CSplineEngine& e)
+{
+    const DataShape& shape = e.m_dataTable;
+    if (shape.columns != 2)
+        return;
+    const double h = e.m_dHalfWidth;
+    const double scale = (shape.right - shape.left) / (h - (-h));
+    for (int k = 0; k < e.m_nPoints; ++k)
+        e.m_dX[k] = shape.left + (e.m_dX[k] + h) * scale;
+    e.m_dX[0] = shape.left;
+    e.m_dX[e.m_nPoints - 1] = shape.right;
 }
 
 // Coefficients a0..a3 of the cubic with the given values and slopes at -h and +h.
@@ -346,10 +371,20 @@ void Approximate(CSplineEngine& e)
     SubtractCubic(e.m_wsX, e.m_wsY, grid.count, cubic);
     const Projection projection = ApproximateResidual(e, grid.count, e.m_nWindow * grid.spacing);
     EvaluateOutputs(e, cubic, projection);
+    if (e.m_nSource == kSourceFile) {
+        MapOutputsToFileUnits(e);
+        e.m_dataShown = e.m_dataTable;
+    } else {
+        e.m_dataShown = {};
+        e.m_dDataScale = 0.0;
+    }
 
     e.m_eFailure = RunFailure::None;
     e.m_nFailureDetail = 0;
     e.m_szFailurePath[0] = '\0';
+    e.m_nFailureLine = 0;
+    e.m_nFailureColumn = 0;
+    e.m_szFailureText[0] = '\0';
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace spln {
 namespace {
@@ -181,7 +182,8 @@ ExperimentRead CheckSettings(const CSplnSettings& settings, const SettingLines& 
 
 }  // namespace
 
-std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept)
+std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept,
+                             const std::string& dataPath)
 {
     std::string text(kExperimentHeader);
     text += '\n';
@@ -190,10 +192,14 @@ std::string FormatExperiment(const CSplnSettings& settings, const std::vector<Ke
         // used, so that a file using none of them reads as those files did.
         if (range.id == kSettingNoiseSeed && settings.m_nNoiseSeed == kDefaultNoiseSeed)
             continue;
+        if (range.id == kSettingResample && settings.m_nResample == kDefaultResample)
+            continue;
         if (range.id == kSettingFormula && GetSettingText(settings, range.id).empty())
             continue;
         text += std::string(range.flag) + " = " + FormatValue(range, settings) + "\n";
     }
+    if (!dataPath.empty())
+        text += std::string(kDataKey) + " = " + Quoted(OneLine(dataPath)) + "\n";
     for (const KeptSettings& entry : kept) {
         text += std::string(kKeptSection) + "\n";
         if (!entry.ownName.empty())
@@ -223,6 +229,8 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     SettingLines keptLines;
     int windowLine = 0;
     int formulaLine = 0;
+    std::string dataPath;
+    int dataLine = 0;
     // The file's own settings are final at the first kept section; each
     // section is checked when the next begins or the file ends.
     const auto finishSection = [&]() -> ExperimentRead {
@@ -295,6 +303,17 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
             }
             continue;
         }
+        if (kept.empty() && name == kDataKey) {
+            if (dataLine != 0)
+                return Fault(lineNumber,
+                             Quoted(name) + " is given twice (first on line " + std::to_string(dataLine) + ").");
+            dataLine = lineNumber;
+            dataPath = std::string(Unquoted(value));
+            if (dataPath.empty() || dataPath.size() >= static_cast<std::size_t>(kPathSize))
+                return Fault(lineNumber, "data = " + std::string(value) + ": Please enter the path of a data file of " +
+                                             "at most " + std::to_string(kPathSize - 1) + " characters.");
+            continue;
+        }
         const SettingRange* range = FindSetting(name);
         if (!range)
             return Fault(lineNumber, Quoted(name) + " is not the name of a setting.");
@@ -316,6 +335,8 @@ ExperimentRead ParseExperiment(std::string_view text, const CSplnSettings& defau
     read.windowLine = windowLine;
     read.formulaLine = formulaLine;
     read.kept = std::move(kept);
+    read.dataPath = std::move(dataPath);
+    read.dataLine = dataLine;
     return read;
 }
 
@@ -364,6 +385,29 @@ std::string DescribeExperimentFault(const std::string& path, const ExperimentRea
     if (read.line == 0)
         return path + ": " + read.message;
     return path + ", line " + std::to_string(read.line) + ": " + read.message;
+}
+
+std::string DataPathForFile(const std::string& experimentPath, const std::string& dataPath)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path data = fs::absolute(dataPath, error).lexically_normal();
+    if (experimentPath.empty())
+        return data.string();
+    const fs::path folder = fs::absolute(experimentPath, error).lexically_normal().parent_path();
+    const fs::path relative = data.lexically_relative(folder);
+    if (relative.empty() || *relative.begin() == "..")
+        return data.string();
+    return relative.string();
+}
+
+std::string DataPathFromFile(const std::string& experimentPath, const std::string& written)
+{
+    namespace fs = std::filesystem;
+    const fs::path path(written);
+    if (path.is_absolute())
+        return written;
+    return (fs::path(experimentPath).parent_path() / path).lexically_normal().string();
 }
 
 bool SameSettings(const CSplnSettings& a, const CSplnSettings& b)

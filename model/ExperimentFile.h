@@ -39,7 +39,10 @@ struct KeptSettings {
 // whether it is shown, and the settings in which it differs from the file's.
 // Choices are written by name, doubles with the shortest text that reads back
 // to the same bits. Without kept approximations there is no section at all.
-std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept = {});
+// A chosen data file is written as "data = "PATH"" after the settings, as
+// given (see DataPathForFile); none, and the file reads as before data files.
+std::string FormatExperiment(const CSplnSettings& settings, const std::vector<KeptSettings>& kept = {},
+                             const std::string& dataPath = {});
 
 enum class ExperimentStatus {
     Settings,  // the file holds settings
@@ -55,7 +58,21 @@ struct ExperimentRead {
     int windowLine = 0;              // Settings: the line a failed window check is blamed on
     int formulaLine = 0;             // Settings: the line a refused formula is blamed on
     std::vector<KeptSettings> kept;  // Settings: the kept approximations, in the file's order
+    std::string dataPath;            // Settings: the data file as written (see DataPathFromFile); empty: none
+    int dataLine = 0;                // Settings: its line
 };
+
+// The key of the data file's line.
+inline constexpr std::string_view kDataKey = "data";
+
+// The data file's path as an experiment file at experimentPath keeps it:
+// relative to the experiment file's folder when the data file lies in it or
+// below, otherwise absolute.
+std::string DataPathForFile(const std::string& experimentPath, const std::string& dataPath);
+
+// The data file an experiment file at experimentPath names with written: a
+// relative path is taken from the experiment file's folder.
+std::string DataPathFromFile(const std::string& experimentPath, const std::string& written);
 
 // Whether the settings of a file must pass the window check on their own
 // (InFile), or the caller checks them once it has changed some (Later: the

@@ -147,7 +147,21 @@ std::string FormatJson(const RunResults& results, const std::vector<ComparedRun>
 {
     std::string out = "{\n";
     AppendJsonSettings(out, results.settings, "  ");
-    out += ",\n  \"points\": " + std::to_string(results.count) + ",\n";
+    out += ",\n";
+    if (results.dataShape.samples > 0) {
+        // What the file gave, so that a user can map the numbers back: the
+        // interval of x in its own units and the factor its values were divided by.
+        const DataShape& shape = results.dataShape;
+        out += "  \"data-file\": {\"samples\": " + std::to_string(shape.samples) +
+               ", \"columns\": " + std::to_string(shape.columns) + ", \"interval\": [";
+        AppendJsonNumber(out, shape.left);
+        out += ", ";
+        AppendJsonNumber(out, shape.right);
+        out += "], \"scale\": ";
+        AppendJsonNumber(out, results.dataScale);
+        out += std::string(", \"resampled\": ") + (shape.resampled ? "true" : "false") + "},\n";
+    }
+    out += "  \"points\": " + std::to_string(results.count) + ",\n";
     AppendJsonArray(out, "x", results.x, results.count);
     AppendJsonArray(out, "data", results.data, results.count);
     AppendJsonArray(out, "exact", results.exact, results.count);
@@ -215,7 +229,10 @@ std::string FormatSummaryLine(const RunResults& results)
 {
     if (results.hasReport)
         return results.report + "\n";
-    return "sample file approximated at " + std::to_string(results.count) + " points\n";
+    std::string line = "sample file approximated at " + std::to_string(results.count) + " points";
+    if (results.dataShape.resampled)
+        line += " (uneven x resampled linearly onto " + std::to_string(results.dataShape.samples) + " even points)";
+    return line + "\n";
 }
 
 }  // namespace spln

@@ -24,6 +24,9 @@ RunResults ResultsOf(const CSplineEngine& engine, const CSplnSettings& settings)
         results.exact = engine.m_dExact;
         results.report = engine.m_szReport;
         results.hasReport = true;
+    } else {
+        results.dataShape = engine.m_dataShown;
+        results.dataScale = engine.m_dDataScale;
     }
     return results;
 }
@@ -57,6 +60,12 @@ void CopyRunOutcome(const CSplineEngine& from, CSplineEngine& to)
     to.m_dRightError = from.m_dRightError;
     to.m_pNoise = from.m_pNoise;
     std::memcpy(to.m_szDataPath, from.m_szDataPath, sizeof to.m_szDataPath);
+    to.m_dataTable = from.m_dataTable;
+    to.m_dataShown = from.m_dataShown;
+    to.m_dDataScale = from.m_dDataScale;
+    to.m_nFailureLine = from.m_nFailureLine;
+    to.m_nFailureColumn = from.m_nFailureColumn;
+    std::memcpy(to.m_szFailureText, from.m_szFailureText, sizeof to.m_szFailureText);
     to.m_eFailure = from.m_eFailure;
     to.m_nFailureDetail = from.m_nFailureDetail;
     std::memcpy(to.m_szFailurePath, from.m_szFailurePath, sizeof to.m_szFailurePath);

@@ -23,6 +23,8 @@ struct RunResults {
     const double* approx = nullptr;
     std::string report;  // empty for the sample file
     bool hasReport = false;
+    DataShape dataShape;     // the data file's samples and their interval of x; empty for other sources
+    double dataScale = 0.0;  // the largest magnitude the file's numbers were divided by
 };
 
 // Views of `engine`'s last completed run; valid while the engine is.

@@ -1,6 +1,6 @@
 #pragma once
 
-// The settings record: one row for each of the eighteen settings of a run,
+// The settings record: one row for each of the twenty settings of a run,
 // saying its name on the command line and in the JSON settings block, how it
 // is typed, the range the settings dialog accepts, its default, its one-line
 // help, and the document's member and the engine's member that hold it. The
@@ -53,6 +53,7 @@ enum SettingId : int {
     kSettingLsqCount,
     kSettingFormula,
     kSettingNoiseSeed,
+    kSettingResample,
     kSettingCount
 };
 
@@ -174,6 +175,9 @@ inline constexpr SettingRange kSettingRanges[kSettingCount] = {
     {kSettingNoiseSeed, "m_nNoiseSeed", "noise-seed", SettingKind::Integer, 0, INT_MAX, nullptr, nullptr, nullptr,
      kDefaultNoiseSeed, "seed of the noise: 0 new noise on every run, S >= 1 the same noise from S",
      SPLN_WHOLE(m_nNoiseSeed, m_nNoiseSeed), EngineForm::Same},
+    {kSettingResample, "m_nResample", "resample", SettingKind::Choice, 0, 1, "no", "yes", nullptr,
+     kDefaultResample, "data file with uneven x: refused, or interpolated linearly onto as many even points (alone: yes)",
+     SPLN_WHOLE(m_nResample, m_nResample), EngineForm::Same},
 #undef SPLN_WHOLE
 #undef SPLN_REAL
 #undef SPLN_TEXT
@@ -248,28 +252,33 @@ CSplnSettings DefaultSettings();
 
 inline constexpr const char* kWindowCheckMessage = "Window Averaging divide by Length of File should be less then 0.1";
 
-// The nearest double to 1/4501: the sample file always holds 4501 values, so
-// its branch ignores the typed file length.
+// The nearest double to 1/4501: the sample file holds 4501 values, so its
+// branch ignores the typed file length. A data file of N samples takes 1/N,
+// which is this double for N = 4501.
 inline constexpr double kInverseFileSamples = 0.00022217285047767163;
+static_assert(1.0 / kFileSamples == kInverseFileSamples);
 
 inline constexpr double kMaxWindowRatio = 0.1;
 
-// Window of averaging over the number of samples it is taken from.
-constexpr double WindowRatio(int source, int window, int fileLength)
+// Window of averaging over the number of samples it is taken from: the
+// typed file length, or the fileSamples of a data file.
+constexpr double WindowRatio(int source, int window, int fileLength, int fileSamples = kFileSamples)
 {
     if (source == kSourceFile)
-        return window * kInverseFileSamples;
+        return window * (1.0 / fileSamples);
     return static_cast<double>(window) / static_cast<double>(fileLength);
 }
 
 // True when the window is at most a tenth of the samples (a ratio of exactly
 // 0.1 passes). A non-positive file length, which the ranges exclude, fails
 // rather than dividing by zero.
-constexpr bool WindowCheckPasses(int source, int window, int fileLength)
+constexpr bool WindowCheckPasses(int source, int window, int fileLength, int fileSamples = kFileSamples)
 {
     if (source != kSourceFile && fileLength <= 0)
         return false;
-    return !(WindowRatio(source, window, fileLength) > kMaxWindowRatio);
+    if (source == kSourceFile && fileSamples <= 0)
+        return false;
+    return !(WindowRatio(source, window, fileLength, fileSamples) > kMaxWindowRatio);
 }
 
 // A failed check puts the window and the number of samples back to their

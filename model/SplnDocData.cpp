@@ -2,6 +2,8 @@
 
 #include "model/SplnDocData.h"
 
+#include <filesystem>
+
 #include "model/DocFunctions.h"
 
 #include "engine/CSplineEngine.h"
@@ -22,6 +24,8 @@ CSplnDocData::CSplnDocData()
 
 std::string CSplnDocData::PictureTitle() const
 {
+    if (m_nSource == spln::kSourceFile && !m_strDataPath.empty())
+        return "Data: " + std::filesystem::path(m_strDataPath).filename().string();
     if (m_nSource == spln::kSourceFile)
         return "Data";
     if (m_nSource == spln::kSourceFormula)

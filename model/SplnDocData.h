@@ -29,7 +29,7 @@ public:
     void ResizeArrays(int count);
 
     // The picture's title: the built-in function's caption, the typed
-    // formula, or "Data" for the sample file.
+    // formula, or "Data" for the sample file, followed by the chosen data file's name.
     std::string PictureTitle() const;
 
     std::vector<double> m_arrX;
@@ -42,4 +42,8 @@ public:
     int m_bValid = 0;
     // Approximations kept for comparison, drawn beneath the current one.
     std::vector<spln::KeptApproximation> m_arrKept;
+    // The data file chosen with File > Open Data; empty: sig.dat in the
+    // current directory. Its samples, when it was read (0: not known).
+    std::string m_strDataPath;
+    int m_nDataSamples = 0;
 };

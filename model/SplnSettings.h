@@ -34,6 +34,7 @@ struct CSplnSettings {
     int m_nLsqType = 1;   // document's own
     char m_szFormula[spln::kFormulaSize] = {};
     int m_nNoiseSeed = spln::kDefaultNoiseSeed;
+    int m_nResample = spln::kDefaultResample;
 };
 
 // Engine to settings, as the settings dialog loads them (method minus 1).

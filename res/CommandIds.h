@@ -59,6 +59,7 @@ constexpr unsigned ID_VIEW_LEGEND = 32804;
 constexpr unsigned ID_VIEW_RESET_ZOOM = 32805;
 constexpr unsigned ID_VIEW_SETTINGS_PANEL = 32807;
 constexpr unsigned ID_VIEW_COMPARISON = 32808;
+constexpr unsigned ID_FILE_OPEN_DATA = 32809;
 
 // Strings that are not command prompts.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;

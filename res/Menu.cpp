@@ -34,6 +34,7 @@ constexpr std::array kMainMenu{
     Item("&Open...\tCtrl+O", ID_FILE_OPEN),
     Item("&Save\tCtrl+S", ID_FILE_SAVE),
     Item("Save &As...", ID_FILE_SAVE_AS),
+    Item("Open Da&ta...", ID_FILE_OPEN_DATA),
     Separator(),
     Item("Export P&icture...", ID_FILE_EXPORT_PICTURE),
     Item("Export &Data...", ID_FILE_EXPORT_DATA),

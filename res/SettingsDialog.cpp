@@ -58,6 +58,12 @@ constexpr ControlTemplate kControls[] = {
     {IDC_LEFT_VALUE, K::Edit, nullptr, 100, 142, 40, 14, T, 0},
     {IDC_STATIC, K::GroupBox, "Your own function", 185, 240, 225, 56, 0, 0},
     {IDC_FORMULA, K::Edit, nullptr, 194, 268, 206, 14, T, 0},
+    {IDC_STATIC, K::GroupBox, "Data file", 185, 156, 167, 58, 0, 0},
+    {IDC_DATA_FILE_NAME, K::Label, "", 194, 167, 150, 8, G, 0},
+    {IDC_RESAMPLE_NO, K::RadioButton, "Refuse &uneven x", 194, 180, 100, 10, G, 0},
+    {IDC_RESAMPLE_YES, K::RadioButton, "Re&sample uneven x", 194, 195, 100, 10, 0, 0},
+    // Beside the function's number, where the box leaves room: elided, whole in its tooltip.
+    {IDC_EXAMPLE_CAPTION, K::Label, "", 143, 61, 35, 8, G, 0},
 };
 
 }  // namespace

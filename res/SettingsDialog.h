@@ -38,6 +38,10 @@ constexpr int IDC_WINDOW = 1022;
 constexpr int IDC_SOURCE_FORMULA = 1023;  // third button of the source group, after IDC_SOURCE_FILE in the template
 constexpr int IDC_FORMULA = 1024;
 constexpr int IDC_NOISE_SEED = 1025;
+constexpr int IDC_RESAMPLE_NO = 1026;  // radio group m_nResample: refuse / resample uneven x
+constexpr int IDC_RESAMPLE_YES = IDC_RESAMPLE_NO + 1;
+constexpr int IDC_DATA_FILE_NAME = 1028;   // the data file a run on the file reads
+constexpr int IDC_EXAMPLE_CAPTION = 1029;  // the caption of the function the number chooses
 
 // The control that edits a setting: its edit field, or the first button of
 // its radio group.
@@ -69,6 +73,7 @@ inline constexpr SettingControl kSettingControls[] = {
     {spln::kSettingLsqCount, IDC_LSQ_COUNT},
     {spln::kSettingFormula, IDC_FORMULA},
     {spln::kSettingNoiseSeed, IDC_NOISE_SEED},
+    {spln::kSettingResample, IDC_RESAMPLE_NO},
 };
 
 // The control of a setting; 0 for one the dialog does not show.

@@ -36,6 +36,7 @@ constexpr std::array kStrings{
     StringEntry{ID_FILE_PRINT, "Print the active document\nPrint"},
     StringEntry{ID_FILE_PRINT_PREVIEW, "Display full pages\nPrint Preview"},
     StringEntry{ID_FILE_EXPORT_PICTURE, "Save the picture as a PNG, SVG or PDF file\nExport Picture"},
+    StringEntry{ID_FILE_OPEN_DATA, "Read a data file: one column of numbers, or two columns x and y\nOpen Data"},
     StringEntry{ID_FILE_EXPORT_DATA, "Save the numbers of the picture as a CSV or JSON file\nExport Data"},
     StringEntry{ID_VIEW_ERROR_CURVE, "Show or hide the error along the interval under the plot\nError Curve"},
     StringEntry{ID_VIEW_ERROR_LOG, "Show the error curve as log10 of its magnitude\nError Curve in log10"},

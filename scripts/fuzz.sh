@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs one of them
 # (or all, one after another) for the given number of seconds, starting from
 # its committed seed corpus and dictionary.
-#   scripts/fuzz.sh NAME SECONDS   NAME: sample_file, number_text, arguments, engine_run, ... or all
+#   scripts/fuzz.sh NAME SECONDS   NAME: sample_file, data_file, number_text, arguments, engine_run, ... or all
 # New inputs are kept in build-fuzz/corpus/NAME, never in the repository. On a
 # crash the reproducer is printed (base64) and kept in build-fuzz/artifacts/NAME/;
 # the script then fails. Extra arguments go to the fuzzer (e.g. -runs=N).

@@ -327,7 +327,7 @@ void AddFittedEnds(const SampleGrid& grid, const LinearFit& fit, Vector& diagona
 {
     std::vector<int> fitted;
     for (int i = 0; i < grid.n; ++i)
-        if (i < kBoundaryFitLeftCount || i >= kBoundaryFitRightStart)
+        if (i < BoundaryFitLeftCount(grid.n) || i >= BoundaryFitRightStart(grid.n))
             fitted.push_back(i);
     const auto powers = [&grid](int i) {
         Vector v(4);

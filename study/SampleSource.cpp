@@ -4,6 +4,7 @@
 
 #include "engine/Abscissae.h"
 #include "engine/BoundedText.h"
+#include "engine/DataFile.h"
 #include "engine/Noise.h"
 #include "engine/RunFailure.h"
 #include "engine/SampleFile.h"
@@ -52,7 +53,7 @@ public:
     bool HasExactFunction() const override { return true; }
 };
 
-// The 4501 numbers of the sample file, divided by their largest magnitude.
+// The numbers of the data file, divided by their largest magnitude.
 class SampleFileSource : public SampleSource {
 public:
     explicit SampleFileSource(std::string path) : m_path(std::move(path)) {}
@@ -74,13 +75,16 @@ public:
         std::vector<char> path(static_cast<size_t>(kPathSize));
         ResolveSampleFilePath(engine.m_szDataPath, path.data(), kPathSize);
         std::vector<float> numbers(static_cast<size_t>(kFileBufferSize));
-        const SampleFileReading reading = ReadSampleNumbers(path.data(), numbers.data(), kFileBufferSize);
-        if (reading.failure != RunFailure::None || reading.count != kFileSamples ||
-            !NormaliseByLargestMagnitude(numbers.data(), kFileSamples)) {
+        std::vector<double> x(static_cast<size_t>(kMaxDataSamples + 1));
+        std::vector<int> lines(x.size()), columns(x.size());
+        const DataFileReading reading = ReadDataFile(
+            path.data(), {numbers.data(), x.data(), lines.data(), columns.data()}, engine.m_nResample != 0);
+        if (reading.failure != RunFailure::None || reading.samples != engine.m_dataShown.samples ||
+            !NormaliseByLargestMagnitude(numbers.data(), reading.samples)) {
             failure = "the sample file \"" + std::string(path.data()) + "\" changed while it was read";
             return false;
         }
-        data.values.assign(numbers.begin(), numbers.begin() + kFileSamples);
+        data.values.assign(numbers.begin(), numbers.begin() + reading.samples);
         data.endsFitted = engine.m_nBoard != 0;
         return true;
     }

@@ -57,7 +57,7 @@ protected:
 
 TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
 {
-    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 47);
+    ASSERT_EQ(kSettingsDialogTemplate.controlCount, 52);
     Open();
     EXPECT_EQ(dialog->windowTitle(), "Velmoric splines in problems of approximation");
     const DialogBaseUnits units = BaseUnitsOfFont(DialogFont(kSettingsDialogTemplate));
@@ -100,11 +100,11 @@ TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
         }
     }
     EXPECT_EQ(edits, 16);
-    EXPECT_EQ(radios, 7);
-    EXPECT_EQ(boxes, 7);
+    EXPECT_EQ(radios, 9);
+    EXPECT_EQ(boxes, 8);
     EXPECT_EQ(buttons, 2);
-    EXPECT_EQ(labels, 15);
-    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 7);
+    EXPECT_EQ(labels, 17);
+    EXPECT_EQ(dialog->findChildren<QGroupBox*>().size(), 8);
     EXPECT_TRUE(static_cast<QPushButton*>(dialog->GetDlgItem(IDOK))->isDefault());
 }
 
@@ -124,7 +124,8 @@ TEST_F(SettingsDialogTest, ThreeRadioGroupsOfTwoButtons)
     Open();
     const std::vector<int> groups[] = {{IDC_SOURCE_EXAMPLE, IDC_SOURCE_FILE, IDC_SOURCE_FORMULA},
                                        {IDC_METHOD_SCHWARZ, IDC_METHOD_LSQ},
-                                       {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE}};
+                                       {IDC_BOARD_GIVEN, IDC_BOARD_ESTIMATE},
+                                       {IDC_RESAMPLE_NO, IDC_RESAMPLE_YES}};
     for (const std::vector<int>& buttons : groups) {
         QButtonGroup* group = dialog->GetRadioGroup(buttons[0]);
         ASSERT_NE(group, nullptr) << buttons[0];
@@ -440,4 +441,23 @@ TEST_F(SettingsDialogTest, CancelKeepsAnEarlierPermissionToDraw)
     dialog->OnCancel();
     EXPECT_EQ(doc.m_bValid, 1);
     EXPECT_EQ(doc.m_nWindow, 1);
+}
+
+// Beside the number of the function its caption, cut to the room the box
+// leaves and whole in the tooltip, following the number as it is typed.
+TEST_F(SettingsDialogTest, TheFunctionsCaptionFollowsItsNumber)
+{
+    Open();
+    auto* caption = static_cast<QLabel*>(dialog->GetDlgItem(IDC_EXAMPLE_CAPTION));
+    ASSERT_NE(caption, nullptr);
+    const int room = caption->width();
+    EXPECT_EQ(caption->toolTip(), "Y(x)=Exp(x)+Exp(-x)-2.0");
+    for (const auto& [typed, full] : {std::pair{"9", "Sum of three shifted functions Y(x) = 1/(1+500*x*x)"},
+                                      std::pair{"7", "Footstep"}, std::pair{"12", ""}, std::pair{"x", ""}}) {
+        Edit(IDC_EXAMPLE)->setText(typed);
+        EXPECT_EQ(caption->toolTip(), full) << typed;
+        EXPECT_EQ(caption->width(), room) << "the caption stays beside the field";
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), room) << typed;
+    }
+    EXPECT_EQ(static_cast<QLabel*>(dialog->GetDlgItem(IDC_EXAMPLE_CAPTION))->text(), "");
 }

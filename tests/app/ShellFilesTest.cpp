@@ -341,3 +341,39 @@ TEST_F(ShellTest, CommandLineFailuresAreReportedAndTheWindowOpensAllTheSame)
         EXPECT_TRUE(App().GetRecentFileList()->IsEmpty());
     }
 }
+
+// File > Open Data: a refused file is named with its line and column and
+// changes nothing; an accepted one is the source, named in the title, kept in
+// the saved experiment relative to it, and read again on opening.
+TEST_F(ShellTest, DataFileTravelsWithTheExperiment)
+{
+    ASSERT_TRUE(Start());
+    QByteArray rows = "x,y\n";
+    for (int i = 0; i < 300; ++i)
+        rows += QByteArray::number(i * 0.02, 'g', 17) + "," + QByteArray::number(i % 7) + "\n";
+    WriteFile(PathIn("measured.csv"), rows);
+    WriteFile(PathIn("bad.csv"), "x,y\n1,2\n3\n");
+    const CSplnSettings before = Doc().AcceptedSettings();
+
+    EXPECT_FALSE(Doc().OpenDataFile(PathIn("bad.csv")));
+    ASSERT_EQ(messages.texts.size(), 1u);
+    EXPECT_TRUE(messages.texts[0].contains(PathIn("bad.csv") + ":3:1: expected 2 numbers"))
+        << messages.texts[0].toStdString();
+    EXPECT_TRUE(spln::SameSettings(Doc().AcceptedSettings(), before));
+    EXPECT_TRUE(Doc().m_strDataPath.empty());
+
+    ASSERT_TRUE(Doc().OpenDataFile(PathIn("measured.csv")));
+    EXPECT_EQ(Doc().AcceptedSettings().m_nSource, spln::kSourceFile);
+    EXPECT_EQ(Doc().PictureTitle(), "Data: measured.csv");
+    answers = {PathIn("with data.spl")};
+    Choose(ID_FILE_SAVE_AS);
+    EXPECT_TRUE(ReadFile(PathIn("with data.spl")).contains("\ndata = \"measured.csv\"\n"))
+        << ReadFile(PathIn("with data.spl")).toStdString();
+
+    Choose(ID_FILE_NEW);
+    EXPECT_TRUE(Doc().m_strDataPath.empty());
+    ASSERT_TRUE(App().OpenDocumentFile(PathIn("with data.spl")));
+    EXPECT_EQ(QString::fromStdString(Doc().m_strDataPath), PathIn("measured.csv"));
+    EXPECT_EQ(Doc().AcceptedSettings().m_nSource, spln::kSourceFile);
+    EXPECT_EQ(messages.texts.size(), 1u);
+}

@@ -71,6 +71,7 @@ TEST_F(ShellTest, MenuTreeHasEveryEntryInOrderAndEnablesExactlyTheHandledOnes)
         {"&File", "&Open...\tCtrl+O", ID_FILE_OPEN, true},
         {"&File", "&Save\tCtrl+S", ID_FILE_SAVE, true},
         {"&File", "Save &As...", ID_FILE_SAVE_AS, true},
+        {"&File", "Open Da&ta...", res::ID_FILE_OPEN_DATA, true},
         {"&File", "-", 0, false},
         {"&File", "Export P&icture...", res::ID_FILE_EXPORT_PICTURE, false},  // until a picture is shown
         {"&File", "Export &Data...", res::ID_FILE_EXPORT_DATA, false},

@@ -277,24 +277,25 @@ TEST(CommandLine, SampleFileRunsWithEitherBoundaryMode)
     }
 }
 
-TEST(CommandLine, RunThatCannotContinueExitsWithOneNamingTheFile)
+// A data file that cannot be read is bad input, refused before anything is written.
+TEST(CommandLine, BadDataFileExitsWithTwoNamingTheFile)
 {
     TempDir dir;
     // No sig.dat in the working directory.
     ProcessResult result = Cli({"--source", "file", "--json", dir / "never.json"}, dir.Path());
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, "sig.dat")) << result.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "never.json")) << "nothing is written after a failed run";
 
-    spln::test::WriteFile(dir / "short.dat", SampleFileText(4500));
+    spln::test::WriteFile(dir / "short.dat", SampleFileText(99));
     result = Cli({"--source", "file", "--data", dir / "short.dat"});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, "short.dat")) << result.err;
     EXPECT_TRUE(result.out.empty());
 
     spln::test::WriteFile(dir / "text.dat", "1 2 three 4\n");
     result = Cli({"--source", "file", "--data", dir / "text.dat", "--repeat", "3", "--timing"});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, "text.dat")) << result.err;
     EXPECT_FALSE(Contains(result.err, "run time")) << "no timing for runs that failed";
 }
@@ -339,7 +340,7 @@ TEST(CommandLine, OutputNamingAnInputOrAnotherOutputIsRefused)
 TEST(CommandLine, SampleFileThatNeverEndsIsRefused)
 {
     const ProcessResult result = Cli({"--source", "file", "--data", "/dev/zero"});
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, "/dev/zero")) << result.err;
 }
 
@@ -399,7 +400,7 @@ TEST(CommandLine, PictureOfARunThatCannotContinueIsNotWritten)
 {
     TempDir dir;
     const ProcessResult result = Cli({"--source", "file", "--png", dir / "f.png"}, dir.Path());
-    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, "sig.dat")) << result.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "f.png"));
 }
@@ -440,14 +441,14 @@ TEST(CommandLine, ArgumentsAndInputsAreHandledConsistently)
          "p: this is a pipe, not a regular file; " + stdinOnly},
         {"a pipe that is not standard input", "echo x | $CLI --settings /dev/fd/3 3<&0 </dev/null", 2,
          "/dev/fd/3: this is a pipe, not a regular file; " + stdinOnly},
-        {"a device", "$CLI --source file --data /dev/zero", 1,
+        {"a device", "$CLI --source file --data /dev/zero", 2,
          "The sample file \"/dev/zero\" is a device, not a regular file; " + stdinOnly},
-        {"a sample file that is a pipe", "mkfifo p; timeout 20 $CLI --source file --data p", 1,
+        {"a sample file that is a pipe", "mkfifo p; timeout 20 $CLI --source file --data p", 2,
          "The sample file \"p\" is a pipe, not a regular file; " + stdinOnly},
         {"an experiment on standard input", "printf 'Spln experiment 1\\nexample = 3\\n' | $CLI --settings /dev/stdin",
          0, ""},
-        {"a sample file on standard input", "printf '1 2\\n' | $CLI --source file --data /dev/stdin", 1,
-         "The sample file \"/dev/stdin\" holds 2 numbers; it must hold exactly 4501.\n"},
+        {"a sample file on standard input", "printf '1 2\\n' | $CLI --source file --data /dev/stdin", 2,
+         "/dev/stdin:2:1: expected from 100 to 10000 rows, found 1.\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -182,3 +182,36 @@ TEST(ExperimentFile, FaultsNameTheLineAndWhatIsWrong)
         EXPECT_EQ(DescribeExperimentFault(path, read), where + c.message) << c.name;
     }
 }
+
+// The data file and the formula survive a save and an open: a data file
+// beside the experiment (in its folder or below) is kept relative to it, so
+// the pair can move together; one elsewhere is kept absolute. A file without
+// a data file is written as before.
+TEST(ExperimentFile, DataPathAndFormulaRoundTrip)
+{
+    CSplnSettings settings = DefaultSettings();
+    settings.m_nSource = kSourceFile;
+    settings.m_nResample = 1;
+    SetSettingText(settings, kSettingFormula, "sin(5*x) + abs(x)^0.5");
+    struct Case {
+        std::string experiment, data, written;
+    };
+    const std::vector<Case> cases = {
+        {"/work/exp/a.spl", "/work/exp/run.csv", "run.csv"},
+        {"/work/exp/a.spl", "/work/exp/data/run 1.csv", "data/run 1.csv"},
+        {"/work/exp/a.spl", "/work/other/run.csv", "/work/other/run.csv"},
+        {"/work/exp/a.spl", "/work/exp/../run.csv", "/work/run.csv"},
+    };
+    for (const Case& c : cases) {
+        const std::string written = DataPathForFile(c.experiment, c.data);
+        EXPECT_EQ(written, c.written) << c.data;
+        const std::string text = FormatExperiment(settings, {}, written);
+        const ExperimentRead read = ParseExperiment(text, DefaultSettings());
+        ASSERT_EQ(read.status, ExperimentStatus::Settings) << read.message;
+        EXPECT_TRUE(SameSettings(read.settings, settings)) << text;
+        EXPECT_EQ(DataPathFromFile(c.experiment, read.dataPath),
+                  std::filesystem::path(c.data).lexically_normal().string());
+    }
+    EXPECT_EQ(FormatExperiment(DefaultSettings()).find("data"), std::string::npos);
+    EXPECT_EQ(ParseExperiment("Spln experiment 1\ndata = \"a\"\ndata = \"b\"\n", DefaultSettings()).line, 3);
+}

@@ -65,6 +65,7 @@ TEST(SettingsRecord, PublishedNamesRangesAndDefaults)
         {"lsq-count", 5, 51, 35},
         {"formula", 0, 1000, 0},
         {"noise-seed", 0, 2147483647, 0},
+        {"resample", 0, 1, 0},
     };
     for (const SettingRange& range : kSettingRanges) {
         const auto& expected = published[range.id];
