@@ -63,13 +63,25 @@ struct Ops {
         return _mm512_srli_epi64(a, n);
     }
 
-    // The exponential table's tails and heads at the entries in index, by two gathers.
+    // The exponential table's tails and heads at the entries in index. Each
+    // entry is a (tail, head) pair in 16 bytes: eight pair loads, their
+    // inserts and two unpacks cost less than two gathers where gathers are
+    // slow, as they are on many processors (see VectorOpsAvx2.h).
     static void TableEntries(Int index, Vec& tail, Int& head)
     {
-        const Int pair = _mm512_slli_epi64(index, 1);
-        const auto* table = reinterpret_cast<const long long*>(exp_table::kTable);
-        tail = _mm512_castsi512_pd(_mm512_i64gather_epi64(pair, table, 8));
-        head = _mm512_i64gather_epi64(pair, table + 1, 8);
+        alignas(64) std::int64_t entry[8];
+        _mm512_store_si512(entry, index);
+        const auto* pairs = reinterpret_cast<const double*>(exp_table::kTable);
+        auto pair = [&](int l) { return _mm_load_pd(pairs + 2 * entry[l]); };
+        auto four = [&](int a, int b, int c, int d) {
+            const __m256d low = _mm256_insertf128_pd(_mm256_castpd128_pd256(pair(a)), pair(b), 1);
+            const __m256d high = _mm256_insertf128_pd(_mm256_castpd128_pd256(pair(c)), pair(d), 1);
+            return _mm512_insertf64x4(_mm512_castpd256_pd512(low), high, 1);
+        };
+        const __m512d even = four(0, 2, 4, 6);
+        const __m512d odd = four(1, 3, 5, 7);
+        tail = _mm512_unpacklo_pd(even, odd);
+        head = _mm512_castpd_si512(_mm512_unpackhi_pd(even, odd));
     }
 };
 
