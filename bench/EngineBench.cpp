@@ -202,9 +202,9 @@ void BM_StdExp(benchmark::State& state)
 }
 
 // Times block(path, a, d, y, n) on the path the argument selects (0 scalar,
-// 1 AVX2+FMA, 2 AVX-512) over the kernels' range, d all but 1.
+// 1 AVX2+FMA, 2 AVX-512) over the kernels' range (negated where asked), d all but 1.
 template <typename Block>
-void OnPath(benchmark::State& state, Block block)
+void OnPath(benchmark::State& state, Block block, bool negated = false)
 {
     const auto path = static_cast<spln::ExpPath>(state.range(0));
     if (!spln::ExpPathAvailable(path)) {
@@ -212,7 +212,11 @@ void OnPath(benchmark::State& state, Block block)
         return;
     }
     state.SetLabel(spln::ExpPathName(path));
-    const std::vector<double> a = KernelRangeArguments();
+    std::vector<double> a = KernelRangeArguments();
+    if (negated) {
+        for (double& v : a)
+            v = -v;
+    }
     const std::vector<double> d(a.size(), 1.0000001);
     std::vector<double> y(a.size());
     for (auto _ : state) {
@@ -230,6 +234,17 @@ void BM_ExpBlock(benchmark::State& state)
     });
 }
 
+// ExpNeg over the same range negated (a >= 0): the exponential the floor's rate is of.
+void BM_ExpNegBlock(benchmark::State& state)
+{
+    OnPath(
+        state,
+        [](spln::ExpPath path, const double* a, const double*, double* y, int n) {
+            spln::ExpNegBlockOn(path, a, y, n);
+        },
+        true);
+}
+
 // Divisions per second on each path: the rate the floor uses.
 void BM_DivideBlock(benchmark::State& state)
 {
@@ -240,6 +255,7 @@ void BM_DivideBlock(benchmark::State& state)
 
 BENCHMARK(BM_StdExp);
 BENCHMARK(BM_ExpBlock)->DenseRange(0, 2);
+BENCHMARK(BM_ExpNegBlock)->DenseRange(0, 2);
 BENCHMARK(BM_DivideBlock)->DenseRange(0, 2);
 BENCHMARK(BM_RunDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunLeastSquaresDefaults)->Unit(benchmark::kMillisecond);
