@@ -17,7 +17,8 @@ namespace spln::avx512 {
 
 struct Ops {
     static constexpr int kLanes = 8;
-    static constexpr int NodesAtOnce(int) { return 2; }  // see VectorOpsAvx2.h
+    static constexpr int NodesAtOnce(int) { return 2; }               // see VectorOpsAvx2.h
+    static constexpr bool Transposed(int type) { return type != 1; }  // see VectorOpsAvx2.h
     static constexpr bool kFusedIntegratedGaussians = true;
     using Vec = __m512d;
     using Int = __m512i;
@@ -61,6 +62,27 @@ struct Ops {
     static Int ShiftRight(Int a)
     {
         return _mm512_srli_epi64(a, n);
+    }
+
+    // Turns the eight rows into columns: lane l of row m becomes lane m of row l.
+    static void Transpose(Vec* rows)
+    {
+        Vec half[8];
+        for (int k = 0; k < 4; ++k) {
+            half[k] = _mm512_unpacklo_pd(rows[2 * k], rows[2 * k + 1]);      // the even columns' pairs
+            half[k + 4] = _mm512_unpackhi_pd(rows[2 * k], rows[2 * k + 1]);  // the odd columns'
+        }
+        for (int e = 0; e < 2; ++e) {
+            const Vec* u = half + 4 * e;
+            const Vec low01 = _mm512_shuffle_f64x2(u[0], u[1], 0x44);
+            const Vec high01 = _mm512_shuffle_f64x2(u[0], u[1], 0xee);
+            const Vec low23 = _mm512_shuffle_f64x2(u[2], u[3], 0x44);
+            const Vec high23 = _mm512_shuffle_f64x2(u[2], u[3], 0xee);
+            rows[e] = _mm512_shuffle_f64x2(low01, low23, 0x88);
+            rows[2 + e] = _mm512_shuffle_f64x2(low01, low23, 0xdd);
+            rows[4 + e] = _mm512_shuffle_f64x2(high01, high23, 0x88);
+            rows[6 + e] = _mm512_shuffle_f64x2(high01, high23, 0xdd);
+        }
     }
 
     // The exponential table's tails and heads at the entries in index. Each
