@@ -38,6 +38,9 @@ struct Ops {
     static Vec Mul(Vec a, Vec b) { return _mm512_mul_pd(a, b); }
     static Vec Div(Vec a, Vec b) { return _mm512_div_pd(a, b); }
     static Vec MulAdd(Vec a, Vec b, Vec c) { return _mm512_fmadd_pd(a, b, c); }
+    static Vec NegMulAdd(Vec a, Vec b, Vec c) { return _mm512_fnmadd_pd(a, b, c); }
+    static Vec MulSub(Vec a, Vec b, Vec c) { return _mm512_fmsub_pd(a, b, c); }
+    static Vec Min(Vec a, Vec b) { return _mm512_min_pd(a, b); }
     static Vec Abs(Vec a) { return _mm512_abs_pd(a); }
     static Vec Neg(Vec a) { return FromBits(_mm512_xor_si512(Bits(a), _mm512_set1_epi64(INT64_MIN))); }
 
@@ -52,16 +55,14 @@ struct Ops {
     static Vec FromBits(Int i) { return _mm512_castsi512_pd(i); }
     static Int And(Int a, Int b) { return _mm512_and_si512(a, b); }
     static Int AddInt(Int a, Int b) { return _mm512_add_epi64(a, b); }
-    static Mask IntLess(Int a, Int b) { return _mm512_cmplt_epi64_mask(a, b); }
+    static unsigned OutsideRange(Int value, std::int64_t low, std::int64_t end)
+    {
+        return _mm512_cmpge_epu64_mask(_mm512_sub_epi64(value, _mm512_set1_epi64(low)), _mm512_set1_epi64(end - low));
+    }
     template <int n>
     static Int ShiftLeft(Int a)
     {
         return _mm512_slli_epi64(a, n);
-    }
-    template <int n>
-    static Int ShiftRight(Int a)
-    {
-        return _mm512_srli_epi64(a, n);
     }
 
     // Turns the eight rows into columns: lane l of row m becomes lane m of row l.
