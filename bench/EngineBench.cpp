@@ -35,38 +35,44 @@ std::vector<double> KernelRangeArguments()
     return x;
 }
 
-// Exponentials and divisions per second on the active path, the best of many blocks.
+// Exponentials and divisions per second on the path, the best of many blocks.
 struct Rates {
     double exps;
     double divisions;
 };
 
-const Rates& MeasuredRates()
+Rates MeasureRates(spln::ExpPath path)
 {
-    static const Rates rates = [] {
-        using Clock = std::chrono::steady_clock;
-        const spln::ExpPath path = spln::ActiveExpPath();
-        std::vector<double> a = KernelRangeArguments();
-        for (double& v : a)
-            v = -v;
-        std::vector<double> d(a.size(), 1.0000001);
-        std::vector<double> y(a.size());
-        const int n = static_cast<int>(a.size());
-        double expSeconds = INFINITY;
-        double divideSeconds = INFINITY;
-        for (int r = 0; r < 200; ++r) {
-            Clock::time_point t0 = Clock::now();
-            spln::ExpNegBlockOn(path, a.data(), y.data(), n);
-            Clock::time_point t1 = Clock::now();
-            spln::DivideBlockOn(path, a.data(), d.data(), y.data(), n);
-            Clock::time_point t2 = Clock::now();
-            benchmark::DoNotOptimize(y.data());
-            expSeconds = std::min(expSeconds, std::chrono::duration<double>(t1 - t0).count());
-            divideSeconds = std::min(divideSeconds, std::chrono::duration<double>(t2 - t1).count());
-        }
-        return Rates{n / expSeconds, n / divideSeconds};
-    }();
-    return rates;
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> a = KernelRangeArguments();
+    for (double& v : a)
+        v = -v;
+    std::vector<double> d(a.size(), 1.0000001);
+    std::vector<double> y(a.size());
+    const int n = static_cast<int>(a.size());
+    double expSeconds = INFINITY;
+    double divideSeconds = INFINITY;
+    for (int r = 0; r < 200; ++r) {
+        Clock::time_point t0 = Clock::now();
+        spln::ExpNegBlockOn(path, a.data(), y.data(), n);
+        Clock::time_point t1 = Clock::now();
+        spln::DivideBlockOn(path, a.data(), d.data(), y.data(), n);
+        Clock::time_point t2 = Clock::now();
+        benchmark::DoNotOptimize(y.data());
+        expSeconds = std::min(expSeconds, std::chrono::duration<double>(t1 - t0).count());
+        divideSeconds = std::min(divideSeconds, std::chrono::duration<double>(t2 - t1).count());
+    }
+    return Rates{n / expSeconds, n / divideSeconds};
+}
+
+// MeasureRates, once per path (the benchmarks run on one thread).
+const Rates& MeasuredRates(spln::ExpPath path)
+{
+    static Rates rates[3] = {};
+    Rates& measured = rates[static_cast<int>(path)];
+    if (measured.exps == 0.0)
+        measured = MeasureRates(path);
+    return measured;
 }
 
 // Runs the engine for the benchmark; for a heavy run (threads > 0, the
@@ -82,11 +88,12 @@ void RunRepeatedly(benchmark::State& state, CSplineEngine& engine, int threads =
     if (engine.m_eFailure != spln::RunFailure::None)
         state.SkipWithError("the run stopped early");
     // The label names the path the measurement at first use chose.
-    state.SetLabel(spln::ExpPathName(spln::ActiveExpPath()));
+    const spln::ExpPath path = spln::ActiveExpPath();
+    state.SetLabel(spln::ExpPathName(path));
     if (threads == 0 || state.iterations() == 0)
         return;
     const spln::bench::RunOperations ops = spln::bench::CountRunOperations(engine);
-    const Rates& rates = MeasuredRates();
+    const Rates& rates = MeasuredRates(path);
     const double expTime = (ops.smoothingExps / threads + ops.otherExps) / rates.exps;
     const double divideTime = (ops.smoothingDivisions / threads + ops.otherDivisions) / rates.divisions;
     const double floor = std::max(expTime, divideTime);
@@ -149,6 +156,32 @@ void BM_RunHeaviestLeastSquares(benchmark::State& state)
     RunRepeatedly(state, *engine, SmoothingThreads(true));
 }
 
+// The heaviest runs on a path of the guard's set, forced: whether the path
+// the measurement at first use chose is the fastest for whole runs too.
+// Arguments: the projection's kernel type 1 to 4 or, as 10 + type, the
+// least-squares basis; then the path (1 AVX2+FMA, 2 AVX-512).
+void BM_RunHeaviestOnPath(benchmark::State& state)
+{
+    const auto path = static_cast<spln::ExpPath>(state.range(1));
+    if (!spln::ExpPathAccepted(path) || !spln::ForceExpPath(path)) {
+        state.SkipWithError("the guard does not accept the path here");
+        return;
+    }
+    auto engine = std::make_unique<CSplineEngine>();
+    engine->m_nWindow = 500;
+    const int kind = static_cast<int>(state.range(0));
+    if (kind > 10) {
+        engine->m_nMethod = 2;
+        engine->m_nLsqCount = 51;
+        engine->m_nLsqType = kind - 10;
+    } else {
+        engine->m_nSchwarzCount = 501;
+        engine->m_nSchwarzType = kind;
+    }
+    RunRepeatedly(state, *engine, SmoothingThreads(true));
+    spln::ResetExpPath();
+}
+
 // Reported as items_per_second; arguments per nanosecond are that over 1e9.
 void CountArguments(benchmark::State& state, std::size_t perIteration)
 {
@@ -169,9 +202,9 @@ void BM_StdExp(benchmark::State& state)
 }
 
 // Times block(path, a, d, y, n) on the path the argument selects (0 scalar,
-// 1 AVX2+FMA, 2 AVX-512) over the kernels' range, d all but 1.
+// 1 AVX2+FMA, 2 AVX-512) over the kernels' range (negated where asked), d all but 1.
 template <typename Block>
-void OnPath(benchmark::State& state, Block block)
+void OnPath(benchmark::State& state, Block block, bool negated = false)
 {
     const auto path = static_cast<spln::ExpPath>(state.range(0));
     if (!spln::ExpPathAvailable(path)) {
@@ -179,7 +212,11 @@ void OnPath(benchmark::State& state, Block block)
         return;
     }
     state.SetLabel(spln::ExpPathName(path));
-    const std::vector<double> a = KernelRangeArguments();
+    std::vector<double> a = KernelRangeArguments();
+    if (negated) {
+        for (double& v : a)
+            v = -v;
+    }
     const std::vector<double> d(a.size(), 1.0000001);
     std::vector<double> y(a.size());
     for (auto _ : state) {
@@ -197,6 +234,17 @@ void BM_ExpBlock(benchmark::State& state)
     });
 }
 
+// ExpNeg over the same range negated (a >= 0): the exponential the floor's rate is of.
+void BM_ExpNegBlock(benchmark::State& state)
+{
+    OnPath(
+        state,
+        [](spln::ExpPath path, const double* a, const double*, double* y, int n) {
+            spln::ExpNegBlockOn(path, a, y, n);
+        },
+        true);
+}
+
 // Divisions per second on each path: the rate the floor uses.
 void BM_DivideBlock(benchmark::State& state)
 {
@@ -207,9 +255,11 @@ void BM_DivideBlock(benchmark::State& state)
 
 BENCHMARK(BM_StdExp);
 BENCHMARK(BM_ExpBlock)->DenseRange(0, 2);
+BENCHMARK(BM_ExpNegBlock)->DenseRange(0, 2);
 BENCHMARK(BM_DivideBlock)->DenseRange(0, 2);
 BENCHMARK(BM_RunDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunLeastSquaresDefaults)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestProjection)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestProjectionOneThread)->DenseRange(1, 4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunHeaviestLeastSquares)->Arg(5)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunHeaviestOnPath)->ArgsProduct({{1, 2, 3, 4, 15, 11}, {1, 2}})->Unit(benchmark::kMillisecond);

@@ -14,24 +14,28 @@
 #include "engine/ExpTable.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace spln::lanes {
 
-// e^x in each lane for the main path's arguments; the bits of special mark
-// the lanes the caller must take from std::exp.
-template <class V>
-[[gnu::always_inline]] inline typename V::Vec ExpCore(typename V::Vec x, unsigned& special)
+// e^x in each lane for the main path's arguments, with x = v, or x = -v
+// where negated (the negation folded into the first two multiply-adds, which
+// round the same exact values); the bits of special mark the lanes the
+// caller must take from std::exp.
+template <class V, bool negated = false>
+[[gnu::always_inline]] inline typename V::Vec ExpCore(typename V::Vec v, unsigned& special)
 {
     namespace t = exp_table;
     using Vec = typename V::Vec;
     using Int = typename V::Int;
-    const Int top = V::And(V::template ShiftRight<52>(V::Bits(x)), V::SetInt(0x7ff));
-    special = V::LaneBits(V::Or(V::IntLess(top, V::SetInt(t::kTopTiny)), V::IntLess(V::SetInt(t::kTopLarge - 1), top)));
+    // The main path serves 2^-54 <= |x| < 512: the magnitude's bits in [tiny, large) << 52.
+    special = V::OutsideRange(V::And(V::Bits(v), V::SetInt(INT64_MAX)), t::kTopTiny << 52, t::kTopLarge << 52);
 
-    Vec kd = V::MulAdd(x, V::Set(t::kInvLn2N), V::Set(t::kShift));
+    Vec kd = negated ? V::NegMulAdd(v, V::Set(t::kInvLn2N), V::Set(t::kShift))
+                     : V::MulAdd(v, V::Set(t::kInvLn2N), V::Set(t::kShift));
     const Int ki = V::Bits(kd);
     kd = V::Sub(kd, V::Set(t::kShift));
-    Vec r = V::MulAdd(kd, V::Set(t::kNegLn2HiN), x);
+    Vec r = negated ? V::MulSub(kd, V::Set(t::kNegLn2HiN), v) : V::MulAdd(kd, V::Set(t::kNegLn2HiN), v);
     r = V::MulAdd(kd, V::Set(t::kNegLn2LoN), r);
 
     Vec tail;
@@ -72,18 +76,19 @@ template <class V>
     return special == 0 ? out : PatchLanes<V>(out, x, special);
 }
 
-// ExpNeg in each lane, to the bit: e^(-a), and 0 without evaluating e^(-a) where a > 100.
+// ExpNeg in each lane, to the bit: e^(-a), and 0 without evaluating e^(-a)
+// where a > 100. Those lanes take e^(-101) instead, an ordinary argument;
+// Min passes a NaN on, so a NaN's lane is std::exp(-a) as before.
 template <class V>
 [[gnu::always_inline]] inline typename V::Vec ExpNeg(typename V::Vec a)
 {
     using Vec = typename V::Vec;
     const typename V::Mask beyond = V::Greater(a, V::Set(100.0));
-    const Vec x = V::Select(beyond, V::Set(-1.0), V::Neg(a));
+    const Vec v = V::Min(V::Set(101.0), a);
     unsigned special;
-    Vec out = ExpCore<V>(x, special);
-    special &= ~V::LaneBits(beyond);
+    Vec out = ExpCore<V, true>(v, special);
     if (special != 0)
-        out = PatchLanes<V>(out, x, special);
+        out = PatchLanes<V>(out, V::Neg(v), special);
     return V::Select(beyond, V::Set(0.0), out);
 }
 

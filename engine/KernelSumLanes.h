@@ -6,7 +6,8 @@
 // the additions keep their order. Two things keep the processor busy: the
 // divisions of the next vector are issued before the exponential of this one
 // needs its own, and several nodes are summed at once, each node's sum a
-// chain of its own in increasing index order. Compiled inside each
+// chain of its own in increasing index order: side by side, or kLanes nodes
+// turned into the lanes of one vector of sums. Compiled inside each
 // instruction set's target region, after ExpCore.h and KernelFormulas.h.
 
 #include <cstddef>
@@ -144,6 +145,58 @@ void NodeSums(const double* x, double b, const double* p, const double* q, const
                                    windows[g].last - first[g] + 1 - done, sum[g]);
 }
 
+// sums[l] = NodeSum over windows[l] at x[l] for kLanes nodes at once: over
+// the windows' common length a vector of terms of each node at a time, the
+// kLanes vectors then turned so that each lane holds one node's terms, added
+// to that node's lane of the sum one vector after another, in increasing
+// index order. The additions are kLanes chains in one vector; the rest of
+// each window alone.
+template <class Term, class V>
+void TransposedNodeSums(const double* x, double b, const double* p, const double* q, const IndexWindow* windows,
+                        double* sums)
+{
+    constexpr int kLanes = V::kLanes;
+    constexpr std::size_t kWidth = V::kLanes;  // array bounds
+    int first[kWidth];
+    int common = windows[0].last - windows[0].first + 1;
+    for (int l = 0; l < kLanes; ++l) {
+        first[l] = windows[l].first;
+        const int length = windows[l].last - windows[l].first + 1;
+        common = common < length ? common : length;
+    }
+    const int full = common > 0 ? common / kLanes : 0;
+    const typename V::Vec vb = V::Set(b);
+    typename V::Vec sum = V::Set(0.0);
+    alignas(64) double terms[kWidth][kWidth];
+    // The arguments of the next node's vector are prepared before this one's
+    // exponential, so that its divisions are under way meanwhile.
+    typename Term::Arguments next;
+    if (full > 0)
+        next = Term::Prepare(V::Set(x[0]), vb, V::Load(q + first[0]));
+    for (int s = 0; s < full; ++s) {
+        for (int l = 0; l < kLanes; ++l) {
+            const typename Term::Arguments current = next;
+            const int nextNode = l + 1 < kLanes ? l + 1 : 0;
+            const int nextStep = l + 1 < kLanes ? s : s + 1;
+            if (nextStep < full)
+                next = Term::Prepare(V::Set(x[nextNode]), vb, V::Load(q + first[nextNode] + nextStep * kLanes));
+            V::Store(terms[l], V::Mul(V::Load(p + first[l] + s * kLanes), Term::Value(current)));
+        }
+        typename V::Vec column[kWidth];
+        for (int l = 0; l < kLanes; ++l)
+            column[l] = V::Load(terms[l]);
+        V::Transpose(column);
+        for (int l = 0; l < kLanes; ++l)
+            sum = V::Add(sum, column[l]);
+    }
+    alignas(64) double partial[kWidth];
+    V::Store(partial, sum);
+    const int done = full * kLanes;
+    for (int l = 0; l < kLanes; ++l)
+        sums[l] = NodeSum<Term, V>(x[l], b, p + first[l] + done, q + first[l] + done,
+                                   windows[l].last - first[l] + 1 - done, partial[l]);
+}
+
 // sums[l] = NodeSum over windows[l] at x[l] for kLanes points whose windows
 // have the same length: one point in each lane, the lanes' nodes gathered,
 // each lane adding its point's terms in increasing index order.
@@ -183,10 +236,10 @@ bool SameLengths(const IndexWindow* windows, int count, int length)
 
 // The nodes' sums for any count: a run of kLanes nodes whose windows hold
 // one length of at most acrossUpTo terms takes a lane each (so few terms
-// fill one node's vectors poorly); otherwise `group` nodes side by side, and
-// the last few alone.
+// fill one node's vectors poorly); otherwise kLanes nodes turned into lanes
+// where `transposed`, else `group` nodes side by side; the last few alone.
 template <class Term, class V, int group>
-void NodeSumsOf(int acrossUpTo, int count, const double* x, double b, const double* p, const double* q,
+void NodeSumsOf(int acrossUpTo, bool transposed, int count, const double* x, double b, const double* p, const double* q,
                 const IndexWindow* windows, double* sums)
 {
     int j = 0;
@@ -195,6 +248,9 @@ void NodeSumsOf(int acrossUpTo, int count, const double* x, double b, const doub
         const int length = w.last - w.first + 1;
         if (length > 0 && length <= acrossUpTo && SameLengths<V>(windows + j, count - j, length)) {
             SumsAcrossLanes<Term, V>(x + j, b, p, q, windows + j, sums + j);
+            j += V::kLanes;
+        } else if (transposed && j + V::kLanes <= count) {
+            TransposedNodeSums<Term, V>(x + j, b, p, q, windows + j, sums + j);
             j += V::kLanes;
         } else if (j + group <= count) {
             NodeSums<Term, V, group>(x + j, b, p, q, windows + j, sums + j);
@@ -216,13 +272,17 @@ void KernelSums(int type, int count, const double* x, double b, const double* p,
     constexpr int kAcross = 0;
     switch (type) {
     case 1:
-        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(kAcross, count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<1, V>, V, V::NodesAtOnce(1)>(kAcross, V::Transposed(1), count, x, b, p, q, windows,
+                                                                  sums);
     case 2:
-        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(kAcross, count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<2, V>, V, V::NodesAtOnce(2)>(kAcross, V::Transposed(2), count, x, b, p, q, windows,
+                                                                  sums);
     case 3:
-        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(kAcross, count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<3, V>, V, V::NodesAtOnce(3)>(kAcross, V::Transposed(3), count, x, b, p, q, windows,
+                                                                  sums);
     default:
-        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(kAcross, count, x, b, p, q, windows, sums);
+        return NodeSumsOf<KernelTerm<4, V>, V, V::NodesAtOnce(4)>(kAcross, V::Transposed(4), count, x, b, p, q, windows,
+                                                                  sums);
     }
 }
 
@@ -232,7 +292,7 @@ template <class V>
 void IntegratedGaussianSums(int count, const double* x, double b, const double* p, const double* q,
                             const IndexWindow* windows, double* sums)
 {
-    NodeSumsOf<IntegratedGaussianTerm<V>, V, 1>(1 << 30, count, x, b, p, q, windows, sums);
+    NodeSumsOf<IntegratedGaussianTerm<V>, V, 1>(1 << 30, false, count, x, b, p, q, windows, sums);
 }
 
 }  // namespace spln::lanes

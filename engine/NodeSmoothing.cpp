@@ -16,7 +16,7 @@ namespace {
 
 // Below this many kernel terms handing the nodes to the workers costs more than it saves.
 constexpr double kParallelTerms = 200000.0;
-constexpr int kNodesPerGroup = 4;
+constexpr int kNodesPerGroup = 8;
 constexpr int kNodesPerChunk = 2 * kNodesPerGroup;
 
 std::atomic<bool> g_parallelNodes{true};

@@ -21,6 +21,10 @@ struct Ops {
     // (KernelSumLanes.h): as many as the sixteen registers hold with the next
     // vectors' divisions in flight; the logistic kernel's three divisions leave room for one.
     static constexpr int NodesAtOnce(int type) { return type == 3 ? 1 : 2; }
+    // Whether the kernel type's sums take kLanes nodes at once, turned into
+    // lanes (KernelSumLanes.h): faster for the types whose terms cost more
+    // than the exponential alone; the Gaussian's run faster side by side (measured).
+    static constexpr bool Transposed(int type) { return type != 1; }
     // Whether the expansion in integrated Gaussians runs fused, one output
     // point a lane: with four lanes the block path is faster (measured).
     static constexpr bool kFusedIntegratedGaussians = false;
@@ -43,6 +47,10 @@ struct Ops {
     static Vec Mul(Vec a, Vec b) { return _mm256_mul_pd(a, b); }
     static Vec Div(Vec a, Vec b) { return _mm256_div_pd(a, b); }
     static Vec MulAdd(Vec a, Vec b, Vec c) { return _mm256_fmadd_pd(a, b, c); }
+    static Vec NegMulAdd(Vec a, Vec b, Vec c) { return _mm256_fnmadd_pd(a, b, c); }  // c - a b, rounded once
+    static Vec MulSub(Vec a, Vec b, Vec c) { return _mm256_fmsub_pd(a, b, c); }      // a b - c, rounded once
+    // The lesser of a and b, and b where either is a NaN.
+    static Vec Min(Vec a, Vec b) { return _mm256_min_pd(a, b); }
     static Vec Abs(Vec a) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), a); }
     static Vec Neg(Vec a) { return _mm256_xor_pd(a, _mm256_set1_pd(-0.0)); }
 
@@ -57,16 +65,31 @@ struct Ops {
     static Vec FromBits(Int i) { return _mm256_castsi256_pd(i); }
     static Int And(Int a, Int b) { return _mm256_and_si256(a, b); }
     static Int AddInt(Int a, Int b) { return _mm256_add_epi64(a, b); }
-    static Mask IntLess(Int a, Int b) { return _mm256_castsi256_pd(_mm256_cmpgt_epi64(b, a)); }
+    // The lanes whose value, 0 <= value < 2^63, lies outside [low, end):
+    // below low the difference's sign bit is set.
+    static unsigned OutsideRange(Int value, std::int64_t low, std::int64_t end)
+    {
+        const Int offset = _mm256_sub_epi64(value, _mm256_set1_epi64x(low));
+        const Int above = _mm256_cmpgt_epi64(offset, _mm256_set1_epi64x(end - low - 1));
+        return static_cast<unsigned>(_mm256_movemask_pd(_mm256_castsi256_pd(_mm256_or_si256(offset, above))));
+    }
     template <int n>
     static Int ShiftLeft(Int a)
     {
         return _mm256_slli_epi64(a, n);
     }
-    template <int n>
-    static Int ShiftRight(Int a)
+
+    // Turns the four rows into columns: lane l of row m becomes lane m of row l.
+    static void Transpose(Vec* rows)
     {
-        return _mm256_srli_epi64(a, n);
+        const Vec even01 = _mm256_unpacklo_pd(rows[0], rows[1]);
+        const Vec odd01 = _mm256_unpackhi_pd(rows[0], rows[1]);
+        const Vec even23 = _mm256_unpacklo_pd(rows[2], rows[3]);
+        const Vec odd23 = _mm256_unpackhi_pd(rows[2], rows[3]);
+        rows[0] = _mm256_permute2f128_pd(even01, even23, 0x20);
+        rows[1] = _mm256_permute2f128_pd(odd01, odd23, 0x20);
+        rows[2] = _mm256_permute2f128_pd(even01, even23, 0x31);
+        rows[3] = _mm256_permute2f128_pd(odd01, odd23, 0x31);
     }
 
     // The exponential table's tails and heads at the entries in index. Each

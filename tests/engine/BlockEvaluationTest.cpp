@@ -182,7 +182,7 @@ TEST(BlockEvaluation, SumsOfSeveralNodesKeepEachNodesOrder)
     OnEveryPath([&] {
         for (int type = 0; type <= 5; ++type) {
             for (double b : {0.004, 0.05, 0.9}) {
-                for (int count : {1, 2, 3, 4, 5, 8, static_cast<int>(nodes.size())}) {
+                for (int count : {1, 2, 3, 4, 5, 8, 16, static_cast<int>(nodes.size())}) {
                     for (int start = 0; start + count <= static_cast<int>(nodes.size()); start += count) {
                         double sums[32];
                         const double* xs = x.data() + start;
