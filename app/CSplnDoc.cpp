@@ -21,17 +21,19 @@
 
 #include <memory>
 
-// One change of the accepted settings: the settings and the view's permission
-// to draw before and after. The changes of one field typed in a row are one
-// step.
+// One change of the accepted settings: the settings, the data file and the
+// view's permission to draw before and after. The changes of one field typed
+// in a row are one step.
 class CSplnDoc::SettingsStep : public QUndoCommand {
 public:
     SettingsStep(CSplnDoc& doc, const CSplnSettings& before, bool validBefore, const CSplnSettings& after,
-                 const QString& text, int field)
+                 const DataChoice& data, const QString& text, int field)
         : QUndoCommand(text),
           m_doc(doc),
           m_before(before),
           m_after(after),
+          m_dataBefore(doc.ChosenData()),
+          m_dataAfter(data),
           m_bValidBefore(validBefore),
           m_nField(field),
           m_nMoves(doc.m_nUndoMoves)
@@ -43,11 +45,13 @@ public:
         if (m_bDone)
             ++m_doc.m_nUndoMoves;
         m_bDone = true;
+        m_doc.ChooseData(m_dataAfter);
         m_doc.ApplySettings(m_after, true);
     }
     void undo() override
     {
         ++m_doc.m_nUndoMoves;
+        m_doc.ChooseData(m_dataBefore);
         m_doc.ApplySettings(m_before, m_bValidBefore);
     }
 
@@ -69,6 +73,8 @@ private:
     CSplnDoc& m_doc;
     CSplnSettings m_before;
     CSplnSettings m_after;
+    DataChoice m_dataBefore;
+    DataChoice m_dataAfter;
     bool m_bValidBefore;
     int m_nField;  // the one field changed, or -1
     int m_nMoves;  // the document's undos and redos when the step was made
@@ -86,25 +92,35 @@ std::string CSplnDoc::FileText(const QString& where) const
     return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept), data);
 }
 
-bool CSplnDoc::OpenDataFile(const QString& path)
+int CSplnDoc::ReadDataFile(const std::string& file, std::string* failure) const
 {
     auto engine = std::make_unique<CSplineEngine>();  // the table is far larger than a stack should carry
     StoreSettingsInEngine(AcceptedSettings(), *engine);
-    const std::string file = QFile::encodeName(path).toStdString();
     spln::CopyBoundedText(engine->m_szDataPath, spln::kPathSize, file.c_str());
-    if (!spln::LoadDataFile(*engine)) {
-        AfxMessageBox(QString::fromStdString(spln::DescribeRunFailure(*engine)), MB_OK | MB_ICONEXCLAMATION);
+    if (spln::LoadDataFile(*engine))
+        return engine->m_dataTable.samples;
+    if (failure)
+        *failure = spln::DescribeRunFailure(*engine);
+    return 0;
+}
+
+bool CSplnDoc::OpenDataFile(const QString& path)
+{
+    const std::string file = QFile::encodeName(path).toStdString();
+    std::string failure;
+    const int samples = ReadDataFile(file, &failure);
+    if (samples == 0) {
+        AfxMessageBox(QString::fromStdString(failure), MB_OK | MB_ICONEXCLAMATION);
         return false;
     }
-    m_strDataPath = file;
-    m_nDataSamples = engine->m_dataTable.samples;
     CSplnSettings settings = AcceptedSettings();
     settings.m_nSource = spln::kSourceFile;
     // A window too wide for the file's samples goes back to 1, as the dialog's check does.
-    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength, m_nDataSamples))
+    if (!spln::WindowCheckPasses(settings.m_nSource, settings.m_nWindow, settings.m_nFileLength, samples))
         settings.m_nWindow = spln::kDefaultWindow;
     m_bValid = 1;
-    ChangeSettings(settings, QStringLiteral("Open Data %1").arg(QFileInfo(path).fileName()));
+    ChangeSettings(settings, QStringLiteral("Open Data %1").arg(QFileInfo(path).fileName()), -1,
+                   DataChoice{file, samples});
     UpdateAllViews(nullptr);
     NotifySettingsChanged();
     return true;
@@ -112,13 +128,31 @@ bool CSplnDoc::OpenDataFile(const QString& path)
 
 void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField)
 {
+    ChangeSettings(settings, text, mergeField, ChosenData());
+}
+
+void CSplnDoc::ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField,
+                              const DataChoice& data)
+{
     const CSplnSettings before = AcceptedSettings();
-    if (m_bValid != 0 && spln::SameSettings(before, settings)) {
+    if (m_bValid != 0 && spln::SameSettings(before, settings) && data.path == m_strDataPath) {
         // Nothing to undo, but the picture is drawn afresh as after any Run.
+        ChooseData(data);
         ApplySettings(settings, true);
         return;
     }
-    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, text, mergeField));
+    m_undoStack.push(new SettingsStep(*this, before, m_bValid != 0, settings, data, text, mergeField));
+}
+
+CSplnDoc::DataChoice CSplnDoc::ChosenData() const
+{
+    return {m_strDataPath, m_nDataSamples};
+}
+
+void CSplnDoc::ChooseData(const DataChoice& data)
+{
+    m_strDataPath = data.path;
+    m_nDataSamples = data.samples;
 }
 
 void CSplnDoc::SetSettingsChangedHandler(const void* owner, std::function<void()> handler)
@@ -185,15 +219,22 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
         return false;
     }
     const std::string experiment = QFile::encodeName(path).toStdString();
-    m_strDataPath = read.dataPath.empty() ? std::string() : spln::DataPathFromFile(experiment, read.dataPath);
-    m_nDataSamples = 0;
+    DataChoice data;
+    if (!read.dataPath.empty()) {
+        data.path = spln::DataPathFromFile(experiment, read.dataPath);
+        // Its samples for the window checks; a file that cannot be read now
+        // is reported when the run reads it.
+        data.samples = ReadDataFile(data.path, nullptr);
+    }
     // The kept approximations are the file's, run again before the settings
     // are drawn so that the picture shows them at once.
-    m_arrKept = spln::RunKept(read.kept, m_strDataPath.c_str());
-    if (read.status == spln::ExperimentStatus::Empty)
+    m_arrKept = spln::RunKept(read.kept, data.path.c_str());
+    if (read.status == spln::ExperimentStatus::Empty) {
+        ChooseData(data);
         DeleteContents();
-    else  // the file's settings passed the window check
-        ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()));
+    } else {  // the file's settings passed the window check
+        ChangeSettings(read.settings, QStringLiteral("Open %1").arg(QFileInfo(path).fileName()), -1, data);
+    }
     UpdateAllViews(nullptr);
     NotifySettingsChanged();
     SetPathName(path);

@@ -63,6 +63,13 @@ public:
     // began removes it. -1: a step of its own.
     void ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField = -1);
 
+    // The data file a step chooses with its settings: its path (empty: sig.dat
+    // in the current directory) and its samples (0: not known).
+    struct DataChoice {
+        std::string path;
+        int samples = 0;
+    };
+
     // The steps of the dialog, the panel and opened files; its clean state is
     // the state last saved, opened or started new.
     QUndoStack& UndoStack() { return m_undoStack; }
@@ -75,6 +82,15 @@ public:
 
 private:
     class SettingsStep;
+
+    // The same, with the data file chosen along with them: a new data file
+    // alone is a step too.
+    void ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField, const DataChoice& data);
+    DataChoice ChosenData() const;
+    void ChooseData(const DataChoice& data);
+    // Reads the data file with the accepted settings' resampling: its samples,
+    // or 0 with the reason in failure (when given).
+    int ReadDataFile(const std::string& file, std::string* failure) const;
 
     // Makes settings the accepted ones (valid: the view may draw them) and
     // redraws; the caption's mark follows.

@@ -69,6 +69,7 @@ spln::PlotOptions CSplnView::DrawnOptions() const
     const CSplnDoc* doc = GetDocument();
     if (!doc)
         return options;
+    options.titleDataFile = doc->m_strDataPath;
     for (std::size_t k = 0; k < doc->m_arrKept.size() && k < static_cast<std::size_t>(spln::kMaxKept); ++k) {
         const spln::KeptApproximation& kept = doc->m_arrKept[k];
         if (kept.shown)
@@ -94,10 +95,9 @@ void CSplnView::DrawKeptRun(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine);
-    if (const CSplnDoc* document = GetDocument())
-        doc.m_strDataPath = document->m_strDataPath;  // the title names the file the run read
-    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), DrawnOptions(),
+    const spln::PlotOptions options = DrawnOptions();
+    CSplnDocData doc = spln::DocumentForRun(m_shownSettings, *m_pShownEngine, options);
+    spln::DrawResultPicture(dc, client, doc, *m_pShownEngine, m_pens.Pens(), options,
                             dc.IsPrinting() ? nullptr : &m_layout);
 }
 

@@ -81,6 +81,8 @@ struct PlotOptions {
     // Curves in coordinates not rounded to whole hundredths of an inch, for
     // vector files that are zoomed into; off, they keep the window's rounding.
     bool preciseCurves = false;
+    // The chosen data file the title names ("Data: name"); empty: "Data" alone.
+    std::string titleDataFile;
 };
 
 // "signed" and "log", as the command line names the modes; false for any

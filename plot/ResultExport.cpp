@@ -35,7 +35,7 @@ bool EncodeResultPicture(const CSplnSettings& settings, CSplineEngine& engine, P
     if (!UsablePictureSize(width, height, reason))
         return false;
     EnsureGuiApplication();
-    CSplnDocData doc = DocumentForRun(settings, engine);
+    CSplnDocData doc = DocumentForRun(settings, engine, options);
     const QString title = QString::fromStdString(doc.PictureTitle());
     return EncodePicture(format, width, height, title, ResultPainter(width, height, doc, engine, options), bytes,
                          reason, options.pixelRatio);
@@ -47,7 +47,7 @@ QImage RenderResultImage(const CSplnSettings& settings, CSplineEngine& engine, i
     if (!UsablePictureSize(width, height, nullptr))
         return {};
     EnsureGuiApplication();
-    CSplnDocData doc = DocumentForRun(settings, engine);
+    CSplnDocData doc = DocumentForRun(settings, engine, options);
     return PaintPictureImage(width, height, ResultPainter(width, height, doc, engine, options), options.pixelRatio);
 }
 

@@ -270,7 +270,7 @@ void SetHundredthInchMapping(CDC& dc)
     dc.SetViewportExt(dc.GetDeviceCaps(LOGPIXELSX), dc.GetDeviceCaps(LOGPIXELSY));
 }
 
-CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine)
+CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine, const PlotOptions& options)
 {
     CSplnDocData doc;
     static_cast<CSplnSettings&>(doc) = settings;
@@ -278,6 +278,7 @@ CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& 
     doc.m_bValid = 1;
     // As the view does after its run.
     doc.m_nCount = engine.m_nPoints;
+    doc.m_strDataPath = options.titleDataFile;
     return doc;
 }
 

@@ -102,8 +102,9 @@ bool DrawResultPicture(CDC& dc, const CRect& clientPixels, CSplnDocData& doc, CS
                        const ResultPens& pens, const PlotOptions& options, PlotLayout* layout = nullptr);
 
 // The document as an accepted Run with these settings leaves it, holding the
-// point count of the engine's last run: what the picture of a finished run is
-// drawn from without running the engine again.
-CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine);
+// point count of the engine's last run and the data file the options' title
+// names: what the picture of a finished run is drawn from without running the
+// engine again.
+CSplnDocData DocumentForRun(const CSplnSettings& settings, const CSplineEngine& engine, const PlotOptions& options);
 
 }  // namespace spln

@@ -108,7 +108,7 @@ TEST_F(SettingsDialogTest, ResourceHasTitleSizeAndAllControlsInTemplateOrder)
     EXPECT_TRUE(static_cast<QPushButton*>(dialog->GetDlgItem(IDOK))->isDefault());
 }
 
-TEST_F(SettingsDialogTest, LabelsShowTheirWholeTextWithoutCoveringAField)
+TEST_F(SettingsDialogTest, LabelsShowTheirWholeTextWithoutCoveringAFieldOrAFrame)
 {
     Open();
     const QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
@@ -116,6 +116,19 @@ TEST_F(SettingsDialogTest, LabelsShowTheirWholeTextWithoutCoveringAField)
         EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
         for (QLineEdit* edit : edits)
             EXPECT_FALSE(label->geometry().intersects(edit->geometry())) << label->text().toStdString();
+    }
+    // A control lies wholly inside a box or wholly outside it, its frame and
+    // title clear; only the File button's empty lower half reaches into the
+    // box beneath, where it has always been.
+    for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QGroupBox*>(control) || control == dialog->GetDlgItem(IDC_SOURCE_FILE))
+            continue;
+        for (QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
+            const QRect inside = box->geometry(), at = control->geometry();
+            EXPECT_TRUE(inside.contains(at) || !inside.intersects(at))
+                << box->title().toStdString() << " / " << control->metaObject()->className() << " at " << at.x() << ","
+                << at.y();
+        }
     }
 }
 

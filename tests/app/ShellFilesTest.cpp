@@ -10,8 +10,11 @@
 #include "res/CommandIds.h"
 #include "tests/model/SettingsTestSupport.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -365,6 +368,9 @@ TEST_F(ShellTest, DataFileTravelsWithTheExperiment)
     ASSERT_TRUE(Doc().OpenDataFile(PathIn("measured.csv")));
     EXPECT_EQ(Doc().AcceptedSettings().m_nSource, spln::kSourceFile);
     EXPECT_EQ(Doc().PictureTitle(), "Data: measured.csv");
+    ASSERT_GT(InkInView(), 0);
+    Choose(ID_EDIT_COPY);  // what leaves the window is titled as the window is
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->data("image/svg+xml").contains("<title>Data: measured.csv"));
     answers = {PathIn("with data.spl")};
     Choose(ID_FILE_SAVE_AS);
     EXPECT_TRUE(ReadFile(PathIn("with data.spl")).contains("\ndata = \"measured.csv\"\n"))
@@ -374,6 +380,19 @@ TEST_F(ShellTest, DataFileTravelsWithTheExperiment)
     EXPECT_TRUE(Doc().m_strDataPath.empty());
     ASSERT_TRUE(App().OpenDocumentFile(PathIn("with data.spl")));
     EXPECT_EQ(QString::fromStdString(Doc().m_strDataPath), PathIn("measured.csv"));
+    EXPECT_EQ(Doc().m_nDataSamples, 300);  // the window checks count the file's own samples
     EXPECT_EQ(Doc().AcceptedSettings().m_nSource, spln::kSourceFile);
     EXPECT_EQ(messages.texts.size(), 1u);
+
+    // Another data file with the same settings is a step of its own.
+    WriteFile(PathIn("longer.csv"), rows + "6,0\n");
+    ASSERT_TRUE(Doc().OpenDataFile(PathIn("longer.csv")));
+    EXPECT_EQ(Doc().m_nDataSamples, 301);
+    EXPECT_TRUE(Doc().IsModified());
+    Choose(ID_EDIT_UNDO);
+    EXPECT_EQ(QString::fromStdString(Doc().m_strDataPath), PathIn("measured.csv"));
+    EXPECT_EQ(Doc().m_nDataSamples, 300);
+    EXPECT_FALSE(Doc().IsModified());
+    Choose(ID_EDIT_REDO);
+    EXPECT_EQ(QString::fromStdString(Doc().m_strDataPath), PathIn("longer.csv"));
 }
