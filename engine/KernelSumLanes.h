@@ -31,10 +31,25 @@ struct KernelTerm {
         return {u, KernelExpArgument<type, V>(u)};
     }
 
-    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
+    // The exponential's stage alone, and the kernel from it: Value(k) is
+    // Finish(Exponential(k)), split so that the rest of one vector's term
+    // can run beside the next vector's exponential.
+    struct Exponentials {
+        Arguments k;
+        typename V::Vec d;  // ExpNeg(a); a again for type 4
+    };
+
+    [[gnu::always_inline]] static Exponentials Exponential(const Arguments& k)
     {
-        return KernelFromExp<type, V>(k.u, k.a, type == 4 ? k.a : ExpNeg<V>(k.a));
+        return {k, type == 4 ? k.a : ExpNeg<V>(k.a)};
     }
+
+    [[gnu::always_inline]] static typename V::Vec Finish(const Exponentials& e)
+    {
+        return KernelFromExp<type, V>(e.k.u, e.k.a, e.d);
+    }
+
+    [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k) { return Finish(Exponential(k)); }
 };
 
 // IntegratedKernel(1, b, x, q): the hat function smoothed by the Gaussian.
@@ -53,6 +68,11 @@ struct IntegratedGaussianTerm {
             k.t[i] = ErfReciprocal<V>(k.z[i]);
         return k;
     }
+
+    // One stage for the whole term (see KernelTerm).
+    using Exponentials = Arguments;
+    [[gnu::always_inline]] static Exponentials Exponential(const Arguments& k) { return k; }
+    [[gnu::always_inline]] static typename V::Vec Finish(const Exponentials& k) { return Value(k); }
 
     [[gnu::always_inline]] static typename V::Vec Value(const Arguments& k)
     {
@@ -168,19 +188,30 @@ void TransposedNodeSums(const double* x, double b, const double* p, const double
     const typename V::Vec vb = V::Set(b);
     typename V::Vec sum = V::Set(0.0);
     alignas(64) double terms[kWidth][kWidth];
-    // The arguments of the next node's vector are prepared before this one's
-    // exponential, so that its divisions are under way meanwhile.
-    typename Term::Arguments next;
-    if (full > 0)
-        next = Term::Prepare(V::Set(x[0]), vb, V::Load(q + first[0]));
+    // The node vectors, taken node by node and step by step, run in three
+    // stages a vector apart: while one vector's term is finished, the next
+    // one's exponential and the divisions of the one after it are under way,
+    // so that each vector's chain of dependent operations overlaps others.
+    auto prepare = [&](int node, int step) {
+        return Term::Prepare(V::Set(x[node]), vb, V::Load(q + first[node] + step * kLanes));
+    };
+    typename Term::Arguments prepared;
+    typename Term::Exponentials exponentials;
+    if (full > 0) {
+        exponentials = Term::Exponential(prepare(0, 0));
+        prepared = prepare(1, 0);
+    }
     for (int s = 0; s < full; ++s) {
         for (int l = 0; l < kLanes; ++l) {
-            const typename Term::Arguments current = next;
-            const int nextNode = l + 1 < kLanes ? l + 1 : 0;
-            const int nextStep = l + 1 < kLanes ? s : s + 1;
-            if (nextStep < full)
-                next = Term::Prepare(V::Set(x[nextNode]), vb, V::Load(q + first[nextNode] + nextStep * kLanes));
-            V::Store(terms[l], V::Mul(V::Load(p + first[l] + s * kLanes), Term::Value(current)));
+            const typename Term::Exponentials current = exponentials;
+            // The vectors one and two after this one: the next node's, or the first's of the next step.
+            if (l + 1 < kLanes || s + 1 < full)
+                exponentials = Term::Exponential(prepared);
+            const int laterNode = (l + 2) % kLanes;
+            const int laterStep = s + (l + 2) / kLanes;
+            if (laterStep < full)
+                prepared = prepare(laterNode, laterStep);
+            V::Store(terms[l], V::Mul(V::Load(p + first[l] + s * kLanes), Term::Finish(current)));
         }
         typename V::Vec column[kWidth];
         for (int l = 0; l < kLanes; ++l)
