@@ -92,10 +92,10 @@ std::string CSplnDoc::FileText(const QString& where) const
     return spln::FormatExperiment(AcceptedSettings(), spln::KeptForFile(m_arrKept), data);
 }
 
-int CSplnDoc::ReadDataFile(const std::string& file, std::string* failure) const
+int CSplnDoc::ReadDataFile(const CSplnSettings& settings, const std::string& file, std::string* failure)
 {
     auto engine = std::make_unique<CSplineEngine>();  // the table is far larger than a stack should carry
-    StoreSettingsInEngine(AcceptedSettings(), *engine);
+    StoreSettingsInEngine(settings, *engine);
     spln::CopyBoundedText(engine->m_szDataPath, spln::kPathSize, file.c_str());
     if (spln::LoadDataFile(*engine))
         return engine->m_dataTable.samples;
@@ -108,7 +108,7 @@ bool CSplnDoc::OpenDataFile(const QString& path)
 {
     const std::string file = QFile::encodeName(path).toStdString();
     std::string failure;
-    const int samples = ReadDataFile(file, &failure);
+    const int samples = ReadDataFile(AcceptedSettings(), file, &failure);
     if (samples == 0) {
         AfxMessageBox(QString::fromStdString(failure), MB_OK | MB_ICONEXCLAMATION);
         return false;
@@ -223,8 +223,9 @@ bool CSplnDoc::OnOpenDocument(const QString& path)
     if (!read.dataPath.empty()) {
         data.path = spln::DataPathFromFile(experiment, read.dataPath);
         // Its samples for the window checks; a file that cannot be read now
-        // is reported when the run reads it.
-        data.samples = ReadDataFile(data.path, nullptr);
+        // is reported when the run reads it. The file's own resampling counts,
+        // not the settings of the document it replaces.
+        data.samples = ReadDataFile(read.settings, data.path, nullptr);
     }
     // The kept approximations are the file's, run again before the settings
     // are drawn so that the picture shows them at once.

@@ -88,9 +88,9 @@ private:
     void ChangeSettings(const CSplnSettings& settings, const QString& text, int mergeField, const DataChoice& data);
     DataChoice ChosenData() const;
     void ChooseData(const DataChoice& data);
-    // Reads the data file with the accepted settings' resampling: its samples,
-    // or 0 with the reason in failure (when given).
-    int ReadDataFile(const std::string& file, std::string* failure) const;
+    // Reads the data file with the resampling of settings: its samples, or 0
+    // with the reason in failure (when given).
+    static int ReadDataFile(const CSplnSettings& settings, const std::string& file, std::string* failure);
 
     // Makes settings the accepted ones (valid: the view may draw them) and
     // redraws; the caption's mark follows.

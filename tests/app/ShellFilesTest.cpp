@@ -395,4 +395,22 @@ TEST_F(ShellTest, DataFileTravelsWithTheExperiment)
     EXPECT_FALSE(Doc().IsModified());
     Choose(ID_EDIT_REDO);
     EXPECT_EQ(QString::fromStdString(Doc().m_strDataPath), PathIn("longer.csv"));
+
+    // An experiment that resamples an uneven file is read with its own
+    // resampling, whatever the document it replaces refused.
+    QByteArray uneven = "x,y\n";
+    for (int i = 0; i < 150; ++i)
+        uneven += QByteArray::number(i * (i + 1) * 0.001, 'g', 17) + "," + QByteArray::number(i % 5) + "\n";
+    WriteFile(PathIn("uneven.csv"), uneven);
+    CSplnSettings resampling = Doc().AcceptedSettings();
+    resampling.m_nResample = 1;
+    Doc().ChangeSettings(resampling, QStringLiteral("resample"));
+    ASSERT_TRUE(Doc().OpenDataFile(PathIn("uneven.csv"))) << messages.texts.back().toStdString();
+    answers = {PathIn("uneven.spl")};
+    Choose(ID_FILE_SAVE_AS);
+    Choose(ID_FILE_NEW);
+    ASSERT_EQ(Doc().AcceptedSettings().m_nResample, 0);
+    ASSERT_TRUE(App().OpenDocumentFile(PathIn("uneven.spl")));
+    EXPECT_EQ(Doc().m_nDataSamples, 150);
+    EXPECT_EQ(messages.texts.size(), 1u);
 }
