@@ -129,15 +129,33 @@ void ExpBlock(const double* in, double* y, int n)
     StoreFirst<V>(y + i, negate ? ExpNeg<V>(x) : Exp<V>(x), n - i);
 }
 
-// y[i] = a[i] / b[i] for i < n: the divisions alone, at the vocabulary's width.
+// y[i] = ExpNeg(a[i]) or a[i] / b[i] for i < n, a vector at a time, the
+// exponentials' vectors and the divisions' interleaved as evenly as the
+// proportion expShare : divisionShare allows: how fast the path does a run's
+// exponentials and divisions together, for the benchmark's floor.
 template <class V>
-void DivideBlock(const double* a, const double* b, double* y, int n)
+void ExpNegAndDivideBlock(const double* a, const double* b, double* y, int n, long long expShare,
+                          long long divisionShare)
 {
-    int i = 0;
-    for (; i + V::kLanes <= n; i += V::kLanes)
-        V::Store(y + i, V::Div(V::Load(a + i), V::Load(b + i)));
-    for (; i < n; ++i)
-        y[i] = a[i] / b[i];
+    const long long total = expShare + divisionShare;
+    long long owed = 0;  // exponentials owed, in vectors times total
+    for (int i = 0; i < n; i += V::kLanes) {
+        const int count = n - i < V::kLanes ? n - i : V::kLanes;
+        const typename V::Vec x = count == V::kLanes ? V::Load(a + i) : LoadFirst<V>(a + i, count, 0.5);
+        const typename V::Vec d = count == V::kLanes ? V::Load(b + i) : LoadFirst<V>(b + i, count, 1.0);
+        owed += expShare;
+        typename V::Vec out;
+        if (total > 0 && owed >= total) {
+            owed -= total;
+            out = ExpNeg<V>(x);
+        } else {
+            out = V::Div(x, d);
+        }
+        if (count == V::kLanes)
+            V::Store(y + i, out);
+        else
+            StoreFirst<V>(y + i, out, count);
+    }
 }
 
 }  // namespace spln::lanes

@@ -2,6 +2,7 @@
 
 #include "engine/VectorExp.h"
 
+#include "engine/Kernels.h"
 #include "engine/VectorPaths.h"
 
 #include <atomic>
@@ -27,18 +28,29 @@ void ExpBlockScalar(const double* x, double* y, int n)
 void ExpNegBlockScalar(const double* a, double* y, int n)
 {
     for (int i = 0; i < n; ++i)
-        y[i] = a[i] > 100.0 ? 0.0 : std::exp(-a[i]);
+        y[i] = ExpNeg(a[i]);
 }
 
-void DivideBlockScalar(const double* a, const double* b, double* y, int n)
+// One value at a time: the vector paths' schedule with vectors of one.
+void ExpNegAndDivideBlockScalar(const double* a, const double* b, double* y, int n, long long expShare,
+                                long long divisionShare)
 {
-    for (int i = 0; i < n; ++i)
-        y[i] = a[i] / b[i];
+    const long long total = expShare + divisionShare;
+    long long owed = 0;
+    for (int i = 0; i < n; ++i) {
+        owed += expShare;
+        if (total > 0 && owed >= total) {
+            owed -= total;
+            y[i] = ExpNeg(a[i]);
+        } else {
+            y[i] = a[i] / b[i];
+        }
+    }
 }
 
 // The scalar path has no fused kernel sums: the windowed sums take the block path.
 constexpr detail::PathFunctions kScalarFunctions = {ExpBlockScalar, ExpNegBlockScalar, nullptr, nullptr,
-                                                    DivideBlockScalar};
+                                                    ExpNegAndDivideBlockScalar};
 
 }  // namespace
 
@@ -218,7 +230,13 @@ void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n)
 
 void DivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n)
 {
-    detail::FunctionsOf(path).divide(a, b, y, n);
+    ExpNegAndDivideBlockOn(path, a, b, y, n, 0, 1);
+}
+
+void ExpNegAndDivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n, long long expShare,
+                            long long divisionShare)
+{
+    detail::FunctionsOf(path).expNegAndDivide(a, b, y, n, expShare, divisionShare);
 }
 
 bool ForceExpPath(ExpPath path)

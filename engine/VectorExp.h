@@ -64,6 +64,14 @@ void ExpNegBlockOn(ExpPath path, const double* a, double* y, int n);
 // benchmark's measure of how fast the path divides.
 void DivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n);
 
+// y[i] = ExpNeg(a[i]) or a[i] / b[i] on the given path, which must be
+// available: vectors of exponentials and of divisions interleaved in the
+// proportion expShare : divisionShare (vectors of one on the scalar path),
+// the benchmark's measure of how fast a run's exponentials and divisions go
+// together, since the divider shares the processor with the exponential.
+void ExpNegAndDivideBlockOn(ExpPath path, const double* a, const double* b, double* y, int n, long long expShare,
+                            long long divisionShare);
+
 // The guard's fixed arguments: ordinary ones, both sides of the reduction's
 // rounding points, the kernels' cut-offs, sub-normal and overflowing results,
 // huge, tiny and special values. Writes kGuardArgumentCount values to out.

@@ -12,9 +12,9 @@ template <class V>
 constexpr detail::PathFunctions PathFunctionsOf()
 {
     if constexpr (V::kFusedIntegratedGaussians)
-        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, IntegratedGaussianSums<V>, DivideBlock<V>};
+        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, IntegratedGaussianSums<V>, ExpNegAndDivideBlock<V>};
     else
-        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, nullptr, DivideBlock<V>};
+        return {ExpBlock<V, false>, ExpBlock<V, true>, KernelSums<V>, nullptr, ExpNegAndDivideBlock<V>};
 }
 
 }  // namespace spln::lanes

@@ -23,8 +23,10 @@ struct PathFunctions {
     // windows[j] for j < count; nullptr where the block path is faster.
     void (*integratedGaussianSums)(int count, const double* x, double b, const double* p, const double* q,
                                    const IndexWindow* windows, double* sums);
-    // y[i] = a[i] / b[i] for i < n: how fast the path divides, for the benchmark's floor.
-    void (*divide)(const double* a, const double* b, double* y, int n);
+    // y[i] = ExpNeg(a[i]) or a[i] / b[i] for i < n, whole vectors of each
+    // in the proportion expShare : divisionShare: the benchmark's floor.
+    void (*expNegAndDivide)(const double* a, const double* b, double* y, int n, long long expShare,
+                            long long divisionShare);
 };
 
 extern const PathFunctions kAvx2FmaFunctions;

@@ -4,6 +4,7 @@
 
 #include "engine/CSplineEngine.h"
 #include "engine/ExpTable.h"
+#include "engine/Kernels.h"
 #include "engine/Noise.h"
 #include "engine/VectorExp.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -163,8 +164,9 @@ TEST(VectorExp, GuardAcceptsOnlyPathsThatMatchAndTheFastestAcceptedOneServes)
     EXPECT_EQ(ActiveExpPath(), chosen);
 }
 
-// The benchmark's floor divides on each path: quotients correctly rounded in every lane and block length.
-TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
+// The benchmark's floor divides, and mixes exponentials with divisions, on
+// each path: every value one of the two to the bit, in the proportion asked.
+TEST(VectorExp, BlockDivisionAndItsMixWithExponentialsAreExactOnEveryPath)
 {
     std::mt19937_64 bits(7);
     std::uniform_real_distribution<double> draw(-1e3, 1e3);
@@ -174,14 +176,34 @@ TEST(VectorExp, BlockDivisionIsExactOnEveryPath)
         b[i] = draw(bits);
     }
     b[5] = 0.0;
+    a[7] = 0.25;  // an exponential of a lane that is neither cut nor overflowing
+    const auto same = [](double x, double y) {
+        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
+    };
+    struct Mix {
+        long long exps, divisions;
+    };
     for (ExpPath path : {ExpPath::Scalar, ExpPath::Avx2Fma, ExpPath::Avx512}) {
         if (!ExpPathAvailable(path))
             continue;
         for (int n : {1, 3, 8, 37}) {
             DivideBlockOn(path, a, b, got, n);
             for (int i = 0; i < n; ++i)
-                EXPECT_EQ(std::bit_cast<std::uint64_t>(got[i]), std::bit_cast<std::uint64_t>(a[i] / b[i]))
-                    << ExpPathName(path) << " n " << n << " at " << i;
+                EXPECT_TRUE(same(got[i], a[i] / b[i])) << ExpPathName(path) << " n " << n << " at " << i;
+        }
+        for (const Mix mix : {Mix{1, 0}, Mix{1, 2}, Mix{3, 1}}) {
+            ExpNegAndDivideBlockOn(path, a, b, got, 37, mix.exps, mix.divisions);
+            int exps = 0;
+            for (int i = 0; i < 37; ++i) {
+                const bool exp = same(got[i], ExpNeg(a[i]));
+                EXPECT_TRUE(exp || same(got[i], a[i] / b[i])) << ExpPathName(path) << " at " << i;
+                exps += exp ? 1 : 0;
+            }
+            const double share = static_cast<double>(mix.exps) / static_cast<double>(mix.exps + mix.divisions);
+            if (mix.divisions == 0) {
+                EXPECT_EQ(exps, 37) << ExpPathName(path);
+            }
+            EXPECT_NEAR(exps, 37 * share, 8.0) << ExpPathName(path) << " " << mix.exps << ":" << mix.divisions;
         }
     }
 }
