@@ -78,10 +78,17 @@ void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const
                 type == 2 && IncreasingAndFinite(values, abscissae, n)};
     const double spacing = (job.halfWidth - (-job.halfWidth)) / (n - 1);
     const double termsPerNode = std::min<double>(n, 2.0 * SmoothingHalfWidth(b, spacing) + 3.0);
-    if (g_parallelNodes.load(std::memory_order_relaxed) && count * termsPerNode >= kParallelTerms &&
-        WorkerPool::Instance().TryRun(count, kNodesPerChunk, SmoothNodes, &job))
+    if (count * termsPerNode >= kParallelTerms)
+        RunShared(count, kNodesPerChunk, SmoothNodes, &job);
+    else
+        SmoothNodes(&job, 0, count);
+}
+
+void RunShared(int count, int chunk, WorkerPool::RangeFunction fn, void* context)
+{
+    if (g_parallelNodes.load(std::memory_order_relaxed) && WorkerPool::Instance().TryRun(count, chunk, fn, context))
         return;
-    SmoothNodes(&job, 0, count);
+    fn(context, 0, count);
 }
 
 void EnableParallelNodes(bool enabled)

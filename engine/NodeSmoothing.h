@@ -2,6 +2,8 @@
 
 // Kernel smoothing at many nodes at once, shared among worker threads.
 
+#include "engine/WorkerPool.h"
+
 class CSplineEngine;
 
 namespace spln {
@@ -13,8 +15,14 @@ namespace spln {
 void SmoothAtNodes(const CSplineEngine& engine, int type, int n, double b, const double* values,
                    const double* abscissae, const double* nodes, int count, double* out);
 
-// Whether SmoothAtNodes may hand nodes to worker threads (default true). Off,
-// it computes every node on the calling thread; the results are the same bits.
+// Whether SmoothAtNodes and RunShared may hand items to worker threads
+// (default true). Off, every item is computed on the calling thread; the
+// results are the same bits.
 void EnableParallelNodes(bool enabled);
+
+// Runs fn over the independent items 0..count-1, in chunks of the given size
+// shared with the workers where enabled and the pool is free, else on the
+// calling thread alone.
+void RunShared(int count, int chunk, WorkerPool::RangeFunction fn, void* context);
 
 }  // namespace spln

@@ -289,6 +289,37 @@ void ResidualsAt(const CSplineEngine& e, const Projection& projection, const dou
     }
 }
 
+// The output points are taken a chunk at a time.
+constexpr int kOutputChunk = 64;
+
+struct ResidualJob {
+    const CSplineEngine* engine;
+    const Projection* projection;
+    double* out;  // a value per output point
+};
+
+// The residuals of the output chunks begin..end-1 into job.out: chunks of
+// kOutputChunk points, whichever thread takes them, as the loop over them
+// would have made them.
+void ResidualChunks(void* context, int begin, int end)
+{
+    const ResidualJob& job = *static_cast<const ResidualJob*>(context);
+    const CSplineEngine& e = *job.engine;
+    for (int c = begin; c < end; ++c) {
+        const int start = c * kOutputChunk;
+        const int count = e.m_nPoints - start < kOutputChunk ? e.m_nPoints - start : kOutputChunk;
+        ResidualsAt(e, *job.projection, e.m_dX + start, count, job.out + start);
+    }
+}
+
+// Whether the expansion at the output points is worth sharing among the
+// workers: the integrated kernels of types 3 and 4 call the library's
+// logarithm and arctangent in every term, the others cost less than the hand-over.
+bool CostlyExpansion(const CSplineEngine& e)
+{
+    return e.m_nMethod != 2 && (e.m_nSchwarzType == 3 || e.m_nSchwarzType == 4);
+}
+
 // Fills the result arrays at the output points and, for a built-in function
 // or a formula, the exact values, fresh noisy data and the report line.
 void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Projection& projection)
@@ -298,17 +329,21 @@ void EvaluateOutputs(CSplineEngine& e, const BoundaryCubic& cubic, const Project
     const bool builtIn = e.m_nSource != kSourceFile;
     const bool formula = e.m_nSource == kSourceFormula;
     OutputAbscissae(h, P, e.m_dX);
-    // A chunk of output points at a time, so that the trend line, the
-    // function and the fresh noise (drawn in increasing order) are evaluated
-    // together.
-    constexpr int kChunk = 64;
-    double trend[kChunk];
-    for (int start = 0; start < P; start += kChunk) {
-        const int count = P - start < kChunk ? P - start : kChunk;
+    // The residuals first, independent of each other; then a chunk of output
+    // points at a time, so that the trend line, the function and the fresh
+    // noise (drawn in increasing order) are evaluated together.
+    ResidualJob job{&e, &projection, e.m_dApprox};
+    const int chunks = (P + kOutputChunk - 1) / kOutputChunk;
+    if (CostlyExpansion(e))
+        RunShared(chunks, 1, ResidualChunks, &job);
+    else
+        ResidualChunks(&job, 0, chunks);
+    double trend[kOutputChunk];
+    for (int start = 0; start < P; start += kOutputChunk) {
+        const int count = P - start < kOutputChunk ? P - start : kOutputChunk;
         double* x = e.m_dX + start;
         e.TrendLines(x, trend, count);
-        double S[kChunk];
-        ResidualsAt(e, projection, x, count, S);
+        const double* S = e.m_dApprox + start;
         for (int k = 0; k < count; ++k)
             e.m_dApprox[start + k] = trend[k] + cubic.Value(x[k]) + S[k] + cubic.a0;
         if (formula) {

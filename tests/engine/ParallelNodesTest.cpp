@@ -1,4 +1,4 @@
-// Smoothing shared among worker threads gives the plain loop's bits.
+// Smoothing and expansion shared among worker threads give the plain loops' bits.
 
 #include "engine/CSplineEngine.h"
 #include "engine/NodeSmoothing.h"
@@ -83,10 +83,11 @@ TEST(ParallelNodes, WholeRunsMatchTheSingleThreadedPath)
     struct Case {
         int method, type, window, count;
     };
-    // The heaviest run of every kernel and basis, and two lighter ones.
+    // The heaviest run of every kernel and basis, and lighter ones (the last
+    // of the projections shares only its expansion).
     for (const Case c : {Case{1, 1, 500, 501}, Case{1, 2, 500, 501}, Case{1, 3, 500, 501}, Case{1, 4, 500, 501},
-                         Case{1, 3, 120, 301}, Case{2, 1, 500, 51}, Case{2, 2, 500, 51}, Case{2, 3, 500, 51},
-                         Case{2, 4, 500, 51}, Case{2, 5, 500, 51}, Case{2, 1, 250, 40}}) {
+                         Case{1, 3, 120, 301}, Case{1, 4, 1, 15}, Case{2, 1, 500, 51}, Case{2, 2, 500, 51},
+                         Case{2, 3, 500, 51}, Case{2, 4, 500, 51}, Case{2, 5, 500, 51}, Case{2, 1, 250, 40}}) {
         auto parallel = MakeEngine();
         auto single = MakeEngine();
         for (auto* e : {parallel.get(), single.get()}) {
