@@ -76,6 +76,18 @@ double SecondsPerOperation(spln::ExpPath path, double exps, double divisions)
 // threads its node smoothing runs on) also reports its counts and floor.
 void RunRepeatedly(benchmark::State& state, CSplineEngine& engine, int threads = 0)
 {
+    // The label names the path the measurement at first use chose.
+    const spln::ExpPath path = spln::ActiveExpPath();
+    state.SetLabel(spln::ExpPathName(path));
+    const spln::bench::RunOperations ops =
+        threads > 0 ? spln::bench::CountRunOperations(engine) : spln::bench::RunOperations{};
+    // One thread's share: the node smoothing's divided among them, the rest whole.
+    const double exps = threads > 0 ? ops.smoothingExps / threads + ops.otherExps : 0.0;
+    const double divisions = threads > 0 ? ops.smoothingDivisions / threads + ops.otherDivisions : 0.0;
+    // The floor's block is timed before the runs and after them, the faster
+    // taken: the machine's pace drifts over a benchmark's seconds.
+    const auto floorSeconds = [&] { return (exps + divisions) * SecondsPerOperation(path, exps, divisions); };
+    const double floorBefore = threads > 0 ? floorSeconds() : 0.0;
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         engine.Run();
@@ -84,16 +96,9 @@ void RunRepeatedly(benchmark::State& state, CSplineEngine& engine, int threads =
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (engine.m_eFailure != spln::RunFailure::None)
         state.SkipWithError("the run stopped early");
-    // The label names the path the measurement at first use chose.
-    const spln::ExpPath path = spln::ActiveExpPath();
-    state.SetLabel(spln::ExpPathName(path));
     if (threads == 0 || state.iterations() == 0)
         return;
-    const spln::bench::RunOperations ops = spln::bench::CountRunOperations(engine);
-    // One thread's share: the node smoothing's divided among them, the rest whole.
-    const double exps = ops.smoothingExps / threads + ops.otherExps;
-    const double divisions = ops.smoothingDivisions / threads + ops.otherDivisions;
-    const double floor = (exps + divisions) * SecondsPerOperation(path, exps, divisions);
+    const double floor = std::min(floorBefore, floorSeconds());
     state.counters["exps"] = ops.smoothingExps + ops.otherExps;
     state.counters["divs"] = ops.smoothingDivisions + ops.otherDivisions;
     state.counters["floor_ms"] = floor * 1e3;
