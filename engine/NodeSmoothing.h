@@ -1,6 +1,6 @@
 #pragma once
 
-// Kernel smoothing at many nodes at once, shared among worker threads.
+// Kernel smoothing at many nodes at once, and loops of independent items shared among worker threads.
 
 #include "engine/WorkerPool.h"
 
